@@ -1,0 +1,24 @@
+#pragma once
+// The deal: 24 preset deals for a new installation, then clock-seeded shuffles.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/Game.h"
+
+namespace tandrel {
+
+extern const std::array<const char*, 24> PresetDeals;
+
+// Cuts an n-digit number off the front of s; a non-numeric prefix reads as 0.
+int TakeNumber(std::string& s, int n);
+void DealGame(Game& g);
+// Places the codes 2..53 in order, each into a random free Deck position, and
+// writes DealString; DealGame seeds it from the clock.
+void ShuffleDeck(Game& g, std::uint32_t seed);
+void NewGame(Game& g, bool redeal);
+int FaceDownCard(const Game& g, int pile);
+// Fills Deck from DealString without consuming it (Restart).
+void DeckFromDealString(Game& g);
+
+} // namespace tandrel

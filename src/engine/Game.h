@@ -1,0 +1,84 @@
+#pragma once
+// One game in progress: the state both sides play on, the current player's
+// settings, and the few move globals the rules and the mouse share. The main
+// window owns one Game; tests make as many as they like.
+#include <string>
+
+#include "engine/Bounded.h"
+#include "engine/Rect.h"
+#include "engine/Settings.h"
+#include "engine/TableView.h"
+
+namespace tandrel {
+
+constexpr const char* ProgramTitle = "Tandrel";
+
+constexpr int CardWidth = 71;
+constexpr int CardHeight = 95;
+constexpr int OneCardDragWidth = 73;
+constexpr int OneCardDragHeight = 97;
+
+// Top edge of each side's hand row: side 1 is the player, side 2 the computer.
+inline int HandRowY(int side) { return side == 1 ? 300 : 25; }
+inline int OtherSide(int side) { return side == 1 ? 2 : 1; }
+inline int PileX(int p) { return 10 + 90 * (p - 1); }
+inline int FoundationX(int f) { return 10 + 90 * (f - 1); }
+constexpr int FoundationY = 10;
+
+struct Game {
+    explicit Game(TableView& v) : view(&v) {}
+
+    // Per side (1 player, 2 computer).
+    Bounded2<int, 1, 2, 1, 42> Stock;
+    Bounded2<int, 1, 2, 1, 42> Waste;
+    Bounded<int, 1, 2> StockPos;
+    Bounded<int, 1, 2> StockLevel;
+    Bounded<bool, 1, 2> StockEmpty;
+    Bounded<int, 1, 2> StockPasses;
+    Bounded<int, 1, 2> WasteCount;
+    Bounded<int, 1, 2> WasteCards;
+    Bounded<int, 1, 2> WasteFan;
+    Bounded<int, 1, 2> CardsLeft;
+
+    // Shared piles.
+    Bounded2<int, 1, 4, 1, 2> Foundation;   // (f,1) suit, (f,2) top (an ace as code - 13)
+    Bounded2<int, 1, 4, 1, 12> Tableau;     // face-up cards, bottom first
+    Bounded2<int, 1, 4, 1, 3> TableauTop;   // (p,1) top code, (p,2) x, (p,3) y
+    Bounded<int, 1, 4> TableauFaceDown;
+    Bounded<int, 2, 53> Deck;
+
+    std::string DealString;
+    int GamesDealt = 0;
+    std::string GamesDealtFile;             // where the count survives restarts; empty: not kept
+    int FlippedCard = 0;
+    int LastTurnCard = 0;
+    bool GameOver = true;                   // nothing acts until a game is dealt
+    bool ComputerBusy = false;
+    bool FlipInProgress = false;
+    int LastWinner = 1;
+    int Wins = 0;
+    int Losses = 0;
+    int DragCard = 0;
+    std::string UndoRecord;
+
+    // Shared by the rules, the mouse and the slides.
+    Rect DragRect;
+    Rect TargetRect;
+    Rect PickupRect;
+    int DragWidth = OneCardDragWidth;       // one card wide from the start, so automatic moves work at once
+    int DragHeight = 0;
+    int PickFirst = 0;
+    int PickLast = 0;
+    int PickPile = 0;
+
+    bool SnapshotTaken = false;
+    bool DrawingTable = false;
+    int CardSoundIndex = 4;
+
+    Settings cfg;
+    TableView* view;
+    // Set by the program so a new game empties the stored snapshot; tests leave it empty.
+    void (*ClearSnapshot)(Game&) = nullptr;
+};
+
+} // namespace tandrel

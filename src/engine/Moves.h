@@ -1,0 +1,34 @@
+#pragma once
+// Where a card may be played, and what an accepted play changes.
+#include "engine/Game.h"
+
+namespace tandrel {
+
+// The three placement rules, asked by drops, automatic play and the computer.
+int FoundationFor(const Game& g, int card);             // 0 when no foundation takes it
+bool FitsTableau(const Game& g, int card, int pile);
+bool FitsOpponentWaste(int card, int wasteTop);
+
+bool PlayToFoundation(Game& g, int source, int card, int side);
+bool FindDropTarget(Game& g, bool fromWaste);
+void PlayWasteToTableau(Game& g, int side);
+bool PlayOnOpponentWaste(Game& g, int side);
+void MoveTableauStack(Game& g);
+void PlayFoundationToTableau(Game& g);
+void ReturnWasteCard(Game& g, int side);
+void ReturnTableauStack(Game& g, bool animate);
+void ReturnFoundationCard(Game& g);
+
+// Takes the top card off pile p in the state (next face-up card, a pending
+// turn-up or an empty pile). Drawing is the caller's.
+void RemoveTableauTop(Game& g, int p);
+// Repaints pile p on surface s after its top card left from oldY.
+void RedrawPileTop(Game& g, int p, Surface s, int oldY);
+// Stores a card in the first free slot of pile p; returns the slot.
+int AddToTableau(Game& g, int p, int card);
+// Puts a card on a foundation as the rules store it (an ace as code - 13).
+void PlaceOnFoundation(Game& g, int f, int card);
+// Shows the foundation's top card (an ace stands alone as its own code).
+int FoundationTopCard(const Game& g, int f);
+
+} // namespace tandrel

@@ -1,0 +1,241 @@
+#include "engine/Turn.h"
+
+#include <string>
+
+#include "engine/Cards.h"
+#include "engine/Deal.h"
+#include "opponent/Computer.h"
+#include "render/Slide.h"
+#include "sound/PlaySound.h"
+
+namespace tandrel {
+
+void Pause(Game& g, int ms)
+{
+    g.view->Pause(ms);
+}
+
+void ComputerPause(Game& g)
+{
+    Pause(g, g.cfg.PlaySpeed + 250);
+}
+
+void ShowInfo(Game& g, const std::string& text)
+{
+    g.view->ShowMessage(text, MsgIcon::Information, MsgButtons::Ok, ProgramTitle);
+}
+
+namespace {
+
+bool WasteEmpty(const Game& g, int side)
+{
+    return g.WasteCount(side) < 1;
+}
+
+// The waste goes back into the stock in the same order; no card is flipped.
+void TurnWasteOver(Game& g, int side)
+{
+    g.StockEmpty(side) = false;
+    for (int i = 1; i <= 42; ++i) {
+        g.Stock(side, i) = g.Waste(side, i);
+        if (g.Stock(side, i) != 0) ++g.StockLevel(side);
+        g.Waste(side, i) = 0;
+    }
+    g.WasteCount(side) = 0;
+    g.StockPos(side) = 0;
+    g.WasteCards(side) = 0;
+    g.view->DrawStock(side);
+    PlaySound(g, 2);
+    g.FlippedCard = 0;
+    g.LastTurnCard = 0;
+    g.FlipInProgress = false;
+}
+
+// Next card of the stock after StockPos, or 0 when the stock is used up.
+int NextStockCard(Game& g, int side)
+{
+    while (g.StockPos(side) < 42) {
+        ++g.StockPos(side);
+        if (g.Stock(side, g.StockPos(side)) != 0) return g.Stock(side, g.StockPos(side));
+    }
+    g.StockPos(side) = 43;
+    return 0;
+}
+
+bool StockUsedUp(const Game& g, int side)
+{
+    for (int i = 1; i <= 42; ++i)
+        if (g.Stock(side, i) != 0) return false;
+    return true;
+}
+
+} // namespace
+
+void FlipCards(Game& g, int side)
+{
+    g.GameOver = CheckGameOver(g, side);
+    if (g.GameOver) return;
+    if (!WasteEmpty(g, side) && g.Waste(side, g.WasteCount(side)) == g.FlippedCard) return;
+
+    g.UndoRecord = "1" + std::to_string(g.WasteFan(side));
+    g.FlipInProgress = true;
+    if (g.StockEmpty(side)) {
+        TurnWasteOver(g, side);
+        return;
+    }
+
+    TableView& v = *g.view;
+    const int y = HandRowY(side);
+    g.WasteFan(side) = 0;
+    const int level = g.StockLevel(side);
+    if ((level >= 14 && level <= 16) || (level >= 8 && level <= 10) || level < 6) v.DrawStock(side);
+    PlayCardSound(g);
+    v.SnapshotTable();
+    g.DragWidth = OneCardDragWidth;
+    g.DragHeight = OneCardDragHeight;
+    for (int i = 0; i < g.cfg.FlipNum; ++i) {
+        const int card = NextStockCard(g, side);
+        if (card == 0) break;
+        g.Stock(side, g.StockPos(side)) = 0;
+        ++g.WasteFan(side);
+        ++g.WasteCards(side);
+        ++g.WasteCount(side);
+        --g.StockLevel(side);
+        g.Waste(side, g.WasteCount(side)) = card;
+        g.FlippedCard = card;
+        v.CaptureDragImage(380, y, OneCardDragWidth, OneCardDragHeight);
+        v.DrawCard(Surface::DragImage, 0, 0, card);
+        float x = 380, fy = static_cast<float>(y);
+        AnimateMove(g, x, fy, static_cast<float>(465 + 15 * i), static_cast<float>(y));
+        v.DrawCard(Surface::Window, 465 + 15 * i, y, card);
+        v.DrawCard(Surface::TableBuffer, 465 + 15 * i, y, card);
+    }
+    v.ReleaseBuffers();
+    g.DragHeight = 0;
+    g.FlipInProgress = false;
+
+    if (StockUsedUp(g, side)) g.StockPos(side) = 43;
+    const int fan = g.WasteFan(side);
+    if (fan < 3) v.RestoreBackground(Surface::Window, 521 + 15 * fan, y, 15 * (3 - fan), CardHeight);
+    if (g.StockPos(side) >= 42) {
+        ++g.StockPasses(side);
+        g.StockEmpty(side) = true;
+        g.StockPos(side) = 0;
+        v.DrawEmptyStock(side);
+    }
+}
+
+void TurnUpCard(Game& g, float x, float y, int pile)
+{
+    const int fd = g.TableauFaceDown(pile);
+    if (fd < 1 || g.TableauTop(pile, 1) != TurnUpPending) return;
+    const int left = PileX(pile);
+    const int top = 120 + 5 * (fd - 1);
+    if (!PtInRect(RectAt(left, top, CardWidth, CardHeight), ToPixel(x), ToPixel(y))) return;
+
+    TableView& v = *g.view;
+    v.SnapshotTable();
+    const int card = FaceDownCard(g, pile);
+    v.DrawCard(Surface::Window, left - 3, top - 3, card);
+    Pause(g, 50);
+    v.ShowTableBuffer();
+    v.ReleaseBuffers();
+    v.DrawCard(Surface::Window, left, top, card);
+    v.ScoreBoard(false);
+
+    g.UndoRecord.clear();
+    g.TableauTop(pile, 1) = card;
+    g.TableauTop(pile, 3) = top;
+    g.Tableau(pile, 1) = card;
+    --g.TableauFaceDown(pile);
+    PlayCardSound(g);
+}
+
+bool CheckGameOver(Game& g, int side)
+{
+    if (g.GameOver) return true;
+    for (int i = 1; i <= 42; ++i)
+        if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
+
+    g.view->DoEvents();
+    g.view->ShowHandAtEnd(side);
+    g.LastWinner = side;
+    // 16-bit counts: they stop at the top instead of turning negative.
+    if (side == 2) {
+        if (g.Losses < 32767) ++g.Losses;
+        PlaySound(g, 1);
+    } else {
+        PlaySound(g, 0);
+        if (g.Wins < 32767) ++g.Wins;
+    }
+    g.ComputerBusy = false;
+    g.view->ScoreBoard(true);
+    g.view->StatusPanel(true);
+    return true;
+}
+
+void EndPlayerTurn(Game& g)
+{
+    if (g.ComputerBusy || g.FlipInProgress || g.GameOver) return;
+    if (!WasteEmpty(g, 1) && g.Waste(1, g.WasteCount(1)) == g.LastTurnCard && g.CardsLeft(1) > 1) {
+        ShowInfo(g, "You must flip a card.");
+        return;
+    }
+    g.LastTurnCard = g.FlippedCard;
+    ComputerTurn(g, 2);
+}
+
+namespace {
+
+// A flip, and a second one when the first only turned the waste over.
+void FlipUntilCard(Game& g, int side)
+{
+    FlipCards(g, side);
+    ComputerPause(g);
+    if (WasteEmpty(g, side)) {
+        FlipCards(g, side);
+        ComputerPause(g);
+    }
+}
+
+} // namespace
+
+void ComputerTurn(Game& g, int side)
+{
+    if (g.GameOver) return;
+    if (WasteEmpty(g, 1) && !WasteEmpty(g, 2)) {
+        ShowInfo(g, "You need to flip a card first.");
+        return;
+    }
+    for (int p = 1; p <= 4; ++p)
+        if (g.TableauTop(p, 1) == TurnUpPending)
+            TurnUpCard(g, static_cast<float>(11 + 90 * (p - 1)),
+                       static_cast<float>(121 + 5 * (g.TableauFaceDown(p) - 1)), p);
+
+    g.ComputerBusy = true;
+    g.view->StatusPanel(false);
+    ComputerPause(g);
+    bool first = true;
+    g.FlippedCard = 0;
+    for (;;) {
+        if (!WasteEmpty(g, side)) {
+            if (first) {
+                PlayComputerMoves(g, side);
+                if (g.GameOver) break;
+            }
+            FlipUntilCard(g, side);
+        }
+        if (WasteEmpty(g, side)) FlipUntilCard(g, side);
+        first = false;
+        if (!PlayComputerMoves(g, side) || g.GameOver) break;
+        if (WasteEmpty(g, side)) continue;
+        PlayComputerMoves(g, side);
+        if (g.GameOver) break;
+    }
+    g.ComputerBusy = false;
+    g.GameOver = CheckGameOver(g, side);
+    if (side == 2) g.UndoRecord.clear();
+    g.view->StatusPanel(false);
+}
+
+} // namespace tandrel

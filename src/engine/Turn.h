@@ -1,0 +1,19 @@
+#pragma once
+// Flipping from the stock, turning up tableau cards, ending turns, the end of
+// a game and the pause between the computer's actions.
+#include "engine/Game.h"
+
+namespace tandrel {
+
+void FlipCards(Game& g, int side);
+void TurnUpCard(Game& g, float x, float y, int pile);
+bool CheckGameOver(Game& g, int side);
+// The score-board press: refuse with "You must flip a card." or hand over.
+void EndPlayerTurn(Game& g);
+void ComputerTurn(Game& g, int side);
+void Pause(Game& g, int ms);
+// PlaySpeed + 250, the pause between the computer's moves.
+void ComputerPause(Game& g);
+void ShowInfo(Game& g, const std::string& text);
+
+} // namespace tandrel

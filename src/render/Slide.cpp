@@ -1,0 +1,107 @@
+#include "render/Slide.h"
+
+#include <cmath>
+
+namespace tandrel {
+
+namespace {
+
+float Direction(float from, float to)
+{
+    return to > from ? 1.0f : (to < from ? -1.0f : 0.0f);
+}
+
+long Nearest(float v)
+{
+    return static_cast<long>(std::nearbyint(v));
+}
+
+} // namespace
+
+void AnimateMove(Game& g, float& x, float& y, float targetX, float targetY)
+{
+    if (!g.cfg.Animate) return;
+    g.FlipInProgress = true;
+    TableView& v = *g.view;
+    v.SlideStarted(x, y, targetX, targetY);
+
+    const float dirX = Direction(x, targetX), dirY = Direction(y, targetY);
+    const float dx = std::fabs(targetX - x), dy = std::fabs(targetY - y);
+    float slopeX = 0, slopeY = 0;
+    if (dx <= dy) {
+        if (dx > 0) slopeY = dy / dx;
+    } else if (dy > 0) {
+        slopeX = dx / dy;
+    }
+    const long n = g.cfg.Speed;
+    auto frame = [&](long i, long every) {
+        if (every != 0 && i % every == 0) {
+            v.DrawMoveFrame(x, y, g.DragWidth, g.DragHeight);
+            v.FrameDelay();
+        }
+    };
+
+    if (dx >= 70 && dy >= 70) {
+        // Diagonal: one whole pixel along the longer axis per step.
+        if (slopeX == 0) {
+            for (long i = 1, steps = Nearest(dx); i <= steps; ++i) {
+                x += dirX;
+                y += dirY * slopeY;
+                frame(i, n);
+            }
+        } else {
+            for (long i = 1, steps = Nearest(dy); i <= steps; ++i) {
+                x += dirX * slopeX;
+                y += dirY;
+                frame(i, n);
+            }
+        }
+    } else if (dx >= 70) {
+        // Mostly sideways: a pixel down (or up) every s pixels across.
+        const long s = Nearest(slopeX == 0 ? -1 : slopeX);
+        for (long i = 1, steps = Nearest(dx); i <= steps; ++i) {
+            if (s != 0 && i % s == 0) y += dirY;
+            x += dirX;
+            frame(i, 2 * n);
+        }
+    } else {
+        const long s = Nearest(slopeY == 0 ? -1 : slopeY);
+        for (long i = 1, steps = Nearest(dy); i <= steps; ++i) {
+            if (s != 0 && i % s == 0) x += dirX;
+            y += dirY;
+            frame(i, 2 * n);
+        }
+    }
+    g.FlipInProgress = false;
+}
+
+void RemoveWasteTop(Game& g, int side)
+{
+    TableView& v = *g.view;
+    const int y = HandRowY(side);
+    const int fan = g.WasteFan(side);
+    if (g.WasteCount(side) < 1) {
+        g.DragCard = 0;
+        return;
+    }
+    if (fan == 1) v.RestoreBackground(Surface::TableBuffer, 465, y, CardWidth, CardHeight);
+    else v.RestoreBackground(Surface::TableBuffer, 551 - (3 - fan) * 15, y, 15, CardHeight);
+
+    g.DragCard = g.Waste(side, g.WasteCount(side));
+    g.Waste(side, g.WasteCount(side)) = 0;
+    --g.WasteCards(side);
+    --g.WasteCount(side);
+    if (g.WasteCount(side) < 1) return;
+
+    if (fan == 1) {
+        while (g.WasteCount(side) > 0 && g.Waste(side, g.WasteCount(side)) == 0) --g.WasteCount(side);
+        if (g.WasteCount(side) > 0) v.DrawCard(Surface::TableBuffer, 465, y, g.Waste(side, g.WasteCount(side)));
+    } else if (fan == 2) {
+        v.DrawCard(Surface::TableBuffer, 465, y, g.Waste(side, g.WasteCount(side)));
+    } else if (fan >= 3) {
+        if (g.WasteCount(side) >= 2) v.DrawCard(Surface::TableBuffer, 465, y, g.Waste(side, g.WasteCount(side) - 1));
+        v.DrawCard(Surface::TableBuffer, 480, y, g.Waste(side, g.WasteCount(side)));
+    }
+}
+
+} // namespace tandrel

@@ -1,0 +1,16 @@
+#include "sound/PlaySound.h"
+
+namespace tandrel {
+
+void PlaySound(Game& g, int index)
+{
+    if (g.cfg.SoundOn == 0) return;
+    if (index >= 4 && index <= 9) {
+        ++g.CardSoundIndex;
+        if (g.CardSoundIndex < 4 || g.CardSoundIndex > 9) g.CardSoundIndex = 4;
+        index = g.CardSoundIndex;
+    }
+    g.view->PlayWave(index);
+}
+
+} // namespace tandrel
