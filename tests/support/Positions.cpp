@@ -1,0 +1,132 @@
+#include "support/Positions.h"
+
+#include <array>
+
+#include "engine/Cards.h"
+#include "engine/Moves.h"
+#include "engine/Position.h"
+
+namespace tandrel::testing {
+
+int Card(int suit, int rank)
+{
+    const int first = AceOfSuit(suit) - 12; // the two
+    return rank == 1 ? AceOfSuit(suit) : first + rank - 2;
+}
+
+void ClearTable(Game& g)
+{
+    g.Stock.fill(0);
+    g.Waste.fill(0);
+    g.StockPos.fill(0);
+    g.StockLevel.fill(42);
+    g.StockEmpty.fill(false);
+    g.StockPasses.fill(0);
+    g.WasteCount.fill(0);
+    g.WasteCards.fill(0);
+    g.WasteFan.fill(1);
+    g.CardsLeft.fill(0);
+    g.Foundation.fill(0);
+    g.Tableau.fill(0);
+    g.TableauFaceDown.fill(0);
+    g.Deck.fill(0);
+    for (int p = 1; p <= 4; ++p) {
+        g.TableauTop(p, 1) = EmptyPileCode;
+        g.TableauTop(p, 2) = PileX(p);
+        g.TableauTop(p, 3) = 100;
+    }
+    g.GameOver = false;
+    g.ComputerBusy = g.FlipInProgress = false;
+    g.FlippedCard = g.LastTurnCard = g.DragCard = 0;
+    g.UndoRecord.clear();
+    g.DealString.clear();
+}
+
+void SetPile(Game& g, int p, std::initializer_list<int> faceDown, std::initializer_list<int> faceUp)
+{
+    g.TableauFaceDown(p) = static_cast<int>(faceDown.size());
+    int k = 0;
+    for (int c : faceDown) g.Deck(FaceDownPosition(p, ++k)) = c;
+    k = 0;
+    for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = 0;
+    for (int c : faceUp) g.Tableau(p, ++k) = c;
+    const int fd = g.TableauFaceDown(p);
+    if (k > 0) {
+        g.TableauTop(p, 1) = g.Tableau(p, k);
+        g.TableauTop(p, 3) = 120 + 5 * fd + 20 * (k - 1);
+    } else if (fd > 0) {
+        g.TableauTop(p, 1) = TurnUpPending;
+        g.TableauTop(p, 3) = 120 + 5 * (fd - 1);
+    } else {
+        g.TableauTop(p, 1) = EmptyPileCode;
+        g.TableauTop(p, 3) = 100;
+    }
+}
+
+void SetWaste(Game& g, int side, std::initializer_list<int> cards, int fan)
+{
+    int k = 0;
+    for (int i = 1; i <= 42; ++i) g.Waste(side, i) = 0;
+    for (int c : cards) g.Waste(side, ++k) = c;
+    g.WasteCount(side) = k;
+    g.WasteCards(side) = k;
+    g.WasteFan(side) = fan;
+    RecountHands(g);
+}
+
+void SetStock(Game& g, int side, std::initializer_list<int> cards)
+{
+    int k = 0;
+    for (int i = 1; i <= 42; ++i) g.Stock(side, i) = 0;
+    for (int c : cards) g.Stock(side, ++k) = c;
+    g.StockPos(side) = 0;
+    RecountHands(g);
+}
+
+void SetFoundation(Game& g, int f, int topCard)
+{
+    g.Foundation(f, 1) = 0;
+    g.Foundation(f, 2) = 0;
+    PlaceOnFoundation(g, f, AceOfSuit(CardSuit(topCard)));
+    if (CardRank(topCard) != 1) g.Foundation(f, 2) = topCard;
+}
+
+void RecountHands(Game& g)
+{
+    for (int s = 1; s <= 2; ++s) {
+        int n = 0;
+        for (int i = 1; i <= 42; ++i) n += (g.Stock(s, i) != 0) + (g.Waste(s, i) != 0);
+        g.CardsLeft(s) = n;
+    }
+}
+
+void ParkRest(Game& g, int side)
+{
+    std::array<bool, 54> used{};
+    for (int s = 1; s <= 2; ++s)
+        for (int i = 1; i <= 42; ++i) used[g.Stock(s, i)] = used[g.Waste(s, i)] = true;
+    for (int p = 1; p <= 4; ++p) {
+        for (int k = 1; k <= 12; ++k) used[g.Tableau(p, k)] = true;
+        for (int k = 1; k <= g.TableauFaceDown(p); ++k) used[g.Deck(FaceDownPosition(p, k))] = true;
+    }
+    for (int f = 1; f <= 4; ++f) {
+        const int suit = g.Foundation(f, 1);
+        if (suit == 0) continue;
+        used[AceOfSuit(suit)] = true;
+        for (int c = AceOfSuit(suit) - 12; c <= g.Foundation(f, 2); ++c) used[c] = true;
+    }
+    // Fill side's stock after its last card, then the other side's if it runs out of slots.
+    for (int s : {side, side == 1 ? 2 : 1}) {
+        int slot = 0;
+        for (int i = 1; i <= 42; ++i)
+            if (g.Stock(s, i) != 0) slot = i;
+        for (int c = 2; c <= 53 && slot < 42; ++c)
+            if (!used[c]) {
+                g.Stock(s, ++slot) = c;
+                used[c] = true;
+            }
+    }
+    RecountHands(g);
+}
+
+} // namespace tandrel::testing

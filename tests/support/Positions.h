@@ -1,0 +1,37 @@
+#pragma once
+// Building positions by hand for tests: an empty table, piles, wastes and
+// stocks laid out card by card, and the rest of the deck parked in the stocks
+// so the whole position stays consistent.
+#include <initializer_list>
+#include <memory>
+
+#include "engine/Game.h"
+#include "engine/HeadlessView.h"
+
+namespace tandrel::testing {
+
+// A game with its own recording view, Animate off unless a test turns it on.
+struct TestGame {
+    HeadlessView view;
+    Game g{view};
+    TestGame() { g.cfg.Animate = 0; }
+};
+
+// Everything empty, nothing dealt, the game running.
+void ClearTable(Game& g);
+// Face-down count fd (their codes go into Deck) and face-up cards bottom first.
+void SetPile(Game& g, int p, std::initializer_list<int> faceDown, std::initializer_list<int> faceUp);
+// Waste cards bottom first with fan cards shown.
+void SetWaste(Game& g, int side, std::initializer_list<int> cards, int fan);
+// Stock cards in flip order from slot 1.
+void SetStock(Game& g, int side, std::initializer_list<int> cards);
+// Foundation f holding its suit from the ace up to card.
+void SetFoundation(Game& g, int f, int topCard);
+// Cards not placed yet go to the end of side's stock; CardsLeft follows.
+void ParkRest(Game& g, int side = 2);
+void RecountHands(Game& g);
+
+// The code of a card by suit (1..4) and rank (1 ace .. 13 king).
+int Card(int suit, int rank);
+
+} // namespace tandrel::testing
