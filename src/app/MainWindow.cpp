@@ -1,0 +1,331 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "app/TableWidget.h"
+#include "engine/Deal.h"
+#include "engine/Turn.h"
+#include "engine/Undo.h"
+#include "sound/PlaySound.h"
+#include "store/Profile.h"
+#include "store/SavedGame.h"
+#include "store/SettingsFile.h"
+#include "store/StorePaths.h"
+
+namespace tandrel {
+
+namespace {
+
+constexpr int InitialTableWidth = 640;
+constexpr int InitialTableHeight = 480;
+
+} // namespace
+
+MainWindow::MainWindow(const std::string& programFolder) : programFolder_(programFolder)
+{
+    setObjectName("frmMain");
+    setWindowTitle(ProgramTitle);
+    bootView_.record = false;
+    game_ = std::make_unique<Game>(bootView_);
+    tableWidget_ = new TableWidget(*this);
+    setCentralWidget(tableWidget_);
+    table_ = std::make_unique<WindowTable>(*game_, *tableWidget_);
+    game_->view = table_.get();
+    game_->ClearSnapshot = ClearStoredSnapshot;
+    tableWidget_->SetTable(table_.get());
+    BuildMenus();
+
+    tmrAlarm_.setInterval(1000);
+    connect(&tmrAlarm_, &QTimer::timeout, this, &MainWindow::tmrAlarm_Timer);
+    qApp->installEventFilter(this);
+    tableWidget_->setMinimumSize(1, 1);
+    resize(InitialTableWidth, InitialTableHeight + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+    // The table view goes before the game that points at it.
+    game_->view = &bootView_;
+}
+
+QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
+                                void (MainWindow::*handler)())
+{
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(name);
+    if (!key.isEmpty()) a->setShortcut(key);
+    if (handler)
+        connect(a, &QAction::triggered, this, [this, handler] { RunAction([this, handler] { (this->*handler)(); }); });
+    else
+        a->setEnabled(false); // arrives with its own window; shown, never silently dead
+    return a;
+}
+
+void MainWindow::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu("&Game");
+    file->setObjectName("mnuFile");
+    AddCommand(file, "mnuNew", "&New Game", Qt::Key_F2, &MainWindow::mnuNew_Click);
+    AddCommand(file, "mnuRestart", "&Restart Game", Qt::Key_F3, &MainWindow::mnuRestart_Click);
+    AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, nullptr);
+    file->addSeparator()->setObjectName("mnuSep1");
+    AddCommand(file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::mnuExit_Click);
+
+    QMenu* opt = menuBar()->addMenu("&Options");
+    opt->setObjectName("mnuOpt");
+    AddCommand(opt, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::mnuUndo_Click);
+    AddCommand(opt, "mnuSnap", "&Take Snapshot", {}, &MainWindow::mnuSnap_Click);
+    AddCommand(opt, "mnuRestore", "&Restore Snapshot", {}, &MainWindow::mnuRestore_Click);
+    opt->addSeparator()->setObjectName("mnuSpe2");
+    AddCommand(opt, "mnuAlarm", "&Alarm", {}, nullptr);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    AddCommand(help, "mnuHelpTopics", "&Help Topics", {}, nullptr);
+    AddCommand(help, "mnuQuick", "&Quick look at the rules", {}, nullptr);
+    help->addSeparator()->setObjectName("mnuSep");
+    AddCommand(help, "mnuAbout", "&About", {}, nullptr);
+
+    // The menus enable their items from the game as they open; after every
+    // action too, so that a shortcut never runs a command the menu would refuse.
+    connect(file, &QMenu::aboutToShow, this, &MainWindow::UpdateMenus);
+    connect(opt, &QMenu::aboutToShow, this, &MainWindow::UpdateMenus);
+    UpdateMenus();
+}
+
+void MainWindow::UpdateMenus()
+{
+    const Game& g = *game_;
+    findChild<QAction*>("mnuRestart")->setEnabled(!g.DealString.empty());
+    findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty());
+    findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
+    findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
+}
+
+void MainWindow::RunAction(const std::function<void()>& action)
+{
+    if (busy_ || exited_) return;
+    busy_ = true;
+    action();
+    busy_ = false;
+    UpdateMenus();
+    if (closePending_) close();
+}
+
+bool MainWindow::eventFilter(QObject* o, QEvent* e)
+{
+    if (!busy_) return false;
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+        break;
+    default:
+        return false;
+    }
+    // Input for this window (table, menu bar, its menus) waits for no one: it is
+    // dropped. A message box asked by the move still takes its answer.
+    const QWidget* w = qobject_cast<QWidget*>(o);
+    if (!w) return false;
+    const QWidget* top = w->window();
+    return top == this || (qobject_cast<const QMenu*>(top) && top->parentWidget() && top->parentWidget()->window() == this);
+}
+
+void MainWindow::CenterForm()
+{
+    if (const QScreen* s = screen()) {
+        const QRect area = s->availableGeometry();
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+             area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
+}
+
+void MainWindow::ShowMainWindow()
+{
+    Game& g = *game_;
+    table_->SetBusyCursor(true);
+    g.DrawingTable = true;
+    show();
+    table_->Resize(tableWidget_->width(), tableWidget_->height());
+    table_->RedrawTable();
+    QCoreApplication::processEvents();
+    table_->SetBusyCursor(false);
+    g.DrawingTable = false;
+}
+
+void MainWindow::Form_Load()
+{
+    Game& g = *game_;
+    g.GameOver = true;
+    SetStorePaths(g, programFolder_);
+    const bool stored = LoadSettings(g);
+    setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
+    table_->LoadBackImage(g.cfg.BackImage);
+    CenterForm();
+    ShowMainWindow();
+    ReportStoreFailure(stored);
+    RunAction([this, &g] {
+        if (g.cfg.AutoSave) {
+            RestoreGame(g, "Save");
+            table_->RedrawTable();
+        } else {
+            // The game settings dialog will ask first; until then a new deal starts at once.
+            NewGame(g, true);
+        }
+    });
+}
+
+void MainWindow::ReportStoreFailure(bool stored)
+{
+    if (stored || storeFailureShown_) return;
+    storeFailureShown_ = true;
+    ShowInfo(*game_, "The settings file " + game_->cfg.SettingsFile +
+                         " cannot be written. Settings, statistics and the saved game cannot be stored.");
+}
+
+void MainWindow::mnuNew_Click()
+{
+    QCoreApplication::processEvents();
+    NewGame(*game_, true);
+}
+
+void MainWindow::mnuRestart_Click()
+{
+    Game& g = *game_;
+    if (g.DealString.empty()) return;
+    g.FlippedCard = 0;
+    g.LastTurnCard = 0;
+    DeckFromDealString(g);
+    NewGame(g, false);
+}
+
+void MainWindow::mnuExit_Click()
+{
+    closePending_ = true; // closes once this action is over
+}
+
+void MainWindow::mnuUndo_Click()
+{
+    UndoMove(*game_);
+}
+
+void MainWindow::mnuSnap_Click()
+{
+    game_->SnapshotTaken = true;
+    ReportStoreFailure(SaveGame(*game_, "Snap"));
+}
+
+void MainWindow::mnuRestore_Click()
+{
+    RestoreGame(*game_, "Snap");
+}
+
+void MainWindow::SetAlarm(int minutes, QTime start)
+{
+    AlarmMinutes = minutes;
+    AlarmStart = start;
+    if (minutes > 0) tmrAlarm_.start();
+    else tmrAlarm_.stop();
+}
+
+void MainWindow::tmrAlarm_Timer()
+{
+    // A tick in the middle of a move waits for the next one.
+    if (busy_ || AlarmMinutes == 0) return;
+    int seconds = AlarmStart.secsTo(QTime::currentTime());
+    if (seconds < 0) seconds += 24 * 60 * 60; // played past midnight
+    if (seconds / 60 < AlarmMinutes) return;
+    tmrAlarm_.stop();
+    RunAction([this] {
+        Game& g = *game_;
+        PlayCardSound(g);
+        if (g.GameOver) {
+            g.view->ShowMessage("The alarm time is up?", MsgIcon::Exclamation, MsgButtons::Ok, ProgramTitle);
+            closePending_ = true;
+        } else if (g.view->ShowMessage("The alarm time is up. Do you want to finish this game?", MsgIcon::Question,
+                                       MsgButtons::YesNo, ProgramTitle) == MsgAnswer::No) {
+            closePending_ = true;
+        }
+    });
+}
+
+void MainWindow::TableMousePress(int button, float x, float y)
+{
+    suppressClick_ = false;
+    RunAction([&] { Form_MouseDown(*game_, mouse_, button, x, y); });
+}
+
+void MainWindow::TableMouseMove(float x, float y)
+{
+    RunAction([&] { Form_MouseMove(*game_, mouse_, x, y); });
+}
+
+void MainWindow::TableMouseRelease(int button, float x, float y)
+{
+    RunAction([&] {
+        Form_MouseUp(*game_, mouse_, button, x, y);
+        // The release that ends a double-click is not a click of its own.
+        if (!suppressClick_) Form_Click(*game_, mouse_);
+        suppressClick_ = false;
+    });
+}
+
+void MainWindow::TableDoubleClick(int button, float x, float y)
+{
+    if (button != LeftButton) {
+        // Quick right-clicks each play automatically.
+        TableMousePress(button, x, y);
+        return;
+    }
+    suppressClick_ = true;
+    RunAction([&] { Form_DblClick(*game_, mouse_); });
+}
+
+void MainWindow::TableLostMouse()
+{
+    if (mouse_.Dragging()) RunAction([&] { CancelDrag(*game_, mouse_); });
+}
+
+void MainWindow::ExitSequence()
+{
+    if (exited_) return;
+    Game& g = *game_;
+    // A card in flight goes home first, so that nothing is lost from the saved game.
+    CancelDrag(g, mouse_);
+    bool stored = WriteProfileString(g.cfg.SettingsFile, "Options", "Player", g.cfg.CurrentPlayer);
+    if (g.cfg.AutoSave) stored = SaveGame(g, "Save") && stored;
+    stored = SaveSettings(g) && stored;
+    ReportStoreFailure(stored);
+    exited_ = true;
+    tmrAlarm_.stop();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e)
+{
+    if (busy_) {
+        // Never inside a move: the close runs once the move in hand is over.
+        closePending_ = true;
+        e->ignore();
+        return;
+    }
+    closePending_ = false;
+    ExitSequence();
+    e->accept();
+}
+
+} // namespace tandrel

@@ -1,0 +1,95 @@
+#pragma once
+// The main window: its client area is the card table, its menu bar carries
+// every command, and it owns the game, the table view and the alarm timer.
+// Every action runs to its end before the next input is taken: input that
+// arrives meanwhile is dropped, and a close request waits for the move.
+#include <QMainWindow>
+#include <QTime>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/WindowTable.h"
+#include "engine/Game.h"
+#include "engine/HeadlessView.h"
+#include "input/Mouse.h"
+
+class QAction;
+class QMenu;
+
+namespace tandrel {
+
+class TableWidget;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder: where the default pictures and sounds are, and the
+    // settings file when that folder can be written.
+    explicit MainWindow(const std::string& programFolder);
+    ~MainWindow() override;
+
+    // The start-up sequence: settings, the window shown, then the saved game
+    // or a new deal.
+    void Form_Load();
+
+    Game& game() { return *game_; }
+    WindowTable& table() { return *table_; }
+    TableWidget& tableWidget() { return *tableWidget_; }
+    MouseState& mouse() { return mouse_; }
+    bool Busy() const { return busy_; }
+
+    // Runs one action of the player or a timer; nothing else runs meanwhile.
+    void RunAction(const std::function<void()>& action);
+
+    // The play-time alarm: goes off after minutes of play counted from start.
+    void SetAlarm(int minutes, QTime start);
+    void tmrAlarm_Timer();
+
+    // Mouse events of the table, already in table pixels.
+    void TableMousePress(int button, float x, float y);
+    void TableMouseMove(float x, float y);
+    void TableMouseRelease(int button, float x, float y);
+    void TableDoubleClick(int button, float x, float y);
+    void TableLostMouse();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void BuildMenus();
+    QAction* AddCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
+                        void (MainWindow::*handler)());
+    void UpdateMenus();
+    void CenterForm();
+    void ShowMainWindow();
+    void ExitSequence();
+    void ReportStoreFailure(bool stored);
+
+    void mnuNew_Click();
+    void mnuRestart_Click();
+    void mnuExit_Click();
+    void mnuUndo_Click();
+    void mnuSnap_Click();
+    void mnuRestore_Click();
+
+    HeadlessView bootView_;
+    std::unique_ptr<Game> game_;
+    TableWidget* tableWidget_ = nullptr;
+    std::unique_ptr<WindowTable> table_;
+    MouseState mouse_;
+    std::string programFolder_;
+
+    bool busy_ = false;
+    bool closePending_ = false;
+    bool exited_ = false;
+    bool storeFailureShown_ = false;
+    bool suppressClick_ = false;
+
+    QTimer tmrAlarm_;
+    int AlarmMinutes = 0;
+    QTime AlarmStart;
+};
+
+} // namespace tandrel

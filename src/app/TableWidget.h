@@ -1,0 +1,38 @@
+#pragma once
+// The client area of the main window: shows the table picture and hands the
+// mouse to the main window in table pixels.
+#include <QWidget>
+
+namespace tandrel {
+
+class MainWindow;
+class WindowTable;
+
+class TableWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit TableWidget(MainWindow& owner);
+    void SetTable(WindowTable* table) { table_ = table; }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    bool event(QEvent* e) override;
+
+private:
+    bool IsSecondPressOfDoubleClick(const QMouseEvent* e) const;
+
+    MainWindow& owner_;
+    WindowTable* table_ = nullptr;
+    // The last press, to tell the second press of a double-click from a press of its own.
+    Qt::MouseButton lastButton_ = Qt::NoButton;
+    quint64 lastPressTime_ = 0;
+    QPointF lastPressPos_;
+    bool doubleClickPending_ = false;
+};
+
+} // namespace tandrel

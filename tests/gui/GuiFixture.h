@@ -1,0 +1,118 @@
+#pragma once
+// Drives the real main window on the offscreen platform: a fresh program
+// folder per test, time passing at once, messages answered and recorded.
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainWindow.h"
+#include "app/TableWidget.h"
+#include "engine/Position.h"
+#include "support/Positions.h"
+
+namespace tandrel::testing {
+
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    void TearDown() override { window.reset(); }
+
+    // Starts the program in the test's folder, as a player would see it.
+    MainWindow& Start()
+    {
+        window = std::make_unique<MainWindow>(folder.path().toStdString());
+        window->table().timeScale = 0;
+        window->table().answerer = [this](const std::string& text, MsgIcon, MsgButtons buttons,
+                                          const std::string& title) {
+            if (!text.empty()) messages.push_back(text);
+            lastTitle = title;
+            if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+            MsgAnswer a = MsgAnswer::Yes;
+            if (!answers.empty()) {
+                a = answers.front();
+                answers.erase(answers.begin());
+            }
+            return a;
+        };
+        window->Form_Load();
+        return *window;
+    }
+
+    Game& game() { return window->game(); }
+
+    // Lays out a position by hand and shows it, as a repaint would.
+    template <class Build>
+    void Craft(Build&& build)
+    {
+        ClearTable(game());
+        build(game());
+        ParkRest(game(), 2);
+        ASSERT_TRUE(Sound());
+        window->table().RedrawTable();
+    }
+    QWidget* table() { return &window->tableWidget(); }
+    const QImage& screen() { return window->table().WindowImage(); }
+
+    void Move(int x, int y) { QTest::mouseMove(table(), QPoint(x, y)); }
+    void Press(int x, int y, Qt::MouseButton b = Qt::LeftButton)
+    {
+        Move(x, y);
+        QTest::mousePress(table(), b, {}, QPoint(x, y));
+    }
+    void Release(int x, int y, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(table(), b, {}, QPoint(x, y)); }
+    void Click(int x, int y, Qt::MouseButton b = Qt::LeftButton)
+    {
+        Press(x, y, b);
+        Release(x, y, b);
+    }
+    void DoubleClick(int x, int y)
+    {
+        Move(x, y);
+        QTest::mouseDClick(table(), Qt::LeftButton, {}, QPoint(x, y));
+    }
+    // Presses at from, moves there in steps as a hand would, releases at to.
+    void Drag(QPoint from, QPoint to)
+    {
+        Press(from.x(), from.y());
+        for (int i = 1; i <= 8; ++i) Move(from.x() + (to.x() - from.x()) * i / 8, from.y() + (to.y() - from.y()) * i / 8);
+        Release(to.x(), to.y());
+    }
+
+    // The table shows card at (x, y): every pixel of its visible height but the
+    // rounded corners is the card's own.
+    ::testing::AssertionResult Shows(int card, int x, int y, int visibleHeight = 95)
+    {
+        QImage ref(71, 95, QImage::Format_ARGB32_Premultiplied);
+        ref.fill(Qt::transparent);
+        window->table().DrawCardOn(ref, 0, 0, card);
+        const QImage& img = screen();
+        for (int dy = 0; dy < visibleHeight; ++dy)
+            for (int dx = 0; dx < 71; ++dx) {
+                if (qAlpha(ref.pixel(dx, dy)) != 255) continue; // a corner
+                if (img.pixel(x + dx, y + dy) != ref.pixel(dx, dy))
+                    return ::testing::AssertionFailure() << "card " << card << " not at (" << x << ", " << y
+                                                         << "): pixel (" << x + dx << ", " << y + dy << ") differs";
+            }
+        return ::testing::AssertionSuccess();
+    }
+
+    ::testing::AssertionResult Sound()
+    {
+        std::string why;
+        if (CheckPosition(game(), &why)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << why;
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindow> window;
+    std::vector<std::string> messages;
+    std::vector<MsgAnswer> answers;
+    std::string lastTitle;
+};
+
+} // namespace tandrel::testing

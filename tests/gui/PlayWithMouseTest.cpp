@@ -1,0 +1,191 @@
+// The player's mouse on the real main window: drags, drops, right-clicks,
+// double-clicks and clicks, each checked in the state and on the table.
+#include "engine/Cards.h"
+#include "engine/Deal.h"
+#include "gui/GuiFixture.h"
+
+using namespace tandrel;
+using namespace tandrel::testing;
+
+namespace {
+
+// Piles: 9h | (back) 10d 9c 8h | (2 backs) 10h | Js; clubs up to 5 and the ace of
+// spades home; the player's waste ends with 8s, the computer's with 7d.
+void Layout(Game& g)
+{
+    SetPile(g, 1, {}, {Card(3, 9)});
+    SetPile(g, 2, {Card(2, 2)}, {Card(2, 10), Card(1, 9), Card(3, 8)});
+    SetPile(g, 3, {Card(2, 3), Card(2, 4)}, {Card(3, 10)});
+    SetPile(g, 4, {}, {Card(4, 11)});
+    SetFoundation(g, 1, Card(1, 5));
+    SetFoundation(g, 2, Card(4, 1));
+    SetWaste(g, 1, {Card(3, 12), Card(4, 8)}, 1);
+    SetWaste(g, 2, {Card(1, 12), Card(2, 7)}, 1);
+    SetStock(g, 1, {Card(3, 2), Card(3, 3), Card(3, 4)});
+}
+
+const QPoint WasteTop1(500, 347); // the player's waste top with one card fanned
+
+} // namespace
+
+TEST_F(GuiTest, WasteCardDraggedOntoAPile)
+{
+    Start();
+    Craft(Layout);
+    Drag(WasteTop1, QPoint(45, 190));
+    EXPECT_EQ(game().Tableau(1, 2), Card(4, 8));
+    EXPECT_EQ(game().TableauTop(1, 3), 140);
+    EXPECT_EQ(game().CardsLeft(1), 4);
+    EXPECT_EQ(game().UndoRecord, "3134");
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(4, 8), 10, 140));
+    EXPECT_TRUE(Shows(Card(3, 12), 465, 300)); // the waste shows the card below
+}
+
+TEST_F(GuiTest, WasteCardDraggedOntoTheComputersWaste)
+{
+    Start();
+    Craft(Layout);
+    const int computersBefore = game().CardsLeft(2);
+    Drag(WasteTop1, QPoint(530, 72));
+    EXPECT_EQ(game().Waste(2, game().WasteCount(2)), Card(4, 8));
+    EXPECT_EQ(game().CardsLeft(1), 4);
+    EXPECT_EQ(game().CardsLeft(2), computersBefore + 1);
+    EXPECT_EQ(game().UndoRecord, "6");
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(4, 8), 465, 25));
+    EXPECT_TRUE(Shows(Card(3, 12), 465, 300));
+}
+
+TEST_F(GuiTest, RunDraggedFromItsMiddleCard)
+{
+    Start();
+    Craft(Layout);
+    Drag(QPoint(135, 150), QPoint(225, 200));
+    const Game& g = game();
+    EXPECT_EQ(g.Tableau(3, 2), Card(1, 9));
+    EXPECT_EQ(g.Tableau(3, 3), Card(3, 8));
+    EXPECT_EQ(g.TableauTop(3, 3), 170);
+    EXPECT_EQ(g.TableauTop(2, 1), Card(2, 10));
+    EXPECT_EQ(g.TableauTop(2, 3), 125);
+    EXPECT_EQ(g.UndoRecord, "202165020313002");
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(3, 10), 190, 130, 20));
+    EXPECT_TRUE(Shows(Card(1, 9), 190, 150, 20));
+    EXPECT_TRUE(Shows(Card(3, 8), 190, 170));
+    EXPECT_TRUE(Shows(Card(2, 10), 100, 125));
+}
+
+TEST_F(GuiTest, RefusedDropSlidesHomeAndTheTableIsAsBefore)
+{
+    Start();
+    Craft(Layout);
+    game().UndoRecord = "1";
+    const QImage before = screen().copy();
+    Drag(QPoint(45, 160), QPoint(225, 180)); // a red nine onto a red ten
+    EXPECT_EQ(game().Tableau(1, 1), Card(3, 9));
+    EXPECT_EQ(game().UndoRecord, "1");
+    EXPECT_TRUE(Sound());
+    EXPECT_EQ(screen(), before);
+
+    Drag(WasteTop1, QPoint(300, 420)); // the waste card onto nothing
+    EXPECT_EQ(game().Waste(1, game().WasteCount(1)), Card(4, 8));
+    EXPECT_EQ(game().UndoRecord, "1");
+    EXPECT_EQ(screen(), before);
+}
+
+TEST_F(GuiTest, RightClickPlaysARunToTheFirstPileThatTakesIt)
+{
+    Start();
+    Craft(Layout);
+    Click(135, 130, Qt::RightButton); // on the ten of diamonds leading the run
+    const Game& g = game();
+    EXPECT_EQ(g.Tableau(4, 2), Card(2, 10));
+    EXPECT_EQ(g.Tableau(4, 4), Card(3, 8));
+    EXPECT_EQ(g.TableauTop(2, 1), TurnUpPending);
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(3, 8), 280, 180));
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 100, 120));
+
+    // The card waiting face down turns up with a click.
+    Click(135, 160);
+    EXPECT_EQ(g.TableauTop(2, 1), Card(2, 2));
+    EXPECT_TRUE(Shows(Card(2, 2), 100, 120));
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, DoubleClicksPlayToTheFoundations)
+{
+    Start();
+    Craft([](Game& g) {
+        Layout(g);
+        SetPile(g, 1, {}, {Card(3, 9), Card(1, 8), Card(3, 7), Card(1, 6)});
+        SetWaste(g, 1, {Card(3, 12), Card(4, 8), Card(4, 2)}, 3);
+    });
+    DoubleClick(45, 200); // the six of clubs on top of pile 1
+    EXPECT_EQ(game().Foundation(1, 2), Card(1, 6));
+    EXPECT_TRUE(Shows(Card(1, 6), 10, 10));
+    DoubleClick(470, 340); // the fanned cards under the waste top: the two of spades goes home
+    EXPECT_EQ(game().Foundation(2, 2), Card(4, 2));
+    EXPECT_EQ(game().WasteFan(1), 2);
+    EXPECT_TRUE(Shows(Card(4, 2), 100, 10));
+    EXPECT_TRUE(Shows(Card(4, 8), 480, 300));
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, ScoreBoardRefusesToEndATurnWithoutAFlip)
+{
+    Start();
+    Craft(Layout);
+    game().LastTurnCard = Card(4, 8);
+    const int computersBefore = game().CardsLeft(2);
+    Click(480, 250);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "You must flip a card.");
+    EXPECT_EQ(lastTitle, "Tandrel");
+    EXPECT_EQ(game().CardsLeft(2), computersBefore);
+
+    // A flip, then the board hands over to the computer, which plays and hands back.
+    Click(400, 340);
+    EXPECT_EQ(game().Waste(1, game().WasteCount(1)), Card(3, 2));
+    Click(480, 250);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(game().ComputerBusy);
+    EXPECT_EQ(game().UndoRecord, "");
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, ADragThatNeverEndsPutsItsCardsBack)
+{
+    Start();
+    Craft(Layout);
+    const QImage before = screen().copy();
+    // Released outside the window.
+    Press(WasteTop1.x(), WasteTop1.y());
+    Move(600, 460);
+    Release(700, 520);
+    EXPECT_EQ(game().Waste(1, game().WasteCount(1)), Card(4, 8));
+    EXPECT_EQ(screen(), before);
+    // The window loses the mouse in the middle of a drag.
+    Press(135, 150);
+    Move(300, 300);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(table(), &deactivate);
+    EXPECT_FALSE(window->mouse().Dragging());
+    EXPECT_EQ(game().Tableau(2, 2), Card(1, 9));
+    EXPECT_EQ(screen(), before);
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, StockClicksFlipOncePerPlayableCard)
+{
+    Start();
+    EXPECT_EQ(game().WasteCount(1), 0);
+    Click(400, 340);
+    EXPECT_EQ(game().Waste(1, 1), 34); // preset deal 0
+    EXPECT_TRUE(Shows(34, 465, 300));
+    EXPECT_EQ(game().UndoRecord, "11");
+    Click(400, 340);
+    EXPECT_EQ(game().WasteCount(1), 1);
+    EXPECT_TRUE(Sound());
+}
