@@ -120,8 +120,9 @@ void DealCardTo(Game& g, int card, int x, int y)
     v.DrawCard(Surface::DragImage, 0, 0, card);
     float fx = 2, fy = 2;
     AnimateMove(g, fx, fy, static_cast<float>(x), static_cast<float>(y));
-    v.DrawCard(Surface::Window, x, y, card);
+    // The buffer holds every card dealt so far; it also wipes the last frame.
     v.DrawCard(Surface::TableBuffer, x, y, card);
+    v.ShowTableBuffer();
 }
 
 void DealFaceUp(Game& g, int pile, int position, int y)

@@ -107,8 +107,8 @@ void FlipCards(Game& g, int side)
         v.DrawCard(Surface::DragImage, 0, 0, card);
         float x = 380, fy = static_cast<float>(y);
         AnimateMove(g, x, fy, static_cast<float>(465 + 15 * i), static_cast<float>(y));
-        v.DrawCard(Surface::Window, 465 + 15 * i, y, card);
         v.DrawCard(Surface::TableBuffer, 465 + 15 * i, y, card);
+        v.ShowTableBuffer();
     }
     v.ReleaseBuffers();
     g.DragHeight = 0;
