@@ -1,0 +1,39 @@
+#pragma once
+// The pictures the table is drawn from: four card sheets, the drop shadow and
+// the background tile. Cards sit in 71 x 95 cells whose rounded corners are
+// pure yellow; that colour is the key that is never drawn.
+#include <QImage>
+#include <array>
+#include <optional>
+
+namespace tandrel {
+
+constexpr QRgb TransparentKey = 0xFFFFFF00; // RGB(255, 255, 0), opaque
+
+struct CardArt {
+    std::array<QImage, 4> sheets; // 284 x 380, a 4 x 4 grid of cells
+    QImage shadow;                // 73 x 97, yellow field with a shadow on the right and bottom
+    QImage tile;                  // the built-in table picture
+};
+
+// Reads ":/builtin/cards0.png" .. "cards3.png", "shadow.png" and "tile.png";
+// a picture that is missing stays null and simply draws nothing.
+CardArt LoadBuiltinArt();
+
+struct CardCell {
+    int sheet; // 0..3
+    int x, y;  // top left of the 71 x 95 cell
+    bool operator==(const CardCell&) const = default;
+};
+
+// Where a card code's picture lies; none for codes outside 2..65.
+std::optional<CardCell> GetCardImage(int card);
+
+// A copy of the picture with every pixel of the key colour made transparent
+// and every other pixel opaque (premultiplied ARGB, ready to draw).
+QImage KeyedCopy(const QImage& picture);
+
+// Makes the key-coloured pixels of r in an ARGB32_Premultiplied image transparent.
+void KeyOut(QImage& image, const QRect& r);
+
+} // namespace tandrel

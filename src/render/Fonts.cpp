@@ -1,0 +1,57 @@
+#include "render/Fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+namespace tandrel {
+
+namespace {
+
+constexpr double SmallestPoints = 5.0;
+constexpr double PointStep = 0.25;
+
+// Room inside the panels: the status lines sit inside the 200-pixel panel's
+// chamfered outline, the score column and its 20-pixel wipe strip end before
+// the score board's inner edge at x = 577, its last row before y = 292.
+constexpr double StatusLineRoom = 184;
+constexpr double ScoreColumnRoom = 187;
+constexpr double ScoreRowsRoom = 292 - 255;
+
+bool Fits(const QFont& font, const QPaintDevice& surface)
+{
+    const QFontMetricsF m(font, &surface);
+    for (const char* line : {"It is your turn. Click the", "score board when finished.",
+                             "Press F2 to start a new game.", "Game Over!", "Please wait..."})
+        if (m.horizontalAdvance(line) > StatusLineRoom) return false;
+    const double column = m.horizontalAdvance("Opponent's cards left:        ");
+    if (column + std::max(20.0, m.horizontalAdvance("00")) > ScoreColumnRoom) return false;
+    return 2 * m.height() <= ScoreRowsRoom;
+}
+
+} // namespace
+
+bool LargeFonts()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return false;
+    return screen->logicalDotsPerInchX() != 96 || screen->logicalDotsPerInchY() != 96;
+}
+
+double TableFontPoints() { return LargeFonts() ? 6.0 : 9.75; }
+
+QFont TableFont(const QPaintDevice& surface)
+{
+    QFont font(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    double points = TableFontPoints();
+    font.setPointSizeF(points);
+    while (!Fits(font, surface) && points > SmallestPoints) {
+        points -= PointStep;
+        font.setPointSizeF(points);
+    }
+    return font;
+}
+
+} // namespace tandrel

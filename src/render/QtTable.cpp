@@ -1,0 +1,190 @@
+#include "render/QtTable.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "render/Fonts.h"
+#include "render/Slide.h"
+
+namespace tandrel {
+
+namespace {
+
+QImage Surface32(int w, int h)
+{
+    if (w < 1 || h < 1) return {};
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+// Copies a rectangle of one picture onto another unchanged (no blending),
+// clipped to both pictures.
+void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRect& from)
+{
+    if (target.isNull() || source.isNull()) return;
+    QPainter p(&target);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(to, source, from);
+}
+
+} // namespace
+
+QtTable::QtTable(Game& g) : QtTable(g, LoadBuiltinArt()) {}
+
+QtTable::QtTable(Game& g, const CardArt& art) : g_(g)
+{
+    // The key colour goes once, here: drawing a card is then one plain draw.
+    for (int i = 0; i < 4; ++i) {
+        const QImage sheet = KeyedCopy(art.sheets[i]);
+        if (sheet.isNull()) continue;
+        for (int card = 2; card <= 65; ++card) {
+            const auto cell = GetCardImage(card);
+            if (cell && cell->sheet == i) cells_[card] = sheet.copy(cell->x, cell->y, CardWidth, CardHeight);
+        }
+    }
+    shadow_ = KeyedCopy(art.shadow);
+    picBackGrd_ = art.tile.isNull() ? QImage() : art.tile.convertToFormat(QImage::Format_RGB32);
+    font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
+}
+
+void QtTable::Resize(int w, int h)
+{
+    tableWidth_ = std::max(0, w);
+    tableHeight_ = std::max(0, h);
+    window_ = Surface32(tableWidth_, tableHeight_);
+    picTemp_ = Surface32(tableWidth_, tableHeight_);
+    painted_ = {};
+    WindowChanged(window_.rect());
+}
+
+QImage* QtTable::SurfaceImage(Surface s)
+{
+    QImage* image = s == Surface::Window ? &window_ : s == Surface::TableBuffer ? &tableBuffer_ : &dragImage_;
+    return image->isNull() ? nullptr : image;
+}
+
+void QtTable::WindowChanged(const QRect& r)
+{
+    const QRect changed = r & window_.rect();
+    if (!changed.isEmpty()) Changed(changed);
+}
+
+void QtTable::CopyFromPicTemp(QImage& target, const QRect& r)
+{
+    CopyRect(target, r.topLeft(), picTemp_, r);
+}
+
+void QtTable::PaintCard(QPainter& p, int x, int y, int card) const
+{
+    if (card < 0 || card >= static_cast<int>(cells_.size()) || cells_[card].isNull()) return;
+    p.drawImage(x, y, cells_[card]);
+}
+
+void QtTable::DrawCardOn(QImage& target, int x, int y, int card) const
+{
+    if (target.isNull()) return;
+    QPainter p(&target);
+    PaintCard(p, x, y, card);
+}
+
+void QtTable::DrawCard(Surface s, int x, int y, int card)
+{
+    QImage* target = SurfaceImage(s);
+    if (!target) return;
+    DrawCardOn(*target, x, y, card);
+    if (s == Surface::Window) WindowChanged({x, y, CardWidth, CardHeight});
+}
+
+void QtTable::RestoreBackground(Surface s, int x, int y, int w, int h)
+{
+    QImage* target = SurfaceImage(s);
+    if (!target) return;
+    CopyFromPicTemp(*target, {x, y, w, h});
+    if (s == Surface::Window) WindowChanged({x, y, w, h});
+}
+
+void QtTable::SnapshotTable() { tableBuffer_ = window_.copy(); }
+
+// The shadow picture sized to the moving cards: a run taller than one card
+// repeats the shadow's middle row, so its right edge runs the whole height and
+// its bottom edge and rounded corner stay at the bottom.
+QImage QtTable::StretchedShadow(int w, int h) const
+{
+    QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    if (shadow_.isNull()) return out;
+    const int sw = shadow_.width(), sh = shadow_.height();
+    if (w == sw && h == sh) return shadow_.copy();
+    const auto source = [](int t, int size, int sourceSize) {
+        const int middle = sourceSize / 2;
+        if (t < middle) return std::min(t, sourceSize - 1);
+        const int fromEnd = t - (size - sourceSize);
+        return fromEnd > middle ? fromEnd : middle;
+    };
+    for (int y = 0; y < h; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(shadow_.constScanLine(source(y, h, sh)));
+        auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) to[x] = from[source(x, w, sw)];
+    }
+    return out;
+}
+
+void QtTable::CaptureDragImage(int x, int y, int w, int h)
+{
+    if (w < 1 || h < 1) {
+        dragImage_ = {};
+        return;
+    }
+    dragImage_ = StretchedShadow(w, h);
+    // The cards cover all but the last two columns and rows: the shadow edges.
+    const QRect cards(0, 0, w - 2, h - 2);
+    CopyRect(dragImage_, {0, 0}, window_, cards.translated(x, y));
+    KeyOut(dragImage_, cards);
+}
+
+void QtTable::ReleaseBuffers()
+{
+    tableBuffer_ = {};
+    dragImage_ = {};
+    lastFrame_ = {};
+}
+
+void QtTable::ShowTableBuffer()
+{
+    if (tableBuffer_.isNull()) return;
+    CopyRect(window_, {0, 0}, tableBuffer_, tableBuffer_.rect());
+    WindowChanged(tableBuffer_.rect());
+}
+
+// One frame of a slide: the table without the moving cards around the spot,
+// with the drag image over it. Repainting the margin from the buffer wipes the
+// previous frame; the window is touched once and reported as one rectangle.
+void QtTable::DrawMoveFrame(float x, float y, int w, int h)
+{
+    if (window_.isNull()) return;
+    const int ix = static_cast<int>(ToPixel(x));
+    const int iy = static_cast<int>(ToPixel(y));
+    const QRect frame = QRect(ix - MoveMargin, iy - MoveMargin, w + 2 * MoveMargin, h + 3 * MoveMargin) &
+                        window_.rect();
+    if (frame.isEmpty()) return;
+    QPainter p(&window_);
+    if (!tableBuffer_.isNull()) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        // A fast slide can jump further than the margin: the last picture is
+        // wiped as well, so no trail of it is left on the table.
+        const QRect last = lastFrame_ & window_.rect();
+        if (!last.isEmpty() && !frame.contains(last)) {
+            p.drawImage(last.topLeft(), tableBuffer_, last);
+            WindowChanged(last);
+        }
+        p.drawImage(frame.topLeft(), tableBuffer_, frame);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (!dragImage_.isNull()) p.drawImage(QPoint(ix, iy), dragImage_, QRect(0, 0, w, h));
+    p.end();
+    lastFrame_ = QRect(ix, iy, w, h);
+    WindowChanged(frame);
+}
+
+} // namespace tandrel

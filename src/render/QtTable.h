@@ -1,0 +1,125 @@
+#pragma once
+// The table drawn with Qt: the window is a QImage the size of the client area
+// that every drawing routine paints into; the widget copies it to the screen.
+// The bare table (picTemp), the table buffer and the drag image of a card move
+// are QImages too. The view reads the game it was made for and never changes
+// it, apart from the one setting the gradient repairs (a table colour of 0).
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <string>
+
+#include "engine/Game.h"
+#include "engine/TableView.h"
+#include "render/CardArt.h"
+
+class QPainter;
+
+namespace tandrel {
+
+// The two lines of the status panel for the state of the game, and whether
+// it shows the computer at work (white face, bold text).
+struct StatusText {
+    const char* line1;
+    const char* line2;
+    bool busy;
+};
+StatusText StatusLines(const Game& g, bool forceNewGameHint);
+
+class QtTable : public TableView {
+public:
+    explicit QtTable(Game& g);              // built-in pictures
+    QtTable(Game& g, const CardArt& art);   // given pictures (tests, benchmarks)
+
+    // Sizes the window, picTemp and the table size to the client area. Nothing
+    // moves: a small window clips the table. Follow it with RedrawTable.
+    void Resize(int w, int h);
+    int TableWidth() const { return tableWidth_; }
+    int TableHeight() const { return tableHeight_; }
+
+    const QImage& WindowImage() const { return window_; }
+    const QImage& PicTemp() const { return picTemp_; }
+    const QImage& BackgroundPicture() const { return picBackGrd_; }
+    const QImage* TableBufferImage() const { return tableBuffer_.isNull() ? nullptr : &tableBuffer_; }
+    const QImage* DragImagePicture() const { return dragImage_.isNull() ? nullptr : &dragImage_; }
+    const QFont& TextFont() const { return font_; }
+
+    // Loads a picture file as the table picture; a missing or unreadable file
+    // keeps the picture there is. True when the file was taken.
+    bool LoadBackImage(const std::string& path);
+
+    // A card onto any picture (previews in dialogs use it too).
+    void DrawCardOn(QImage& target, int x, int y, int card) const;
+    static void TileBackground(const QImage& source, QImage& target);
+    static int ColorPart(long colour, int n);
+
+    // Cards and the surfaces of a card move.
+    void DrawCard(Surface s, int x, int y, int card) override;
+    void RestoreBackground(Surface s, int x, int y, int w, int h) override;
+    void SnapshotTable() override;
+    bool HasTableBuffer() const override { return !tableBuffer_.isNull(); }
+    void CaptureDragImage(int x, int y, int w, int h) override;
+    bool HasDragImage() const override { return !dragImage_.isNull(); }
+    void ReleaseBuffers() override;
+    void ShowTableBuffer() override;
+    void DrawMoveFrame(float x, float y, int w, int h) override;
+
+    // The bare table.
+    void DrawBackground();
+    void DrawTableBackground() override;
+
+    // Piles.
+    void DrawFoundationWells() override;
+    void DrawStock(int side) override;
+    void ShowHandAtEnd(int side) override;
+    void RedrawTable() override;
+    void RedrawHand(int side) override;
+    void RedrawFoundations() override;
+    void RedrawTableau() override;
+
+    // Panels. A rounded panel with up to two centred lines; busy: the computer is at work
+    // (white face when there is text, bold lines).
+    void DrawPanel(int x, int y, int w, int h, const QString& line1, const QString& line2, bool busy);
+    void StatusPanel(bool forceNewGameHint) override;
+    void ScoreBoard(bool full) override;
+    void DrawEmptyStock(int side) override;
+
+protected:
+    // Called after every change of the window picture with the rectangle that
+    // changed, so the widget can repaint just that.
+    virtual void Changed(const QRect& r) { (void)r; }
+
+private:
+    QImage* SurfaceImage(Surface s);
+    void WindowChanged(const QRect& r);
+    void CopyFromPicTemp(QImage& target, const QRect& r);
+    void PaintCard(QPainter& p, int x, int y, int card) const;
+    QImage StretchedShadow(int w, int h) const;
+
+    Game& g_;
+    int tableWidth_ = 0;
+    int tableHeight_ = 0;
+    QImage window_;
+    QImage picTemp_;
+    QImage picBackGrd_;
+    QImage tableBuffer_;
+    QImage dragImage_;
+    QRect lastFrame_;               // the drag picture of the last move frame
+    QImage shadow_;                 // key made transparent
+    std::array<QImage, 66> cells_;  // by card code, key made transparent
+    QFont font_;
+
+    // What picTemp shows now, so an unchanged table is not painted again.
+    struct BackgroundKey {
+        int bkgrd = -1, gradiant = 0;
+        long colour = 0;
+        qint64 picture = 0;
+        QSize size;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+    BackgroundKey painted_;
+};
+
+} // namespace tandrel

@@ -1,0 +1,91 @@
+// The bare table: a tiled picture, a solid colour or a gradient, painted into
+// picTemp, from which every erase on the table is copied.
+#include <QFile>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "render/QtTable.h"
+
+namespace tandrel {
+
+namespace {
+
+constexpr long DefaultGradientColour = 16711808; // red 128, green 0, blue 255
+
+QColor FromColourLong(long colour)
+{
+    return QColor(QtTable::ColorPart(colour, 1), QtTable::ColorPart(colour, 2), QtTable::ColorPart(colour, 3));
+}
+
+// 64 bands, each a sixty-fourth of the height and 2 lighter in every
+// component than the one above, the top band in the table colour.
+void PaintGradient(QImage& target, long colour)
+{
+    const int r = QtTable::ColorPart(colour, 1), g = QtTable::ColorPart(colour, 2), b = QtTable::ColorPart(colour, 3);
+    const int height = target.height();
+    const auto bandTop = [height](int i) { return static_cast<int>(std::nearbyint(i * height / 128.0)); };
+    QPainter p(&target);
+    for (int i = 0; i <= 126; i += 2) {
+        const QColor band(std::min(r + i, 255), std::min(g + i, 255), std::min(b + i, 255));
+        p.fillRect(QRect(0, bandTop(i), target.width(), bandTop(i + 2) - bandTop(i)), band);
+    }
+}
+
+} // namespace
+
+int QtTable::ColorPart(long colour, int n)
+{
+    if (n < 1 || n > 4) return 0;
+    return static_cast<int>((static_cast<unsigned long>(colour) >> (8 * (n - 1))) & 0xFF);
+}
+
+// Copies of the source from the top left, the last column and row cut off by
+// the target's edges.
+void QtTable::TileBackground(const QImage& source, QImage& target)
+{
+    if (target.isNull() || source.isNull()) return;
+    const int tw = source.width(), th = source.height();
+    QPainter p(&target);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int j = 0; j <= target.width() / tw; ++j)
+        for (int k = 0; k <= target.height() / th; ++k) p.drawImage(j * tw, k * th, source);
+}
+
+bool QtTable::LoadBackImage(const std::string& path)
+{
+    const QString name = QFile::decodeName(path.c_str());
+    if (path.empty() || !QFile::exists(name)) return false;
+    QImage picture(name);
+    if (picture.isNull()) return false;
+    picBackGrd_ = picture.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
+void QtTable::DrawBackground()
+{
+    if (picTemp_.isNull()) return;
+    Settings& cfg = g_.cfg;
+    const bool gradient = cfg.Bkgrd == 0 && cfg.Gradiant == 1;
+    if (gradient && cfg.TableColor == 0) cfg.TableColor = DefaultGradientColour; // and it stays so
+
+    const BackgroundKey key{cfg.Bkgrd, cfg.Gradiant, cfg.TableColor, picBackGrd_.cacheKey(), picTemp_.size()};
+    if (key == painted_) return;
+    painted_ = key;
+
+    if (cfg.Bkgrd != 0 && !picBackGrd_.isNull())
+        TileBackground(picBackGrd_, picTemp_);
+    else if (cfg.Bkgrd != 0 || !gradient)
+        picTemp_.fill(FromColourLong(cfg.TableColor)); // also when the table picture is missing
+    else
+        PaintGradient(picTemp_, cfg.TableColor);
+}
+
+void QtTable::DrawTableBackground()
+{
+    DrawBackground();
+    CopyFromPicTemp(window_, window_.rect());
+    WindowChanged(window_.rect());
+}
+
+} // namespace tandrel

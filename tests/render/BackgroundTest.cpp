@@ -1,0 +1,121 @@
+// The bare table: tiled picture, solid colour and the 64-band gradient.
+#include <QFile>
+#include <QTemporaryDir>
+#include <set>
+
+#include "RenderFixture.h"
+
+namespace tandrel::test {
+namespace {
+
+using Background = RenderTest;
+
+void ExpectTiled(const QImage& table, const QImage& tile)
+{
+    for (int y = 0; y < table.height(); ++y)
+        for (int x = 0; x < table.width(); ++x)
+            ASSERT_EQ(table.pixel(x, y), tile.pixel(x % tile.width(), y % tile.height())) << x << "," << y;
+}
+
+TEST_F(Background, PictureIsTiledWithPartialEdgeTiles)
+{
+    table->Resize(500, 400); // 2.09 tiles wide, 2.26 high
+    table->DrawTableBackground();
+    ExpectTiled(window(), SampleArt().tile);
+    EXPECT_EQ(window(), table->PicTemp());
+}
+
+TEST_F(Background, BackImageIsTakenOnlyWhenItLoads)
+{
+    const QImage builtin = table->BackgroundPicture();
+    QTemporaryDir dir;
+    EXPECT_FALSE(table->LoadBackImage((dir.path() + "/missing.bmp").toStdString()));
+    EXPECT_FALSE(table->LoadBackImage(""));
+    QFile damaged(dir.path() + "/damaged.bmp");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("BM not really a picture");
+    damaged.close();
+    EXPECT_FALSE(table->LoadBackImage(damaged.fileName().toStdString()));
+    EXPECT_EQ(table->BackgroundPicture(), builtin);
+
+    QImage picture(30, 20, QImage::Format_RGB32);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x) picture.setPixel(x, y, qRgb(8 * x, 12 * y, 100));
+    const QString file = dir.path() + "/odd name.bmp";
+    ASSERT_TRUE(picture.save(file, "BMP"));
+    EXPECT_TRUE(table->LoadBackImage(file.toStdString()));
+    table->RedrawTable();
+    ExpectTiled(table->PicTemp(), picture);
+}
+
+TEST_F(Background, SolidColourReplacesEveryTile)
+{
+    table->DrawTableBackground();
+    game.cfg.Bkgrd = 0;
+    game.cfg.Gradiant = 0;
+    game.cfg.TableColor = 0x336699; // red in the lowest byte
+    table->DrawTableBackground();
+    QImage solid(640, 480, QImage::Format_RGB32);
+    solid.fill(qRgb(0x99, 0x66, 0x33));
+    EXPECT_EQ(table->PicTemp(), solid);
+
+    game.cfg.TableColor = 0;
+    table->DrawTableBackground();
+    solid.fill(Qt::black);
+    EXPECT_EQ(window(), solid);
+    EXPECT_EQ(game.cfg.TableColor, 0);
+}
+
+// The colours down the left edge, one per run of equal rows: (colour, rows).
+std::vector<std::pair<QRgb, int>> Bands(const QImage& image)
+{
+    std::vector<std::pair<QRgb, int>> bands;
+    for (int y = 0; y < image.height(); ++y) {
+        if (bands.empty() || bands.back().first != image.pixel(0, y)) bands.push_back({image.pixel(0, y), 0});
+        ++bands.back().second;
+    }
+    return bands;
+}
+
+TEST_F(Background, GradientHasSixtyFourBandsLighteningDownwards)
+{
+    game.cfg.Bkgrd = 0;
+    game.cfg.TableColor = 200 | (10 << 8) | (100 << 16);
+    for (int height : {480, 256, 300}) {
+        table->Resize(640, height);
+        table->DrawTableBackground();
+        const auto bands = Bands(table->PicTemp());
+        ASSERT_EQ(bands.size(), 64u) << height;
+        for (int band = 0; band < 64; ++band) {
+            const int i = 2 * band;
+            EXPECT_EQ(bands[band].first, qRgb(std::min(200 + i, 255), 10 + i, 100 + i)) << band;
+            EXPECT_NEAR(bands[band].second, height / 64.0, 1.0);
+        }
+        EXPECT_EQ(qRed(bands[27].first), 254); // i = 54
+        EXPECT_EQ(qRed(bands[28].first), 255); // i = 56: saturated from here down
+        // Every row is level.
+        for (int y = 0; y < height; y += 7) EXPECT_EQ(window().pixel(639, y), window().pixel(0, y));
+    }
+}
+
+TEST_F(Background, BlackGradientBecomesTheDefaultColour)
+{
+    game.cfg.Bkgrd = 0;
+    game.cfg.TableColor = 0;
+    table->DrawTableBackground();
+    EXPECT_EQ(game.cfg.TableColor, 16711808);
+    EXPECT_EQ(window().pixel(5, 0), qRgb(128, 0, 255));
+}
+
+TEST(ColorPart, GivesTheBytesOfAColour)
+{
+    EXPECT_EQ(QtTable::ColorPart(0x11223344, 1), 0x44);
+    EXPECT_EQ(QtTable::ColorPart(0x11223344, 2), 0x33);
+    EXPECT_EQ(QtTable::ColorPart(0x11223344, 3), 0x22);
+    EXPECT_EQ(QtTable::ColorPart(0x11223344, 4), 0x11);
+    EXPECT_EQ(QtTable::ColorPart(0x11223344, 0), 0);
+    EXPECT_EQ(QtTable::ColorPart(0x11223344, 5), 0);
+}
+
+} // namespace
+} // namespace tandrel::test

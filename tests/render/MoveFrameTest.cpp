@@ -1,0 +1,106 @@
+// The surfaces of a card move: the drag image with its shadow, and the frames
+// of a slide composed from the table buffer and the drag image.
+#include "RenderFixture.h"
+
+namespace tandrel::test {
+namespace {
+
+class MoveFrame : public RenderTest {
+protected:
+    MoveFrame()
+    {
+        game.Tableau(1, 1) = 12;
+        game.Tableau(1, 2) = 20;
+        game.Tableau(1, 3) = 35;
+        table->RedrawTable();
+        shadow = KeyedCopy(SampleArt().shadow);
+    }
+    QImage shadow;
+};
+
+TEST_F(MoveFrame, DragImageIsTheCardsOverTheShadow)
+{
+    table->CaptureDragImage(10, 120, 73, 97);
+    const QImage& drag = *table->DragImagePicture();
+    ASSERT_EQ(drag.size(), QSize(73, 97));
+    for (int y = 0; y < 97; ++y)
+        for (int x = 0; x < 73; ++x) {
+            const QRgb expected = x < 71 && y < 95 ? window().pixel(10 + x, 120 + y) : shadow.pixel(x, y);
+            ASSERT_EQ(drag.pixel(x, y), expected) << x << "," << y;
+        }
+    EXPECT_EQ(qAlpha(drag.pixel(72, 96)), 0); // the shadow's rounded corner
+}
+
+TEST_F(MoveFrame, RunTallerThanACardKeepsItsShadowDownTheSide)
+{
+    table->CaptureDragImage(10, 120, 73, 95 + 2 * 10 + 2);
+    const QImage& drag = *table->DragImagePicture();
+    for (int y = 0; y < 115; ++y) {
+        const int from = y < 48 ? y : std::max(48, y - 20);
+        EXPECT_EQ(drag.pixel(71, y), shadow.pixel(71, from)) << y;
+        EXPECT_EQ(drag.pixel(72, y), shadow.pixel(72, from)) << y;
+        EXPECT_EQ(qAlpha(drag.pixel(72, y)), y < 2 ? qAlpha(shadow.pixel(72, y)) : 255) << y;
+    }
+    for (int x = 0; x < 73; ++x) {
+        EXPECT_EQ(drag.pixel(x, 115), shadow.pixel(x, 95)) << x;
+        EXPECT_EQ(drag.pixel(x, 116), shadow.pixel(x, 96)) << x;
+    }
+}
+
+TEST_F(MoveFrame, YellowOnTheTableIsNeverDrawn)
+{
+    game.cfg.Bkgrd = 0;
+    game.cfg.Gradiant = 0;
+    game.cfg.TableColor = 0x00FFFF; // pure yellow
+    table->DrawTableBackground();
+    table->CaptureDragImage(300, 300, 73, 97);
+    const QImage& drag = *table->DragImagePicture();
+    EXPECT_EQ(qAlpha(drag.pixel(10, 10)), 0);
+    EXPECT_EQ(qAlpha(drag.pixel(70, 94)), 0);
+    EXPECT_EQ(drag.pixel(72, 50), shadow.pixel(72, 50));
+}
+
+TEST_F(MoveFrame, FrameIsTheBufferWithTheCardsOverIt)
+{
+    table->SnapshotTable();
+    table->CaptureDragImage(10, 120, 73, 117);
+    table->RestoreBackground(Surface::TableBuffer, 10, 120, 71, 135); // the cards leave the pile
+    const QImage before = window().copy();
+    table->changed = {};
+
+    table->DrawMoveFrame(200.5f, 150.f, 73, 117); // halves go to the even pixel: 200
+    const QRect frame(150, 100, 73 + 100, 117 + 150);
+    EXPECT_EQ(table->changed, frame);
+    QImage expected = table->TableBufferImage()->copy();
+    {
+        QPainter p(&expected);
+        p.drawImage(200, 150, *table->DragImagePicture());
+    }
+    EXPECT_EQ(AreaDiff(window(), expected, frame), "");
+    // Outside the frame the window is as it was: the cards still show on their pile.
+    EXPECT_EQ(AreaDiff(window(), before, {0, 0, 150, 480}), "");
+
+    // Near the corner the frame is clipped to the window; the picture it jumped from is wiped.
+    table->changed = {};
+    table->DrawMoveFrame(600, 440, 73, 117);
+    EXPECT_EQ(table->changed, QRect(550, 390, 90, 90) | QRect(200, 150, 73, 117));
+    table->ShowTableBuffer();
+    EXPECT_EQ(window(), *table->TableBufferImage());
+    table->ReleaseBuffers();
+    EXPECT_FALSE(table->HasTableBuffer() || table->HasDragImage());
+}
+
+TEST_F(MoveFrame, AJumpBeyondTheMarginLeavesNoTrail)
+{
+    table->SnapshotTable();
+    table->CaptureDragImage(10, 120, 73, 97);
+    const QImage buffer = *table->TableBufferImage();
+    table->DrawMoveFrame(100, 200, 73, 97);
+    table->DrawMoveFrame(300, 200, 73, 97); // 200 pixels on: past the 50-pixel margin
+    const QRect first(100, 200, 73, 97);
+    EXPECT_EQ(window().copy(first), buffer.copy(first));
+    EXPECT_NE(window().copy(QRect(300, 200, 71, 95)), buffer.copy(QRect(300, 200, 71, 95)));
+}
+
+} // namespace
+} // namespace tandrel::test

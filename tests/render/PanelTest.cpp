@@ -1,0 +1,141 @@
+// The status panel and the score board: texts by state, the busy colour, and
+// text that stays inside its panel.
+#include <QFontMetrics>
+
+#include "RenderFixture.h"
+#include "render/Fonts.h"
+#include "render/Outlines.h"
+
+namespace tandrel::test {
+namespace {
+
+const QRect StatusArea(380, 125, 200, 45);
+const QRect ScoreArea(380, 180, 200, 115);
+
+class Panels : public RenderTest {
+protected:
+    Panels()
+    {
+        game.GameOver = false;
+        table->DrawTableBackground();
+    }
+
+    // Pixels that differ from an empty panel of the same face must lie inside
+    // the chamfered outline, and there must be some. A blank line gives the
+    // busy panel its white face without any text.
+    void ExpectTextInside(const QRect& area, bool busy)
+    {
+        const QImage withText = window().copy();
+        table->DrawPanel(area.x(), area.y(), area.width(), area.height(), busy ? " " : "", "", busy);
+        const QRect inner = area.adjusted(3, 3, -3, -3);
+        int inside = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (withText.pixel(x, y) == window().pixel(x, y)) continue;
+                if (!inner.contains(x, y)) {
+                    ADD_FAILURE() << "text outside the panel at " << x << "," << y;
+                    return;
+                }
+                ++inside;
+            }
+        EXPECT_GT(inside, 50);
+    }
+};
+
+TEST(StatusLines, FollowTheStateOfTheGame)
+{
+    HeadlessView view;
+    Game g(view);
+    g.GameOver = false;
+    const auto lines = [&g](bool force) {
+        const StatusText s = StatusLines(g, force);
+        return std::string(s.line1) + "|" + s.line2 + (s.busy ? "|busy" : "");
+    };
+    EXPECT_EQ(lines(false), "It is your turn. Click the|score board when finished.");
+    EXPECT_EQ(lines(true), "Press F2 to start a new game.|");
+    g.ComputerBusy = true;
+    EXPECT_EQ(lines(false), "Please wait...||busy");
+    EXPECT_EQ(lines(true), "Press F2 to start a new game.||busy");
+    g.GameOver = true; // the end of the game ends the computer's turn too
+    EXPECT_EQ(lines(false), "Game Over!|Press F2 to start a new game.");
+}
+
+TEST_F(Panels, StatusPanelIsWhiteOnlyWhileTheComputerPlays)
+{
+    const QPoint face(StatusArea.x() + 5, StatusArea.y() + 22);
+    const struct {
+        bool busy, over;
+        QColor colour;
+    } cases[] = {{false, false, ButtonFace()}, {true, false, Qt::white}, {true, true, ButtonFace()}, {false, true, ButtonFace()}};
+    for (const auto& c : cases) {
+        game.ComputerBusy = c.busy;
+        game.GameOver = c.over;
+        table->StatusPanel(false);
+        EXPECT_EQ(window().pixel(face), c.colour.rgb()) << c.busy << c.over;
+        ExpectTextInside(StatusArea, c.colour == Qt::white);
+    }
+    game.DrawingTable = true;
+    table->RedrawTable();
+    ExpectTextInside(StatusArea, false);
+    // The computer's winning move: the long hint, bold on white, still fits.
+    game.ComputerBusy = true;
+    table->StatusPanel(true);
+    ExpectTextInside(StatusArea, true);
+}
+
+TEST_F(Panels, BusyTextIsDarkEvenWithALightTextColour)
+{
+    const QPalette desktop = QGuiApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Button, QColor(40, 40, 40));
+    QGuiApplication::setPalette(dark);
+    game.ComputerBusy = true;
+    table->StatusPanel(false);
+    QGuiApplication::setPalette(desktop);
+    int darkPixels = 0;
+    for (int y = 130; y < 165; ++y)
+        for (int x = 390; x < 570; ++x) darkPixels += qGray(window().pixel(x, y)) < 100;
+    EXPECT_GT(darkPixels, 30);
+}
+
+TEST_F(Panels, TextFitsItsPanels)
+{
+    const QFontMetrics m(table->TextFont(), &window());
+    EXPECT_LE(m.horizontalAdvance("It is your turn. Click the"), 184);
+    EXPECT_LE(m.horizontalAdvance("score board when finished."), 184);
+    EXPECT_LE(m.horizontalAdvance("Opponent's cards left:        ") + 20, 187);
+    EXPECT_LE(table->TextFont().pointSizeF(), TableFontPoints());
+    EXPECT_EQ(TableFontPoints(), LargeFonts() ? 6.0 : 9.75);
+
+    game.CardsLeft(1) = 21, game.CardsLeft(2) = 42, game.Wins = 123, game.Losses = 99;
+    table->ScoreBoard(true);
+    ExpectTextInside(ScoreArea, false);
+}
+
+TEST_F(Panels, PartialScoreUpdateMatchesAFullOne)
+{
+    game.CardsLeft(1) = 8, game.CardsLeft(2) = 21;
+    table->ScoreBoard(true);
+    game.CardsLeft(1) = 13, game.CardsLeft(2) = 7;
+    table->changed = {};
+    table->ScoreBoard(false);
+    const QImage partial = window().copy();
+    EXPECT_TRUE(ScoreArea.contains(table->changed));
+    table->ScoreBoard(true);
+    EXPECT_EQ(AreaDiff(window(), partial, ScoreArea), "");
+}
+
+TEST_F(Panels, ScoreBoardIsHiddenWithoutStatistics)
+{
+    game.cfg.ShowStats = 0;
+    const QImage before = window().copy();
+    table->ScoreBoard(true);
+    table->ScoreBoard(false);
+    EXPECT_EQ(window(), before);
+    table->StatusPanel(false);
+    EXPECT_NE(window(), before);
+}
+
+} // namespace
+} // namespace tandrel::test

@@ -1,0 +1,141 @@
+// The whole table redrawn from a game state: every pile where it belongs,
+// pixel for pixel the cards DrawCard draws there.
+#include "RenderFixture.h"
+#include "render/Outlines.h"
+
+namespace tandrel::test {
+namespace {
+
+class TableRepaint : public RenderTest {
+protected:
+    TableRepaint()
+    {
+        game.GameOver = false;
+        game.cfg.CardBack = 58;
+        for (int p = 1; p <= 4; ++p) game.TableauTop(p, 1) = EmptyPileCode;
+        // Pile 2: three face-down cards under two face-up ones; pile 4: a card waits to be turned.
+        game.TableauFaceDown(2) = 3;
+        game.Tableau(2, 1) = 25;
+        game.Tableau(2, 2) = 11;
+        game.Tableau(1, 1) = 12;
+        game.TableauFaceDown(4) = 1;
+        // The player: a full stock and a waste of five with a hole, three fanned.
+        game.StockLevel(1) = 30;
+        game.CardsLeft(1) = 21;
+        for (int slot : {1, 3, 4, 5, 6}) game.Waste(1, slot) = 40 + slot;
+        game.WasteCount(1) = 6;
+        game.WasteCards(1) = 5;
+        game.WasteFan(1) = 3;
+        // The computer went through its stock twice.
+        game.StockLevel(2) = 0;
+        game.StockPasses(2) = 2;
+        game.CardsLeft(2) = 4;
+        game.Waste(2, 1) = 33;
+        game.WasteCount(2) = 1;
+        game.WasteCards(2) = 1;
+        game.WasteFan(2) = 1;
+        // Foundations: only the ace of diamonds (stored as 40), empty, a five of clubs, only the ace of hearts.
+        game.Foundation(1, 1) = 2, game.Foundation(1, 2) = 40;
+        game.Foundation(3, 1) = 1, game.Foundation(3, 2) = 5;
+        game.Foundation(4, 1) = 3, game.Foundation(4, 2) = 14;
+    }
+
+    // A foundation's card over the empty well that foundation 2 shows.
+    QImage CardOnWell(int card) const
+    {
+        QImage well = window().copy(FoundationX(2) - 1, 9, 73, 97);
+        table->DrawCardOn(well, 1, 1, card);
+        return well;
+    }
+};
+
+TEST_F(TableRepaint, PilesLieWhereTheStateSays)
+{
+    table->RedrawTable();
+    const QImage tableau = Expected({{10, 120, 12},
+                                     {100, 120, 58}, {100, 125, 58}, {100, 130, 58}, {100, 135, 25}, {100, 155, 11},
+                                     {280, 120, 58}});
+    EXPECT_EQ(AreaDiff(window(), tableau, {0, 112, 375, 368}), "");
+
+    // Three backs deep for 21 cards, then the top three waste slots with the top rightmost.
+    const QImage hand = Expected({{380, 300, 58}, {384, 300, 58}, {388, 300, 58},
+                                  {465, 300, 44}, {480, 300, 45}, {495, 300, 46}});
+    EXPECT_EQ(AreaDiff(window(), hand, {375, 296, 265, 184}), "");
+
+    EXPECT_EQ(window().copy(9, 9, 73, 97), CardOnWell(53));
+    EXPECT_EQ(window().copy(FoundationX(3) - 1, 9, 73, 97), CardOnWell(5));
+    EXPECT_EQ(window().copy(FoundationX(4) - 1, 9, 73, 97), CardOnWell(27));
+    EXPECT_EQ(table->changed, window().rect());
+}
+
+TEST_F(TableRepaint, PassedThroughStockShowsTheEmptyPlace)
+{
+    table->RedrawTable();
+    EXPECT_EQ(window().pixel(379, 24), qRgb(0, 0, 0));
+    EXPECT_EQ(window().pixel(452, 119), qRgb(0, 0, 0));
+    EXPECT_EQ(window().pixel(400, 25), ButtonShadow().rgb());
+    EXPECT_EQ(window().pixel(451, 60), ButtonHighlight().rgb());
+    // One waste card at x = 465 beside it, no card backs anywhere in the place.
+    const QImage waste = Expected({{465, 25, 33}});
+    EXPECT_EQ(AreaDiff(window(), waste, {465, 25, 71, 95}), "");
+    EXPECT_EQ(AreaDiff(window(), table->PicTemp(), {536, 25, 50, 95}), "");
+
+    const QImage round2 = window().copy(380, 25, 72, 95);
+    game.StockPasses(2) = 3;
+    table->DrawEmptyStock(2);
+    EXPECT_NE(window().copy(380, 25, 72, 95), round2); // the pass number is written
+}
+
+TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
+{
+    const struct {
+        int left;
+        std::vector<int> backs;
+    } cases[] = {{1, {380}}, {6, {380}}, {7, {380, 384}}, {15, {380, 384}}, {16, {380, 384, 388}}, {21, {380, 384, 388}}};
+    for (const auto& c : cases) {
+        table->RedrawTable();
+        game.CardsLeft(1) = c.left;
+        table->DrawStock(1);
+        QImage expected = table->PicTemp().copy();
+        for (int x : c.backs) table->DrawCardOn(expected, x, 300, 58);
+        EXPECT_EQ(AreaDiff(window(), expected, {380, 300, 190, 95}), "") << c.left << " cards left";
+    }
+    table->RedrawTable();
+    const QImage before = window().copy();
+    game.CardsLeft(1) = 0;
+    table->DrawStock(1);
+    EXPECT_EQ(window(), before);
+}
+
+TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNine)
+{
+    for (int i = 1; i <= 6; ++i) {
+        game.Stock(2, i) = 1 + i;
+        game.Waste(2, i) = i <= 5 ? 20 + i : 0;
+    }
+    table->DrawTableBackground();
+    table->ShowHandAtEnd(1);
+    const QImage expected = Expected({{380, 0, 2}, {400, 0, 21}, {420, 0, 3}, {440, 0, 22}, {460, 0, 4}, {480, 0, 23},
+                                      {500, 0, 5}, {520, 0, 24}, {540, 0, 6}, {380, 25, 25}, {400, 25, 7}});
+    EXPECT_EQ(AreaDiff(window(), expected, window().rect()), "");
+}
+
+TEST_F(TableRepaint, SmallOrEmptyWindowsClip)
+{
+    table->Resize(300, 200);
+    table->RedrawTable();
+    EXPECT_EQ(window().size(), QSize(300, 200));
+    EXPECT_EQ(table->PicTemp().size(), QSize(300, 200));
+    EXPECT_EQ(AreaDiff(window(), Expected({{10, 120, 12}}), {0, 112, 90, 88}), "");
+
+    table->Resize(0, 0);
+    table->RedrawTable();
+    table->SnapshotTable();
+    table->CaptureDragImage(0, 0, 73, 97);
+    table->DrawMoveFrame(10, 10, 73, 97);
+    EXPECT_TRUE(window().isNull());
+    EXPECT_EQ(table->TableWidth(), 0);
+}
+
+} // namespace
+} // namespace tandrel::test
