@@ -11,6 +11,10 @@ packages=(
   fonts-dejavu-core
   xvfb xauth x11-utils
 )
+# Only the benchmarks grab screenshots of the real window.
+if [ "${WITH_BENCH_TOOLS:-0}" = 1 ]; then
+  packages+=(x11-apps python3)
+fi
 # Only the asset generator needs the SVG decks.
 if [ "${WITH_ASSET_TOOLS:-0}" = 1 ]; then
   packages+=(kdegames-card-data-kf5)

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds a Release tree and runs every benchmark: table drawing, start-up of the
+# real program under Xvfb, the engine's self-play soak and the store fuzzer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+WITH_BENCH_TOOLS=1 bash scripts/setup.sh
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-bench -j"$(nproc)"
+
+echo "== Table drawing (640 x 480, offscreen)"
+build-bench/bench/bench_render
+
+echo "== Start-up of the real program under Xvfb"
+python3 bench/startup/measure_startup.py build-bench/tandrel 7
+
+echo "== Self-play soak"
+for pair in "2 0" "0 2" "1 1" "2 2"; do
+  build-bench/tandrel-selfplay 20000 $pair
+done
+
+echo "== Store fuzzer"
+build-bench/tandrel-fuzz-store 100000
