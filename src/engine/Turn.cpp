@@ -7,6 +7,7 @@
 #include "opponent/Computer.h"
 #include "render/Slide.h"
 #include "sound/PlaySound.h"
+#include "store/Statistics.h"
 
 namespace tandrel {
 
@@ -160,13 +161,12 @@ bool CheckGameOver(Game& g, int side)
     g.view->DoEvents();
     g.view->ShowHandAtEnd(side);
     g.LastWinner = side;
-    // 16-bit counts: they stop at the top instead of turning negative.
     if (side == 2) {
-        if (g.Losses < 32767) ++g.Losses;
+        g.Losses = CountOneMore(g.Losses);
         PlaySound(g, 1);
     } else {
         PlaySound(g, 0);
-        if (g.Wins < 32767) ++g.Wins;
+        g.Wins = CountOneMore(g.Wins);
     }
     g.ComputerBusy = false;
     g.view->ScoreBoard(true);

@@ -1,0 +1,20 @@
+#pragma once
+// How many games this installation has dealt: one count shared by every player,
+// kept in its own small file so the preset deals run once per installation.
+#include <string>
+
+namespace tandrel {
+
+// The file's name, kept beside the settings file.
+inline constexpr const char* GamesDealtFileName = "gamesdealt";
+inline constexpr int MaxGamesDealt = 32767;
+
+// The stored count; a missing, empty or damaged file reads as 0 (the preset
+// deals simply start again, which is harmless).
+int LoadGamesDealt(const std::string& path);
+
+// Replaces the file's content with n, atomically. False when it could not be
+// written (or path is empty); the old count is then left untouched.
+bool StoreGamesDealt(const std::string& path, int n);
+
+} // namespace tandrel

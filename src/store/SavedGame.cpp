@@ -1,0 +1,249 @@
+#include "store/SavedGame.h"
+
+#include <array>
+#include <cstdio>
+#include <exception>
+
+#include "engine/Cards.h"
+#include "engine/Deal.h"
+#include "engine/HeadlessView.h"
+#include "engine/Position.h"
+#include "engine/Undo.h"
+#include "store/Profile.h"
+#include "store/SettingsFile.h"
+
+namespace tandrel {
+
+namespace {
+
+std::string FormatTwo(int value)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", value < 0 ? 0 : value > 99 ? 99 : value);
+    return text;
+}
+
+int AsInteger(bool b) { return b ? -1 : 0; }
+
+std::string Key(const std::string& prefix, int n) { return prefix + std::to_string(n); }
+
+// The nine records in the order of their keys (index 0 is record 1).
+std::array<std::string, 9> BuildRecords(const Game& g)
+{
+    std::array<std::string, 9> r;
+    for (int s = 1; s <= 2; ++s) {
+        r[0] += FormatThree(g.StockLevel(s)) + FormatThree(AsInteger(g.StockEmpty(s))) + FormatThree(g.StockPos(s)) +
+                FormatThree(g.WasteFan(s)) + FormatThree(g.StockPasses(s)) + FormatThree(g.WasteCards(s)) +
+                FormatThree(g.WasteCount(s));
+    }
+    r[0] += FormatThree(AsInteger(g.GameOver)) + FormatThree(g.cfg.FlipNum) + FormatThree(g.PickFirst) +
+            FormatThree(g.PickLast) + FormatThree(g.PickPile) + FormatThree(g.DragCard);
+    r[1] = g.UndoRecord;
+    for (int i = 2; i <= 53; ++i) r[2] += FormatTwo(g.Deck(i));
+    for (int f = 1; f <= 4; ++f)
+        for (int c = 1; c <= 2; ++c) r[3] += FormatTwo(g.Foundation(f, c));
+    for (int p = 1; p <= 4; ++p) r[4] += FormatTwo(g.TableauFaceDown(p));
+    for (int p = 1; p <= 4; ++p)
+        for (int k = 1; k <= 12; ++k) r[5] += FormatTwo(g.Tableau(p, k));
+    for (int p = 1; p <= 4; ++p)
+        for (int c = 1; c <= 3; ++c) r[6] += FormatThree(g.TableauTop(p, c));
+    for (int s = 1; s <= 2; ++s)
+        for (int k = 1; k <= 42; ++k) r[7] += FormatTwo(g.Stock(s, k));
+    for (int s = 1; s <= 2; ++s)
+        for (int k = 1; k <= 42; ++k) r[8] += FormatTwo(g.Waste(s, k));
+    return r;
+}
+
+// A stored Boolean: 0 or -1 (True), nothing else.
+bool ReadFlag(std::string& rec, bool& flag)
+{
+    const int v = TakeNumber(rec, 3);
+    flag = v != 0;
+    return v == 0 || v == -1;
+}
+
+bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// Reads records 1 and 3..9 into g; false when a field of record 1, or a
+// position of the deck, is out of its range. Everything the records hold is written, missing parts as 0.
+bool ReadRecords(const ProfileFile& f, const std::string& section, const std::string& prefix, Game& g)
+{
+    std::string rec = f.ReadString(section, Key(prefix, 1), "");
+    bool ok = true;
+    for (int s = 1; s <= 2; ++s) {
+        g.StockLevel(s) = TakeNumber(rec, 3);
+        ok &= ReadFlag(rec, g.StockEmpty(s));
+        g.StockPos(s) = TakeNumber(rec, 3);
+        g.WasteFan(s) = TakeNumber(rec, 3);
+        g.StockPasses(s) = TakeNumber(rec, 3);
+        g.WasteCards(s) = TakeNumber(rec, 3);
+        g.WasteCount(s) = TakeNumber(rec, 3);
+    }
+    ok &= ReadFlag(rec, g.GameOver);
+    g.cfg.FlipNum = TakeNumber(rec, 3);
+    g.PickFirst = TakeNumber(rec, 3);
+    g.PickLast = TakeNumber(rec, 3);
+    g.PickPile = TakeNumber(rec, 3);
+    g.DragCard = TakeNumber(rec, 3);
+    ok &= InRange(g.cfg.FlipNum, 1, 3) && InRange(g.PickFirst, 0, 12) && InRange(g.PickLast, 0, 12) &&
+          InRange(g.PickPile, 0, 4) && (g.DragCard == 0 || IsCard(g.DragCard));
+
+    rec = f.ReadString(section, Key(prefix, 3), "");
+    // Positions already dealt keep 0 or the code of a card turned up since; nothing else.
+    for (int i = 2; i <= 53; ++i) {
+        g.Deck(i) = TakeNumber(rec, 2);
+        ok &= g.Deck(i) == 0 || IsCard(g.Deck(i));
+    }
+    rec = f.ReadString(section, Key(prefix, 4), "");
+    for (int fd = 1; fd <= 4; ++fd)
+        for (int c = 1; c <= 2; ++c) g.Foundation(fd, c) = TakeNumber(rec, 2);
+    rec = f.ReadString(section, Key(prefix, 5), "");
+    for (int p = 1; p <= 4; ++p) g.TableauFaceDown(p) = TakeNumber(rec, 2);
+    rec = f.ReadString(section, Key(prefix, 6), "");
+    for (int p = 1; p <= 4; ++p)
+        for (int k = 1; k <= 12; ++k) g.Tableau(p, k) = TakeNumber(rec, 2);
+    rec = f.ReadString(section, Key(prefix, 7), "");
+    for (int p = 1; p <= 4; ++p)
+        for (int c = 1; c <= 3; ++c) g.TableauTop(p, c) = TakeNumber(rec, 3);
+
+    g.CardsLeft(1) = g.CardsLeft(2) = 0;
+    rec = f.ReadString(section, Key(prefix, 8), "");
+    for (int s = 1; s <= 2; ++s)
+        for (int k = 1; k <= 42; ++k)
+            if ((g.Stock(s, k) = TakeNumber(rec, 2)) > 0) ++g.CardsLeft(s);
+    rec = f.ReadString(section, Key(prefix, 9), "");
+    for (int s = 1; s <= 2; ++s)
+        for (int k = 1; k <= 42; ++k)
+            if ((g.Waste(s, k) = TakeNumber(rec, 2)) > 0) ++g.CardsLeft(s);
+    return ok;
+}
+
+// Whether an undo record has the layout of its kind, with its piles, slots
+// and foundations in range (a waste card played to a pile must still be its top).
+bool UndoRecordShape(const Game& g, const std::string& r)
+{
+    if (r.empty() || r.size() > 15) return false;
+    for (char c : r)
+        if (c < '0' || c > '9') return false;
+    auto num = [&](std::size_t at, std::size_t n) { return std::stoi(r.substr(at, n)); };
+    auto between = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
+    switch (r[0]) {
+    case '1': return r.size() == 2 && num(1, 1) <= 3;
+    case '2':
+        return r.size() == 15 && between(num(1, 2), 1, 4) && between(num(6, 2), 1, 12) && between(num(8, 2), 1, 4) &&
+               between(num(13, 2), 1, 12);
+    case '3': return r.size() == 4 && between(num(1, 1), 1, 4) && g.TableauTop(num(1, 1), 1) == num(2, 2);
+    case '4': return r.size() == 3 && num(1, 1) <= 4 && between(num(2, 1), 1, 4);
+    case '5': return r.size() == 5 && between(num(1, 2), 1, 4) && between(num(3, 2), 1, 4);
+    case '6': return r.size() == 1;
+    default: return false;
+    }
+}
+
+// An undo record is kept only when it has its kind's layout and taking the
+// move back on a copy of the restored table leaves a sound position; a damaged
+// one would otherwise be played on the real table.
+bool UndoRecordFits(const Game& g)
+{
+    if (g.UndoRecord.empty()) return true;
+    if (!UndoRecordShape(g, g.UndoRecord)) return false;
+    HeadlessView quiet;
+    quiet.record = false;
+    Game trial = g;
+    trial.view = &quiet;
+    trial.ClearSnapshot = nullptr;
+    try {
+        UndoMove(trial);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return CheckPosition(trial);
+}
+
+} // namespace
+
+std::string FormatThree(int value)
+{
+    char text[8];
+    if (value < 0)
+        std::snprintf(text, sizeof text, "-%02d", value < -99 ? 99 : -value);
+    else
+        std::snprintf(text, sizeof text, "%03d", value > 999 ? 999 : value);
+    return text;
+}
+
+bool WriteGame(ProfileFile& f, const Game& g, const std::string& prefix)
+{
+    if (g.GameOver) return WriteClearedGame(f, g, prefix);
+    const auto records = BuildRecords(g);
+    bool written = true;
+    for (int n = 1; n <= 9; ++n) written &= f.Write(g.cfg.CurrentPlayer, Key(prefix, n), records[n - 1]);
+    return written;
+}
+
+bool WriteClearedGame(ProfileFile& f, const Game& g, const std::string& prefix)
+{
+    bool written = true;
+    for (int n = 1; n <= 11; ++n) written &= f.Write(g.cfg.CurrentPlayer, Key(prefix, n), "");
+    return written;
+}
+
+bool SaveGame(const Game& g, const std::string& prefix)
+{
+    ProfileFile f;
+    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
+    const bool written = WriteGame(f, g, prefix);
+    return written && f.Save(g.cfg.SettingsFile);
+}
+
+bool ClearGame(const Game& g, const std::string& prefix)
+{
+    ProfileFile f;
+    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
+    const bool written = WriteClearedGame(f, g, prefix);
+    return written && f.Save(g.cfg.SettingsFile);
+}
+
+bool StoreOnExit(const Game& g)
+{
+    ProfileFile f;
+    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
+    bool written = f.Write("Options", "Player", g.cfg.CurrentPlayer);
+    if (g.cfg.AutoSave) written &= WriteGame(f, g, "Save");
+    written &= WriteSettings(f, g);
+    return f.Save(g.cfg.SettingsFile) && written;
+}
+
+bool RestoreGame(Game& g, const std::string& prefix)
+{
+    g.FlippedCard = 0;
+    ProfileFile f;
+    f.Load(g.cfg.SettingsFile);
+    const std::string& section = g.cfg.CurrentPlayer;
+
+    // Read into a copy, so a damaged record never leaves a half-restored game.
+    Game stored = g;
+    const bool sound = !f.ReadString(section, Key(prefix, 1), "").empty() &&
+                       ReadRecords(f, section, prefix, stored) && CheckPosition(stored);
+    if (!sound) {
+        NewGame(g, true);
+        return false;
+    }
+    stored.UndoRecord = f.ReadString(section, Key(prefix, 2), "");
+    if (!UndoRecordFits(stored)) stored.UndoRecord.clear();
+    stored.FlippedCard = 0;
+    stored.GameOver = false;
+    g = stored;
+
+    g.view->ScoreBoard(true);
+    g.view->StatusPanel(false);
+    g.view->RedrawTable();
+    return true;
+}
+
+void ClearStoredSnapshot(Game& g)
+{
+    ClearGame(g, "Snap");
+}
+
+} // namespace tandrel

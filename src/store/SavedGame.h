@@ -1,0 +1,38 @@
+#pragma once
+// A game in progress kept in the current player's section as nine records:
+// "Save" (kept on exit, brought back at start-up) and "Snap" (the snapshot).
+#include <string>
+
+#include "engine/Game.h"
+#include "store/Profile.h"
+
+namespace tandrel {
+
+// A number in three characters: "000" for 0..999, "-01" for -1. Values
+// outside -99..999 are held at the nearest end so the record keeps its width.
+std::string FormatThree(int value);
+
+// Writes the records prefix1..prefix9 (a finished game is cleared instead).
+// False when they did not reach the file.
+bool SaveGame(const Game& g, const std::string& prefix);
+
+// Empties prefix1..prefix11 (the keys stay in the file, empty).
+bool ClearGame(const Game& g, const std::string& prefix);
+
+// The file part of the exit sequence in one atomic write: Options/Player,
+// the game as "Save" when AutoSave is on, then the settings. False when it did
+// not reach the disk.
+bool StoreOnExit(const Game& g);
+
+// The records (or the emptied keys) put into an open file without saving it.
+bool WriteGame(ProfileFile& file, const Game& g, const std::string& prefix);
+bool WriteClearedGame(ProfileFile& file, const Game& g, const std::string& prefix);
+
+// Brings the stored game back and redraws; when there is none, or it does not
+// make a sound position, deals a new game instead (and returns false).
+bool RestoreGame(Game& g, const std::string& prefix);
+
+// For Game::ClearSnapshot: a new game empties the stored snapshot.
+void ClearStoredSnapshot(Game& g);
+
+} // namespace tandrel

@@ -1,0 +1,187 @@
+#include "store/SettingsFile.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+#include "store/GamesDealt.h"
+#include "store/Players.h"
+#include "store/Statistics.h"
+
+namespace tandrel {
+
+namespace {
+
+constexpr const char* OptionsSection = "Options";
+
+const char* const DefaultWavNames[11] = {
+    "/win.wav",   "/lose.wav",  "/card2.wav", "/Card3.wav", "/Card4.wav", "/Card5.wav",
+    "/card6.wav", "/Card7.wav", "/Card8.wav", "/Card9.wav", "/card10.wav",
+};
+
+int ReadRanged(const ProfileFile& f, const std::string& section, const char* key, int def, int lo, int hi)
+{
+    const int v = f.ReadInt(section, key, def);
+    return v < lo || v > hi ? def : v;
+}
+
+// A win or loss count: never negative, and at most what 16 bits hold.
+int ReadCount(const ProfileFile& f, const std::string& section, const char* key)
+{
+    const int v = f.ReadInt(section, key, 0);
+    return v < 0 ? 0 : v > MaxGameCount ? MaxGameCount : v;
+}
+
+// A path; one the file could not hold again (a stray carriage return inside)
+// counts as damaged and gives the default.
+std::string ReadPath(const ProfileFile& f, const std::string& section, const std::string& key, const std::string& def)
+{
+    std::string path = f.ReadString(section, key, def);
+    return ProfileFile::IsStorableValue(path) ? path : def;
+}
+
+// The table colour is read as text and converted by its leading decimal
+// number (fraction allowed) to the nearest whole 32-bit value.
+long ColorFromText(const std::string& text)
+{
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos) return 0;
+    std::size_t end = i;
+    if (end < text.size() && (text[end] == '-' || text[end] == '+')) ++end;
+    const std::size_t digits = end;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    if (end < text.size() && text[end] == '.') {
+        ++end;
+        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    }
+    if (end == digits || (end == digits + 1 && text[digits] == '.')) return 0;
+    const double v = std::nearbyint(std::strtod(text.substr(i, end - i).c_str(), nullptr));
+    if (v > INT32_MAX) return INT32_MAX;
+    if (v < INT32_MIN) return INT32_MIN;
+    return static_cast<long>(v);
+}
+
+// The name a first start gives its player.
+std::string FirstPlayerName()
+{
+    std::string name = GetLoginName();
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos) return "Default";
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    return PlayerNameProblem(name).empty() ? name : "Default";
+}
+
+void ReadPlayerSettings(const ProfileFile& f, Game& g, bool waveDevice)
+{
+    Settings& c = g.cfg;
+    const std::string& s = c.CurrentPlayer;
+    const std::string& folder = c.ProgramFolder;
+
+    c.Bkgrd = ReadRanged(f, s, "Bkgrd", 1, 0, 1);
+    c.BackImage = ReadPath(f, s, "BackImage", folder + "/back7.bmp");
+    c.TableColor = ColorFromText(f.ReadString(s, "TableColor", "16711808"));
+    c.Gradiant = ReadRanged(f, s, "Gradiant", 1, 0, 1);
+    c.CardBack = ReadRanged(f, s, "CardBack", 56, 56, 65);
+    c.Animate = ReadRanged(f, s, "Animate", 1, 0, 1);
+    c.FlipNum = ReadRanged(f, s, "FlipNum", 1, 1, 3);
+    g.Wins = ReadCount(f, s, "Win");
+    g.Losses = ReadCount(f, s, "Loss");
+    c.Speed = ReadRanged(f, s, "Speed", 13, 3, 23);
+    c.ShowStats = ReadRanged(f, s, "ShowStats", 1, 0, 1);
+    c.Style = ReadRanged(f, s, "Style", 2, 0, 2);
+    c.PlaySpeed = ReadRanged(f, s, "PlaySpeed", 250, 0, 500);
+    g.LastWinner = ReadRanged(f, s, "LastWin", 1, 1, 2);
+    c.AutoSave = ReadRanged(f, s, "AutoSave", 0, 0, 1);
+
+    g.GamesDealt = LoadGamesDealt(g.GamesDealtFile);
+    g.CardSoundIndex = 4;
+
+    for (int i = 0; i <= 10; ++i)
+        c.WavFiles[static_cast<std::size_t>(i)] =
+            ReadPath(f, s, "Wav" + std::to_string(i), folder + DefaultWavNames[i]);
+    c.MusicFile = ReadPath(f, s, "MIDI", folder + "/rag.mid");
+
+    c.PlayMIDI = ReadRanged(f, s, "PlayMIDI", 0, 0, 1);
+    const int sound = ReadRanged(f, s, "Sound", 1, 0, 1);
+    if (sound == 0) {
+        c.SoundOn = 0;
+    } else if (waveDevice) {
+        c.SoundOn = 1;
+    } else {
+        c.SoundOn = 0;
+        c.PlayMIDI = 0;
+    }
+}
+
+} // namespace
+
+std::string MainCaption(const Settings& cfg)
+{
+    return std::string(ProgramTitle) + " - " + cfg.CurrentPlayer;
+}
+
+std::string ShortDate(std::time_t when)
+{
+    std::tm local{};
+    if (!::localtime_r(&when, &local)) return {};
+    char text[32];
+    const std::size_t n = std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return std::string(text, n);
+}
+
+bool LoadSettings(Game& g, bool waveDevice)
+{
+    Settings& c = g.cfg;
+    ProfileFile f;
+    const bool readable = f.Load(c.SettingsFile) != ProfileFile::LoadStatus::Unreadable;
+    bool stored = true;
+
+    // A name the file could not hold again counts as no name at all.
+    const std::string player = f.ReadString(OptionsSection, "Player", "");
+    if (!player.empty() && PlayerNameProblem(player).empty()) {
+        c.CurrentPlayer = player;
+    } else {
+        c.CurrentPlayer = FirstPlayerName();
+        stored = readable && f.Write(OptionsSection, "Player", c.CurrentPlayer) &&
+                 f.Write(c.CurrentPlayer, "Created", ShortDate(std::time(nullptr))) && f.Save(c.SettingsFile);
+    }
+    ReadPlayerSettings(f, g, waveDevice);
+    return stored;
+}
+
+bool WriteSettings(ProfileFile& f, const Game& g)
+{
+    const Settings& c = g.cfg;
+    const std::string& s = c.CurrentPlayer;
+    auto put = [&](const char* key, long value) { return f.Write(s, key, std::to_string(value)); };
+    bool ok = put("Win", g.Wins);
+    ok &= put("Loss", g.Losses);
+    ok &= put("Sound", c.SoundOn);
+    ok &= put("Animate", c.Animate);
+    ok &= put("PlayMIDI", c.PlayMIDI);
+    ok &= put("FlipNum", c.FlipNum);
+    ok &= put("Style", c.Style);
+    ok &= put("TableColor", c.TableColor);
+    ok &= put("Gradiant", c.Gradiant);
+    ok &= put("Bkgrd", c.Bkgrd);
+    ok &= put("Speed", c.Speed);
+    ok &= put("ShowStats", c.ShowStats);
+    ok &= put("CardBack", c.CardBack);
+    ok &= put("PlaySpeed", c.PlaySpeed);
+    ok &= put("LastWin", g.LastWinner);
+    ok &= put("AutoSave", c.AutoSave);
+    ok &= f.Write(s, "Wav0", c.WavFiles[0]);
+    ok &= f.Write(s, "Wav1", c.WavFiles[1]);
+    return ok;
+}
+
+bool SaveSettings(const Game& g)
+{
+    ProfileFile f;
+    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
+    const bool written = WriteSettings(f, g);
+    return f.Save(g.cfg.SettingsFile) && written;
+}
+
+} // namespace tandrel

@@ -1,0 +1,36 @@
+#pragma once
+// The current player's settings and statistics in the settings file: one
+// section per player, plus "Options" naming the current player.
+#include <ctime>
+#include <string>
+
+#include "engine/Game.h"
+#include "store/Profile.h"
+
+namespace tandrel {
+
+// "Tandrel - " and the current player: the main window's caption.
+std::string MainCaption(const Settings& cfg);
+
+// A date as the settings file keeps it (YYYY-MM-DD, the same in every locale).
+std::string ShortDate(std::time_t when);
+
+// Reads the current player (making one from the login name on the very first
+// start) and all of that player's settings and statistics into g; loads the
+// games-dealt count. waveDevice: whether the machine can play sound at all
+// (without one, sound and music are off until the next load).
+// The window's own part is the caller's: caption (MainCaption), the picture
+// in cfg.BackImage when that file exists, and starting or stopping the music
+// by cfg.PlayMIDI. False when the first-start write did not reach the disk
+// (everything is still loaded).
+bool LoadSettings(Game& g, bool waveDevice = true);
+
+// Writes the settings and statistics to the current player's section, in one
+// atomic file write. False when they were not stored.
+bool SaveSettings(const Game& g);
+
+// Puts what SaveSettings stores into an open file without saving it; false
+// when some value could not be stored (the others still are).
+bool WriteSettings(ProfileFile& file, const Game& g);
+
+} // namespace tandrel

@@ -1,0 +1,22 @@
+#pragma once
+// Where the settings file and the games-dealt count live.
+#include <string>
+
+#include "engine/Game.h"
+
+namespace tandrel {
+
+inline constexpr const char* SettingsFileName = "duelpat.ini";
+
+// The folder of the running program (from /proc/self/exe); "." when unknown.
+std::string ExecutableFolder();
+
+// The program's folder when it can be written; otherwise $XDG_CONFIG_HOME/tandrel
+// (or ~/.config/tandrel), created when missing. When that cannot be made either,
+// the program's folder: reads still work and writes report their failure.
+std::string SettingsFolder(const std::string& programFolder);
+
+// Sets cfg.ProgramFolder, cfg.SettingsFile and GamesDealtFile for this run.
+void SetStorePaths(Game& g, const std::string& programFolder);
+
+} // namespace tandrel

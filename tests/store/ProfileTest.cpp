@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+
+#include "store/AtomicFile.h"
+#include "store/Profile.h"
+#include "StoreFixture.h"
+
+using namespace tandrel;
+using tandrel::testing::StoreTest;
+
+namespace {
+
+const char* const Sample =
+    "; kept as it is\n"
+    "[Options]\n"
+    "Player=Ann\n"
+    "\n"
+    "[Ann]\n"
+    "Win=4\n"
+    "  Speed =  9  \n"
+    "odd line without equals\n"
+    "\n"
+    "[Bob]\n"
+    "Win=7\n";
+
+} // namespace
+
+TEST(ProfileRead, MissingKeysSectionsAndFilesGiveTheDefault)
+{
+    const ProfileFile f = ProfileFile::FromText(Sample);
+    EXPECT_EQ(f.ReadString("Ann", "BackImage", "def"), "def");
+    EXPECT_EQ(f.ReadString("Carl", "Win", "def"), "def");
+    EXPECT_EQ(f.ReadInt("Ann", "Loss", 13), 13);
+    EXPECT_EQ(ReadProfileInt("/nonexistent/folder/x.ini", "Ann", "Win", 5), 5);
+    // A key before any section belongs to none.
+    EXPECT_EQ(ProfileFile::FromText("Win=3\n[Ann]\n").ReadInt("Ann", "Win", -1), -1);
+}
+
+TEST(ProfileRead, IntegerReadTakesTheLeadingNumber)
+{
+    const ProfileFile f = ProfileFile::FromText(
+        "[S]\nA=12abc\nB=-5\nC=abc\nD=\nE=   7\nF=+3\nG=99999999999\nH=-99999999999\nI=- 5\nJ=0x1F\n");
+    EXPECT_EQ(f.ReadInt("S", "A", 1), 12);
+    EXPECT_EQ(f.ReadInt("S", "B", 1), -5);
+    EXPECT_EQ(f.ReadInt("S", "C", 1), 0);       // no number at all
+    EXPECT_EQ(f.ReadInt("S", "D", 1), 1);       // present but empty: the default
+    EXPECT_EQ(f.ReadInt("S", "E", 1), 7);       // blanks before the number are skipped
+    EXPECT_EQ(f.ReadInt("S", "F", 1), 3);
+    EXPECT_EQ(f.ReadInt("S", "G", 1), INT_MAX); // held at the ends, never wrapped
+    EXPECT_EQ(f.ReadInt("S", "H", 1), INT_MIN);
+    EXPECT_EQ(f.ReadInt("S", "I", 1), 0);
+    EXPECT_EQ(f.ReadInt("S", "J", 1), 0);       // decimal only
+    EXPECT_EQ(LeadingInt("\t42"), 42);
+}
+
+TEST(ProfileRead, StringsAreTrimmedAndSeenUpTo255Characters)
+{
+    const std::string longValue(300, 'x');
+    const ProfileFile f = ProfileFile::FromText("[S]\nLong=" + longValue + "\nPad =  a b  \nEmpty=\n");
+    EXPECT_EQ(f.ReadString("S", "Long", ""), std::string(255, 'x'));
+    EXPECT_EQ(f.Find("S", "Long")->size(), 300u);
+    EXPECT_EQ(f.ReadString("S", "Pad", ""), "a b");
+    // Present and empty is not missing.
+    EXPECT_EQ(f.ReadString("S", "Empty", "def"), "");
+    // The cut never leaves half a UTF-8 character behind.
+    const std::string accents = std::string(254, 'x') + "\xC3\xA9\xC3\xA9";
+    const ProfileFile u = ProfileFile::FromText("[S]\nU=" + accents + "\n");
+    EXPECT_EQ(u.ReadString("S", "U", ""), std::string(254, 'x'));
+}
+
+TEST(ProfileRead, DuplicatesReadTheFirst)
+{
+    const ProfileFile f = ProfileFile::FromText("[A]\nK=1\nK=2\n[a]\nK=3\nL=4\n");
+    EXPECT_EQ(f.ReadInt("a", "k", 0), 1);
+    // Only the first section of a name is looked in, as the profile functions do.
+    EXPECT_EQ(f.ReadInt("A", "L", 0), 0);
+}
+
+TEST(ProfileWrite, ReplacesInPlaceAndKeepsEverythingElse)
+{
+    ProfileFile f = ProfileFile::FromText(Sample);
+    ASSERT_TRUE(f.Write("ann", "speed", "11"));
+    ASSERT_TRUE(f.Write("Bob", "Win", "8"));
+    EXPECT_EQ(f.Text(),
+              "; kept as it is\n"
+              "[Options]\n"
+              "Player=Ann\n"
+              "\n"
+              "[Ann]\n"
+              "Win=4\n"
+              "Speed=11\n"
+              "odd line without equals\n"
+              "\n"
+              "[Bob]\n"
+              "Win=8\n");
+}
+
+TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFile)
+{
+    ProfileFile f = ProfileFile::FromText(Sample);
+    ASSERT_TRUE(f.Write("Ann", "Loss", "2"));
+    ASSERT_TRUE(f.Write("Carl", "Created", "2024-01-31"));
+    EXPECT_EQ(f.Text(),
+              "; kept as it is\n"
+              "[Options]\n"
+              "Player=Ann\n"
+              "\n"
+              "[Ann]\n"
+              "Win=4\n"
+              "  Speed =  9  \n"
+              "odd line without equals\n"
+              "Loss=2\n"
+              "\n"
+              "[Bob]\n"
+              "Win=7\n"
+              "\n"
+              "[Carl]\n"
+              "Created=2024-01-31\n");
+    EXPECT_EQ(ProfileFile::FromText("").Text(), "");
+    ProfileFile fresh;
+    ASSERT_TRUE(fresh.Write("Options", "Player", "Ann"));
+    EXPECT_EQ(fresh.Text(), "[Options]\nPlayer=Ann\n");
+}
+
+TEST(ProfileWrite, DeletesWholeSections)
+{
+    ProfileFile f = ProfileFile::FromText(Sample + std::string("[ann]\nWin=1\n"));
+    EXPECT_TRUE(f.DeleteSection("Ann"));
+    EXPECT_EQ(f.Text(),
+              "; kept as it is\n"
+              "[Options]\n"
+              "Player=Ann\n"
+              "\n"
+              "[Bob]\n"
+              "Win=7\n");
+    EXPECT_FALSE(f.DeleteSection("Ann"));
+    EXPECT_FALSE(f.HasSection("Ann"));
+    EXPECT_TRUE(f.HasSection("bob"));
+}
+
+TEST(ProfileWrite, LongValuesGoBothWays)
+{
+    ProfileFile f;
+    for (std::size_t n : {168u, 200u, 255u}) {
+        const std::string v(n, '7');
+        ASSERT_TRUE(f.Write("P", "Rec", v));
+        EXPECT_EQ(ProfileFile::FromText(f.Text()).ReadString("P", "Rec", ""), v);
+    }
+}
+
+TEST(ProfileWrite, RefusesWhatCouldNotBeReadBack)
+{
+    ProfileFile f = ProfileFile::FromText(Sample);
+    const std::string before = f.Text();
+    EXPECT_FALSE(f.Write("Ann", "Win", "1\n[Evil]"));
+    EXPECT_FALSE(f.Write("Ann", "Win", std::string("1\0" "2", 3)));
+    EXPECT_FALSE(f.Write("Ev]il", "Win", "1"));
+    EXPECT_FALSE(f.Write("Line\nBreak", "Win", "1"));
+    EXPECT_FALSE(f.Write(" Ann", "Win", "1"));
+    EXPECT_FALSE(f.Write("", "Win", "1"));
+    EXPECT_FALSE(f.Write("Ann", "W=in", "1"));
+    EXPECT_FALSE(f.Write("Ann", "[Win", "1"));
+    EXPECT_FALSE(f.Write("Ann", "", "1"));
+    EXPECT_EQ(f.Text(), before);
+}
+
+TEST(ProfileLineEnds, CrLfFilesAreReadAndKeepTheirEnds)
+{
+    ProfileFile f = ProfileFile::FromText("[Options]\r\nPlayer=Ann\r\n\r\n[Ann]\r\nWin=3\r\n");
+    EXPECT_TRUE(f.UsesCrLf());
+    EXPECT_EQ(f.ReadString("Options", "Player", ""), "Ann");
+    EXPECT_EQ(f.ReadInt("Ann", "Win", 0), 3);
+    ASSERT_TRUE(f.Write("Ann", "Loss", "1"));
+    ASSERT_TRUE(f.Write("Bob", "Win", "2"));
+    EXPECT_EQ(f.Text(), "[Options]\r\nPlayer=Ann\r\n\r\n[Ann]\r\nWin=3\r\nLoss=1\r\n\r\n[Bob]\r\nWin=2\r\n");
+
+    ProfileFile lf = ProfileFile::FromText("[A]\nK=1");  // no end on the last line
+    EXPECT_FALSE(lf.UsesCrLf());
+    ASSERT_TRUE(lf.Write("A", "K", "2"));
+    EXPECT_EQ(lf.Text(), "[A]\nK=2\n");
+}
+
+TEST(ProfileLineEnds, AByteOrderMarkStaysAndDoesNotHideTheFirstSection)
+{
+    ProfileFile f = ProfileFile::FromText("\xEF\xBB\xBF[Options]\nPlayer=Ann\n");
+    EXPECT_EQ(f.ReadString("Options", "Player", ""), "Ann");
+    ASSERT_TRUE(f.Write("Options", "Player", "Bob"));
+    EXPECT_EQ(f.Text(), "\xEF\xBB\xBF[Options]\nPlayer=Bob\n");
+}
+
+class ProfileDisk : public StoreTest {};
+
+TEST_F(ProfileDisk, WritesReachTheFileAndLeaveNoTemporaryBehind)
+{
+    const std::string ini = Path("duelpat.ini");
+    EXPECT_TRUE(WriteProfileString(ini, "Options", "Player", "Ann"));
+    EXPECT_TRUE(WriteProfileString(ini, "Ann", "Win", "3"));
+    EXPECT_EQ(ReadText(ini), "[Options]\nPlayer=Ann\n\n[Ann]\nWin=3\n");
+    EXPECT_EQ(ReadProfileString(ini, "ann", "win", ""), "3");
+    EXPECT_TRUE(DeleteProfileSection(ini, "Ann"));
+    EXPECT_EQ(ReadText(ini), "[Options]\nPlayer=Ann\n\n");
+    EXPECT_EQ(FileCount(), 1);
+}
+
+TEST_F(ProfileDisk, AFailedWriteIsReportedAndTheOldFileStays)
+{
+    // No folder to write into.
+    EXPECT_FALSE(WriteProfileString(Path("missing/duelpat.ini"), "A", "K", "1"));
+    // A folder where the file should be: it can be neither read nor replaced.
+    std::filesystem::create_directory(Path("taken.ini"));
+    EXPECT_FALSE(WriteProfileString(Path("taken.ini"), "A", "K", "1"));
+    EXPECT_FALSE(WriteFileAtomically(Path("taken.ini"), "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(Path("taken.ini")));
+    EXPECT_FALSE(WriteFileAtomically("", "x"));
+    EXPECT_EQ(FileCount(), 1);  // no temporary file left behind
+}
+
+TEST_F(ProfileDisk, AnUnreadableFileIsNeverReplacedByABlankOne)
+{
+    ProfileFile f;
+    std::filesystem::create_directory(Path("dir.ini"));
+    EXPECT_EQ(f.Load(Path("dir.ini")), ProfileFile::LoadStatus::Unreadable);
+    ASSERT_TRUE(f.Write("A", "K", "1"));
+    EXPECT_FALSE(f.Save(Path("dir.ini")));
+    EXPECT_EQ(f.Load(Path("none.ini")), ProfileFile::LoadStatus::Missing);
+}
+
+TEST_F(ProfileDisk, ALinkedFileStaysLinked)
+{
+    WriteText(Path("real.ini"), "[A]\nK=1\n");
+    std::filesystem::create_symlink(Path("real.ini"), Path("duelpat.ini"));
+    ASSERT_TRUE(WriteProfileString(Path("duelpat.ini"), "A", "K", "2"));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("duelpat.ini")));
+    EXPECT_EQ(ReadText(Path("real.ini")), "[A]\nK=2\n");
+}
+
+TEST_F(ProfileDisk, RewritingKeepsTheFilePermissions)
+{
+    const std::string ini = Path("duelpat.ini");
+    WriteText(ini, "[A]\nK=1\n");
+    std::filesystem::permissions(ini, std::filesystem::perms(0640));
+    ASSERT_TRUE(WriteProfileString(ini, "A", "K", "2"));
+    EXPECT_EQ(std::filesystem::status(ini).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms(0640));
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A scratch folder per test, removed afterwards, and small file helpers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace tandrel::testing {
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tandrel-store-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string Path(const std::string& name) const { return dir + "/" + name; }
+
+    static void WriteText(const std::string& path, const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    static std::string ReadText(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // Files in the folder other than the ones a test made on purpose.
+    int FileCount() const
+    {
+        int n = 0;
+        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++n;
+        return n;
+    }
+
+    std::string dir;
+};
+
+} // namespace tandrel::testing
