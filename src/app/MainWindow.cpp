@@ -12,7 +12,6 @@
 #include "engine/Turn.h"
 #include "engine/Undo.h"
 #include "sound/PlaySound.h"
-#include "store/Profile.h"
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"
 #include "store/StorePaths.h"
@@ -265,6 +264,9 @@ void MainWindow::tmrAlarm_Timer()
 void MainWindow::TableMousePress(int button, float x, float y)
 {
     suppressClick_ = false;
+    // Clicks act where the pointer last moved; a press under a pointer that has
+    // not moved since the window appeared brings no move of its own.
+    if (x != mouse_.LastMouseX || y != mouse_.LastMouseY) TableMouseMove(x, y);
     RunAction([&] { Form_MouseDown(*game_, mouse_, button, x, y); });
 }
 
@@ -305,10 +307,7 @@ void MainWindow::ExitSequence()
     Game& g = *game_;
     // A card in flight goes home first, so that nothing is lost from the saved game.
     CancelDrag(g, mouse_);
-    bool stored = WriteProfileString(g.cfg.SettingsFile, "Options", "Player", g.cfg.CurrentPlayer);
-    if (g.cfg.AutoSave) stored = SaveGame(g, "Save") && stored;
-    stored = SaveSettings(g) && stored;
-    ReportStoreFailure(stored);
+    ReportStoreFailure(StoreOnExit(g));
     exited_ = true;
     tmrAlarm_.stop();
     for (QWidget* w : QApplication::topLevelWidgets())

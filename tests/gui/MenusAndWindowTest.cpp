@@ -1,0 +1,225 @@
+// The menu bar, its shortcuts and the window's life: start-up, resizing,
+// closing, the second copy, and input that arrives while a move runs.
+#include <QAction>
+#include <QFile>
+#include <QLocalServer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "app/SingleInstance.h"
+#include "engine/Cards.h"
+#include "engine/Deal.h"
+#include "gui/GuiFixture.h"
+#include "store/GamesDealt.h"
+#include "store/Players.h"
+#include "store/Profile.h"
+
+using namespace tandrel;
+using namespace tandrel::testing;
+
+namespace {
+
+QAction* Command(MainWindow& w, const char* name)
+{
+    return w.findChild<QAction*>(name);
+}
+
+} // namespace
+
+TEST_F(GuiTest, FirstStartDealsPresetZeroUnderThePlayersName)
+{
+    MainWindow& w = Start();
+    std::string name = GetLoginName();
+    if (name.find_first_not_of(' ') == std::string::npos) name = "Default";
+    EXPECT_EQ(w.windowTitle().toStdString(), "Tandrel - " + name);
+    EXPECT_TRUE(Shows(12, 10, 120));
+    EXPECT_TRUE(Shows(16, 100, 125));
+    EXPECT_TRUE(Shows(37, 190, 130));
+    EXPECT_TRUE(Shows(5, 280, 135));
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 280, 120, 5));
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 388, 300)); // a stock three backs thick
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 388, 25));
+    EXPECT_EQ(game().GamesDealt, 1);
+    EXPECT_EQ(LoadGamesDealt(game().GamesDealtFile), 1);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, ResizingRedrawsTheTableFromTheState)
+{
+    MainWindow& w = Start();
+    w.tableWidget().resize(420, 260);
+    EXPECT_EQ(screen().size(), QSize(420, 260));
+    EXPECT_TRUE(Shows(12, 10, 120));
+    EXPECT_EQ(game().TableauTop(1, 3), 120);
+    w.tableWidget().resize(800, 600);
+    EXPECT_TRUE(Shows(5, 280, 135));
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 388, 300));
+}
+
+TEST_F(GuiTest, NewGameRestartAndTheGameMenu)
+{
+    MainWindow& w = Start();
+    Click(400, 340); // a flip, so the table differs from the deal
+    ASSERT_EQ(game().WasteCount(1), 1);
+    const std::string deal = game().DealString;
+
+    QTest::keyClick(&w, Qt::Key_F3); // Restart: the same deal from the start
+    EXPECT_EQ(game().DealString, deal);
+    EXPECT_EQ(game().WasteCount(1), 0);
+    EXPECT_EQ(game().GamesDealt, 1);
+    EXPECT_TRUE(Shows(12, 10, 120));
+
+    QTest::keyClick(&w, Qt::Key_F2); // New Game: the next preset
+    EXPECT_EQ(game().GamesDealt, 2);
+    EXPECT_EQ(game().DealString, PresetDeals[1]);
+    EXPECT_TRUE(Shows(32, 10, 120));
+    EXPECT_TRUE(Sound());
+
+    game().DealString.clear();
+    emit w.findChild<QMenu*>("mnuFile")->aboutToShow();
+    EXPECT_FALSE(Command(w, "mnuRestart")->isEnabled());
+    // Commands that arrive with their own windows are there, and visibly off.
+    for (const char* name : {"mnuSave", "mnuAlarm", "mnuHelpTopics", "mnuQuick", "mnuAbout"})
+        EXPECT_FALSE(Command(w, name)->isEnabled()) << name;
+    EXPECT_EQ(Command(w, "mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(Command(w, "mnuQuick")->text(), "&Quick look at the rules");
+}
+
+TEST_F(GuiTest, UndoFromTheMenuAndWithCtrlZ)
+{
+    MainWindow& w = Start();
+    QMenu* options = w.findChild<QMenu*>("mnuOpt");
+    emit options->aboutToShow();
+    EXPECT_FALSE(Command(w, "mnuUndo")->isEnabled());
+    Click(400, 340);
+    emit options->aboutToShow();
+    ASSERT_TRUE(Command(w, "mnuUndo")->isEnabled());
+    Command(w, "mnuUndo")->trigger();
+    EXPECT_EQ(game().WasteCount(1), 0);
+    EXPECT_EQ(game().StockPos(1), 0);
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 388, 300));
+    EXPECT_FALSE(Command(w, "mnuUndo")->isEnabled());
+
+    Click(400, 340);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game().WasteCount(1), 0);
+    EXPECT_EQ(game().UndoRecord, "");
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, SnapshotTakenAndRestored)
+{
+    MainWindow& w = Start();
+    QMenu* options = w.findChild<QMenu*>("mnuOpt");
+    emit options->aboutToShow();
+    EXPECT_FALSE(Command(w, "mnuRestore")->isEnabled());
+    Click(400, 340);
+    Command(w, "mnuSnap")->trigger();
+    const QImage taken = screen().copy();
+    const Game before = game();
+    Click(400, 340); // refused: the flipped card is still on top
+    game().FlippedCard = 0;
+    Click(400, 340);
+    ASSERT_EQ(game().WasteCount(1), 2);
+    emit options->aboutToShow();
+    ASSERT_TRUE(Command(w, "mnuRestore")->isEnabled());
+    Command(w, "mnuRestore")->trigger();
+    EXPECT_EQ(game().Waste, before.Waste);
+    EXPECT_EQ(game().Stock, before.Stock);
+    EXPECT_EQ(game().StockPos, before.StockPos);
+    EXPECT_EQ(screen(), taken);
+    // A new game forgets the snapshot.
+    QTest::keyClick(&w, Qt::Key_F2);
+    emit options->aboutToShow();
+    EXPECT_FALSE(Command(w, "mnuRestore")->isEnabled());
+}
+
+TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixel)
+{
+    Start();
+    game().cfg.AutoSave = 1;
+    Click(400, 340);
+    Drag(QPoint(45, 150), QPoint(300, 420)); // a refused drop, nothing changes
+    const QImage shown = screen().copy();
+    const std::string undo = game().UndoRecord;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    window.reset();
+
+    Start();
+    EXPECT_EQ(game().UndoRecord, undo);
+    EXPECT_EQ(game().WasteCount(1), 1);
+    EXPECT_EQ(game().CardsLeft(1), 21);
+    EXPECT_EQ(screen(), shown);
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, InputDuringTheComputersTurnIsDroppedAndCloseWaits)
+{
+    Start();
+    Click(400, 340);
+    game().cfg.PlaySpeed = 0;
+    window->table().timeScale = 0.02; // real pauses, short ones, so events arrive in the middle
+    const int playersStockPos = game().StockPos(1);
+    auto stockCards = [this] {
+        int n = 0;
+        for (int i = 1; i <= 42; ++i) n += game().Stock(1, i) != 0;
+        return n;
+    };
+    const int playersStock = stockCards();
+    bool sawBusy = false;
+    QTimer poke;
+    poke.setInterval(1);
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        if (!game().ComputerBusy) return;
+        sawBusy = true;
+        // A flip on the player's stock, a menu shortcut and a close request.
+        QTest::mouseClick(table(), Qt::LeftButton, {}, QPoint(400, 340));
+        QTest::keyClick(window.get(), Qt::Key_F2);
+        window->close();
+    });
+    poke.start();
+    Click(480, 250);
+    poke.stop();
+    EXPECT_TRUE(sawBusy);
+    EXPECT_EQ(game().GamesDealt, 1);
+    EXPECT_EQ(game().StockPos(1), playersStockPos); // the player's stock was never flipped
+    EXPECT_EQ(stockCards(), playersStock);
+    // The close came after the turn, through the whole exit sequence.
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Options", "Player", ""), game().cfg.CurrentPlayer);
+    EXPECT_TRUE(Sound());
+}
+
+TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds)
+{
+    const QString name = QStringLiteral("tandrel-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance first(name);
+    ASSERT_FALSE(first.ActivatePrevInstance());
+    QSignalSpy forward(&first, &SingleInstance::activationRequested);
+    SingleInstance second(name);
+    EXPECT_TRUE(second.ActivatePrevInstance());
+    EXPECT_TRUE(forward.wait(2000));
+}
+
+TEST(SingleInstance, SocketLeftByACrashedCopyDoesNotStopTheNext)
+{
+    const QString name = QStringLiteral("tandrel-stale-%1").arg(QCoreApplication::applicationPid());
+    {
+        // What a crash leaves: the socket file, with nobody listening.
+        QLocalServer dead;
+        dead.setSocketOptions(QLocalServer::UserAccessOption);
+        ASSERT_TRUE(dead.listen(name));
+        const QString path = dead.fullServerName();
+        dead.close();
+        QFile stale(path);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    }
+    SingleInstance next(name);
+    EXPECT_FALSE(next.ActivatePrevInstance());
+    SingleInstance after(name);
+    EXPECT_TRUE(after.ActivatePrevInstance());
+}
