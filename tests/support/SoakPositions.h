@@ -1,0 +1,36 @@
+#pragma once
+// Positions the self-play soak reaches: whole games played by the computer's
+// logic on both sides, sampled at the start of the player's turns, before and
+// after the player's flip. For tests that link the self-play library.
+#include <vector>
+
+#include "engine/Deal.h"
+#include "engine/Turn.h"
+#include "selfplay/SelfPlay.h"
+
+namespace tandrel::testing {
+
+inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerGame = 120)
+{
+    std::vector<Game> positions;
+    for (int n = 0; n < games; ++n) {
+        Game g(view);
+        g.cfg.Animate = 0;
+        g.cfg.Style = n % 3;
+        g.cfg.FlipNum = 1 + n % 3;
+        selfplay::DealNumberedGame(g, 7000 + static_cast<unsigned>(n));
+        NewGame(g, false);
+        for (int turn = 0; turn < turnsPerGame && !g.GameOver; ++turn) {
+            const int side = 1 + turn % 2;
+            if (side == 1) {
+                positions.push_back(g);
+                FlipCards(g, 1);
+                if (!g.GameOver) positions.push_back(g);
+            }
+            selfplay::PlayComputerSideTurn(g, side);
+        }
+    }
+    return positions;
+}
+
+} // namespace tandrel::testing
