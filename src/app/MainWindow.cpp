@@ -42,6 +42,9 @@ MainWindow::MainWindow(const std::string& programFolder) : programFolder_(progra
     tmrAlarm_.setInterval(1000);
     connect(&tmrAlarm_, &QTimer::timeout, this, &MainWindow::tmrAlarm_Timer);
     qApp->installEventFilter(this);
+    // However the program is told to end (a session logging out, a quit from
+    // elsewhere), the exit sequence runs once.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::ExitSequence);
     tableWidget_->setMinimumSize(1, 1);
     resize(InitialTableWidth, InitialTableHeight + menuBar()->sizeHint().height());
 }
@@ -243,7 +246,7 @@ void MainWindow::SetAlarm(int minutes, QTime start)
 void MainWindow::tmrAlarm_Timer()
 {
     // A tick in the middle of a move waits for the next one.
-    if (busy_ || AlarmMinutes == 0) return;
+    if (busy_ || !tmrAlarm_.isActive() || AlarmMinutes == 0) return;
     int seconds = AlarmStart.secsTo(QTime::currentTime());
     if (seconds < 0) seconds += 24 * 60 * 60; // played past midnight
     if (seconds / 60 < AlarmMinutes) return;

@@ -223,3 +223,51 @@ TEST(SingleInstance, SocketLeftByACrashedCopyDoesNotStopTheNext)
     SingleInstance after(name);
     EXPECT_TRUE(after.ActivatePrevInstance());
 }
+
+TEST_F(GuiTest, AlarmAsksAndNoEndsTheProgramAsExitDoes)
+{
+    MainWindow& w = Start();
+    game().cfg.AutoSave = 1;
+    w.SetAlarm(5, QTime::currentTime().addSecs(-4 * 60 - 50));
+    w.tmrAlarm_Timer();
+    EXPECT_TRUE(messages.empty()); // not yet five minutes
+    w.SetAlarm(5, QTime::currentTime().addSecs(-5 * 60 - 1));
+    answers = {MsgAnswer::Yes};
+    w.tmrAlarm_Timer();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "The alarm time is up. Do you want to finish this game?");
+    EXPECT_TRUE(w.isVisible());
+    w.tmrAlarm_Timer(); // one-shot: it stays off
+    EXPECT_EQ(messages.size(), 1u);
+
+    w.SetAlarm(60, QTime::currentTime().addSecs(-3600));
+    answers = {MsgAnswer::No};
+    w.tmrAlarm_Timer();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_NE(ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, "Save1", ""), "");
+}
+
+TEST_F(GuiTest, AlarmAfterTheGameEndedOnlyTellsAndCloses)
+{
+    MainWindow& w = Start();
+    game().GameOver = true;
+    w.SetAlarm(1, QTime::currentTime().addSecs(-61));
+    w.tmrAlarm_Timer();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "The alarm time is up?");
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(GuiTest, ASettingsFileThatCannotBeWrittenIsReportedOnce)
+{
+    // A folder where the settings file should be: nothing can be written there.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("duelpat.ini"));
+    MainWindow& w = Start();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("cannot be written"), std::string::npos);
+    Click(400, 340);
+    w.findChild<QAction*>("mnuSnap")->trigger();
+    w.close();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(w.isVisible());
+}
