@@ -11,35 +11,7 @@
 using namespace tandrel;
 using namespace tandrel::testing;
 
-namespace {
-
-struct MovesTest : ::testing::Test {
-    TestGame t;
-    Game& g = t.g;
-
-    void SetUp() override { ClearTable(g); }
-    void Done()
-    {
-        ParkRest(g, 2);
-        std::string why;
-        ASSERT_TRUE(CheckPosition(g, &why)) << why;
-    }
-    ::testing::AssertionResult Sound()
-    {
-        std::string why;
-        if (CheckPosition(g, &why)) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << why;
-    }
-    // The waste top picked up and dragged so that its picture lies at (x, y).
-    void DragWasteTopTo(int x, int y)
-    {
-        g.view->SnapshotTable();
-        RemoveWasteTop(g, 1);
-        g.DragRect = RectAt(x, y, 73, 97);
-    }
-};
-
-} // namespace
+using MovesTest = PositionTest;
 
 TEST_F(MovesTest, AcesTakeTheFirstEmptyFoundation)
 {

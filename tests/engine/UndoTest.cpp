@@ -16,29 +16,7 @@
 using namespace tandrel;
 using namespace tandrel::testing;
 
-namespace {
-
-struct UndoTest : ::testing::Test {
-    TestGame t;
-    Game& g = t.g;
-
-    void SetUp() override { ClearTable(g); }
-    void Done() { ParkRest(g, 2); }
-    ::testing::AssertionResult Sound()
-    {
-        std::string why;
-        if (CheckPosition(g, &why)) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << why;
-    }
-    void DragWasteTopTo(int x, int y)
-    {
-        g.view->SnapshotTable();
-        RemoveWasteTop(g, 1);
-        g.DragRect = RectAt(x, y, 73, 97);
-    }
-};
-
-} // namespace
+using UndoTest = PositionTest;
 
 TEST_F(UndoTest, RedFiveBackFromABlackSix)
 {

@@ -5,6 +5,7 @@
 #include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "engine/Position.h"
+#include "render/Slide.h"
 
 namespace tandrel::testing {
 
@@ -127,6 +128,26 @@ void ParkRest(Game& g, int side)
             }
     }
     RecountHands(g);
+}
+
+void PositionTest::Done()
+{
+    ParkRest(g, 2);
+    ASSERT_TRUE(Sound());
+}
+
+::testing::AssertionResult PositionTest::Sound() const
+{
+    std::string why;
+    if (CheckPosition(g, &why)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << why;
+}
+
+void PositionTest::DragWasteTopTo(int x, int y)
+{
+    g.view->SnapshotTable();
+    RemoveWasteTop(g, 1);
+    g.DragRect = RectAt(x, y, 73, 97);
 }
 
 } // namespace tandrel::testing

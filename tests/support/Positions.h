@@ -2,6 +2,8 @@
 // Building positions by hand for tests: an empty table, piles, wastes and
 // stocks laid out card by card, and the rest of the deck parked in the stocks
 // so the whole position stays consistent.
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <memory>
 
@@ -33,5 +35,19 @@ void RecountHands(Game& g);
 
 // The code of a card by suit (1..4) and rank (1 ace .. 13 king).
 int Card(int suit, int rank);
+
+// A test that lays out a position on an empty table.
+class PositionTest : public ::testing::Test {
+protected:
+    void SetUp() override { ClearTable(g); }
+    // The rest of the deck parked in the computer's stock; the position must be sound.
+    void Done();
+    ::testing::AssertionResult Sound() const;
+    // The player's waste top picked up and dragged so that its picture lies at (x, y).
+    void DragWasteTopTo(int x, int y);
+
+    TestGame t;
+    Game& g = t.g;
+};
 
 } // namespace tandrel::testing

@@ -1,4 +1,4 @@
-// The drawing tests need a QApplication (fonts, palette); gtest_main provides
+// The Qt tests need a QApplication (fonts, palette, widgets); gtest_main provides
 // main(), so the application is made by a global test environment.
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[13] = "render_tests";
+    char name_[14] = "tandrel_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
