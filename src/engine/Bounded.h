@@ -44,6 +44,8 @@ public:
     const T& operator()(int i, int j) const { return a_[at(i, j)]; }
     void fill(const T& v) { a_.fill(v); }
     bool operator==(const Bounded2&) const = default;
+    // Row i as plain memory, for scans of a whole row that cannot stray from it.
+    const T* row(int i) const { return &a_[at(i, Lo2)]; }
 
 private:
     static constexpr int width = Hi2 - Lo2 + 1;

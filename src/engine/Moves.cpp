@@ -15,6 +15,14 @@ namespace {
 
 std::string Digits(int value, int width)
 {
+    // The record's fields are small: write them out without the formatter when they fit.
+    const int limit = width == 1 ? 10 : width == 2 ? 100 : width == 3 ? 1000 : 0;
+    if (value >= 0 && value < limit) {
+        std::string text(static_cast<std::size_t>(width), '0');
+        for (int i = width - 1; value > 0; --i, value /= 10)
+            text[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
+        return text;
+    }
     char text[16];
     std::snprintf(text, sizeof text, "%0*d", width, value);
     return text;
@@ -248,7 +256,8 @@ void MoveTableauStack(Game& g)
             g.TableauTop(from, 3) = 100;
         } else {
             g.TableauTop(from, 1) = TurnUpPending;
-            g.TableauTop(from, 3) -= 20 * (last - first);
+            // The pending back sits 5 pixels above where the run began.
+            g.TableauTop(from, 3) -= 20 * (last - first) + 5;
         }
     } else {
         g.TableauTop(from, 1) = g.Tableau(from, first - 1);

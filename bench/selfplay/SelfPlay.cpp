@@ -1,0 +1,385 @@
+#include "selfplay/SelfPlay.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+#include "engine/Cards.h"
+#include "engine/Deal.h"
+#include "engine/Position.h"
+#include "engine/Turn.h"
+#include "opponent/Computer.h"
+
+namespace tandrel::selfplay {
+
+// ---- The checking table ----
+
+const char* CheckingView::ArraysOf(const Game& g)
+{
+    return reinterpret_cast<const char*>(&g.Stock);
+}
+
+std::size_t CheckingView::ArraysSize(const Game& g)
+{
+    return static_cast<std::size_t>(reinterpret_cast<const char*>(&g.Deck) + sizeof g.Deck - ArraysOf(g));
+}
+
+void CheckingView::Watch(const Game& g)
+{
+    game_ = &g;
+    for (int f = 1; f <= 4; ++f)
+        for (int c = 1; c <= 2; ++c) lastFoundation_[f][c] = g.Foundation(f, c);
+    ++checks_;
+    if (!CheckPosition(g)) Fail(Fault(g));
+    last_.assign(ArraysOf(g), ArraysOf(g) + ArraysSize(g));
+}
+
+void CheckingView::Check()
+{
+    if (!game_) return;
+    const char* now = ArraysOf(*game_);
+    if (std::memcmp(now, last_.data(), last_.size()) == 0) return;
+    ++checks_;
+    if (!CheckPosition(*game_)) Fail(Fault(*game_));
+    CheckFoundations();
+    std::memcpy(last_.data(), now, last_.size());
+}
+
+std::string CheckingView::Fault(const Game& g)
+{
+    std::string why;
+    CheckPosition(g, &why);
+    return why;
+}
+
+void CheckingView::Fail(const std::string& why)
+{
+    faultPosition_ = DescribePosition(*game_);
+    throw PositionFault(why);
+}
+
+namespace {
+
+// Place of a foundation's top within its suit: 1 for the ace (held as code - 13) .. 13 for the king.
+int Height(int suit, int top)
+{
+    if (suit == 0) return 0;
+    const int ace = AceOfSuit(suit);
+    return top == ace - 13 ? 1 : top - (ace - 12) + 2;
+}
+
+bool OnSomeTableauTop(const Game& g, int card)
+{
+    for (int p = 1; p <= 4; ++p)
+        if (g.TableauTop(p, 1) == card) return true;
+    return false;
+}
+
+} // namespace
+
+void CheckingView::CheckFoundations()
+{
+    const Game& g = *game_;
+    int lowered = 0, changed = 0;
+    for (int f = 1; f <= 4; ++f) {
+        const int oldSuit = lastFoundation_[f][1], oldTop = lastFoundation_[f][2];
+        const int suit = g.Foundation(f, 1), top = g.Foundation(f, 2);
+        if (suit == oldSuit && top == oldTop) continue;
+        ++changed;
+        const std::string which = "foundation " + std::to_string(f);
+        if (oldSuit != 0 && suit != oldSuit) Fail(which + " changed suit");
+        const int before = Height(oldSuit, oldTop), after = Height(suit, top);
+        if (after > before) continue;
+        // Only the computer's lowering takes a card down: one card, never a two
+        // or an ace, and it must now lie on top of a tableau pile.
+        if (after != before - 1 || before < 3) Fail(which + " went down by more than a card");
+        if (!OnSomeTableauTop(g, oldTop)) Fail(which + " lost its top card");
+        ++lowered;
+    }
+    if (lowered > 0 && changed > 1) Fail("a foundation came down while another changed");
+    for (int f = 1; f <= 4; ++f)
+        for (int c = 1; c <= 2; ++c) lastFoundation_[f][c] = g.Foundation(f, c);
+}
+
+void CheckingView::ScoreBoard(bool full)
+{
+    HeadlessView::ScoreBoard(full);
+    Check();
+}
+
+void CheckingView::PlayWave(int index)
+{
+    HeadlessView::PlayWave(index);
+    Check();
+}
+
+void CheckingView::ReleaseBuffers()
+{
+    HeadlessView::ReleaseBuffers();
+    Check();
+}
+
+void CheckingView::DrawEmptyStock(int side)
+{
+    HeadlessView::DrawEmptyStock(side);
+    Check();
+}
+
+
+// ---- Deals ----
+
+namespace {
+
+// splitmix64: small, fast and good enough to shuffle a deck.
+struct Random {
+    std::uint64_t state;
+    double Uniform()
+    {
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        z ^= z >> 31;
+        return static_cast<double>(z >> 11) * 0x1.0p-53;
+    }
+};
+
+} // namespace
+
+void DealNumberedGame(Game& g, std::uint64_t gameNumber)
+{
+    Random random{gameNumber * 0x2545F4914F6CDD1Dull + 1};
+    for (int i = 2; i <= 53; ++i) g.Deck(i) = 0;
+    int n = 1;
+    while (n != 53) {
+        const int r = static_cast<int>(random.Uniform() * 53 + 1);
+        if (r > 1 && g.Deck(r) == 0) g.Deck(r) = ++n;
+    }
+    g.DealString.clear();
+    for (int i = 2; i <= 53; ++i) {
+        char two[4];
+        std::snprintf(two, sizeof two, "%02d", g.Deck(i));
+        g.DealString += two;
+    }
+}
+
+// ---- Turns ----
+
+namespace {
+
+void FlipTwiceIfEmpty(Game& g, int side)
+{
+    FlipCards(g, side);
+    ComputerPause(g);
+    if (g.WasteCount(side) < 1) {
+        FlipCards(g, side);
+        ComputerPause(g);
+    }
+}
+
+} // namespace
+
+void PlayComputerSideTurn(Game& g, int side)
+{
+    if (g.GameOver) return;
+    // The other side has not flipped yet: nothing to play against.
+    if (g.WasteCount(OtherSide(side)) < 1 && g.WasteCount(side) >= 1) return;
+    for (int p = 1; p <= 4; ++p)
+        if (g.TableauTop(p, 1) == TurnUpPending)
+            TurnUpCard(g, static_cast<float>(PileX(p) + 1),
+                       static_cast<float>(121 + 5 * (g.TableauFaceDown(p) - 1)), p);
+    g.ComputerBusy = true;
+    g.view->StatusPanel(false);
+    ComputerPause(g);
+
+    bool first = true;
+    g.FlippedCard = 0;
+    for (;;) {
+        if (g.WasteCount(side) >= 1 && first) {
+            PlayComputerMoves(g, side);
+            if (g.GameOver) break;
+        }
+        FlipTwiceIfEmpty(g, side);
+        first = false;
+        if (!PlayComputerMoves(g, side) || g.GameOver) break;
+        if (g.WasteCount(side) < 1) continue;
+        PlayComputerMoves(g, side);
+        if (g.GameOver) break;
+    }
+
+    g.ComputerBusy = false;
+    g.GameOver = CheckGameOver(g, side);
+    g.UndoRecord.clear();
+    g.view->StatusPanel(false);
+}
+
+// ---- Games ----
+
+namespace {
+
+struct Headway {
+    int handCards = 0, faceDown = 0, foundationCards = 0;
+};
+
+Headway Measure(const Game& g)
+{
+    Headway h;
+    h.handCards = g.CardsLeft(1) + g.CardsLeft(2);
+    for (int p = 1; p <= 4; ++p) h.faceDown += g.TableauFaceDown(p);
+    for (int f = 1; f <= 4; ++f) {
+        const int suit = g.Foundation(f, 1);
+        h.foundationCards += Height(suit, g.Foundation(f, 2));
+    }
+    return h;
+}
+
+// Watches for turns that change nothing lasting while both stocks go round.
+class StallWatch {
+public:
+    explicit StallWatch(const Game& g) : best_(Measure(g)) { Mark(g); }
+
+    // True when the game has stalled.
+    bool AfterTurn(const Game& g)
+    {
+        const Headway now = Measure(g);
+        if (now.handCards < best_.handCards || now.faceDown < best_.faceDown ||
+            now.foundationCards > best_.foundationCards) {
+            best_.handCards = std::min(best_.handCards, now.handCards);
+            best_.faceDown = std::min(best_.faceDown, now.faceDown);
+            best_.foundationCards = std::max(best_.foundationCards, now.foundationCards);
+            Mark(g);
+            return false;
+        }
+        // Two more pass ends on each side: at least one whole pass through each stock.
+        return g.StockPasses(1) - passes_[1] >= 2 && g.StockPasses(2) - passes_[2] >= 2;
+    }
+
+private:
+    void Mark(const Game& g)
+    {
+        passes_[1] = g.StockPasses(1);
+        passes_[2] = g.StockPasses(2);
+    }
+
+    Headway best_;
+    int passes_[3]{};
+};
+
+// A game long past any real one: counted as stalled whatever the stocks do.
+constexpr int TurnLimit = 5000;
+
+} // namespace
+
+GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
+{
+    CheckingView view;
+    Game g(view);
+    g.cfg.Animate = 0;
+    g.cfg.FlipNum = setup.flipNum;
+    g.cfg.PlaySpeed = 0;
+    g.GamesDealt = 24 + static_cast<int>(setup.number % 1000000);
+    g.LastWinner = 1; // the starting side is ours to choose, without the message
+    const int level[3] = {0, setup.level1, setup.level2};
+
+    GameOutcome out;
+    try {
+        DealNumberedGame(g, setup.number);
+        NewGame(g, false);
+        if (setup.check) view.Watch(g);
+        StallWatch stalls(g);
+        for (int side = setup.firstSide; !g.GameOver; side = OtherSide(side)) {
+            if (startOfLastTurn) {
+                TableView* own = startOfLastTurn->view;
+                *startOfLastTurn = g;
+                startOfLastTurn->view = own;
+            }
+            g.cfg.Style = level[side];
+            out.lastSide = side;
+            if (side == 2)
+                ComputerTurn(g, 2);
+            else
+                PlayComputerSideTurn(g, 1);
+            ++out.turns;
+            if (setup.check) view.Check();
+            if (!g.GameOver && (stalls.AfterTurn(g) || out.turns >= TurnLimit)) {
+                out.stalled = true;
+                break;
+            }
+        }
+        if (g.GameOver) out.winner = g.LastWinner;
+    } catch (const std::exception& e) {
+        out.failure = e.what();
+        out.winner = 0;
+    }
+    out.checks = view.checks();
+    out.faultPosition = view.faultPosition();
+    return out;
+}
+
+SoakResult RunSoak(long games, int level1, int level2, int flipNum, std::uint64_t first, bool check)
+{
+    SoakResult result;
+    const auto start = std::chrono::steady_clock::now();
+    for (long i = 0; i < games; ++i) {
+        GameSetup setup;
+        setup.number = first + static_cast<std::uint64_t>(i);
+        setup.level1 = level1;
+        setup.level2 = level2;
+        setup.flipNum = flipNum;
+        setup.firstSide = setup.number % 2 == 0 ? 1 : 2;
+        setup.check = check;
+        const GameOutcome out = PlayOneGame(setup);
+        ++result.games;
+        result.turns += out.turns;
+        result.checks += out.checks;
+        if (out.stalled) ++result.stalls;
+        result.wins[out.winner] += out.winner != 0;
+        if (!out.failure.empty()) {
+            ++result.failures;
+            if (result.failureNotes.size() < 10)
+                result.failureNotes.push_back("game " + std::to_string(setup.number) + " (turn " +
+                                              std::to_string(out.turns + 1) + "): " + out.failure);
+        }
+    }
+    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return result;
+}
+
+std::string DescribePosition(const Game& g)
+{
+    std::string text;
+    auto add = [&text](const char* format, auto... args) {
+        char line[256];
+        std::snprintf(line, sizeof line, format, args...);
+        text += line;
+    };
+    for (int s = 1; s <= 2; ++s) {
+        add("side %d: CardsLeft %d StockPos %d StockLevel %d StockEmpty %d StockPasses %d WasteCount %d "
+            "WasteCards %d WasteFan %d\n  stock",
+            s, g.CardsLeft(s), g.StockPos(s), g.StockLevel(s), int(g.StockEmpty(s)), g.StockPasses(s),
+            g.WasteCount(s), g.WasteCards(s), g.WasteFan(s));
+        for (int i = 1; i <= 42; ++i)
+            if (g.Stock(s, i)) add(" %d:%d", i, g.Stock(s, i));
+        text += "\n  waste";
+        for (int i = 1; i <= 42; ++i)
+            if (g.Waste(s, i)) add(" %d:%d", i, g.Waste(s, i));
+        text += "\n";
+    }
+    for (int p = 1; p <= 4; ++p) {
+        add("pile %d: top %d at (%d, %d), face down %d:", p, g.TableauTop(p, 1), g.TableauTop(p, 2),
+            g.TableauTop(p, 3), g.TableauFaceDown(p));
+        for (int k = 1; k <= 12; ++k)
+            if (g.Tableau(p, k)) add(" %d", g.Tableau(p, k));
+        text += "\n";
+    }
+    text += "foundations:";
+    for (int f = 1; f <= 4; ++f) add(" (%d, %d)", g.Foundation(f, 1), g.Foundation(f, 2));
+    text += "\ndeck:";
+    for (int i = 2; i <= 53; ++i)
+        if (g.Deck(i)) add(" %d:%d", i, g.Deck(i));
+    add("\nFlippedCard %d GameOver %d\n", g.FlippedCard, int(g.GameOver));
+    return text;
+}
+
+} // namespace tandrel::selfplay

@@ -1,0 +1,113 @@
+#pragma once
+// Self-play: whole games with the computer's own logic on both sides, on a
+// headless table that vets the whole position after every action. The soak
+// program and a short soak among the tests share it.
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/Game.h"
+#include "engine/HeadlessView.h"
+
+namespace tandrel::selfplay {
+
+// A broken position, found by the checking table.
+struct PositionFault : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A headless table that checks the position each time the rules report an
+// action done (score board, card sound, buffers released, a stock run out;
+// every move, flip and turn-up ends with one of them):
+// the whole position must be sound, and the foundations may only grow, by suit
+// and rank, except that one card at a time may come down onto a tableau pile.
+class CheckingView : public HeadlessView {
+public:
+    CheckingView() { record = false; }
+
+    // Starts checking g from its present position (none while off).
+    void Watch(const Game& g);
+    void Stop() { game_ = nullptr; }
+    // Throws PositionFault on the first fault.
+    void Check();
+    long checks() const { return checks_; }      // positions checked in full
+    // The position as it stood when a check failed.
+    const std::string& faultPosition() const { return faultPosition_; }
+
+    void ScoreBoard(bool full) override;
+    void PlayWave(int index) override;
+    void ReleaseBuffers() override;
+    void DrawEmptyStock(int side) override;
+
+private:
+    void CheckFoundations();
+    [[noreturn]] void Fail(const std::string& why);
+    static std::string Fault(const Game& g); // what is wrong with an unsound position
+
+    // The game's arrays, from Stock to Deck, as they stood at the last check:
+    // an action reports itself several times, and an unchanged position needs
+    // no second look.
+    static const char* ArraysOf(const Game& g);
+    static std::size_t ArraysSize(const Game& g);
+    std::vector<char> last_;
+
+    const Game* game_ = nullptr;
+    int lastFoundation_[5][3]{};
+    long checks_ = 0;
+    std::string faultPosition_;
+};
+
+// Fills Deck with a shuffled deal drawn from the game number, with the same
+// placement rule as the program's own shuffle, and records it in DealString.
+void DealNumberedGame(Game& g, std::uint64_t gameNumber);
+
+// One turn of a side played by the computer's logic: the computer's turn loop,
+// written for either side (the player's side has no refusal message to show).
+void PlayComputerSideTurn(Game& g, int side);
+
+struct GameOutcome {
+    int winner = 0;      // 0: no winner (stalled or failed)
+    int turns = 0;
+    int lastSide = 0;    // the side that played the last turn
+    long checks = 0;
+    bool stalled = false;
+    std::string failure; // empty when every check passed
+    std::string faultPosition;
+};
+
+struct GameSetup {
+    std::uint64_t number = 0;
+    int level1 = 2, level2 = 2; // Style of side 1 and side 2
+    int flipNum = 1;
+    int firstSide = 1;
+    bool check = true;
+};
+
+// Plays one game to its end. A game in which neither side gets rid of a card,
+// turns up a tableau card or raises the foundations while both stocks go round
+// twice is stalled. When startOfLastTurn is given it holds the position at the
+// start of the last turn played (the failing one, if a check failed).
+GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn = nullptr);
+
+struct SoakResult {
+    long games = 0;
+    long turns = 0;
+    long stalls = 0;
+    long failures = 0;
+    long checks = 0;
+    long wins[3] = {0, 0, 0}; // by side; [0] unused
+    double seconds = 0;
+    std::vector<std::string> failureNotes; // the first few, with the game number
+};
+
+// Plays games first .. first + games - 1 at the given levels; the side to
+// start alternates with the game number.
+SoakResult RunSoak(long games, int level1, int level2, int flipNum = 1, std::uint64_t first = 0,
+                   bool check = true);
+
+// The position in a few lines, for failure reports and regression tests.
+std::string DescribePosition(const Game& g);
+
+} // namespace tandrel::selfplay

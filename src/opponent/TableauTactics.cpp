@@ -1,0 +1,262 @@
+// The computer's tableau tactics: moving whole runs between piles, taking a
+// card back down from a foundation so a run or the waste top can follow it,
+// and digging out a buried card that a foundation waits for.
+#include "engine/Cards.h"
+#include "engine/Moves.h"
+#include "input/AutoPlay.h"
+#include "opponent/Computer.h"
+#include "opponent/Levels.h"
+#include "opponent/ShowMove.h"
+
+namespace tandrel {
+
+namespace {
+
+bool IsAce(int code) { return CardRank(code) == 1; }
+// One rank above and of the other colour: what a card may be laid on.
+bool TakesCard(int below, int card) { return OppositeColors(below, card) && CardRank(below) == CardRank(card) + 1; }
+
+bool KingWaiting(const Game& g)
+{
+    for (int i = 1; i <= 4; ++i)
+        if (CardRank(g.Tableau(i, 1)) == 13 && g.TableauFaceDown(i) > 0) return true;
+    return false;
+}
+
+// A king on the side's waste top, or one over face-down cards, could use an empty pile.
+bool KingToPlace(const Game& g, int side, bool kingWaiting)
+{
+    const int wc = g.WasteCount(side);
+    return wc >= 1 && (CardRank(g.Waste(side, wc)) == 13 || kingWaiting);
+}
+
+bool AnyPileEmpty(const Game& g)
+{
+    for (int i = 1; i <= 4; ++i)
+        if (g.TableauTop(i, 1) == EmptyPileCode) return true;
+    return false;
+}
+
+bool WaitsForTurnUp(const Game& g, int p) { return g.TableauTop(p, 1) == TurnUpPending; }
+
+void TurnUpWaitingCard(Game& g, int p)
+{
+    TurnUpCard(g, static_cast<float>(g.TableauTop(p, 2) + 1), static_cast<float>(g.TableauTop(p, 3) + 1), p);
+}
+
+// Pause, play the run under the point, pause.
+void PlayRunAt(Game& g, int p, int x, int y)
+{
+    ComputerPause(g);
+    AutoPlay(g, p, static_cast<float>(x), static_cast<float>(y));
+    ComputerPause(g);
+}
+
+// Pause, turn up pile p's waiting card, pause; false when nothing waits.
+bool TurnUpAfterRun(Game& g, int p)
+{
+    if (!WaitsForTurnUp(g, p)) return false;
+    ComputerPause(g);
+    TurnUpWaitingCard(g, p);
+    ComputerPause(g);
+    return true;
+}
+
+// Where each face-up tableau card lies: its pile and slot (0 when not there).
+// A pile's face-up cards fill its slots from 1 without gaps.
+struct TableauIndex {
+    unsigned char pile[54]{}, slot[54]{};
+};
+
+TableauIndex IndexTableau(const Game& g)
+{
+    TableauIndex index;
+    for (int p = 1; p <= 4; ++p) {
+        for (int s = 1; s <= 12; ++s) {
+            const int card = g.Tableau(p, s);
+            if (card == 0) break;
+            if (!IsCard(card) || index.pile[card] != 0) continue;
+            index.pile[card] = static_cast<unsigned char>(p);
+            index.slot[card] = static_cast<unsigned char>(s);
+        }
+    }
+    return index;
+}
+
+// The four piles' tops with their colours and ranks, read again after every move.
+struct PileTops {
+    int top[5], color[5], rank[5];
+    explicit PileTops(const Game& g) { Read(g); }
+    void Read(const Game& g)
+    {
+        for (int q = 1; q <= 4; ++q) {
+            top[q] = g.TableauTop(q, 1);
+            color[q] = ColorClass(top[q]);
+            rank[q] = CardRank(top[q]);
+        }
+    }
+};
+
+int FirstPileTaking(const Game& g, int card)
+{
+    for (int r = 1; r <= 4; ++r)
+        if (TakesCard(g.TableauTop(r, 1), card)) return r;
+    return 0;
+}
+
+} // namespace
+
+bool ShiftTableauRuns(Game& g, int side)
+{
+    if (!LevelAllows(g, MoveKind::ShiftTableauRuns)) return false;
+    bool result = false;
+    const bool kingWaiting = KingWaiting(g);
+    PileTops tops(g);
+    for (int p = 1; p <= 4; ++p) {
+        const int b = g.Tableau(p, 1);
+        g.DragCard = b;
+        const int colorB = ColorClass(b), rankB = CardRank(b);
+        const int x = PileX(p), y = 121 + 5 * g.TableauFaceDown(p);
+        for (int q = 1; q <= 4; ++q) {
+            if (tops.color[q] == colorB) continue;
+            if (tops.top[q] == EmptyPileCode) {
+                // A king over face-down cards moves to the empty pile to free them.
+                if (rankB == 13 && g.TableauFaceDown(p) > 0) {
+                    PlayRunAt(g, p, x, y);
+                    if (TurnUpAfterRun(g, p)) result = true;
+                    tops.Read(g);
+                }
+            } else if (tops.rank[q] != rankB + 1) {
+                continue;
+            } else if (g.TableauFaceDown(p) == 0) {
+                // Empty pile p to make room for a king the side can place.
+                if (KingToPlace(g, side, kingWaiting) && !AnyPileEmpty(g)) {
+                    PlayRunAt(g, p, x, y);
+                    result = true;
+                    TurnUpAfterRun(g, p);
+                    tops.Read(g);
+                }
+            } else {
+                PlayRunAt(g, p, x, y);
+                if (TurnUpAfterRun(g, p)) result = true;
+                tops.Read(g);
+            }
+        }
+    }
+    return result;
+}
+
+void LowerFoundationCard(Game& g, int f, int r)
+{
+    const int card = g.Foundation(f, 2);
+    const Place from = FoundationPlace(f);
+    const int x = g.TableauTop(r, 2), y = g.TableauTop(r, 3);
+    ComputerPause(g);
+    ShowComputerMove(
+        g, card, from,
+        [&] {
+            --g.Foundation(f, 2);
+            g.view->DrawCard(Surface::TableBuffer, from.x, from.y, FoundationTopCard(g, f));
+            return from;
+        },
+        Place{x, y + 25}, Place{x, y + 20},
+        [&] {
+            g.TableauTop(r, 3) = y + 20;
+            g.TableauTop(r, 1) = card;
+            AddToTableau(g, r, card);
+        });
+    ComputerPause(g);
+}
+
+bool LowerFoundationForRun(Game& g, int side)
+{
+    if (!LevelAllows(g, MoveKind::LowerFoundationForRun)) return false;
+    // A run led by b over face-down cards could follow onto t if the card
+    // between them came down.
+    const PileTops tops(g);
+    int b = 0, t = 0;
+    for (int p = 1; p <= 4 && t == 0; ++p) {
+        if (g.TableauFaceDown(p) <= 0) continue;
+        const int lead = g.Tableau(p, 1);
+        const int color = ColorClass(lead), rank = CardRank(lead) + 2;
+        for (int q = 1; q <= 4; ++q) {
+            if (tops.color[q] == color && tops.rank[q] == rank) {
+                b = lead;
+                t = tops.top[q];
+                break;
+            }
+        }
+    }
+    if (t == 0 || IsAce(t) || IsAce(b)) return false;
+
+    int f = 0;
+    for (int i = 1; i <= 4 && f == 0; ++i) {
+        const int top = g.Foundation(i, 2);
+        if (!IsAce(top) && TakesCard(t, top)) f = i;
+    }
+    if (f == 0 || CardRank(g.Foundation(f, 2)) < 3) return false;
+
+    const int r = FirstPileTaking(g, g.Foundation(f, 2));
+    if (r != 0) LowerFoundationCard(g, f, r);
+    const bool result = ShiftTableauRuns(g, side);
+    g.view->ScoreBoard(false);
+    ComputerPause(g);
+    return result;
+}
+
+bool LowerFoundationForWaste(Game& g, int side)
+{
+    if (!LevelAllows(g, MoveKind::LowerFoundationForWaste)) return false;
+    if (g.WasteCount(side) < 1) return false;
+    const int w = g.Waste(side, g.WasteCount(side));
+    for (int i = 1; i <= 4; ++i)
+        if (w - g.Foundation(i, 2) == 1) return false; // it fits a foundation as it is
+
+    // The last foundation looked at decides the rank test when none takes w.
+    int f = 0, top = 0;
+    for (int i = 1; i <= 4 && f == 0; ++i) {
+        top = g.Foundation(i, 2);
+        if (!IsAce(top) && TakesCard(top, w)) f = i;
+    }
+    if (CardRank(top) < 3) return false;
+    if (f != 0) {
+        const int r = FirstPileTaking(g, top);
+        if (r != 0) LowerFoundationCard(g, f, r);
+    }
+    const bool result = PlayWasteTop(g, side);
+    g.view->ScoreBoard(false);
+    ComputerPause(g);
+    return result;
+}
+
+void UncoverFoundationCard(Game& g, int side)
+{
+    (void)side; // the foundations and the tableau are shared
+    if (!LevelAllows(g, MoveKind::UncoverFoundationCard)) return;
+    // The card each foundation waits for; those showing only an ace are left alone.
+    int wanted[5] = {0, 0, 0, 0, 0};
+    bool any = false;
+    for (int f = 1; f <= 4; ++f) {
+        const int top = g.Foundation(f, 2);
+        if (CardRank(top) <= 1 || !IsCard(top + 1)) continue;
+        wanted[f] = top + 1;
+        any = true;
+    }
+    if (!any) return;
+    const TableauIndex where = IndexTableau(g);
+    for (int f = 1; f <= 4; ++f) {
+        const int k = wanted[f];
+        if (k == 0 || where.pile[k] == 0) continue;
+        const int p = where.pile[k], s = where.slot[k];
+        // The card lying on k leads the run to move; past the last slot there is none.
+        const int a = s < 12 ? g.Tableau(p, s + 1) : 0;
+        for (int q = 1; q <= 4; ++q) {
+            if (TakesCard(g.TableauTop(q, 1), a)) {
+                PlayRunAt(g, p, PileX(p), 120 + 5 * g.TableauFaceDown(p) + 20 * s);
+                return;
+            }
+        }
+    }
+}
+
+} // namespace tandrel
