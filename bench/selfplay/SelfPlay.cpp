@@ -127,91 +127,16 @@ void CheckingView::DrawEmptyStock(int side)
     Check();
 }
 
-
-// ---- Deals ----
-
-namespace {
-
-// splitmix64: small, fast and good enough to shuffle a deck.
-struct Random {
-    std::uint64_t state;
-    double Uniform()
-    {
-        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        z ^= z >> 31;
-        return static_cast<double>(z >> 11) * 0x1.0p-53;
-    }
-};
-
-} // namespace
+// ---- Deals and turns ----
 
 void DealNumberedGame(Game& g, std::uint64_t gameNumber)
 {
-    Random random{gameNumber * 0x2545F4914F6CDD1Dull + 1};
-    for (int i = 2; i <= 53; ++i) g.Deck(i) = 0;
-    int n = 1;
-    while (n != 53) {
-        const int r = static_cast<int>(random.Uniform() * 53 + 1);
-        if (r > 1 && g.Deck(r) == 0) g.Deck(r) = ++n;
-    }
-    g.DealString.clear();
-    for (int i = 2; i <= 53; ++i) {
-        char two[4];
-        std::snprintf(two, sizeof two, "%02d", g.Deck(i));
-        g.DealString += two;
-    }
+    ShuffleDeck(g, static_cast<std::uint32_t>(gameNumber * 2654435761u + 1));
 }
-
-// ---- Turns ----
-
-namespace {
-
-void FlipTwiceIfEmpty(Game& g, int side)
-{
-    FlipCards(g, side);
-    ComputerPause(g);
-    if (g.WasteCount(side) < 1) {
-        FlipCards(g, side);
-        ComputerPause(g);
-    }
-}
-
-} // namespace
 
 void PlayComputerSideTurn(Game& g, int side)
 {
-    if (g.GameOver) return;
-    // The other side has not flipped yet: nothing to play against.
-    if (g.WasteCount(OtherSide(side)) < 1 && g.WasteCount(side) >= 1) return;
-    for (int p = 1; p <= 4; ++p)
-        if (g.TableauTop(p, 1) == TurnUpPending)
-            TurnUpCard(g, static_cast<float>(PileX(p) + 1),
-                       static_cast<float>(121 + 5 * (g.TableauFaceDown(p) - 1)), p);
-    g.ComputerBusy = true;
-    g.view->StatusPanel(false);
-    ComputerPause(g);
-
-    bool first = true;
-    g.FlippedCard = 0;
-    for (;;) {
-        if (g.WasteCount(side) >= 1 && first) {
-            PlayComputerMoves(g, side);
-            if (g.GameOver) break;
-        }
-        FlipTwiceIfEmpty(g, side);
-        first = false;
-        if (!PlayComputerMoves(g, side) || g.GameOver) break;
-        if (g.WasteCount(side) < 1) continue;
-        PlayComputerMoves(g, side);
-        if (g.GameOver) break;
-    }
-
-    g.ComputerBusy = false;
-    g.GameOver = CheckGameOver(g, side);
-    g.UndoRecord.clear();
-    g.view->StatusPanel(false);
+    ComputerTurn(g, side);
 }
 
 // ---- Games ----

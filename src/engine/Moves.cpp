@@ -199,25 +199,32 @@ void PlayWasteToTableau(Game& g, int side)
     g.DragCard = 0;
 }
 
+void TakeOnWaste(Game& g, int side, int card)
+{
+    const int pos = g.StockPos(side);
+    if (pos >= 1 && pos <= 42) g.Stock(side, pos) = 0;
+    ++g.WasteCards(side);
+    ++g.WasteCount(side);
+    ++g.StockLevel(side);
+    // The stock counter's shuffle reaches no real card in a sound position; it never goes below slot 1.
+    for (int k = 41; k >= std::max(1, g.StockLevel(side)); --k) g.Stock(side, k + 1) = g.Stock(side, k);
+    g.Waste(side, g.WasteCount(side)) = card;
+}
+
 bool PlayOnOpponentWaste(Game& g, int side)
 {
     const int t = OtherSide(side);
     const int y = HandRowY(t);
     if (!IntersectRect(Rect{495, y, 566, y + 95}, g.DragRect)) return false;
     if (g.WasteCount(t) < 1 || !FitsOpponentWaste(g.DragCard, g.Waste(t, g.WasteCount(t)))) return false;
+    if (g.WasteCount(t) >= 42) return false; // no slot left above its top
 
     g.DragWidth = OneCardDragWidth;
     g.DragHeight = OneCardDragHeight;
     LowerWasteFan(g, side);
     ClearFlyingCards(g);
     g.view->DrawCard(Surface::Window, 495 - 15 * (3 - g.WasteFan(t)), y, g.DragCard);
-    const int pos = g.StockPos(t);
-    if (pos >= 1 && pos <= 42) g.Stock(t, pos) = 0;
-    ++g.WasteCards(t);
-    ++g.WasteCount(t);
-    ++g.StockLevel(t);
-    for (int k = 41; k >= std::max(1, g.StockLevel(t)); --k) g.Stock(t, k + 1) = g.Stock(t, k);
-    g.Waste(t, g.WasteCount(t)) = g.DragCard;
+    TakeOnWaste(g, t, g.DragCard);
     --g.CardsLeft(side);
     ++g.CardsLeft(t);
     PlayCardSound(g);

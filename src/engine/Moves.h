@@ -28,6 +28,9 @@ void RedrawPileTop(Game& g, int p, Surface s, int oldY);
 int AddToTableau(Game& g, int p, int card);
 // Puts a card on a foundation as the rules store it (an ace as code - 13).
 void PlaceOnFoundation(Game& g, int f, int card);
+// A card loaded onto side's waste from the other side's: the waste and the
+// stock counter of side take it.
+void TakeOnWaste(Game& g, int side, int card);
 // Shows the foundation's top card (an ace stands alone as its own code).
 int FoundationTopCard(const Game& g, int f);
 

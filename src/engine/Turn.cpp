@@ -203,8 +203,9 @@ void FlipUntilCard(Game& g, int side)
 void ComputerTurn(Game& g, int side)
 {
     if (g.GameOver) return;
-    if (WasteEmpty(g, 1) && !WasteEmpty(g, 2)) {
-        ShowInfo(g, "You need to flip a card first.");
+    // Nothing to play against until the other side has flipped.
+    if (WasteEmpty(g, OtherSide(side)) && !WasteEmpty(g, side)) {
+        if (side == 2) ShowInfo(g, "You need to flip a card first.");
         return;
     }
     for (int p = 1; p <= 4; ++p)

@@ -70,19 +70,6 @@ void PlayWasteTopToFoundation(Game& g, int side, int card, int f)
     g.DragCard = 0;
 }
 
-// The opponent's side of a load: the card goes on top of its waste. The stock
-// shuffle keeps the stock counter's bookkeeping; it never reaches below slot 1.
-void TakeOnWaste(Game& g, int o, int card)
-{
-    const int pos = g.StockPos(o);
-    if (pos >= 1 && pos <= 42) g.Stock(o, pos) = 0;
-    ++g.WasteCards(o);
-    ++g.WasteCount(o);
-    ++g.StockLevel(o);
-    for (int i = 41; i >= std::max(g.StockLevel(o), 1); --i) g.Stock(o, i + 1) = g.Stock(o, i);
-    g.Waste(o, g.WasteCount(o)) = card;
-}
-
 // Takes pile p's top card t up to foundation f, showing the card below it, or
 // the back of the next face-down card, or the bare table.
 void RaiseTableauTop(Game& g, int p, int t, int f)
