@@ -10,18 +10,14 @@
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
 #include "engine/Position.h"
+#include "support/Positions.h"
 
 namespace tandrel::test {
 
 // Suits as the foundations number them; 1 and 4 are black, 2 and 3 red.
 constexpr int Black1 = 1, Red2 = 2, Red3 = 3, Black4 = 4;
 
-// The code of a card by suit and rank (1 ace .. 13 king).
-constexpr int Card(int suit, int rank)
-{
-    const int first = suit == 1 ? 2 : suit == 3 ? 15 : suit == 4 ? 28 : 41;
-    return first + (rank == 1 ? 12 : rank - 2);
-}
+using testing::Card;
 
 // The parts of a game that a move may change, for "nothing changed" checks.
 struct State {
@@ -69,38 +65,14 @@ public:
     // Face-down cards bottom first (pile p holds at most p - 1), then the face-up run.
     void SetPile(int p, std::vector<int> faceDown, std::vector<int> faceUp)
     {
-        const int fd = static_cast<int>(faceDown.size()), up = static_cast<int>(faceUp.size());
-        g.TableauFaceDown(p) = fd;
-        for (int k = 1; k <= 3; ++k)
-            if (FaceDownPosition(p, k)) g.Deck(FaceDownPosition(p, k)) = k <= fd ? faceDown[k - 1] : 0;
-        for (int k = 1; k <= 12; ++k) g.Tableau(p, k) = k <= up ? faceUp[k - 1] : 0;
-        g.TableauTop(p, 2) = PileX(p);
-        if (up > 0) {
-            g.TableauTop(p, 1) = faceUp.back();
-            g.TableauTop(p, 3) = 120 + 5 * fd + 20 * (up - 1);
-        } else if (fd > 0) {
-            g.TableauTop(p, 1) = TurnUpPending;
-            g.TableauTop(p, 3) = 120 + 5 * (fd - 1);
-        } else {
-            g.TableauTop(p, 1) = EmptyPileCode;
-            g.TableauTop(p, 3) = 100;
-        }
+        testing::SetPile(g, p, faceDown, faceUp);
     }
 
     // A side's waste, bottom first, with fan cards showing.
-    void SetWaste(int side, std::vector<int> cards, int fan = 1)
-    {
-        for (int i = 1; i <= 42; ++i) g.Waste(side, i) = i <= static_cast<int>(cards.size()) ? cards[i - 1] : 0;
-        g.WasteCount(side) = g.WasteCards(side) = static_cast<int>(cards.size());
-        g.WasteFan(side) = fan;
-    }
+    void SetWaste(int side, std::vector<int> cards, int fan = 1) { testing::SetWaste(g, side, cards, fan); }
 
     // Foundation f holds a suit from its ace up to rank top.
-    void SetFoundation(int f, int suit, int top)
-    {
-        g.Foundation(f, 1) = suit;
-        g.Foundation(f, 2) = top == 1 ? Card(suit, 1) - 13 : Card(suit, top);
-    }
+    void SetFoundation(int f, int suit, int top) { testing::SetFoundation(g, f, Card(suit, top)); }
 
     // Every card not laid out yet goes into the stocks, side 1 and side 2 in turn.
     void DealRest()

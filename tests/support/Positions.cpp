@@ -9,12 +9,6 @@
 
 namespace tandrel::testing {
 
-int Card(int suit, int rank)
-{
-    const int first = AceOfSuit(suit) - 12; // the two
-    return rank == 1 ? AceOfSuit(suit) : first + rank - 2;
-}
-
 void ClearTable(Game& g)
 {
     g.Stock.fill(0);
@@ -43,12 +37,13 @@ void ClearTable(Game& g)
     g.DealString.clear();
 }
 
-void SetPile(Game& g, int p, std::initializer_list<int> faceDown, std::initializer_list<int> faceUp)
+void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp)
 {
     g.TableauFaceDown(p) = static_cast<int>(faceDown.size());
+    for (int k = 1; k <= 3; ++k)
+        if (const int pos = FaceDownPosition(p, k)) g.Deck(pos) = k <= g.TableauFaceDown(p) ? faceDown[k - 1] : 0;
     int k = 0;
-    for (int c : faceDown) g.Deck(FaceDownPosition(p, ++k)) = c;
-    k = 0;
+    g.TableauTop(p, 2) = PileX(p);
     for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = 0;
     for (int c : faceUp) g.Tableau(p, ++k) = c;
     const int fd = g.TableauFaceDown(p);
@@ -64,7 +59,7 @@ void SetPile(Game& g, int p, std::initializer_list<int> faceDown, std::initializ
     }
 }
 
-void SetWaste(Game& g, int side, std::initializer_list<int> cards, int fan)
+void SetWaste(Game& g, int side, const std::vector<int>& cards, int fan)
 {
     int k = 0;
     for (int i = 1; i <= 42; ++i) g.Waste(side, i) = 0;
@@ -75,7 +70,7 @@ void SetWaste(Game& g, int side, std::initializer_list<int> cards, int fan)
     RecountHands(g);
 }
 
-void SetStock(Game& g, int side, std::initializer_list<int> cards)
+void SetStock(Game& g, int side, const std::vector<int>& cards)
 {
     int k = 0;
     for (int i = 1; i <= 42; ++i) g.Stock(side, i) = 0;

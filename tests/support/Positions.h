@@ -4,8 +4,8 @@
 // so the whole position stays consistent.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
@@ -22,11 +22,11 @@ struct TestGame {
 // Everything empty, nothing dealt, the game running.
 void ClearTable(Game& g);
 // Face-down count fd (their codes go into Deck) and face-up cards bottom first.
-void SetPile(Game& g, int p, std::initializer_list<int> faceDown, std::initializer_list<int> faceUp);
+void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp);
 // Waste cards bottom first with fan cards shown.
-void SetWaste(Game& g, int side, std::initializer_list<int> cards, int fan);
+void SetWaste(Game& g, int side, const std::vector<int>& cards, int fan);
 // Stock cards in flip order from slot 1.
-void SetStock(Game& g, int side, std::initializer_list<int> cards);
+void SetStock(Game& g, int side, const std::vector<int>& cards);
 // Foundation f holding its suit from the ace up to card.
 void SetFoundation(Game& g, int f, int topCard);
 // Cards not placed yet go to the end of side's stock; CardsLeft follows.
@@ -34,7 +34,11 @@ void ParkRest(Game& g, int side = 2);
 void RecountHands(Game& g);
 
 // The code of a card by suit (1..4) and rank (1 ace .. 13 king).
-int Card(int suit, int rank);
+constexpr int Card(int suit, int rank)
+{
+    const int two = suit == 1 ? 2 : suit == 3 ? 15 : suit == 4 ? 28 : 41;
+    return two + (rank == 1 ? 12 : rank - 2);
+}
 
 // A test that lays out a position on an empty table.
 class PositionTest : public ::testing::Test {
