@@ -92,7 +92,9 @@ void QtTable::RedrawTable()
 // its top card rightmost.
 void QtTable::RedrawHand(int side)
 {
-    if (g_.StockLevel(side) >= 1)
+    // The stock counter runs from 42 and stays above zero after a pass; the
+    // pass-ended flag is what says the stock place is empty.
+    if (g_.StockLevel(side) >= 1 && !g_.StockEmpty(side))
         DrawStock(side);
     else
         DrawEmptyStock(side);

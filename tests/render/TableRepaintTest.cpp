@@ -86,6 +86,20 @@ TEST_F(TableRepaint, PassedThroughStockShowsTheEmptyPlace)
     EXPECT_NE(window().copy(380, 25, 72, 95), round2); // the pass number is written
 }
 
+TEST_F(TableRepaint, StockPassedThroughInPlayShowsTheEmptyPlace)
+{
+    // As a game leaves it: the counter still high, the pass over.
+    game.StockLevel(2) = 21;
+    game.StockEmpty(2) = true;
+    table->RedrawTable();
+    const QImage passed = window().copy(380, 25, 72, 95);
+    game.StockLevel(2) = 0;
+    game.StockEmpty(2) = false;
+    table->RedrawTable();
+    EXPECT_EQ(window().copy(380, 25, 72, 95), passed);
+    EXPECT_EQ(window().pixel(400, 25), ButtonShadow().rgb());
+}
+
 TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
 {
     const struct {
