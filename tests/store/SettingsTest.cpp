@@ -208,8 +208,8 @@ TEST_F(SettingsStore, AWindowsCopyOfTheFileIsReadAndKeepsItsForm)
         "[Options]\r\nPlayer=Ann\r\n\r\n"
         "[Ann]\r\nCreated=3/14/2001\r\nWin=7\r\nLoss=2\r\nSound=1\r\nAnimate=1\r\nPlayMIDI=0\r\nFlipNum=3\r\n"
         "Style=1\r\nTableColor=32768\r\nGradiant=0\r\nBkgrd=0\r\nSpeed=20\r\nShowStats=1\r\nCardBack=61\r\n"
-        "PlaySpeed=400\r\nLastWin=2\r\nAutoSave=1\r\nWav0=C:\\Games\\Duel\\win.wav\r\n"
-        "Wav1=C:\\Games\\Duel\\lose.wav\r\nBackImage=C:\\WINDOWS\\Clouds.bmp\r\n\r\n"
+        "PlaySpeed=400\r\nLastWin=2\r\nAutoSave=1\r\nWav0=C:\\Games\\Tandrel\\win.wav\r\n"
+        "Wav1=C:\\Games\\Tandrel\\lose.wav\r\nBackImage=C:\\WINDOWS\\Clouds.bmp\r\n\r\n"
         "[Bob]\r\nWin=1\r\n";
     WriteText(ini, windows);
     Game& g = t.g;
@@ -221,7 +221,7 @@ TEST_F(SettingsStore, AWindowsCopyOfTheFileIsReadAndKeepsItsForm)
     EXPECT_EQ(g.cfg.CardBack, 61);
     EXPECT_EQ(g.cfg.PlaySpeed, 400);
     EXPECT_EQ(g.cfg.AutoSave, 1);
-    EXPECT_EQ(g.cfg.WavFiles[0], "C:\\Games\\Duel\\win.wav");
+    EXPECT_EQ(g.cfg.WavFiles[0], "C:\\Games\\Tandrel\\win.wav");
     EXPECT_EQ(g.cfg.BackImage, "C:\\WINDOWS\\Clouds.bmp");
     // Saving the same settings back changes not a byte.
     ASSERT_TRUE(SaveSettings(g));
