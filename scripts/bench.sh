@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 WITH_BENCH_TOOLS=1 bash scripts/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$(nproc)"
+cmake --build build-bench -j"$(nproc)" --target tandrel bench_render tandrel-selfplay tandrel-fuzz-store
 
 echo "== Table drawing (640 x 480, offscreen)"
 build-bench/bench/bench_render
