@@ -11,8 +11,6 @@
 
 namespace tandrel {
 
-namespace {
-
 std::string Digits(int value, int width)
 {
     // The record's fields are small: write them out without the formatter when they fit.
@@ -33,6 +31,8 @@ void LowerWasteFan(Game& g, int side)
 {
     g.WasteFan(side) = std::max(1, g.WasteFan(side) - 1);
 }
+
+namespace {
 
 // The window still shows the last frame of the flying cards: put the table
 // without them back before the cards are drawn where they land.

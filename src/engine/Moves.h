@@ -1,5 +1,7 @@
 #pragma once
 // Where a card may be played, and what an accepted play changes.
+#include <string>
+
 #include "engine/Game.h"
 
 namespace tandrel {
@@ -31,6 +33,10 @@ void PlaceOnFoundation(Game& g, int f, int card);
 // A card loaded onto side's waste from the other side's: the waste and the
 // stock counter of side take it.
 void TakeOnWaste(Game& g, int side, int card);
+// A number as a fixed number of digits with leading zeros, as undo records hold it.
+std::string Digits(int value, int width);
+// A card played from a side's waste shows one fanned card fewer, never none.
+void LowerWasteFan(Game& g, int side);
 // Shows the foundation's top card (an ace stands alone as its own code).
 int FoundationTopCard(const Game& g, int f);
 

@@ -16,17 +16,6 @@ namespace {
 
 int WasteTop(const Game& g, int side) { return g.Waste(side, g.WasteCount(side)); }
 
-std::string TwoDigits(int n)
-{
-    return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
-}
-
-// A card has left the side's waste for good (or for the opponent's waste).
-void CloseWasteFan(Game& g, int side)
-{
-    g.WasteFan(side) = std::max(1, g.WasteFan(side) - 1);
-}
-
 void PlayWasteTopToPile(Game& g, int side, int card, int q)
 {
     const Place from = WasteTopPlace(g, side);
@@ -43,8 +32,8 @@ void PlayWasteTopToPile(Game& g, int side, int card, int q)
             AddToTableau(g, q, card);
             g.TableauTop(q, 1) = card;
             g.TableauTop(q, 3) = y + 20;
-            g.UndoRecord = "3" + std::to_string(q) + TwoDigits(card);
-            CloseWasteFan(g, side);
+            g.UndoRecord = "3" + std::to_string(q) + Digits(card, 2);
+            LowerWasteFan(g, side);
             --g.CardsLeft(side);
         });
     g.DragCard = 0;
@@ -64,7 +53,7 @@ void PlayWasteTopToFoundation(Game& g, int side, int card, int f)
         [&] {
             PlaceOnFoundation(g, f, card);
             g.UndoRecord = "40" + std::to_string(f);
-            CloseWasteFan(g, side);
+            LowerWasteFan(g, side);
             --g.CardsLeft(side);
         });
     g.DragCard = 0;
@@ -132,7 +121,7 @@ bool LoadOpponentWaste(Game& g, int side, bool unchecked)
         },
         to, to,
         [&] {
-            CloseWasteFan(g, side);
+            LowerWasteFan(g, side);
             TakeOnWaste(g, o, w);
             --g.CardsLeft(side);
             ++g.CardsLeft(o);

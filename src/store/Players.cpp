@@ -63,20 +63,11 @@ std::string PlayerNameProblem(const std::string& name)
     return {};
 }
 
-PlayerResult SwitchPlayer(Game& g, const std::string& name, bool waveDevice)
-{
-    if (const std::string why = PlayerNameProblem(name); !why.empty()) return Refused(why);
-    ProfileFile f;
-    bool stored = f.Load(g.cfg.SettingsFile) != ProfileFile::LoadStatus::Unreadable;
-    stored &= KeepOutgoingPlayer(f, g);
-    g.cfg.CurrentPlayer = name;
-    stored &= f.Write(OptionsSection, "Player", name);
-    stored = stored && f.Save(g.cfg.SettingsFile);
-    LoadSettings(g, waveDevice);
-    return stored ? PlayerResult{} : NotStored(g);
-}
+namespace {
 
-PlayerResult AddPlayer(Game& g, const std::string& name, bool waveDevice)
+// Saves the outgoing player, makes name the current player (a new one gets its
+// "Created" date) and loads its settings, in one write of the file.
+PlayerResult MakeCurrent(Game& g, const std::string& name, bool created, bool waveDevice)
 {
     if (const std::string why = PlayerNameProblem(name); !why.empty()) return Refused(why);
     ProfileFile f;
@@ -85,10 +76,22 @@ PlayerResult AddPlayer(Game& g, const std::string& name, bool waveDevice)
     stored &= KeepOutgoingPlayer(f, g);
     g.cfg.CurrentPlayer = name;
     stored &= f.Write(OptionsSection, "Player", name);
-    stored &= f.Write(name, "Created", ShortDate(std::time(nullptr)));
+    if (created) stored &= f.Write(name, "Created", ShortDate(std::time(nullptr)));
     stored = stored && f.Save(g.cfg.SettingsFile);
     LoadSettings(g, waveDevice);
     return stored ? PlayerResult{} : NotStored(g);
+}
+
+} // namespace
+
+PlayerResult SwitchPlayer(Game& g, const std::string& name, bool waveDevice)
+{
+    return MakeCurrent(g, name, false, waveDevice);
+}
+
+PlayerResult AddPlayer(Game& g, const std::string& name, bool waveDevice)
+{
+    return MakeCurrent(g, name, true, waveDevice);
 }
 
 RemoveResult RemovePlayer(Game& g, const std::string& name)
