@@ -73,7 +73,7 @@ int Height(int suit, int top)
 bool OnSomeTableauTop(const Game& g, int card)
 {
     for (int p = 1; p <= 4; ++p)
-        if (g.TableauTop(p, 1) == card) return true;
+        if (g.TableauTop(p, TopCard) == card) return true;
     return false;
 }
 
@@ -85,7 +85,7 @@ void CheckingView::CheckFoundations()
     int lowered = 0, changed = 0;
     for (int f = 1; f <= 4; ++f) {
         const int oldSuit = lastFoundation_[f][1], oldTop = lastFoundation_[f][2];
-        const int suit = g.Foundation(f, 1), top = g.Foundation(f, 2);
+        const int suit = g.Foundation(f, FoundSuit), top = g.Foundation(f, FoundTop);
         if (suit == oldSuit && top == oldTop) continue;
         ++changed;
         const std::string which = "foundation " + std::to_string(f);
@@ -153,8 +153,8 @@ Headway Measure(const Game& g)
     h.handCards = g.CardsLeft(1) + g.CardsLeft(2);
     for (int p = 1; p <= 4; ++p) h.faceDown += g.TableauFaceDown(p);
     for (int f = 1; f <= 4; ++f) {
-        const int suit = g.Foundation(f, 1);
-        h.foundationCards += Height(suit, g.Foundation(f, 2));
+        const int suit = g.Foundation(f, FoundSuit);
+        h.foundationCards += Height(suit, g.Foundation(f, FoundTop));
     }
     return h;
 }
@@ -200,6 +200,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
 {
     CheckingView view;
     Game g(view);
+    g.hooks.PlayComputerMoves = PlayComputerMoves;
     g.cfg.Animate = 0;
     g.cfg.FlipNum = setup.flipNum;
     g.cfg.PlaySpeed = 0;
@@ -292,14 +293,14 @@ std::string DescribePosition(const Game& g)
         text += "\n";
     }
     for (int p = 1; p <= 4; ++p) {
-        add("pile %d: top %d at (%d, %d), face down %d:", p, g.TableauTop(p, 1), g.TableauTop(p, 2),
-            g.TableauTop(p, 3), g.TableauFaceDown(p));
+        add("pile %d: top %d at (%d, %d), face down %d:", p, g.TableauTop(p, TopCard), g.TableauTop(p, TopX),
+            g.TableauTop(p, TopY), g.TableauFaceDown(p));
         for (int k = 1; k <= 12; ++k)
             if (g.Tableau(p, k)) add(" %d", g.Tableau(p, k));
         text += "\n";
     }
     text += "foundations:";
-    for (int f = 1; f <= 4; ++f) add(" (%d, %d)", g.Foundation(f, 1), g.Foundation(f, 2));
+    for (int f = 1; f <= 4; ++f) add(" (%d, %d)", g.Foundation(f, FoundSuit), g.Foundation(f, FoundTop));
     text += "\ndeck:";
     for (int i = 2; i <= 53; ++i)
         if (g.Deck(i)) add(" %d:%d", i, g.Deck(i));

@@ -11,7 +11,9 @@
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
-#include "sound/PlaySound.h"
+#include "engine/PlaySound.h"
+#include "opponent/Computer.h"
+#include "store/GamesDealt.h"
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"
 #include "store/StorePaths.h"
@@ -35,7 +37,9 @@ MainWindow::MainWindow(const std::string& programFolder) : programFolder_(progra
     setCentralWidget(tableWidget_);
     table_ = std::make_unique<WindowTable>(*game_, *tableWidget_);
     game_->view = table_.get();
-    game_->ClearSnapshot = ClearStoredSnapshot;
+    game_->hooks.PlayComputerMoves = PlayComputerMoves;
+    game_->hooks.GamesDealtChanged = KeepGamesDealt;
+    game_->hooks.ClearSnapshot = ClearStoredSnapshot;
     tableWidget_->SetTable(table_.get());
     BuildMenus();
 
@@ -105,7 +109,7 @@ void MainWindow::UpdateMenus()
 {
     const Game& g = *game_;
     findChild<QAction*>("mnuRestart")->setEnabled(!g.DealString.empty());
-    findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty());
+    findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty() && !g.GameOver);
     findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
     findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
 }

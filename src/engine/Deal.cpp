@@ -1,14 +1,13 @@
 #include "engine/Deal.h"
 
 #include <chrono>
-#include <cstdio>
 #include <random>
 
 #include "engine/Cards.h"
+#include "engine/Counts.h"
 #include "engine/Position.h"
 #include "engine/Turn.h"
-#include "render/Slide.h"
-#include "store/GamesDealt.h"
+#include "engine/Slide.h"
 
 namespace tandrel {
 
@@ -39,30 +38,12 @@ const std::array<const char*, 24> PresetDeals = {
     "22340904331736194108325107431535494452203727462528484023061603501305112138181030532645142939124702423124",
 };
 
-int TakeNumber(std::string& s, int n)
-{
-    const std::string head = s.substr(0, static_cast<std::size_t>(n));
-    // Leading blanks and a minus sign read as in a decimal conversion; anything else ends the number.
-    std::size_t i = 0;
-    while (i < head.size() && head[i] == ' ') ++i;
-    bool negative = false;
-    if (i < head.size() && (head[i] == '-' || head[i] == '+')) negative = head[i++] == '-';
-    int value = 0;
-    for (; i < head.size() && head[i] >= '0' && head[i] <= '9'; ++i) value = value * 10 + (head[i] - '0');
-    if (s.size() >= static_cast<std::size_t>(n)) s.erase(0, static_cast<std::size_t>(n));
-    return negative ? -value : value;
-}
-
 namespace {
 
 void RebuildDealString(Game& g)
 {
     g.DealString.clear();
-    char two[8];
-    for (int i = 2; i <= 53; ++i) {
-        std::snprintf(two, sizeof two, "%02d", g.Deck(i) % 100);
-        g.DealString += two;
-    }
+    for (int i = 2; i <= 53; ++i) g.DealString += Digits(g.Deck(i) % 100, 2);
 }
 
 } // namespace
@@ -93,8 +74,8 @@ void DealGame(Game& g)
         RebuildDealString(g);
     }
     // A 16-bit count in the original; it simply stops counting rather than wrapping.
-    if (g.GamesDealt < 32767) ++g.GamesDealt;
-    if (!g.GamesDealtFile.empty()) StoreGamesDealt(g.GamesDealtFile, g.GamesDealt);
+    if (g.GamesDealt < MaxGameCount) ++g.GamesDealt;
+    if (g.hooks.GamesDealtChanged) g.hooks.GamesDealtChanged(g);
     g.view->SetBusyCursor(false);
 }
 
@@ -116,29 +97,31 @@ namespace {
 void DealCardTo(Game& g, int card, int x, int y)
 {
     TableView& v = *g.view;
-    v.CaptureDragImage(2, 2, OneCardDragWidth, OneCardDragHeight);
+    v.CaptureDragImage(DealFromX, DealFromY, OneCardDragWidth, OneCardDragHeight);
     v.DrawCard(Surface::DragImage, 0, 0, card);
-    float fx = 2, fy = 2;
+    float fx = DealFromX, fy = DealFromY;
     AnimateMove(g, fx, fy, static_cast<float>(x), static_cast<float>(y));
     // The buffer holds every card dealt so far; it also wipes the last frame.
     v.DrawCard(Surface::TableBuffer, x, y, card);
     v.ShowTableBuffer();
 }
 
-void DealFaceUp(Game& g, int pile, int position, int y)
+// Row `row` of the deal: the card lies one face-down step below the row before.
+void DealFaceUp(Game& g, int pile, int position, int row)
 {
+    const int y = DealRowY(row);
     const int card = g.Deck(position);
     g.Deck(position) = 0;
-    g.TableauTop(pile, 1) = card;
-    g.TableauTop(pile, 2) = PileX(pile);
-    g.TableauTop(pile, 3) = y;
+    g.TableauTop(pile, TopCard) = card;
+    g.TableauTop(pile, TopX) = PileX(pile);
+    g.TableauTop(pile, TopY) = y;
     g.Tableau(pile, 1) = card;
     DealCardTo(g, card, PileX(pile), y);
 }
 
-void DealFaceDown(Game& g, int pile, int y)
+void DealFaceDown(Game& g, int pile, int row)
 {
-    DealCardTo(g, g.cfg.CardBack, PileX(pile), y);
+    DealCardTo(g, g.cfg.CardBack, PileX(pile), DealRowY(row));
 }
 
 } // namespace
@@ -160,7 +143,7 @@ void NewGame(Game& g, bool redeal)
     g.GameOver = false;
     // The last move of the previous game must never be applied to this table.
     g.UndoRecord.clear();
-    if (g.ClearSnapshot) g.ClearSnapshot(g);
+    if (g.hooks.ClearSnapshot) g.hooks.ClearSnapshot(g);
 
     v.ScoreBoard(true);
     v.StatusPanel(false);
@@ -182,24 +165,24 @@ void NewGame(Game& g, bool redeal)
     g.Tableau.fill(0);
     for (int p = 1; p <= 4; ++p) {
         g.TableauFaceDown(p) = p - 1;
-        g.TableauTop(p, 1) = EmptyPileCode;
-        g.TableauTop(p, 2) = PileX(p);
-        g.TableauTop(p, 3) = 100;
+        g.TableauTop(p, TopCard) = EmptyPileCode;
+        g.TableauTop(p, TopX) = PileX(p);
+        g.TableauTop(p, TopY) = EmptyPileY;
     }
     g.DragWidth = OneCardDragWidth;
     g.DragHeight = OneCardDragHeight;
 
     // Row by row from the left: the first card of each row face up, backs to its right.
-    DealFaceUp(g, 1, 2, 120);
-    DealFaceDown(g, 2, 120);
-    DealFaceDown(g, 3, 120);
-    DealFaceDown(g, 4, 120);
-    DealFaceUp(g, 2, 6, 125);
-    DealFaceDown(g, 3, 125);
-    DealFaceDown(g, 4, 125);
-    DealFaceUp(g, 3, 9, 130);
-    DealFaceDown(g, 4, 130);
-    DealFaceUp(g, 4, 11, 135);
+    DealFaceUp(g, 1, 2, 1);
+    DealFaceDown(g, 2, 1);
+    DealFaceDown(g, 3, 1);
+    DealFaceDown(g, 4, 1);
+    DealFaceUp(g, 2, 6, 2);
+    DealFaceDown(g, 3, 2);
+    DealFaceDown(g, 4, 2);
+    DealFaceUp(g, 3, 9, 3);
+    DealFaceDown(g, 4, 3);
+    DealFaceUp(g, 4, 11, 4);
 
     v.ReleaseBuffers();
     for (int side = 1; side <= 2; ++side) {

@@ -5,13 +5,12 @@
 #include <string>
 
 #include "engine/Game.h"
+#include "engine/Numbers.h"
 
 namespace tandrel {
 
 extern const std::array<const char*, 24> PresetDeals;
 
-// Cuts an n-digit number off the front of s; a non-numeric prefix reads as 0.
-int TakeNumber(std::string& s, int n);
 void DealGame(Game& g);
 // Places the codes 2..53 in order, each into a random free Deck position, and
 // writes DealString; DealGame seeds it from the clock.

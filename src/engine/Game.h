@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Bounded.h"
+#include "engine/Layout.h"
 #include "engine/Rect.h"
 #include "engine/Settings.h"
 #include "engine/TableView.h"
@@ -13,17 +14,17 @@ namespace tandrel {
 
 constexpr const char* ProgramTitle = "Tandrel";
 
-constexpr int CardWidth = 71;
-constexpr int CardHeight = 95;
-constexpr int OneCardDragWidth = 73;
-constexpr int OneCardDragHeight = 97;
-
-// Top edge of each side's hand row: side 1 is the player, side 2 the computer.
-inline int HandRowY(int side) { return side == 1 ? 300 : 25; }
 inline int OtherSide(int side) { return side == 1 ? 2 : 1; }
-inline int PileX(int p) { return 10 + 90 * (p - 1); }
-inline int FoundationX(int f) { return 10 + 90 * (f - 1); }
-constexpr int FoundationY = 10;
+
+struct Game;
+
+// What the rules ask of the world outside the table. The program wires all
+// three; a test wires what it needs, and an empty hook does nothing.
+struct GameHooks {
+    bool (*PlayComputerMoves)(Game&, int side) = nullptr; // the computer's move search
+    void (*GamesDealtChanged)(Game&) = nullptr;           // keep the count across restarts
+    void (*ClearSnapshot)(Game&) = nullptr;               // a new game empties the stored snapshot
+};
 
 struct Game {
     explicit Game(TableView& v) : view(&v) {}
@@ -77,8 +78,7 @@ struct Game {
 
     Settings cfg;
     TableView* view;
-    // Set by the program so a new game empties the stored snapshot; tests leave it empty.
-    void (*ClearSnapshot)(Game&) = nullptr;
+    GameHooks hooks;
 };
 
 } // namespace tandrel

@@ -1,30 +1,14 @@
 #include "engine/Moves.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "engine/Cards.h"
-#include "input/Geometry.h"
-#include "render/Slide.h"
-#include "sound/PlaySound.h"
+#include "engine/PlaySound.h"
+#include "engine/Slide.h"
+#include "engine/UndoRecord.h"
 
 namespace tandrel {
-
-std::string Digits(int value, int width)
-{
-    // The record's fields are small: write them out without the formatter when they fit.
-    const int limit = width == 1 ? 10 : width == 2 ? 100 : width == 3 ? 1000 : 0;
-    if (value >= 0 && value < limit) {
-        std::string text(static_cast<std::size_t>(width), '0');
-        for (int i = width - 1; value > 0; --i, value /= 10)
-            text[static_cast<std::size_t>(i)] = static_cast<char>('0' + value % 10);
-        return text;
-    }
-    char text[16];
-    std::snprintf(text, sizeof text, "%0*d", width, value);
-    return text;
-}
 
 // A card played from a side's waste shows one fanned card fewer, never none.
 void LowerWasteFan(Game& g, int side)
@@ -41,8 +25,6 @@ void ClearFlyingCards(Game& g)
     if (g.view->HasTableBuffer()) g.view->ShowTableBuffer();
 }
 
-const Rect OpponentWasteDrop{465, 25, 536, 120};
-
 } // namespace
 
 int FoundationFor(const Game& g, int card)
@@ -50,19 +32,24 @@ int FoundationFor(const Game& g, int card)
     if (!IsCard(card)) return 0;
     if (CardRank(card) == 1) {
         for (int f = 1; f <= 4; ++f)
-            if (g.Foundation(f, 1) == 0) return f;
+            if (g.Foundation(f, FoundSuit) == 0) return f;
         return 0;
     }
     for (int f = 1; f <= 4; ++f)
-        if (g.Foundation(f, 1) == CardSuit(card)) return card - g.Foundation(f, 2) == 1 ? f : 0;
+        if (g.Foundation(f, FoundSuit) == CardSuit(card)) return card - g.Foundation(f, FoundTop) == 1 ? f : 0;
     return 0;
+}
+
+bool GoesOnCard(int card, int below)
+{
+    if (!IsCard(card) || CardRank(card) == 1) return false;
+    return OppositeColors(card, below) && CardRank(below) - CardRank(card) == 1;
 }
 
 bool FitsTableau(const Game& g, int card, int pile)
 {
-    const int top = g.TableauTop(pile, 1);
-    if (top == TurnUpPending || !IsCard(card) || CardRank(card) == 1) return false;
-    return OppositeColors(card, top) && CardRank(top) - CardRank(card) == 1;
+    const int top = g.TableauTop(pile, TopCard);
+    return top != TurnUpPending && GoesOnCard(card, top);
 }
 
 bool FitsOpponentWaste(int card, int wasteTop)
@@ -72,21 +59,29 @@ bool FitsOpponentWaste(int card, int wasteTop)
     return OppositeColors(card, wasteTop) && (diff == 1 || diff == -1);
 }
 
+int FoundationOfSuit(const Game& g, int suit)
+{
+    if (suit == 0) return 0;
+    for (int f = 1; f <= 4; ++f)
+        if (g.Foundation(f, FoundSuit) == suit) return f;
+    return 0;
+}
+
 void PlaceOnFoundation(Game& g, int f, int card)
 {
     if (CardRank(card) == 1) {
-        g.Foundation(f, 1) = CardSuit(card);
-        g.Foundation(f, 2) = card - 13;
+        g.Foundation(f, FoundSuit) = CardSuit(card);
+        g.Foundation(f, FoundTop) = card - 13;
     } else {
-        g.Foundation(f, 2) = card;
+        g.Foundation(f, FoundTop) = card;
     }
 }
 
 int FoundationTopCard(const Game& g, int f)
 {
-    const int suit = g.Foundation(f, 1);
+    const int suit = g.Foundation(f, FoundSuit);
     if (suit == 0) return 0;
-    const int top = g.Foundation(f, 2);
+    const int top = g.Foundation(f, FoundTop);
     return top == AceOfSuit(suit) - 13 ? AceOfSuit(suit) : top;
 }
 
@@ -104,27 +99,35 @@ void RemoveTableauTop(Game& g, int p)
 {
     int j = 0;
     for (int k = 1; k <= 12 && j == 0; ++k)
-        if (g.Tableau(p, k) == g.TableauTop(p, 1)) j = k;
+        if (g.Tableau(p, k) == g.TableauTop(p, TopCard)) j = k;
     if (j == 0) return;
     g.Tableau(p, j) = 0;
     if (j == 1) {
-        if (g.TableauFaceDown(p) == 0) {
-            g.TableauTop(p, 1) = EmptyPileCode;
-            g.TableauTop(p, 3) = 100;
-        } else {
-            g.TableauTop(p, 1) = TurnUpPending;
-            g.TableauTop(p, 3) -= 5;
-        }
+        UncoverPile(g, p);
     } else {
-        g.TableauTop(p, 1) = g.Tableau(p, j - 1);
-        g.TableauTop(p, 3) -= 20;
+        g.TableauTop(p, TopCard) = g.Tableau(p, j - 1);
+        g.TableauTop(p, TopY) -= FaceUpStep;
     }
+}
+
+void UncoverPile(Game& g, int p)
+{
+    const int fd = g.TableauFaceDown(p);
+    g.TableauTop(p, TopCard) = fd == 0 ? EmptyPileCode : TurnUpPending;
+    g.TableauTop(p, TopY) = fd == 0 ? EmptyPileY : FaceDownY(fd);
+}
+
+void LayOnPile(Game& g, int p, int card)
+{
+    AddToTableau(g, p, card);
+    g.TableauTop(p, TopCard) = card;
+    g.TableauTop(p, TopY) += FaceUpStep;
 }
 
 // After a pile's top card left: the old place shows the table, the new top is drawn.
 void RedrawPileTop(Game& g, int p, Surface s, int oldY)
 {
-    const int x = g.TableauTop(p, 2), y = g.TableauTop(p, 3), top = g.TableauTop(p, 1);
+    const int x = g.TableauTop(p, TopX), y = g.TableauTop(p, TopY), top = g.TableauTop(p, TopCard);
     g.view->RestoreBackground(s, x, oldY, CardWidth, CardHeight);
     if (top == TurnUpPending) g.view->DrawCard(s, x, y, g.cfg.CardBack);
     else if (IsCard(top)) g.view->DrawCard(s, x, y, top);
@@ -134,21 +137,19 @@ bool PlayToFoundation(Game& g, int source, int card, int side)
 {
     const int f = FoundationFor(g, card);
     if (f == 0) return false;
-    if (source >= 1 && source <= 4 && card != g.TableauTop(source, 1)) return false;
+    if (source >= 1 && source <= 4 && card != g.TableauTop(source, TopCard)) return false;
 
     PlaceOnFoundation(g, f, card);
     ClearFlyingCards(g);
+    g.UndoRecord = ToFoundationRecord(source, f);
     if (source == 0) {
-        g.UndoRecord = "40";
         LowerWasteFan(g, side);
         --g.CardsLeft(side);
     } else {
-        g.UndoRecord = "4" + std::to_string(source);
-        const int oldY = g.TableauTop(source, 3);
+        const int oldY = g.TableauTop(source, TopY);
         RemoveTableauTop(g, source);
         RedrawPileTop(g, source, Surface::Window, oldY);
     }
-    g.UndoRecord += std::to_string(f);
     g.view->DrawCard(Surface::Window, FoundationX(f), FoundationY, card);
     PlayCardSound(g);
     g.DragCard = 0;
@@ -187,14 +188,12 @@ void PlayWasteToTableau(Game& g, int side)
     }
 
     const int p = target, card = g.DragCard;
-    g.UndoRecord = "3" + std::to_string(p) + Digits(card, 2);
+    g.UndoRecord = WasteToPileRecord(p, card);
     LowerWasteFan(g, side);
     ClearFlyingCards(g);
-    g.view->DrawCard(Surface::Window, g.TableauTop(p, 2), g.TableauTop(p, 3) + 20, card);
-    g.TableauTop(p, 3) += 20;
-    g.TableauTop(p, 1) = card;
+    LayOnPile(g, p, card);
+    g.view->DrawCard(Surface::Window, g.TableauTop(p, TopX), g.TableauTop(p, TopY), card);
     PlayCardSound(g);
-    AddToTableau(g, p, card);
     --g.CardsLeft(side);
     g.DragCard = 0;
 }
@@ -214,8 +213,7 @@ void TakeOnWaste(Game& g, int side, int card)
 bool PlayOnOpponentWaste(Game& g, int side)
 {
     const int t = OtherSide(side);
-    const int y = HandRowY(t);
-    if (!IntersectRect(Rect{495, y, 566, y + 95}, g.DragRect)) return false;
+    if (!IntersectRect(FullFanTopRect(t), g.DragRect)) return false;
     if (g.WasteCount(t) < 1 || !FitsOpponentWaste(g.DragCard, g.Waste(t, g.WasteCount(t)))) return false;
     if (g.WasteCount(t) >= 42) return false; // no slot left above its top
 
@@ -223,15 +221,16 @@ bool PlayOnOpponentWaste(Game& g, int side)
     g.DragHeight = OneCardDragHeight;
     LowerWasteFan(g, side);
     ClearFlyingCards(g);
-    g.view->DrawCard(Surface::Window, 495 - 15 * (3 - g.WasteFan(t)), y, g.DragCard);
+    g.view->DrawCard(Surface::Window, WasteTopX(g, t), HandRowY(t), g.DragCard);
     TakeOnWaste(g, t, g.DragCard);
     --g.CardsLeft(side);
     ++g.CardsLeft(t);
     PlayCardSound(g);
     g.view->ScoreBoard(false);
     g.FlippedCard = 0;
+    g.DragCard = 0;
     // Written only once the play is accepted, so a refused drop leaves the last record alone.
-    if (side == 1) g.UndoRecord = "6";
+    if (side == 1) g.UndoRecord = LoadRecord();
     return true;
 }
 
@@ -243,50 +242,39 @@ void MoveTableauStack(Game& g)
 
     ClearFlyingCards(g);
     for (int k = first, m = 1; k <= last; ++k, ++m)
-        g.view->DrawCard(Surface::Window, g.TargetRect.left, g.TargetRect.top + 20 * m, g.Tableau(from, k));
+        g.view->DrawCard(Surface::Window, g.TargetRect.left, g.TargetRect.top + FaceUpStep * m, g.Tableau(from, k));
 
-    std::string record = "2" + Digits(from, 2) + Digits(g.TableauTop(from, 3), 3) + Digits(first, 2) +
-                         Digits(q, 2) + Digits(g.TableauTop(q, 3), 3);
-    g.TableauTop(q, 3) += 20 * (last - first) + 20;
-    g.TableauTop(q, 1) = g.TableauTop(from, 1);
+    const int fromY = g.TableauTop(from, TopY), toY = g.TableauTop(q, TopY);
     int received = 0;
     for (int k = first; k <= last; ++k) {
         const int slot = AddToTableau(g, q, g.Tableau(from, k));
         if (received == 0) received = slot;
         g.Tableau(from, k) = 0;
     }
-    g.UndoRecord = record + Digits(received, 2);
+    g.TableauTop(q, TopY) += FaceUpStep * (last - first + 1);
+    g.TableauTop(q, TopCard) = g.TableauTop(from, TopCard);
+    g.UndoRecord = StackRecord(from, fromY, first, q, toY, received);
 
     if (first == 1) {
-        if (g.TableauFaceDown(from) == 0) {
-            g.TableauTop(from, 1) = EmptyPileCode;
-            g.TableauTop(from, 3) = 100;
-        } else {
-            g.TableauTop(from, 1) = TurnUpPending;
-            // The pending back sits 5 pixels above where the run began.
-            g.TableauTop(from, 3) -= 20 * (last - first) + 5;
-        }
+        UncoverPile(g, from);
     } else {
-        g.TableauTop(from, 1) = g.Tableau(from, first - 1);
-        g.TableauTop(from, 3) -= 20 * (last - first + 1);
+        g.TableauTop(from, TopCard) = g.Tableau(from, first - 1);
+        g.TableauTop(from, TopY) -= FaceUpStep * (last - first + 1);
     }
+    g.DragCard = 0;
     PlayCardSound(g);
 }
 
 void PlayFoundationToTableau(Game& g)
 {
-    int f = 0;
-    for (int i = 1; i <= 4 && f == 0; ++i)
-        if (g.Foundation(i, 1) == CardSuit(g.DragCard) && g.Foundation(i, 1) != 0) f = i;
+    const int f = FoundationOfSuit(g, CardSuit(g.DragCard));
     const int p = PileColumnAt(static_cast<float>(g.TargetRect.left));
     if (f == 0 || p == 0) return;
-    --g.Foundation(f, 2);
-    g.UndoRecord = "5" + Digits(f, 2) + Digits(p, 2);
-    AddToTableau(g, p, g.DragCard);
-    g.TableauTop(p, 3) += 20;
-    g.TableauTop(p, 1) = g.DragCard;
+    --g.Foundation(f, FoundTop);
+    g.UndoRecord = FoundationToPileRecord(f, p);
+    LayOnPile(g, p, g.DragCard);
     ClearFlyingCards(g);
-    g.view->DrawCard(Surface::Window, g.TableauTop(p, 2), g.TableauTop(p, 3), g.DragCard);
+    g.view->DrawCard(Surface::Window, g.TableauTop(p, TopX), g.TableauTop(p, TopY), g.DragCard);
     PlayCardSound(g);
     g.DragCard = 0;
 }
@@ -299,9 +287,9 @@ void ReturnWasteCard(Game& g, int side)
     g.Waste(side, g.WasteCount(side)) = g.DragCard;
     const int y = HandRowY(side);
     float x = static_cast<float>(g.DragRect.left), fy = static_cast<float>(g.DragRect.top);
-    AnimateMove(g, x, fy, static_cast<float>(480 + 15 * g.WasteFan(side)), static_cast<float>(y));
+    AnimateMove(g, x, fy, static_cast<float>(WasteX + FanStep * (g.WasteFan(side) + 1)), static_cast<float>(y));
     ClearFlyingCards(g);
-    g.view->DrawCard(Surface::Window, 450 + 15 * g.WasteFan(side), y, g.DragCard);
+    g.view->DrawCard(Surface::Window, WasteTopX(g, side), y, g.DragCard);
     g.DragRect.left = g.DragRect.top = 0;
     g.DragCard = 0;
     PlayCardSound(g);
@@ -318,16 +306,15 @@ void ReturnTableauStack(Game& g, bool animate)
     ClearFlyingCards(g);
     for (int k = g.PickFirst, m = 0; k <= g.PickLast; ++k) {
         if (g.Tableau(p, k) == 0) continue;
-        g.view->DrawCard(Surface::Window, g.PickupRect.left, g.PickupRect.top + 20 * m++, g.Tableau(p, k));
+        g.view->DrawCard(Surface::Window, g.PickupRect.left, g.PickupRect.top + FaceUpStep * m++, g.Tableau(p, k));
     }
+    g.DragCard = 0;
     if (animate) PlayCardSound(g);
 }
 
 void ReturnFoundationCard(Game& g)
 {
-    int f = 0;
-    for (int i = 1; i <= 4 && f == 0; ++i)
-        if (g.Foundation(i, 1) == CardSuit(g.DragCard) && g.Foundation(i, 1) != 0) f = i;
+    const int f = FoundationOfSuit(g, CardSuit(g.DragCard));
     ClearFlyingCards(g);
     if (f) g.view->DrawCard(Surface::Window, FoundationX(f), FoundationY, g.DragCard);
     PlayCardSound(g);

@@ -1,13 +1,13 @@
 #pragma once
 // Where a card may be played, and what an accepted play changes.
-#include <string>
-
 #include "engine/Game.h"
 
 namespace tandrel {
 
 // The three placement rules, asked by drops, automatic play and the computer.
 int FoundationFor(const Game& g, int card);             // 0 when no foundation takes it
+// The tableau rule between two cards: card goes on below (a rank lower, the other colour; never an ace).
+bool GoesOnCard(int card, int below);
 bool FitsTableau(const Game& g, int card, int pile);
 bool FitsOpponentWaste(int card, int wasteTop);
 
@@ -21,9 +21,21 @@ void ReturnWasteCard(Game& g, int side);
 void ReturnTableauStack(Game& g, bool animate);
 void ReturnFoundationCard(Game& g);
 
+// A side's waste top to the first pile, else the foundation, that takes it.
+bool PlayWasteTop(Game& g, int side);
+// A side's waste top onto the other side's waste; unchecked (undo) skips the
+// rule and lets the card go back even onto an empty waste.
+bool LoadOpponentWaste(Game& g, int side, bool unchecked);
+
 // Takes the top card off pile p in the state (next face-up card, a pending
 // turn-up or an empty pile). Drawing is the caller's.
 void RemoveTableauTop(Game& g, int p);
+// Pile p has no face-up card left: it waits for a turn-up, or is empty.
+void UncoverPile(Game& g, int p);
+// Lays a card on pile p's top.
+void LayOnPile(Game& g, int p, int card);
+// The foundation holding a suit, 0 when none does yet.
+int FoundationOfSuit(const Game& g, int suit);
 // Repaints pile p on surface s after its top card left from oldY.
 void RedrawPileTop(Game& g, int p, Surface s, int oldY);
 // Stores a card in the first free slot of pile p; returns the slot.
@@ -33,8 +45,6 @@ void PlaceOnFoundation(Game& g, int f, int card);
 // A card loaded onto side's waste from the other side's: the waste and the
 // stock counter of side take it.
 void TakeOnWaste(Game& g, int side, int card);
-// A number as a fixed number of digits with leading zeros, as undo records hold it.
-std::string Digits(int value, int width);
 // A card played from a side's waste shows one fanned card fewer, never none.
 void LowerWasteFan(Game& g, int side);
 // Shows the foundation's top card (an ace stands alone as its own code).

@@ -3,11 +3,11 @@
 #include <string>
 
 #include "engine/Cards.h"
+#include "engine/Counts.h"
 #include "engine/Deal.h"
-#include "opponent/Computer.h"
-#include "render/Slide.h"
-#include "sound/PlaySound.h"
-#include "store/Statistics.h"
+#include "engine/PlaySound.h"
+#include "engine/Slide.h"
+#include "engine/UndoRecord.h"
 
 namespace tandrel {
 
@@ -78,7 +78,7 @@ void FlipCards(Game& g, int side)
     if (g.GameOver) return;
     if (!WasteEmpty(g, side) && g.Waste(side, g.WasteCount(side)) == g.FlippedCard) return;
 
-    g.UndoRecord = "1" + std::to_string(g.WasteFan(side));
+    g.UndoRecord = FlipRecord(g.WasteFan(side));
     g.FlipInProgress = true;
     if (g.StockEmpty(side)) {
         TurnWasteOver(g, side);
@@ -104,11 +104,12 @@ void FlipCards(Game& g, int side)
         --g.StockLevel(side);
         g.Waste(side, g.WasteCount(side)) = card;
         g.FlippedCard = card;
-        v.CaptureDragImage(380, y, OneCardDragWidth, OneCardDragHeight);
+        const int landX = WasteX + FanStep * i;
+        v.CaptureDragImage(StockX, y, OneCardDragWidth, OneCardDragHeight);
         v.DrawCard(Surface::DragImage, 0, 0, card);
-        float x = 380, fy = static_cast<float>(y);
-        AnimateMove(g, x, fy, static_cast<float>(465 + 15 * i), static_cast<float>(y));
-        v.DrawCard(Surface::TableBuffer, 465 + 15 * i, y, card);
+        float x = StockX, fy = static_cast<float>(y);
+        AnimateMove(g, x, fy, static_cast<float>(landX), static_cast<float>(y));
+        v.DrawCard(Surface::TableBuffer, landX, y, card);
         v.ShowTableBuffer();
     }
     v.ReleaseBuffers();
@@ -117,7 +118,7 @@ void FlipCards(Game& g, int side)
 
     if (StockUsedUp(g, side)) g.StockPos(side) = 43;
     const int fan = g.WasteFan(side);
-    if (fan < 3) v.RestoreBackground(Surface::Window, 521 + 15 * fan, y, 15 * (3 - fan), CardHeight);
+    if (fan < MaxFan) v.RestoreBackground(Surface::Window, FanRight(fan), y, FanStep * (MaxFan - fan), CardHeight);
     if (g.StockPos(side) >= 42) {
         ++g.StockPasses(side);
         g.StockEmpty(side) = true;
@@ -126,30 +127,35 @@ void FlipCards(Game& g, int side)
     }
 }
 
-void TurnUpCard(Game& g, float x, float y, int pile)
+void TurnUpPile(Game& g, int p)
 {
-    const int fd = g.TableauFaceDown(pile);
-    if (fd < 1 || g.TableauTop(pile, 1) != TurnUpPending) return;
-    const int left = PileX(pile);
-    const int top = 120 + 5 * (fd - 1);
-    if (!PtInRect(RectAt(left, top, CardWidth, CardHeight), ToPixel(x), ToPixel(y))) return;
+    const int fd = g.TableauFaceDown(p);
+    if (fd < 1 || g.TableauTop(p, TopCard) != TurnUpPending) return;
+    const int x = PileX(p), y = FaceDownY(fd);
 
     TableView& v = *g.view;
     v.SnapshotTable();
-    const int card = FaceDownCard(g, pile);
-    v.DrawCard(Surface::Window, left - 3, top - 3, card);
+    const int card = FaceDownCard(g, p);
+    v.DrawCard(Surface::Window, x - TurnUpLift, y - TurnUpLift, card);
     Pause(g, 50);
     v.ShowTableBuffer();
     v.ReleaseBuffers();
-    v.DrawCard(Surface::Window, left, top, card);
+    v.DrawCard(Surface::Window, x, y, card);
     v.ScoreBoard(false);
 
     g.UndoRecord.clear();
-    g.TableauTop(pile, 1) = card;
-    g.TableauTop(pile, 3) = top;
-    g.Tableau(pile, 1) = card;
-    --g.TableauFaceDown(pile);
+    g.TableauTop(p, TopCard) = card;
+    g.TableauTop(p, TopY) = y;
+    g.Tableau(p, 1) = card;
+    --g.TableauFaceDown(p);
     PlayCardSound(g);
+}
+
+void TurnUpCard(Game& g, float x, float y, int pile)
+{
+    const int fd = g.TableauFaceDown(pile);
+    if (fd < 1) return;
+    if (PtInRect(RectAt(PileX(pile), FaceDownY(fd), CardWidth, CardHeight), ToPixel(x), ToPixel(y))) TurnUpPile(g, pile);
 }
 
 bool CheckGameOver(Game& g, int side)
@@ -161,6 +167,8 @@ bool CheckGameOver(Game& g, int side)
     g.view->DoEvents();
     g.view->ShowHandAtEnd(side);
     g.LastWinner = side;
+    // The winning move stays made: once a game is over there is nothing to undo.
+    g.UndoRecord.clear();
     if (side == 2) {
         g.Losses = CountOneMore(g.Losses);
         PlaySound(g, 1);
@@ -187,6 +195,12 @@ void EndPlayerTurn(Game& g)
 
 namespace {
 
+// The computer's move search, which lives above the rules.
+bool ComputerMoves(Game& g, int side)
+{
+    return g.hooks.PlayComputerMoves && g.hooks.PlayComputerMoves(g, side);
+}
+
 // A flip, and a second one when the first only turned the waste over.
 void FlipUntilCard(Game& g, int side)
 {
@@ -209,9 +223,8 @@ void ComputerTurn(Game& g, int side)
         return;
     }
     for (int p = 1; p <= 4; ++p)
-        if (g.TableauTop(p, 1) == TurnUpPending)
-            TurnUpCard(g, static_cast<float>(11 + 90 * (p - 1)),
-                       static_cast<float>(121 + 5 * (g.TableauFaceDown(p) - 1)), p);
+        if (g.TableauTop(p, TopCard) == TurnUpPending)
+            TurnUpPile(g, p);
 
     g.ComputerBusy = true;
     g.view->StatusPanel(false);
@@ -221,16 +234,16 @@ void ComputerTurn(Game& g, int side)
     for (;;) {
         if (!WasteEmpty(g, side)) {
             if (first) {
-                PlayComputerMoves(g, side);
+                ComputerMoves(g, side);
                 if (g.GameOver) break;
             }
             FlipUntilCard(g, side);
         }
         if (WasteEmpty(g, side)) FlipUntilCard(g, side);
         first = false;
-        if (!PlayComputerMoves(g, side) || g.GameOver) break;
+        if (!ComputerMoves(g, side) || g.GameOver) break;
         if (WasteEmpty(g, side)) continue;
-        PlayComputerMoves(g, side);
+        ComputerMoves(g, side);
         if (g.GameOver) break;
     }
     g.ComputerBusy = false;

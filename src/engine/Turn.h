@@ -6,6 +6,9 @@
 namespace tandrel {
 
 void FlipCards(Game& g, int side);
+// Turns up pile p's waiting face-down card.
+void TurnUpPile(Game& g, int p);
+// The same when the point lies on that card.
 void TurnUpCard(Game& g, float x, float y, int pile);
 bool CheckGameOver(Game& g, int side);
 // The score-board press: refuse with "You must flip a card." or hand over.

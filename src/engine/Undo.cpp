@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "engine/Cards.h"
-#include "engine/Deal.h"
 #include "engine/Moves.h"
-#include "opponent/Computer.h"
+#include "engine/UndoRecord.h"
 
 namespace tandrel {
 
@@ -26,9 +25,8 @@ void PushOnWaste(Game& g, int card)
 }
 
 // The flip from the stock: the flipped cards go back in front of the rest of the stock.
-void UndoFlip(Game& g, std::string& rec)
+void UndoFlip(Game& g, int fanBefore)
 {
-    const int fanBefore = TakeNumber(rec, 1);
     if (g.StockEmpty(1) || g.StockPos(1) != 0) {
         const int flipped = g.WasteFan(1);
         if (g.StockPos(1) < 1 || g.StockPos(1) > 42) {
@@ -67,32 +65,26 @@ void UndoFlip(Game& g, std::string& rec)
     }
 }
 
-void UndoStackMove(Game& g, std::string& rec)
+void UndoStackMove(Game& g, const UndoStep& s)
 {
-    const int p = TakeNumber(rec, 2), y = TakeNumber(rec, 3), j = TakeNumber(rec, 2);
-    const int q = TakeNumber(rec, 2), qy = TakeNumber(rec, 3), m = TakeNumber(rec, 2);
-    if (p < 1 || p > 4 || q < 1 || q > 4 || j < 1 || j > 12 || m < 1 || m > 12) return;
-    for (int k = m, to = j; k <= 12 && to <= 12; ++k, ++to) {
+    const int p = s.from, q = s.to;
+    for (int k = s.received, to = s.first; k <= 12 && to <= 12; ++k, ++to) {
         g.Tableau(p, to) = g.Tableau(q, k);
         g.Tableau(q, k) = 0;
     }
     int top = 0;
     for (int k = 1; k <= 12 && g.Tableau(p, k) != 0; ++k) top = g.Tableau(p, k);
-    if (top != 0) g.TableauTop(p, 1) = top;
-    g.TableauTop(p, 3) = y;
-    if (m > 1) {
-        g.TableauTop(q, 1) = g.Tableau(q, m - 1);
-        g.TableauTop(q, 3) = qy;
-    } else if (g.TableauFaceDown(q) == 0) {
-        g.TableauTop(q, 1) = EmptyPileCode;
-        g.TableauTop(q, 3) = 100;
+    if (top != 0) g.TableauTop(p, TopCard) = top;
+    g.TableauTop(p, TopY) = s.fromY;
+    if (s.received > 1) {
+        g.TableauTop(q, TopCard) = g.Tableau(q, s.received - 1);
+        g.TableauTop(q, TopY) = s.toY;
     } else {
-        g.TableauTop(q, 1) = TurnUpPending;
-        g.TableauTop(q, 3) = qy;
+        UncoverPile(g, q);
     }
 }
 
-// Clears the highest card of pile p; the one below becomes the top, or the pile is empty.
+// Clears the highest card of pile p; the one below becomes the top, or the pile is uncovered.
 void TakeTopBack(Game& g, int p)
 {
     int j = 0;
@@ -100,20 +92,18 @@ void TakeTopBack(Game& g, int p)
         if (g.Tableau(p, k) != 0) j = k;
     if (j == 0) return;
     g.Tableau(p, j) = 0;
-    g.TableauTop(p, 3) -= 20;
     if (j > 1) {
-        g.TableauTop(p, 1) = g.Tableau(p, j - 1);
+        g.TableauTop(p, TopCard) = g.Tableau(p, j - 1);
+        g.TableauTop(p, TopY) -= FaceUpStep;
     } else {
         // The card had been played onto an empty pile, which is empty again.
-        g.TableauTop(p, 1) = EmptyPileCode;
-        g.TableauTop(p, 3) = 100;
+        UncoverPile(g, p);
     }
 }
 
-void UndoWasteToTableau(Game& g, std::string& rec)
+void UndoWasteToTableau(Game& g, int p, int card)
 {
-    const int p = TakeNumber(rec, 1), card = TakeNumber(rec, 2);
-    if (p < 1 || p > 4 || !IsCard(card)) return;
+    if (!IsCard(card)) return;
     if (WasteHoldsCard(g)) g.WasteFan(1) = g.cfg.FlipNum == 1 ? 1 : std::min(3, g.WasteFan(1) + 1);
     else g.WasteFan(1) = 1;
     PushOnWaste(g, card);
@@ -121,38 +111,30 @@ void UndoWasteToTableau(Game& g, std::string& rec)
     ++g.CardsLeft(1);
 }
 
-void UndoToFoundation(Game& g, std::string& rec)
+void UndoToFoundation(Game& g, int from, int f)
 {
-    const int from = TakeNumber(rec, 1), f = TakeNumber(rec, 1);
-    if (from < 0 || from > 4 || f < 1 || f > 4 || g.Foundation(f, 1) == 0) return;
-    const int card = g.Foundation(f, 2);
+    if (g.Foundation(f, FoundSuit) == 0) return;
+    const int card = g.Foundation(f, FoundTop);
     if (CardRank(card + 13) == 1) return; // an ace on its own stays
     if (from == 0) {
         g.WasteFan(1) = std::min({3, g.cfg.FlipNum, g.WasteFan(1) + 1});
         PushOnWaste(g, card);
         ++g.CardsLeft(1);
+    } else if (g.TableauTop(from, TopCard) == TurnUpPending || g.TableauTop(from, TopCard) == EmptyPileCode) {
+        // The card had been the pile's only face-up card.
+        g.Tableau(from, 1) = card;
+        g.TableauTop(from, TopCard) = card;
+        g.TableauTop(from, TopY) = FaceUpY(g.TableauFaceDown(from), 1);
     } else {
-        const int p = from, top = g.TableauTop(p, 1);
-        if (top == TurnUpPending) {
-            g.Tableau(p, 1) = card;
-            g.TableauTop(p, 3) += 5;
-        } else if (top == EmptyPileCode) {
-            g.Tableau(p, 1) = card;
-            g.TableauTop(p, 3) += 20;
-        } else {
-            AddToTableau(g, p, card);
-            g.TableauTop(p, 3) += 20;
-        }
-        g.TableauTop(p, 1) = card;
+        LayOnPile(g, from, card);
     }
-    --g.Foundation(f, 2);
+    --g.Foundation(f, FoundTop);
 }
 
-void UndoFoundationToTableau(Game& g, std::string& rec)
+void UndoFoundationToTableau(Game& g, int f, int p)
 {
-    const int f = TakeNumber(rec, 2), p = TakeNumber(rec, 2);
-    if (f < 1 || f > 4 || p < 1 || p > 4 || g.Foundation(f, 1) == 0) return;
-    ++g.Foundation(f, 2);
+    if (g.Foundation(f, FoundSuit) == 0) return;
+    ++g.Foundation(f, FoundTop);
     TakeTopBack(g, p);
 }
 
@@ -160,25 +142,23 @@ void UndoFoundationToTableau(Game& g, std::string& rec)
 
 void UndoMove(Game& g)
 {
-    std::string rec = g.UndoRecord;
+    const auto step = ParseUndoRecord(g.UndoRecord);
     g.UndoRecord.clear();
-    if (rec.empty()) return;
-    const char kind = rec[0];
-    rec.erase(0, 1);
-    switch (kind) {
-    case '1': UndoFlip(g, rec); break;
-    case '2': UndoStackMove(g, rec); break;
-    case '3': UndoWasteToTableau(g, rec); break;
-    case '4': UndoToFoundation(g, rec); break;
-    case '5': UndoFoundationToTableau(g, rec); break;
-    case '6':
+    if (!step || g.GameOver) return;
+    const UndoStep& s = *step;
+    switch (s.kind) {
+    case UndoKind::Flip: UndoFlip(g, s.fan); break;
+    case UndoKind::Stack: UndoStackMove(g, s); break;
+    case UndoKind::WasteToPile: UndoWasteToTableau(g, s.to, s.card); break;
+    case UndoKind::ToFoundation: UndoToFoundation(g, s.from, s.foundation); break;
+    case UndoKind::FoundationToPile: UndoFoundationToTableau(g, s.foundation, s.to); break;
+    case UndoKind::Load:
         // The load's own bookkeeping run backwards; it raised both stock counters once.
         if (LoadOpponentWaste(g, 2, true)) {
             --g.StockLevel(1);
             --g.StockLevel(2);
         }
         break;
-    default: return;
     }
     g.UndoRecord.clear();
     g.view->RedrawTable();

@@ -3,7 +3,7 @@
 
 namespace tandrel {
 
-// Plays the card or run under (x, y) on pile p to the first place that takes it.
+// The right-click on pile p: the card or run under (x, y) goes to the first place that takes it.
 void AutoPlay(Game& g, int p, float x, float y);
 
 } // namespace tandrel

@@ -2,11 +2,11 @@
 
 #include "engine/Cards.h"
 #include "engine/Moves.h"
+#include "engine/Slide.h"
+#include "engine/TableauPlays.h"
 #include "engine/Turn.h"
 #include "input/AutoPlay.h"
 #include "input/Geometry.h"
-#include "opponent/Computer.h"
-#include "render/Slide.h"
 
 namespace tandrel {
 
@@ -29,17 +29,18 @@ Rect DragRectAt(const Game& g, float left, float top)
 
 void PickUpWasteTop(Game& g, MouseState& m, float x, float y, int left)
 {
+    const int top = HandRowY(1);
     m.DragFromWaste = true;
     g.DragHeight = OneCardDragHeight;
     g.DragWidth = OneCardDragWidth;
-    m.GrabOffsetX = x - static_cast<float>(left) + 2;
-    m.GrabOffsetY = y - 300 + 2;
+    m.GrabOffsetX = x - static_cast<float>(left) + DragShadow;
+    m.GrabOffsetY = y - static_cast<float>(top) + DragShadow;
     g.DragRect = DragRectAt(g, x - m.GrabOffsetX, y - m.GrabOffsetY);
-    g.view->CaptureDragImage(left, 300, OneCardDragWidth, OneCardDragHeight);
+    g.view->CaptureDragImage(left, top, OneCardDragWidth, OneCardDragHeight);
     g.view->SnapshotTable();
     RemoveWasteTop(g, 1);
     g.view->DrawMoveFrame(x - m.GrabOffsetX, y - m.GrabOffsetY, OneCardDragWidth, OneCardDragHeight);
-    m.DragSource = 8;
+    m.DragSource = WasteSource;
 }
 
 } // namespace
@@ -47,34 +48,17 @@ void PickUpWasteTop(Game& g, MouseState& m, float x, float y, int left)
 int PickUpTableau(Game& g, float x, float y, int p, float& offsetX, float& offsetY)
 {
     const int j = HitTableauCard(g, x, y, p);
-    const int k = TopSlot(g, p);
-    if (j == 0 || k == 0) return 0;
-    const long left = g.DragRect.left, top = g.DragRect.top;
-    const int height = 10 * (k - j) + CardHeight;
-    g.PickupRect = Rect{left, top, left + CardWidth, top + height};
-    g.DragCard = g.Tableau(p, j);
-    offsetX = x - static_cast<float>(left) + 2;
-    offsetY = y - static_cast<float>(top) + 2;
-
-    TableView& v = *g.view;
-    v.CaptureDragImage(left, top, OneCardDragWidth, height + 2);
-    g.PickFirst = j;
-    g.PickLast = k;
-    g.PickPile = p;
-    for (int s = j; s <= k; ++s) v.DrawCard(Surface::DragImage, 0, 10 * (s - j), g.Tableau(p, s));
-
-    v.SnapshotTable();
-    v.RestoreBackground(Surface::TableBuffer, left, top, CardWidth, 20 * (k - j) + CardHeight);
-    if (j == 1 && g.TableauFaceDown(p) > 0) v.DrawCard(Surface::TableBuffer, left, top - 5, g.cfg.CardBack);
-    if (j > 1) v.DrawCard(Surface::TableBuffer, left, top - 20, g.Tableau(p, j - 1));
-    v.DrawMoveFrame(x - offsetX, y - offsetY, OneCardDragWidth, height + 2);
+    if (j == 0 || TopSlot(g, p) == 0) return 0;
+    const int height = LiftRun(g, p, j);
+    offsetX = x - static_cast<float>(g.DragRect.left) + DragShadow;
+    offsetY = y - static_cast<float>(g.DragRect.top) + DragShadow;
     return height;
 }
 
 void PickUpFoundation(Game& g, int f, float x, float y)
 {
-    const int top = g.Foundation(f, 2);
-    const int beneath = CardRank(top) == 2 ? AceOfSuit(g.Foundation(f, 1)) : top - 1;
+    const int top = g.Foundation(f, FoundTop);
+    const int beneath = CardRank(top) == 2 ? AceOfSuit(g.Foundation(f, FoundSuit)) : top - 1;
     g.DragCard = top;
     TableView& v = *g.view;
     v.CaptureDragImage(g.DragRect.left, g.DragRect.top, OneCardDragWidth, OneCardDragHeight);
@@ -88,24 +72,24 @@ void Form_MouseDown(Game& g, MouseState& m, int button, float x, float y)
 {
     // A second button pressed in the middle of a drag must not start another pick-up.
     if (!Idle(g) || m.Dragging()) return;
-    m.DragSource = button == RightButton ? 25 : 0;
+    m.DragSource = button == RightButton ? RightPress : 0;
     g.DragWidth = OneCardDragWidth;
 
-    if (button == LeftButton && x > 10 && y >= 12 && y <= 106) {
+    if (button == LeftButton && InFoundationRowPress(x, y)) {
         const int f = HitFoundation(g, x, y);
         if (f > 0) {
             g.DragHeight = OneCardDragHeight;
             g.DragWidth = OneCardDragWidth;
             m.DragFromFoundation = true;
-            m.GrabOffsetX = x - static_cast<float>(g.DragRect.left) + 2;
-            m.GrabOffsetY = y - 12 + 2;
+            m.GrabOffsetX = x - static_cast<float>(g.DragRect.left) + DragShadow;
+            m.GrabOffsetY = y - FoundationPressTop + DragShadow;
             PickUpFoundation(g, f, x - m.GrabOffsetX, y - m.GrabOffsetY);
-            m.DragSource = f + 8;
+            m.DragSource = FoundationSource + f;
             return;
         }
     }
 
-    const int p = y > 120 ? PileColumnAt(x) : 0;
+    const int p = BelowTableauTop(y) ? PileColumnAt(x) : 0;
     if (p > 0) {
         if (button == RightButton) {
             AutoPlay(g, p, x, y);
@@ -119,13 +103,14 @@ void Form_MouseDown(Game& g, MouseState& m, int button, float x, float y)
         return;
     }
 
-    if (y < 300 && x > 380) {
+    if (InScoreBoardPress(x, y)) {
         EndPlayerTurn(g);
         return;
     }
 
-    const float left = static_cast<float>(495 - 15 * (3 - g.WasteFan(1)));
-    const bool onWaste = y >= 300 && y <= 395 && !(x >= 380 && x <= 461) && x >= left && x <= left + 71;
+    const float left = static_cast<float>(WasteTopX(g, 1));
+    const bool onWaste = InPlayerRow(y) && !(x >= StockX && x <= StockX + StockPressWidth) && x >= left &&
+                         x <= left + CardWidth;
     if (!onWaste || g.WasteCards(1) == 0 || g.WasteCount(1) == 0) return;
     if (button == RightButton) {
         if (PlayWasteTop(g, 1) || LoadOpponentWaste(g, 1, false)) {
@@ -193,7 +178,7 @@ void DropFoundationCard(Game& g, MouseState& m)
 void Form_MouseUp(Game& g, MouseState& m, int button, float x, float y)
 {
     (void)button, (void)x, (void)y;
-    if (g.ComputerBusy || g.GameOver || m.DragSource == 25) return;
+    if (g.ComputerBusy || g.GameOver || m.DragSource == RightPress) return;
 
     if ((m.DragFromWaste || m.DragFromTableau) && OverFoundationRow(g)) {
         if (m.DragFromWaste) {
@@ -242,20 +227,23 @@ void Form_Click(Game& g, MouseState& m)
 {
     if (!Idle(g) || m.DragSource > 0 || m.Dragging()) return;
     const float x = m.LastMouseX, y = m.LastMouseY;
-    if (x >= 380 && x <= 461 && y >= 300 && y <= 395) {
+    if (InPlayerStockPress(x, y)) {
         FlipCards(g, 1);
         return;
     }
-    const int p = y > 120 ? PileColumnAt(x) : 0;
-    if (p > 0 && g.TableauTop(p, 1) == TurnUpPending) TurnUpCard(g, x, y, p);
+    const int p = BelowTableauTop(y) ? PileColumnAt(x) : 0;
+    if (p > 0 && g.TableauTop(p, TopCard) == TurnUpPending) TurnUpCard(g, x, y, p);
 }
 
 void Form_DblClick(Game& g, MouseState& m)
 {
-    if (!Idle(g) || m.DragSource > 0 || m.Dragging()) return;
+    // The first press of a double-click on the waste top picked the card up,
+    // and its release put it back: that press still leaves the waste to play.
+    const bool wastePress = m.DragSource == WasteSource && !m.DragFromTableau && !m.DragFromFoundation;
+    if (!Idle(g) || (m.DragSource > 0 && !wastePress)) return;
     const float x = m.LastMouseX, y = m.LastMouseY;
-    if (y < 300 || y > 395) {
-        if (y > 120) {
+    if (!InPlayerRow(y)) {
+        if (BelowTableauTop(y) && !wastePress) {
             int pile = 0;
             const int card = HitTableauTop(g, x, y, pile);
             if (pile > 0) PlayToFoundation(g, pile, card, 1);
@@ -264,20 +252,26 @@ void Form_DblClick(Game& g, MouseState& m)
         }
         return;
     }
-    if (x >= 10 && x <= 85) {
-        FlipCards(g, 1);
+    if (x >= DoubleClickFlipLeft && x <= DoubleClickFlipRight) {
+        if (!wastePress) FlipCards(g, 1);
         return;
     }
-    const float left = static_cast<float>(465 - 15 * (3 - g.WasteFan(1)));
-    if (x < left || x > left + 71 || g.WasteCount(1) < 1) return;
+    const float left = static_cast<float>(WasteTopX(g, 1) - DoubleClickWasteShift);
+    if (x < left || x > left + CardWidth || g.WasteCount(1) < 1) return;
     TableView& v = *g.view;
-    g.DragWidth = OneCardDragWidth;
-    g.DragHeight = OneCardDragHeight;
-    g.DragRect = RectAt(WasteTopX(g, 1), 300, OneCardDragWidth, OneCardDragHeight);
-    v.CaptureDragImage(WasteTopX(g, 1), 300, OneCardDragWidth, OneCardDragHeight);
-    v.SnapshotTable();
-    RemoveWasteTop(g, 1);
+    if (!m.DragFromWaste) {
+        // A card with nowhere to go is not lifted at all, so it does not hop.
+        m.DragSource = 0;
+        if (FoundationFor(g, g.Waste(1, g.WasteCount(1))) == 0) return;
+        g.DragWidth = OneCardDragWidth;
+        g.DragHeight = OneCardDragHeight;
+        g.DragRect = RectAt(WasteTopX(g, 1), HandRowY(1), OneCardDragWidth, OneCardDragHeight);
+        v.CaptureDragImage(WasteTopX(g, 1), HandRowY(1), OneCardDragWidth, OneCardDragHeight);
+        v.SnapshotTable();
+        RemoveWasteTop(g, 1);
+    }
     m.DragSource = 0;
+    m.DragFromWaste = false;
     if (!PlayToFoundation(g, 0, g.DragCard, 1)) ReturnWasteCard(g, 1);
     g.GameOver = CheckGameOver(g, 1);
     v.ReleaseBuffers();

@@ -9,6 +9,7 @@ enum MouseButton { LeftButton = 1, RightButton = 2 };
 
 // Where the press began: 0 none, 1..4 a tableau pile, 8 the player's waste,
 // 9..12 foundation 1..4, 25 a right-button press.
+enum PressSource { WasteSource = 8, FoundationSource = 8, RightPress = 25 };
 struct MouseState {
     bool DragFromWaste = false;
     bool DragFromTableau = false;

@@ -1,12 +1,11 @@
 #pragma once
 // The computer's move search: a fixed order of move kinds, by level.
 #include "engine/Game.h"
+#include "engine/Moves.h" // the waste-top plays, shared with the player
 
 namespace tandrel {
 
 bool PlayComputerMoves(Game& g, int side);
-bool PlayWasteTop(Game& g, int side);
-bool LoadOpponentWaste(Game& g, int side, bool unchecked);
 bool TableauToFoundation(Game& g, int side);
 bool ShiftTableauRuns(Game& g, int side);
 bool LowerFoundationForRun(Game& g, int side);

@@ -1,5 +1,6 @@
 // The computer's move search: no look-ahead and no scoring, just a fixed order
 // of move kinds, so the same position and level always give the same moves.
+#include "engine/Moves.h"
 #include "engine/Turn.h"
 #include "opponent/Computer.h"
 #include "opponent/Levels.h"

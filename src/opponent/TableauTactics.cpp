@@ -1,20 +1,20 @@
 // The computer's tableau tactics: moving whole runs between piles, taking a
 // card back down from a foundation so a run or the waste top can follow it,
 // and digging out a buried card that a foundation waits for.
+#include <algorithm>
+
 #include "engine/Cards.h"
 #include "engine/Moves.h"
-#include "input/AutoPlay.h"
+#include "engine/ShowMove.h"
+#include "engine/TableauPlays.h"
 #include "opponent/Computer.h"
 #include "opponent/Levels.h"
-#include "opponent/ShowMove.h"
 
 namespace tandrel {
 
 namespace {
 
 bool IsAce(int code) { return CardRank(code) == 1; }
-// One rank above and of the other colour: what a card may be laid on.
-bool TakesCard(int below, int card) { return OppositeColors(below, card) && CardRank(below) == CardRank(card) + 1; }
 
 bool KingWaiting(const Game& g)
 {
@@ -33,22 +33,17 @@ bool KingToPlace(const Game& g, int side, bool kingWaiting)
 bool AnyPileEmpty(const Game& g)
 {
     for (int i = 1; i <= 4; ++i)
-        if (g.TableauTop(i, 1) == EmptyPileCode) return true;
+        if (g.TableauTop(i, TopCard) == EmptyPileCode) return true;
     return false;
 }
 
-bool WaitsForTurnUp(const Game& g, int p) { return g.TableauTop(p, 1) == TurnUpPending; }
+bool WaitsForTurnUp(const Game& g, int p) { return g.TableauTop(p, TopCard) == TurnUpPending; }
 
-void TurnUpWaitingCard(Game& g, int p)
-{
-    TurnUpCard(g, static_cast<float>(g.TableauTop(p, 2) + 1), static_cast<float>(g.TableauTop(p, 3) + 1), p);
-}
-
-// Pause, play the run under the point, pause.
-void PlayRunAt(Game& g, int p, int x, int y)
+// Pause, play the run from slot j of pile p, pause.
+void PlayRunFrom(Game& g, int p, int j)
 {
     ComputerPause(g);
-    AutoPlay(g, p, static_cast<float>(x), static_cast<float>(y));
+    AutoPlayRun(g, p, j);
     ComputerPause(g);
 }
 
@@ -57,7 +52,7 @@ bool TurnUpAfterRun(Game& g, int p)
 {
     if (!WaitsForTurnUp(g, p)) return false;
     ComputerPause(g);
-    TurnUpWaitingCard(g, p);
+    TurnUpPile(g, p);
     ComputerPause(g);
     return true;
 }
@@ -90,7 +85,7 @@ struct PileTops {
     void Read(const Game& g)
     {
         for (int q = 1; q <= 4; ++q) {
-            top[q] = g.TableauTop(q, 1);
+            top[q] = g.TableauTop(q, TopCard);
             color[q] = ColorClass(top[q]);
             rank[q] = CardRank(top[q]);
         }
@@ -100,7 +95,7 @@ struct PileTops {
 int FirstPileTaking(const Game& g, int card)
 {
     for (int r = 1; r <= 4; ++r)
-        if (TakesCard(g.TableauTop(r, 1), card)) return r;
+        if (FitsTableau(g, card, r)) return r;
     return 0;
 }
 
@@ -116,13 +111,12 @@ bool ShiftTableauRuns(Game& g, int side)
         const int b = g.Tableau(p, 1);
         g.DragCard = b;
         const int colorB = ColorClass(b), rankB = CardRank(b);
-        const int x = PileX(p), y = 121 + 5 * g.TableauFaceDown(p);
         for (int q = 1; q <= 4; ++q) {
             if (tops.color[q] == colorB) continue;
             if (tops.top[q] == EmptyPileCode) {
                 // A king over face-down cards moves to the empty pile to free them.
                 if (rankB == 13 && g.TableauFaceDown(p) > 0) {
-                    PlayRunAt(g, p, x, y);
+                    PlayRunFrom(g, p, 1);
                     if (TurnUpAfterRun(g, p)) result = true;
                     tops.Read(g);
                 }
@@ -131,13 +125,13 @@ bool ShiftTableauRuns(Game& g, int side)
             } else if (g.TableauFaceDown(p) == 0) {
                 // Empty pile p to make room for a king the side can place.
                 if (KingToPlace(g, side, kingWaiting) && !AnyPileEmpty(g)) {
-                    PlayRunAt(g, p, x, y);
+                    PlayRunFrom(g, p, 1);
                     result = true;
                     TurnUpAfterRun(g, p);
                     tops.Read(g);
                 }
             } else {
-                PlayRunAt(g, p, x, y);
+                PlayRunFrom(g, p, 1);
                 if (TurnUpAfterRun(g, p)) result = true;
                 tops.Read(g);
             }
@@ -148,22 +142,20 @@ bool ShiftTableauRuns(Game& g, int side)
 
 void LowerFoundationCard(Game& g, int f, int r)
 {
-    const int card = g.Foundation(f, 2);
+    const int card = g.Foundation(f, FoundTop);
     const Place from = FoundationPlace(f);
-    const int x = g.TableauTop(r, 2), y = g.TableauTop(r, 3);
+    const int x = g.TableauTop(r, TopX), y = g.TableauTop(r, TopY);
     ComputerPause(g);
     ShowComputerMove(
         g, card, from,
         [&] {
-            --g.Foundation(f, 2);
+            --g.Foundation(f, FoundTop);
             g.view->DrawCard(Surface::TableBuffer, from.x, from.y, FoundationTopCard(g, f));
             return from;
         },
-        Place{x, y + 25}, Place{x, y + 20},
+        Place{x, y + LoweredCardAim}, Place{x, y + FaceUpStep},
         [&] {
-            g.TableauTop(r, 3) = y + 20;
-            g.TableauTop(r, 1) = card;
-            AddToTableau(g, r, card);
+            LayOnPile(g, r, card);
         });
     ComputerPause(g);
 }
@@ -191,12 +183,13 @@ bool LowerFoundationForRun(Game& g, int side)
 
     int f = 0;
     for (int i = 1; i <= 4 && f == 0; ++i) {
-        const int top = g.Foundation(i, 2);
-        if (!IsAce(top) && TakesCard(t, top)) f = i;
+        const int top = g.Foundation(i, FoundTop);
+        // The foundation's card, once down, would go on t.
+        if (!IsAce(top) && GoesOnCard(top, t)) f = i;
     }
-    if (f == 0 || CardRank(g.Foundation(f, 2)) < 3) return false;
+    if (f == 0 || CardRank(g.Foundation(f, FoundTop)) < 3) return false;
 
-    const int r = FirstPileTaking(g, g.Foundation(f, 2));
+    const int r = FirstPileTaking(g, g.Foundation(f, FoundTop));
     if (r != 0) LowerFoundationCard(g, f, r);
     const bool result = ShiftTableauRuns(g, side);
     g.view->ScoreBoard(false);
@@ -210,13 +203,13 @@ bool LowerFoundationForWaste(Game& g, int side)
     if (g.WasteCount(side) < 1) return false;
     const int w = g.Waste(side, g.WasteCount(side));
     for (int i = 1; i <= 4; ++i)
-        if (w - g.Foundation(i, 2) == 1) return false; // it fits a foundation as it is
+        if (w - g.Foundation(i, FoundTop) == 1) return false; // it fits a foundation as it is
 
     // The last foundation looked at decides the rank test when none takes w.
     int f = 0, top = 0;
     for (int i = 1; i <= 4 && f == 0; ++i) {
-        top = g.Foundation(i, 2);
-        if (!IsAce(top) && TakesCard(top, w)) f = i;
+        top = g.Foundation(i, FoundTop);
+        if (!IsAce(top) && GoesOnCard(w, top)) f = i;
     }
     if (CardRank(top) < 3) return false;
     if (f != 0) {
@@ -237,7 +230,7 @@ void UncoverFoundationCard(Game& g, int side)
     int wanted[5] = {0, 0, 0, 0, 0};
     bool any = false;
     for (int f = 1; f <= 4; ++f) {
-        const int top = g.Foundation(f, 2);
+        const int top = g.Foundation(f, FoundTop);
         if (CardRank(top) <= 1 || !IsCard(top + 1)) continue;
         wanted[f] = top + 1;
         any = true;
@@ -248,11 +241,13 @@ void UncoverFoundationCard(Game& g, int side)
         const int k = wanted[f];
         if (k == 0 || where.pile[k] == 0) continue;
         const int p = where.pile[k], s = where.slot[k];
-        // The card lying on k leads the run to move; past the last slot there is none.
+        // The card lying on k leads the run to move. With none (k is the top),
+        // a pile topped by an ace answers the rank test, and k itself is played.
         const int a = s < 12 ? g.Tableau(p, s + 1) : 0;
         for (int q = 1; q <= 4; ++q) {
-            if (TakesCard(g.TableauTop(q, 1), a)) {
-                PlayRunAt(g, p, PileX(p), 120 + 5 * g.TableauFaceDown(p) + 20 * s);
+            const int top = g.TableauTop(q, TopCard);
+            if (a == 0 ? CardRank(top) == 1 && IsCard(top) : FitsTableau(g, a, q)) {
+                PlayRunFrom(g, p, std::min(s + 1, TopSlot(g, p)));
                 return;
             }
         }

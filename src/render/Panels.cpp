@@ -10,9 +10,9 @@ namespace tandrel {
 
 namespace {
 
-constexpr int PanelX = 380;
-constexpr QRect StatusArea(380, 125, 200, 45);
-constexpr QRect ScoreArea(380, 180, 200, 115);
+QRect AsQRect(const Rect& r) { return QRect(int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)); }
+const QRect StatusArea = AsQRect(StatusPanelArea);
+const QRect ScoreArea = AsQRect(ScoreBoardArea);
 constexpr int LineMargin = 8; // text keeps clear of the chamfered inner outline
 
 int Whole(double v) { return static_cast<int>(std::nearbyint(v)); }
@@ -110,7 +110,7 @@ void QtTable::ScoreBoard(bool full)
     p.setFont(font_);
     const QFontMetrics m = p.fontMetrics();
     const int H = m.height();
-    const int column = 390 + m.horizontalAdvance("Opponent's cards left:        ");
+    const int column = ScoreLabelX + m.horizontalAdvance("Opponent's cards left:        ");
     const auto number = [](int n) { return QString::number(n); };
 
     if (full) {
@@ -118,51 +118,54 @@ void QtTable::ScoreBoard(bool full)
         bold.setBold(true);
         p.setFont(bold);
         const QString title = "Score Board";
-        PrintAt(p, PanelX + (200 - p.fontMetrics().horizontalAdvance(title)) / 2.0, 185, title);
+        PrintAt(p, ScoreArea.x() + (ScoreArea.width() - p.fontMetrics().horizontalAdvance(title)) / 2.0, ScoreTitleY,
+                title);
         p.setFont(font_);
-        PrintAt(p, 390, 205, "Your cards left: ");
+        PrintAt(p, ScoreLabelX, ScoreRowY, "Your cards left: ");
     } else {
-        p.fillRect(QRect(column, 205, 20, 20), ButtonFace());
+        p.fillRect(QRect(column, ScoreRowY, ScoreNumberWidth, ScoreNumberWidth), ButtonFace());
     }
-    PrintAt(p, column, 205, number(g_.CardsLeft(1)));
+    PrintAt(p, column, ScoreRowY, number(g_.CardsLeft(1)));
 
+    const int secondRowY = ScoreRowY + ScoreSecondRowGap + H;
     if (full)
-        PrintAt(p, 390, 210 + H, "Opponent's cards left: ");
+        PrintAt(p, ScoreLabelX, secondRowY, "Opponent's cards left: ");
     else
-        p.fillRect(QRect(column, 205 + H, 20, 20), ButtonFace());
-    PrintAt(p, column, 210 + H, number(g_.CardsLeft(2)));
+        p.fillRect(QRect(column, ScoreRowY + H, ScoreNumberWidth, ScoreNumberWidth), ButtonFace());
+    PrintAt(p, column, secondRowY, number(g_.CardsLeft(2)));
 
     if (full) {
-        const int below = 210 + 2 * H + 5; // under the opponent's row
-        Segment(p, WindowText(), 400, below, 560, below);
-        PrintAt(p, 390, 235 + H, "Win: ");
-        PrintAt(p, column, 235 + H, number(g_.Wins));
-        PrintAt(p, 390, 255 + H, "Loss: ");
-        PrintAt(p, column, 255 + H, number(g_.Losses));
+        const int below = secondRowY + H + ScoreSecondRowGap; // under the opponent's row
+        Segment(p, WindowText(), ScoreRuleLeft, below, ScoreRuleRight, below);
+        PrintAt(p, ScoreLabelX, ScoreWinRowY + H, "Win: ");
+        PrintAt(p, column, ScoreWinRowY + H, number(g_.Wins));
+        PrintAt(p, ScoreLabelX, ScoreLossRowY + H, "Loss: ");
+        PrintAt(p, column, ScoreLossRowY + H, number(g_.Losses));
     }
     p.end();
-    WindowChanged(full ? ScoreArea : QRect(column, 205, 20, H + 20));
+    WindowChanged(full ? ScoreArea : QRect(column, ScoreRowY, ScoreNumberWidth, H + ScoreNumberWidth));
 }
 
 // A side that went through its stock: an outlined place with the pass number.
 void QtTable::DrawEmptyStock(int side)
 {
     if (window_.isNull()) return;
-    const int y = HandRowY(side);
-    RestoreBackground(Surface::Window, 380, y, 80, 100);
+    const int x = StockX, y = HandRowY(side);
+    const int right = x + EmptyStockWidth - 1, bottom = y + CardHeight - 2;
+    RestoreBackground(Surface::Window, x, y, StockAreaWidth, StockAreaHeight);
     QPainter p(&window_);
-    OutlinedBox(p, 379, y - 1, 452, y + 94, ButtonFace());
-    Segment(p, ButtonShadow(), 380, y, 451, y);
-    Segment(p, ButtonShadow(), 380, y, 380, y + 93);
-    Segment(p, ButtonHighlight(), 380, y + 93, 451, y + 93);
-    Segment(p, ButtonHighlight(), 451, y, 451, y + 93);
+    OutlinedBox(p, x - 1, y - 1, right + 1, bottom + 1, ButtonFace());
+    Segment(p, ButtonShadow(), x, y, right, y);
+    Segment(p, ButtonShadow(), x, y, x, bottom);
+    Segment(p, ButtonHighlight(), x, bottom, right, bottom);
+    Segment(p, ButtonHighlight(), right, y, right, bottom);
 
     p.setFont(font_);
     const QString label = "Round " + QString::number(g_.StockPasses(side));
     const QFontMetrics m = p.fontMetrics();
-    PrintAt(p, 380 + (72 - m.horizontalAdvance(label)) / 2.0, y + (95 - m.height()) / 2.0, label);
+    PrintAt(p, x + (EmptyStockWidth - m.horizontalAdvance(label)) / 2.0, y + (CardHeight - m.height()) / 2.0, label);
     p.end();
-    WindowChanged({379, y - 1, 81, 101});
+    WindowChanged({x - 1, y - 1, StockAreaWidth + 1, StockAreaHeight + 1});
 }
 
 } // namespace tandrel

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "engine/Cards.h"
+#include "engine/Moves.h"
 #include "render/Outlines.h"
 #include "render/QtTable.h"
 
@@ -10,27 +11,22 @@ namespace tandrel {
 
 namespace {
 
-constexpr int WasteX = 465;
-constexpr int FanStep = 15;
-constexpr int StockX = 380;
-
-// The card a foundation shows; an ace on its own is stored 13 below its code.
-int FoundationShown(const Game& g, int f)
-{
-    const int ace = AceOfSuit(g.Foundation(f, 1));
-    const int top = g.Foundation(f, 2);
-    return top == ace - 13 ? ace : top;
-}
-
 // An empty foundation: a black box around the card's place, sunk into the
 // table by a shadow on the top and left and a highlight on the bottom and right.
 void DrawWell(QPainter& p, int x, int y)
 {
-    OutlinedBox(p, x - 1, y - 1, x + 71, y + 95, ButtonFace());
-    Segment(p, ButtonShadow(), x, y, x + 70, y);
-    Segment(p, ButtonShadow(), x, y, x, y + 94);
-    Segment(p, ButtonHighlight(), x, y + 94, x + 70, y + 94);
-    Segment(p, ButtonHighlight(), x + 70, y, x + 70, y + 94);
+    const int right = x + CardWidth - 1, bottom = y + CardHeight - 1;
+    OutlinedBox(p, x - 1, y - 1, right + 1, bottom + 1, ButtonFace());
+    Segment(p, ButtonShadow(), x, y, right, y);
+    Segment(p, ButtonShadow(), x, y, x, bottom);
+    Segment(p, ButtonHighlight(), x, bottom, right, bottom);
+    Segment(p, ButtonHighlight(), right, y, right, bottom);
+}
+
+// The four foundation places with their one-pixel outline.
+QRect FoundationRow()
+{
+    return {FoundationX(1) - 1, FoundationY - 1, FoundationX(4) + CardWidth + 1, CardHeight + 2};
 }
 
 } // namespace
@@ -41,7 +37,7 @@ void QtTable::DrawFoundationWells()
     QPainter p(&window_);
     for (int f = 1; f <= 4; ++f) DrawWell(p, FoundationX(f), FoundationY);
     p.end();
-    WindowChanged({FoundationX(1) - 1, FoundationY - 1, FoundationX(4) + 72, CardHeight + 2});
+    WindowChanged(FoundationRow());
 }
 
 // One, two or three backs deep: over 6 cards left two, over 15 three.
@@ -49,25 +45,25 @@ void QtTable::DrawStock(int side)
 {
     if (g_.CardsLeft(side) == 0 || window_.isNull()) return;
     const int y = HandRowY(side);
-    RestoreBackground(Surface::Window, StockX, y, 190, CardHeight);
+    RestoreBackground(Surface::Window, StockX, y, HandRowWidth, CardHeight);
     const int back = g_.cfg.CardBack;
     DrawCard(Surface::Window, StockX, y, back);
-    if (g_.CardsLeft(side) > 6) DrawCard(Surface::Window, StockX + 4, y, back);
-    if (g_.CardsLeft(side) > 15) DrawCard(Surface::Window, StockX + 8, y, back);
+    if (g_.CardsLeft(side) > 6) DrawCard(Surface::Window, StockX + StockDepthStep, y, back);
+    if (g_.CardsLeft(side) > 15) DrawCard(Surface::Window, StockX + 2 * StockDepthStep, y, back);
 }
 
-// The other side's remaining cards face up, in rows of nine 25 pixels apart.
+// The other side's remaining cards face up, in rows over its hand row.
 void QtTable::ShowHandAtEnd(int side)
 {
-    RestoreBackground(Surface::Window, 375, side == 1 ? 25 : 300, 250, 100);
     const int other = OtherSide(side);
-    int x = StockX, y = other == 2 ? 0 : 300, drawn = 0;
+    RestoreBackground(Surface::Window, HandAtEndX, HandRowY(other), HandAtEndWidth, HandAtEndHeight);
+    int x = StockX, y = HandAtEndY(other), drawn = 0;
     const auto lay = [&](int card) {
         if (card == NoCard) return;
         DrawCard(Surface::Window, x, y, card);
-        x += 20;
-        if (++drawn % 9 == 0) {
-            y += 25;
+        x += HandAtEndStep;
+        if (++drawn % HandAtEndPerRow == 0) {
+            y += HandAtEndRowStep;
             x = StockX;
         }
     };
@@ -115,23 +111,23 @@ void QtTable::RedrawFoundations()
     QPainter p(&window_);
     for (int f = 1; f <= 4; ++f) {
         DrawWell(p, FoundationX(f), FoundationY);
-        if (g_.Foundation(f, 1) != 0) PaintCard(p, FoundationX(f), FoundationY, FoundationShown(g_, f));
+        if (g_.Foundation(f, FoundSuit) != 0) PaintCard(p, FoundationX(f), FoundationY, FoundationTopCard(g_, f));
     }
     p.end();
-    WindowChanged({FoundationX(1) - 1, FoundationY - 1, FoundationX(4) + 72, CardHeight + 2});
+    WindowChanged(FoundationRow());
 }
 
 // Face-down backs 5 pixels apart from y = 120, then the face-up cards 20 apart.
 void QtTable::RedrawTableau()
 {
     for (int p = 1; p <= 4; ++p) {
-        const int x = PileX(p);
-        int y = 120;
-        for (int k = 0; k < g_.TableauFaceDown(p); ++k, y += 5) DrawCard(Surface::Window, x, y, g_.cfg.CardBack);
+        const int x = PileX(p), fd = g_.TableauFaceDown(p);
+        for (int k = 1; k <= fd; ++k) DrawCard(Surface::Window, x, FaceDownY(k), g_.cfg.CardBack);
+        int y = FaceUpY(fd, 1);
         for (int k = 1; k <= 12; ++k) {
             if (g_.Tableau(p, k) == NoCard) continue;
             DrawCard(Surface::Window, x, y, g_.Tableau(p, k));
-            y += 20;
+            y += FaceUpStep;
         }
     }
 }

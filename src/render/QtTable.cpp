@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "render/Fonts.h"
-#include "render/Slide.h"
+#include "engine/Slide.h"
 
 namespace tandrel {
 

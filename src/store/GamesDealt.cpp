@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/Game.h"
 #include "store/AtomicFile.h"
 
 namespace tandrel {
@@ -27,6 +28,11 @@ bool StoreGamesDealt(const std::string& path, int n)
 {
     if (path.empty() || n < 0) return false;
     return WriteFileAtomically(path, std::to_string(n) + "\n");
+}
+
+void KeepGamesDealt(Game& g)
+{
+    if (!g.GamesDealtFile.empty()) StoreGamesDealt(g.GamesDealtFile, g.GamesDealt);
 }
 
 } // namespace tandrel

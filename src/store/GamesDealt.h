@@ -3,11 +3,15 @@
 // kept in its own small file so the preset deals run once per installation.
 #include <string>
 
+#include "engine/Counts.h"
+
 namespace tandrel {
 
 // The file's name, kept beside the settings file.
 inline constexpr const char* GamesDealtFileName = "gamesdealt";
-inline constexpr int MaxGamesDealt = 32767;
+inline constexpr int MaxGamesDealt = MaxGameCount;
+
+struct Game;
 
 // The stored count; a missing, empty or damaged file reads as 0 (the preset
 // deals simply start again, which is harmless).
@@ -16,5 +20,8 @@ int LoadGamesDealt(const std::string& path);
 // Replaces the file's content with n, atomically. False when it could not be
 // written (or path is empty); the old count is then left untouched.
 bool StoreGamesDealt(const std::string& path, int n);
+
+// For the game's hook: the count after a deal goes to the game's file, when it has one.
+void KeepGamesDealt(Game& g);
 
 } // namespace tandrel

@@ -80,22 +80,6 @@ bool SameProfileName(std::string_view a, std::string_view b)
     return true;
 }
 
-int LeadingInt(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) value = INT_MAX;
-    return static_cast<int>(value);
-}
-
 ProfileFile ProfileFile::FromText(std::string_view text)
 {
     ProfileFile f;
@@ -191,7 +175,7 @@ int ProfileFile::ReadInt(std::string_view section, std::string_view key, int def
 {
     const auto value = Find(section, key);
     if (!value || value->empty()) return def;
-    return LeadingInt(Limit(*value));
+    return LeadingNumber(Limit(*value));
 }
 
 bool ProfileFile::IsStorableSection(std::string_view name)

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Numbers.h"
+
 namespace tandrel {
 
 constexpr std::size_t ProfileReadLimit = 255;
@@ -77,8 +79,5 @@ bool DeleteProfileSection(const std::string& path, std::string_view section);
 
 // Section and key names are the same name when they differ only in ASCII case.
 bool SameProfileName(std::string_view a, std::string_view b);
-
-// The leading decimal number of a text as the profile integer read takes it.
-int LeadingInt(std::string_view text);
 
 } // namespace tandrel

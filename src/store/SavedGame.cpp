@@ -1,14 +1,13 @@
 #include "store/SavedGame.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
-#include <exception>
 
 #include "engine/Cards.h"
 #include "engine/Deal.h"
-#include "engine/HeadlessView.h"
+#include "engine/Numbers.h"
 #include "engine/Position.h"
-#include "engine/Undo.h"
+#include "engine/UndoRecord.h"
 #include "store/Profile.h"
 #include "store/SettingsFile.h"
 
@@ -16,12 +15,7 @@ namespace tandrel {
 
 namespace {
 
-std::string FormatTwo(int value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d", value < 0 ? 0 : value > 99 ? 99 : value);
-    return text;
-}
+std::string FormatTwo(int value) { return Digits(std::clamp(value, 0, 99), 2); }
 
 int AsInteger(bool b) { return b ? -1 : 0; }
 
@@ -118,59 +112,9 @@ bool ReadRecords(const ProfileFile& f, const std::string& section, const std::st
     return ok;
 }
 
-// Whether an undo record has the layout of its kind, with its piles, slots
-// and foundations in range (a waste card played to a pile must still be its top).
-bool UndoRecordShape(const Game& g, const std::string& r)
-{
-    if (r.empty() || r.size() > 15) return false;
-    for (char c : r)
-        if (c < '0' || c > '9') return false;
-    auto num = [&](std::size_t at, std::size_t n) { return std::stoi(r.substr(at, n)); };
-    auto between = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
-    switch (r[0]) {
-    case '1': return r.size() == 2 && num(1, 1) <= 3;
-    case '2':
-        return r.size() == 15 && between(num(1, 2), 1, 4) && between(num(6, 2), 1, 12) && between(num(8, 2), 1, 4) &&
-               between(num(13, 2), 1, 12);
-    case '3': return r.size() == 4 && between(num(1, 1), 1, 4) && g.TableauTop(num(1, 1), 1) == num(2, 2);
-    case '4': return r.size() == 3 && num(1, 1) <= 4 && between(num(2, 1), 1, 4);
-    case '5': return r.size() == 5 && between(num(1, 2), 1, 4) && between(num(3, 2), 1, 4);
-    case '6': return r.size() == 1;
-    default: return false;
-    }
-}
-
-// An undo record is kept only when it has its kind's layout and taking the
-// move back on a copy of the restored table leaves a sound position; a damaged
-// one would otherwise be played on the real table.
-bool UndoRecordFits(const Game& g)
-{
-    if (g.UndoRecord.empty()) return true;
-    if (!UndoRecordShape(g, g.UndoRecord)) return false;
-    HeadlessView quiet;
-    quiet.record = false;
-    Game trial = g;
-    trial.view = &quiet;
-    trial.ClearSnapshot = nullptr;
-    try {
-        UndoMove(trial);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return CheckPosition(trial);
-}
-
 } // namespace
 
-std::string FormatThree(int value)
-{
-    char text[8];
-    if (value < 0)
-        std::snprintf(text, sizeof text, "-%02d", value < -99 ? 99 : -value);
-    else
-        std::snprintf(text, sizeof text, "%03d", value > 999 ? 999 : value);
-    return text;
-}
+std::string FormatThree(int value) { return Digits(std::clamp(value, -99, 999), 3); }
 
 bool WriteGame(ProfileFile& f, const Game& g, const std::string& prefix)
 {

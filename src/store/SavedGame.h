@@ -32,7 +32,7 @@ bool WriteClearedGame(ProfileFile& file, const Game& g, const std::string& prefi
 // make a sound position, deals a new game instead (and returns false).
 bool RestoreGame(Game& g, const std::string& prefix);
 
-// For Game::ClearSnapshot: a new game empties the stored snapshot.
+// For the game's hook: a new game empties the stored snapshot.
 void ClearStoredSnapshot(Game& g);
 
 } // namespace tandrel

@@ -7,7 +7,7 @@
 
 #include "store/GamesDealt.h"
 #include "store/Players.h"
-#include "store/Statistics.h"
+#include "engine/Counts.h"
 
 namespace tandrel {
 

@@ -49,10 +49,10 @@ TEST(Deal, FirstGameIsPresetZero)
     g.GamesDealt = 0;
     NewGame(g, true);
     EXPECT_EQ(g.GamesDealt, 1);
-    EXPECT_EQ(g.TableauTop(1, 1), 12);
-    EXPECT_EQ(g.TableauTop(2, 1), 16);
-    EXPECT_EQ(g.TableauTop(3, 1), 37);
-    EXPECT_EQ(g.TableauTop(4, 1), 5);
+    EXPECT_EQ(g.TableauTop(1, TopCard), 12);
+    EXPECT_EQ(g.TableauTop(2, TopCard), 16);
+    EXPECT_EQ(g.TableauTop(3, TopCard), 37);
+    EXPECT_EQ(g.TableauTop(4, TopCard), 5);
     EXPECT_EQ(FaceDownCard(g, 2), 30);
     EXPECT_EQ(g.Deck(4), 52);
     EXPECT_EQ(g.Deck(7), 53);
@@ -66,8 +66,8 @@ TEST(Deal, FirstGameIsPresetZero)
     EXPECT_EQ(g.Stock(2, 1), 48);
     // Top positions: 120, 125, 130, 135 going down the rows.
     for (int p = 1; p <= 4; ++p) {
-        EXPECT_EQ(g.TableauTop(p, 2), 10 + 90 * (p - 1));
-        EXPECT_EQ(g.TableauTop(p, 3), 115 + 5 * p);
+        EXPECT_EQ(g.TableauTop(p, TopX), 10 + 90 * (p - 1));
+        EXPECT_EQ(g.TableauTop(p, TopY), 115 + 5 * p);
         EXPECT_EQ(g.TableauFaceDown(p), p - 1);
     }
     FlipCards(g, 1);
@@ -124,7 +124,7 @@ TEST(Deal, NewGameEmptiesTheLastGamesRecords)
     EXPECT_EQ(g.UndoRecord, "");
     EXPECT_FALSE(g.SnapshotTaken);
     EXPECT_EQ(g.FlippedCard, 0);
-    for (int f = 1; f <= 4; ++f) EXPECT_EQ(g.Foundation(f, 1), 0);
+    for (int f = 1; f <= 4; ++f) EXPECT_EQ(g.Foundation(f, FoundSuit), 0);
     // The status panel and the score board were drawn for the new table.
     EXPECT_GE(t.view.scoreBoards, 1);
 }

@@ -5,7 +5,7 @@
 #include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "engine/Position.h"
-#include "render/Slide.h"
+#include "engine/Slide.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -20,20 +20,20 @@ TEST_F(MovesTest, AcesTakeTheFirstEmptyFoundation)
     Done();
     DragWasteTopTo(10, 10);
     EXPECT_TRUE(PlayToFoundation(g, 0, g.DragCard, 1));
-    EXPECT_EQ(g.Foundation(2, 1), 3);
-    EXPECT_EQ(g.Foundation(2, 2), Card(3, 1) - 13);
+    EXPECT_EQ(g.Foundation(2, FoundSuit), 3);
+    EXPECT_EQ(g.Foundation(2, FoundTop), Card(3, 1) - 13);
     EXPECT_EQ(g.UndoRecord, "402");
     EXPECT_EQ(g.DragCard, 0);
     EXPECT_TRUE(Sound());
     // With all four started an ace has nowhere to go (there are only four).
-    for (int f = 1; f <= 4; ++f) g.Foundation(f, 1) = f;
+    for (int f = 1; f <= 4; ++f) g.Foundation(f, FoundSuit) = f;
     EXPECT_EQ(FoundationFor(g, Card(2, 1)), 0);
 }
 
 TEST_F(MovesTest, CardsFollowTheirSuitUpOneRank)
 {
     SetFoundation(g, 3, Card(2, 1)); // ace of diamonds held as 40
-    EXPECT_EQ(g.Foundation(3, 2), 40);
+    EXPECT_EQ(g.Foundation(3, FoundTop), 40);
     EXPECT_EQ(FoundationFor(g, Card(2, 2)), 3);
     EXPECT_EQ(FoundationFor(g, Card(2, 3)), 0);
     EXPECT_EQ(FoundationFor(g, Card(1, 2)), 0);
@@ -53,8 +53,8 @@ TEST_F(MovesTest, OnlyAPilesTopCardGoesToAFoundation)
     ParkRest(g, 2);
     EXPECT_TRUE(PlayToFoundation(g, 2, Card(1, 6), 1));
     EXPECT_EQ(g.UndoRecord, "421");
-    EXPECT_EQ(g.TableauTop(2, 1), TurnUpPending);
-    EXPECT_EQ(g.TableauTop(2, 3), 120);
+    EXPECT_EQ(g.TableauTop(2, TopCard), TurnUpPending);
+    EXPECT_EQ(g.TableauTop(2, TopY), 120);
     EXPECT_TRUE(Sound());
 }
 
@@ -97,7 +97,7 @@ TEST_F(MovesTest, TwoDroppedAnywhereOnTheFoundationRowGoesToItsSuit)
     const int before = g.CardsLeft(1);
     DragWasteTopTo(280, 12); // over foundation 4, which is empty
     EXPECT_TRUE(PlayToFoundation(g, 0, g.DragCard, 1));
-    EXPECT_EQ(g.Foundation(2, 2), Card(3, 2));
+    EXPECT_EQ(g.Foundation(2, FoundTop), Card(3, 2));
     EXPECT_EQ(g.WasteFan(1), 1);
     EXPECT_EQ(g.CardsLeft(1), before - 1);
     EXPECT_TRUE(Sound());
@@ -128,8 +128,8 @@ TEST_F(MovesTest, KingsAloneFillAnEmptyPileAndLandAt120)
     DragWasteTopTo(285, 110);
     ASSERT_TRUE(FindDropTarget(g, true));
     PlayWasteToTableau(g, 1);
-    EXPECT_EQ(g.TableauTop(4, 1), Card(4, 13));
-    EXPECT_EQ(g.TableauTop(4, 3), 120);
+    EXPECT_EQ(g.TableauTop(4, TopCard), Card(4, 13));
+    EXPECT_EQ(g.TableauTop(4, TopY), 120);
     EXPECT_TRUE(Sound());
 }
 
@@ -169,8 +169,8 @@ TEST_F(MovesTest, RunMovesWithItsRecordAndLeavesATurnUpBehind)
     EXPECT_EQ(g.UndoRecord, "202165010413502");
     EXPECT_EQ(g.UndoRecord.size(), 15u);
     EXPECT_EQ(g.Tableau(4, 4), Card(1, 7));
-    EXPECT_EQ(g.TableauTop(4, 3), 195);
-    EXPECT_EQ(g.TableauTop(2, 1), TurnUpPending);
+    EXPECT_EQ(g.TableauTop(4, TopY), 195);
+    EXPECT_EQ(g.TableauTop(2, TopCard), TurnUpPending);
     EXPECT_TRUE(Sound());
 }
 
@@ -182,9 +182,9 @@ TEST_F(MovesTest, FoundationCardComesDownOntoAPile)
     g.DragCard = Card(3, 2);
     g.TargetRect = RectAt(190, 120, 71, 95);
     PlayFoundationToTableau(g);
-    EXPECT_EQ(g.Foundation(2, 2), Card(3, 1) - 13); // the ace is left, as stored
+    EXPECT_EQ(g.Foundation(2, FoundTop), Card(3, 1) - 13); // the ace is left, as stored
     EXPECT_EQ(g.UndoRecord, "50203");
-    EXPECT_EQ(g.TableauTop(3, 1), Card(3, 2));
-    EXPECT_EQ(g.TableauTop(3, 3), 140);
+    EXPECT_EQ(g.TableauTop(3, TopCard), Card(3, 2));
+    EXPECT_EQ(g.TableauTop(3, TopY), 140);
     EXPECT_TRUE(Sound());
 }

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "render/Slide.h"
+#include "engine/Slide.h"
 #include "support/Positions.h"
 
 using namespace tandrel;

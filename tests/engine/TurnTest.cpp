@@ -188,10 +188,10 @@ TEST(TurnUpCard, OnlyThePointOnTheTopBackTurnsItUp)
     ParkRest(g);
     g.UndoRecord = "3227";
     TurnUpCard(g, 200, 124, 3); // above the top back (it starts at y = 125)
-    EXPECT_EQ(g.TableauTop(3, 1), TurnUpPending);
+    EXPECT_EQ(g.TableauTop(3, TopCard), TurnUpPending);
     TurnUpCard(g, 200.5f, 125, 3);
-    EXPECT_EQ(g.TableauTop(3, 1), Card(2, 9));
-    EXPECT_EQ(g.TableauTop(3, 3), 125);
+    EXPECT_EQ(g.TableauTop(3, TopCard), Card(2, 9));
+    EXPECT_EQ(g.TableauTop(3, TopY), 125);
     EXPECT_EQ(g.TableauFaceDown(3), 1);
     EXPECT_EQ(g.UndoRecord, "");
     EXPECT_TRUE(CheckPosition(g));

@@ -12,7 +12,7 @@
 #include "engine/Undo.h"
 #include "input/AutoPlay.h"
 #include "input/Geometry.h"
-#include "render/Slide.h"
+#include "engine/Slide.h"
 #include "support/SamePosition.h"
 #include "support/SoakPositions.h"
 
@@ -42,7 +42,7 @@ std::vector<Move> PlayerMoves(const Game& g)
             if (FitsTableau(g, top, p))
                 moves.push_back([=](Game& c) {
                     pickWasteTop(c);
-                    c.DragRect = RectAt(PileX(p), c.TableauTop(p, 3), 73, 97);
+                    c.DragRect = RectAt(PileX(p), c.TableauTop(p, TopY), 73, 97);
                     if (FindDropTarget(c, true)) PlayWasteToTableau(c, 1);
                 });
         if (g.WasteCount(2) > 0 && FitsOpponentWaste(top, g.Waste(2, g.WasteCount(2))))
@@ -54,8 +54,8 @@ std::vector<Move> PlayerMoves(const Game& g)
     }
     for (int p = 1; p <= 4; ++p) {
         const int k = TopSlot(g, p);
-        if (k > 0 && FoundationFor(g, g.TableauTop(p, 1)))
-            moves.push_back([=](Game& c) { AutoPlay(c, p, PileX(p) + 30.f, c.TableauTop(p, 3) + 40.f); });
+        if (k > 0 && FoundationFor(g, g.TableauTop(p, TopCard)))
+            moves.push_back([=](Game& c) { AutoPlay(c, p, PileX(p) + 30.f, c.TableauTop(p, TopY) + 40.f); });
         for (int j = 1; j <= k; ++j)
             for (int q = 1; q <= 4; ++q)
                 if (q != p && FitsTableau(g, g.Tableau(p, j), q))
@@ -98,7 +98,7 @@ TEST(UndoEveryMove, GivesBackThePositionBeforeForEveryKindOfMove)
             ASSERT_TRUE(CheckPosition(g)) << "the move itself broke the position";
             if (g.UndoRecord.empty() || g.GameOver) continue; // nothing to take back
             const int kind = g.UndoRecord[0] - '0';
-            if (kind == 4 && CardRank(g.Foundation(g.UndoRecord.back() - '0', 2) + 13) == 1) continue; // an ace
+            if (kind == 4 && CardRank(g.Foundation(g.UndoRecord.back() - '0', FoundTop) + 13) == 1) continue; // an ace
             const std::string record = g.UndoRecord;
             UndoMove(g);
             std::string why;

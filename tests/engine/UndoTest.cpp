@@ -9,7 +9,7 @@
 #include "engine/Undo.h"
 #include "input/AutoPlay.h"
 #include "opponent/Computer.h"
-#include "render/Slide.h"
+#include "engine/Slide.h"
 #include "support/Positions.h"
 #include "support/SamePosition.h"
 
@@ -33,8 +33,8 @@ TEST_F(UndoTest, RedFiveBackFromABlackSix)
     UndoMove(g);
     EXPECT_TRUE(SamePosition(g, before));
     EXPECT_EQ(g.WasteFan(1), 2); // one more fanned card, up to three
-    EXPECT_EQ(g.TableauTop(1, 1), Card(1, 6));
-    EXPECT_EQ(g.TableauTop(1, 3), 120);
+    EXPECT_EQ(g.TableauTop(1, TopCard), Card(1, 6));
+    EXPECT_EQ(g.TableauTop(1, TopY), 120);
     EXPECT_EQ(g.UndoRecord, "");
     EXPECT_TRUE(Sound());
     UndoMove(g); // a second undo does nothing
@@ -63,7 +63,7 @@ TEST_F(UndoTest, CardsFromWasteAndPileComeBackFromTheFoundation)
     const Game before = g;
     AutoPlay(g, 2, 120, 140);
     ASSERT_EQ(g.UndoRecord, "421");
-    ASSERT_EQ(g.TableauTop(2, 1), TurnUpPending);
+    ASSERT_EQ(g.TableauTop(2, TopCard), TurnUpPending);
     UndoMove(g);
     EXPECT_TRUE(SamePosition(g, before));
     EXPECT_TRUE(Sound());
@@ -78,7 +78,7 @@ TEST_F(UndoTest, CardsFromWasteAndPileComeBackFromTheFoundation)
     }();
     UndoMove(g);
     EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(1, 6));
-    EXPECT_EQ(g.Foundation(1, 2), Card(1, 5));
+    EXPECT_EQ(g.Foundation(1, FoundTop), Card(1, 5));
     EXPECT_EQ(g.CardsLeft(1), afterPile.CardsLeft(1) + 1);
     EXPECT_TRUE(Sound());
 }
@@ -114,7 +114,7 @@ TEST_F(UndoTest, RunThatEmptiedAPileAndAKingOffTheFoundation)
     g.TargetRect = RectAt(280, 100, 71, 95);
     ASSERT_TRUE(FitsTableau(g, Card(2, 13), 4));
     MoveTableauStack(g);
-    EXPECT_EQ(g.TableauTop(1, 1), EmptyPileCode);
+    EXPECT_EQ(g.TableauTop(1, TopCard), EmptyPileCode);
     UndoMove(g);
     EXPECT_TRUE(SamePosition(g, before));
 
@@ -125,7 +125,7 @@ TEST_F(UndoTest, RunThatEmptiedAPileAndAKingOffTheFoundation)
     ASSERT_EQ(g.UndoRecord, "50204");
     UndoMove(g);
     EXPECT_TRUE(SamePosition(g, before));
-    EXPECT_EQ(g.TableauTop(4, 3), 100);
+    EXPECT_EQ(g.TableauTop(4, TopY), 100);
     EXPECT_TRUE(Sound());
 }
 

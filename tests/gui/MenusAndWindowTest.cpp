@@ -53,7 +53,7 @@ TEST_F(GuiTest, ResizingRedrawsTheTableFromTheState)
     w.tableWidget().resize(420, 260);
     EXPECT_EQ(screen().size(), QSize(420, 260));
     EXPECT_TRUE(Shows(12, 10, 120));
-    EXPECT_EQ(game().TableauTop(1, 3), 120);
+    EXPECT_EQ(game().TableauTop(1, TopY), 120);
     w.tableWidget().resize(800, 600);
     EXPECT_TRUE(Shows(5, 280, 135));
     EXPECT_TRUE(Shows(game().cfg.CardBack, 388, 300));

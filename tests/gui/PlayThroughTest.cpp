@@ -5,7 +5,7 @@
 #include "engine/Moves.h"
 #include "gui/GuiFixture.h"
 #include "input/Geometry.h"
-#include "render/Slide.h"
+#include "engine/Slide.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
@@ -32,16 +32,16 @@ public:
         if (top) {
             if (const int f = FoundationFor(g_, top)) return DragWaste(QPoint(FoundationX(f), 10)), "waste home";
             for (int p = 1; p <= 4; ++p)
-                if (FitsTableau(g_, top, p)) return DragWaste(QPoint(PileX(p), g_.TableauTop(p, 3) + 12)), "waste to pile";
+                if (FitsTableau(g_, top, p)) return DragWaste(QPoint(PileX(p), g_.TableauTop(p, TopY) + 12)), "waste to pile";
             if (g_.WasteCount(2) > 0 && FitsOpponentWaste(top, g_.Waste(2, g_.WasteCount(2))))
                 return DragWaste(QPoint(495, 25)), "waste onto the computer";
         }
         for (int p = 1; p <= 4; ++p) {
-            const int t = g_.TableauTop(p, 1);
+            const int t = g_.TableauTop(p, TopCard);
             if (IsCard(t) && FoundationFor(g_, t)) return doubleClick_(TopCardPoint(p)), "pile home";
         }
         for (int p = 1; p <= 4; ++p) {
-            if (g_.TableauTop(p, 1) == TurnUpPending) return click_(QPoint(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1))), "turn up";
+            if (g_.TableauTop(p, TopCard) == TurnUpPending) return click_(QPoint(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1))), "turn up";
         }
         // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
         for (int p = 1; p <= 4; ++p) {
@@ -49,9 +49,9 @@ public:
             if (k == 0 || g_.TableauFaceDown(p) == 0) continue;
             for (int q = 1; q <= 4; ++q) {
                 if (q == p || !FitsTableau(g_, g_.Tableau(p, 1), q)) continue;
-                const QPoint lead(PileX(p) + 35, g_.TableauTop(p, 3) - 20 * (k - 1) + 10);
+                const QPoint lead(PileX(p) + 35, g_.TableauTop(p, TopY) - 20 * (k - 1) + 10);
                 if (++runs_ % 2) rightClick_(lead);
-                else drag_(lead, QPoint(PileX(q) + 37, g_.TableauTop(q, 3) + 12 + 12));
+                else drag_(lead, QPoint(PileX(q) + 37, g_.TableauTop(q, TopY) + 12 + 12));
                 return "run";
             }
         }
@@ -62,7 +62,7 @@ public:
 
 private:
     int WasteTop() const { return g_.WasteCount(1) > 0 ? g_.Waste(1, g_.WasteCount(1)) : 0; }
-    QPoint TopCardPoint(int p) const { return QPoint(PileX(p) + 35, g_.TableauTop(p, 3) + 47); }
+    QPoint TopCardPoint(int p) const { return QPoint(PileX(p) + 35, g_.TableauTop(p, TopY) + 47); }
     // The waste top is picked 37 across and 49 down from its picture's corner.
     void DragWaste(QPoint pictureAt)
     {

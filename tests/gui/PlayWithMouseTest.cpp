@@ -34,7 +34,7 @@ TEST_F(GuiTest, WasteCardDraggedOntoAPile)
     Craft(Layout);
     Drag(WasteTop1, QPoint(45, 190));
     EXPECT_EQ(game().Tableau(1, 2), Card(4, 8));
-    EXPECT_EQ(game().TableauTop(1, 3), 140);
+    EXPECT_EQ(game().TableauTop(1, TopY), 140);
     EXPECT_EQ(game().CardsLeft(1), 4);
     EXPECT_EQ(game().UndoRecord, "3134");
     EXPECT_TRUE(Sound());
@@ -65,9 +65,9 @@ TEST_F(GuiTest, RunDraggedFromItsMiddleCard)
     const Game& g = game();
     EXPECT_EQ(g.Tableau(3, 2), Card(1, 9));
     EXPECT_EQ(g.Tableau(3, 3), Card(3, 8));
-    EXPECT_EQ(g.TableauTop(3, 3), 170);
-    EXPECT_EQ(g.TableauTop(2, 1), Card(2, 10));
-    EXPECT_EQ(g.TableauTop(2, 3), 125);
+    EXPECT_EQ(g.TableauTop(3, TopY), 170);
+    EXPECT_EQ(g.TableauTop(2, TopCard), Card(2, 10));
+    EXPECT_EQ(g.TableauTop(2, TopY), 125);
     EXPECT_EQ(g.UndoRecord, "202165020313002");
     EXPECT_TRUE(Sound());
     EXPECT_TRUE(Shows(Card(3, 10), 190, 130, 20));
@@ -102,14 +102,14 @@ TEST_F(GuiTest, RightClickPlaysARunToTheFirstPileThatTakesIt)
     const Game& g = game();
     EXPECT_EQ(g.Tableau(4, 2), Card(2, 10));
     EXPECT_EQ(g.Tableau(4, 4), Card(3, 8));
-    EXPECT_EQ(g.TableauTop(2, 1), TurnUpPending);
+    EXPECT_EQ(g.TableauTop(2, TopCard), TurnUpPending);
     EXPECT_TRUE(Sound());
     EXPECT_TRUE(Shows(Card(3, 8), 280, 180));
     EXPECT_TRUE(Shows(game().cfg.CardBack, 100, 120));
 
     // The card waiting face down turns up with a click.
     Click(135, 160);
-    EXPECT_EQ(g.TableauTop(2, 1), Card(2, 2));
+    EXPECT_EQ(g.TableauTop(2, TopCard), Card(2, 2));
     EXPECT_TRUE(Shows(Card(2, 2), 100, 120));
     EXPECT_TRUE(Sound());
 }
@@ -123,10 +123,10 @@ TEST_F(GuiTest, DoubleClicksPlayToTheFoundations)
         SetWaste(g, 1, {Card(3, 12), Card(4, 8), Card(4, 2)}, 3);
     });
     DoubleClick(45, 200); // the six of clubs on top of pile 1
-    EXPECT_EQ(game().Foundation(1, 2), Card(1, 6));
+    EXPECT_EQ(game().Foundation(1, FoundTop), Card(1, 6));
     EXPECT_TRUE(Shows(Card(1, 6), 10, 10));
     DoubleClick(470, 340); // the fanned cards under the waste top: the two of spades goes home
-    EXPECT_EQ(game().Foundation(2, 2), Card(4, 2));
+    EXPECT_EQ(game().Foundation(2, FoundTop), Card(4, 2));
     EXPECT_EQ(game().WasteFan(1), 2);
     EXPECT_TRUE(Shows(Card(4, 2), 100, 10));
     EXPECT_TRUE(Shows(Card(4, 8), 480, 300));

@@ -62,9 +62,9 @@ TEST_F(HitTest, FoundationGivesUpItsTopButNotALoneAce)
     Form_MouseDown(g, m, LeftButton, 220, 50);
     EXPECT_EQ(g.DragCard, Card(4, 2));
     // Nothing changes until the card lands somewhere; dropped nowhere it goes back.
-    EXPECT_EQ(g.Foundation(3, 2), Card(4, 2));
+    EXPECT_EQ(g.Foundation(3, FoundTop), Card(4, 2));
     Form_MouseUp(g, m, LeftButton, 450, 450);
-    EXPECT_EQ(g.Foundation(3, 2), Card(4, 2));
+    EXPECT_EQ(g.Foundation(3, FoundTop), Card(4, 2));
     EXPECT_EQ(g.DragCard, 0);
 }
 
@@ -139,20 +139,31 @@ TEST_F(HitTest, APressBelowAPileOrARightPressLeavesNoDragBehind)
     EXPECT_EQ(m.DragSource, 25);
 }
 
-TEST_F(HitTest, DoubleClickWhoseFirstPressPickedTheCardDoesNothingMore)
+TEST_F(HitTest, DoubleClickOnTheWasteTopPlaysItHomeThoughItsFirstPressPickedItUp)
 {
-    SetFoundation(g, 1, Card(3, 4));
-    SetWaste(g, 1, {Card(1, 9), Card(3, 5)}, 2);
-    ParkRest(g);
-    Form_MouseMove(g, m, 500, 340);
-    Form_MouseDown(g, m, LeftButton, 500, 340); // on the top card: picked up
-    Form_MouseUp(g, m, LeftButton, 500, 340);   // and put back
-    Form_DblClick(g, m);
-    EXPECT_EQ(g.Foundation(1, 2), Card(3, 4));
-    // The same double-click on the card under it plays the top card home.
-    m.DragSource = 0;
-    Form_MouseMove(g, m, 470, 340);
-    Form_DblClick(g, m);
-    EXPECT_EQ(g.Foundation(1, 2), Card(3, 5));
-    EXPECT_EQ(g.WasteFan(1), 1);
+    for (const int foundationTop : {4, 5}) {
+        SCOPED_TRACE(foundationTop);
+        ClearTable(g);
+        m = MouseState{};
+        SetFoundation(g, 1, Card(3, foundationTop));
+        SetWaste(g, 1, {Card(1, 9), Card(3, 6)}, 2);
+        ParkRest(g);
+        Form_MouseMove(g, m, 485, 340);
+        Form_MouseDown(g, m, LeftButton, 485, 340); // on the top card: picked up
+        Form_MouseUp(g, m, LeftButton, 485, 340);   // and put back
+        t.view.slides.clear();
+        Form_DblClick(g, m);
+        EXPECT_EQ(g.DragCard, 0);
+        if (foundationTop == 4) {
+            EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(3, 6)) << "the six has nowhere to go";
+            EXPECT_TRUE(t.view.slides.empty()) << "a card with nowhere to go is not lifted";
+            continue;
+        }
+        EXPECT_EQ(g.Foundation(1, FoundTop), Card(3, 6));
+        // A double-click on the card left there does nothing: the nine has nowhere to go.
+        m.DragSource = 0;
+        Form_MouseMove(g, m, 470, 340);
+        Form_DblClick(g, m);
+        EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(1, 9));
+    }
 }

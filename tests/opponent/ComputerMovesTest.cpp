@@ -42,7 +42,7 @@ TEST(PlayComputerMoves, ReturnsAtOnceWhenTheWasteRunsEmpty)
     ASSERT_EQ(t.view.slides.size(), 1u);
     TestTable::ExpectSlide(t.view.slides[0], 465, 25, PileX(1) - 15, 120 + 15);
     EXPECT_EQ(t.g.WasteCount(2), 0);
-    EXPECT_EQ(t.g.TableauTop(3, 1), ace);
+    EXPECT_EQ(t.g.TableauTop(3, TopCard), ace);
     EXPECT_FALSE(t.g.GameOver);
     t.ExpectSound();
 }

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "opponent/Computer.h"
-#include "render/Slide.h"
+#include "engine/Slide.h"
 #include "TestTable.h"
 
 namespace tandrel::test {
@@ -28,10 +28,10 @@ TEST(PlayWasteTop, KingGoesToFirstEmptyPileBeforeItsFoundation)
 
     ASSERT_EQ(t.view.slides.size(), 1u);
     TestTable::ExpectSlide(t.view.slides[0], 480, 25, PileX(2) - 15, 100 + 15);
-    EXPECT_EQ(t.g.TableauTop(2, 1), king);
-    EXPECT_EQ(t.g.TableauTop(2, 3), 120);
+    EXPECT_EQ(t.g.TableauTop(2, TopCard), king);
+    EXPECT_EQ(t.g.TableauTop(2, TopY), 120);
     EXPECT_EQ(t.g.Tableau(2, 1), king);
-    EXPECT_EQ(t.g.Foundation(1, 2), Card(Black1, 12));
+    EXPECT_EQ(t.g.Foundation(1, FoundTop), Card(Black1, 12));
     EXPECT_EQ(t.g.WasteCount(2), 1);
     EXPECT_EQ(t.g.WasteFan(2), 1);
     EXPECT_EQ(t.g.CardsLeft(2), cardsLeft - 1);
@@ -55,10 +55,10 @@ TEST(PlayWasteTop, CardGoesOnTheFirstPileThatTakesIt)
 
     ASSERT_EQ(t.view.slides.size(), 1u);
     TestTable::ExpectSlide(t.view.slides[0], 465, 25, PileX(3) - 15, 125 + 15);
-    EXPECT_EQ(t.g.TableauTop(3, 1), six);
-    EXPECT_EQ(t.g.TableauTop(3, 3), 145);
+    EXPECT_EQ(t.g.TableauTop(3, TopCard), six);
+    EXPECT_EQ(t.g.TableauTop(3, TopY), 145);
     EXPECT_EQ(t.g.Tableau(3, 2), six);
-    EXPECT_EQ(t.g.TableauTop(4, 1), Card(Black1, 7));
+    EXPECT_EQ(t.g.TableauTop(4, TopCard), Card(Black1, 7));
     EXPECT_EQ(t.g.WasteCount(2), 0);
     t.ExpectSound();
 }
@@ -81,8 +81,8 @@ TEST(PlayWasteTop, AceGoesToFirstEmptyFoundationNeverToAPileOrTheOpponentsWaste)
     ASSERT_TRUE(PlayWasteTop(t.g, 2));
     ASSERT_EQ(t.view.slides.size(), 1u);
     TestTable::ExpectSlide(t.view.slides[0], 465, 25, FoundationX(2), FoundationY);
-    EXPECT_EQ(t.g.Foundation(2, 1), Red3);
-    EXPECT_EQ(t.g.Foundation(2, 2), ace - 13);
+    EXPECT_EQ(t.g.Foundation(2, FoundSuit), Red3);
+    EXPECT_EQ(t.g.Foundation(2, FoundTop), ace - 13);
     EXPECT_EQ(t.g.Tableau(1, 2), 0);
     EXPECT_EQ(t.g.UndoRecord, "402");
     t.ExpectSound();
@@ -189,7 +189,7 @@ TEST(LoadOpponentWaste, BeginnerComputerNeverLoadsButUndoAlwaysCan)
     t.DealRest();
     t.g.cfg.Style = 0;
     const State before = StateOf(t.g);
-    EXPECT_FALSE(LoadOpponentWaste(t.g, 2, false));
+    EXPECT_FALSE(PlayComputerMoves(t.g, 2));
     EXPECT_EQ(StateOf(t.g), before);
 
     // Undo hands a card back whatever it is: here a black six onto the black seven.
@@ -239,14 +239,14 @@ TEST(TableauToFoundation, LastFaceUpCardGoesUpAndTheNextIsTurnedAtOnce)
     ASSERT_EQ(t.view.slides.size(), 2u);
     TestTable::ExpectSlide(t.view.slides[0], PileX(1), 100, FoundationX(2) - 5, 5);
     TestTable::ExpectSlide(t.view.slides[1], PileX(3), 125, FoundationX(1) - 5, 5);
-    EXPECT_EQ(t.g.TableauTop(1, 1), EmptyPileCode);
-    EXPECT_EQ(t.g.TableauTop(1, 3), 100);
-    EXPECT_EQ(t.g.TableauTop(3, 1), next);
-    EXPECT_EQ(t.g.TableauTop(3, 3), 125);
+    EXPECT_EQ(t.g.TableauTop(1, TopCard), EmptyPileCode);
+    EXPECT_EQ(t.g.TableauTop(1, TopY), 100);
+    EXPECT_EQ(t.g.TableauTop(3, TopCard), next);
+    EXPECT_EQ(t.g.TableauTop(3, TopY), 125);
     EXPECT_EQ(t.g.Tableau(3, 1), next);
     EXPECT_EQ(t.g.TableauFaceDown(3), 1);
-    EXPECT_EQ(t.g.Foundation(1, 2), Card(Red3, 3));
-    EXPECT_EQ(t.g.Foundation(2, 2), Card(Black1, 5));
+    EXPECT_EQ(t.g.Foundation(1, FoundTop), Card(Red3, 3));
+    EXPECT_EQ(t.g.Foundation(2, FoundTop), Card(Black1, 5));
     EXPECT_EQ(t.g.UndoRecord, ""); // a turned-up card ends what can be undone
     EXPECT_NE(std::find(t.view.pauses.begin(), t.view.pauses.end(), t.g.cfg.PlaySpeed + 250), t.view.pauses.end());
     t.ExpectSound();
@@ -262,9 +262,9 @@ TEST(TableauToFoundation, AceStartsTheFirstEmptyFoundationAndNothingElseMoves)
 
     ASSERT_TRUE(TableauToFoundation(t.g, 2));
     ASSERT_EQ(t.view.slides.size(), 1u);
-    EXPECT_EQ(t.g.Foundation(2, 1), Black4);
-    EXPECT_EQ(t.g.Foundation(2, 2), Card(Black4, 1) - 13);
-    EXPECT_EQ(t.g.TableauTop(2, 1), Card(Red2, 8));
+    EXPECT_EQ(t.g.Foundation(2, FoundSuit), Black4);
+    EXPECT_EQ(t.g.Foundation(2, FoundTop), Card(Black4, 1) - 13);
+    EXPECT_EQ(t.g.TableauTop(2, TopCard), Card(Red2, 8));
 
     t.view.Clear();
     EXPECT_FALSE(TableauToFoundation(t.g, 2));

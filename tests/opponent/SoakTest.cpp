@@ -133,18 +133,18 @@ TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMore)
 {
     {
         Watched w;
-        w.g.Foundation(1, 2) = Card(Red3, 9);
-        w.g.TableauTop(1, 1) = Card(Red3, 10);
+        w.g.Foundation(1, FoundTop) = Card(Red3, 9);
+        w.g.TableauTop(1, TopCard) = Card(Red3, 10);
         w.g.Tableau(1, 2) = Card(Red3, 10);
-        w.g.TableauTop(1, 3) = 140;
+        w.g.TableauTop(1, TopY) = 140;
         EXPECT_NO_THROW(w.view.PlayWave(4));
     }
     {
         Watched w; // two cards down at once: one of them is now in no place at all
-        w.g.Foundation(1, 2) = Card(Red3, 8);
-        w.g.TableauTop(1, 1) = Card(Red3, 10);
+        w.g.Foundation(1, FoundTop) = Card(Red3, 8);
+        w.g.TableauTop(1, TopCard) = Card(Red3, 10);
         w.g.Tableau(1, 2) = Card(Red3, 10);
-        w.g.TableauTop(1, 3) = 140;
+        w.g.TableauTop(1, TopY) = 140;
         w.g.Stock(2, 42) = Card(Red3, 9);
         ++w.g.CardsLeft(2);
         EXPECT_THROW(w.view.ReleaseBuffers(), PositionFault);

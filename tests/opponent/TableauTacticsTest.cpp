@@ -28,9 +28,9 @@ TEST(ShiftTableauRuns, KingOverFaceDownCardsMovesToTheEmptyPileAndFreesThem)
     TestTable::ExpectSlide(t.view.slides[0], PileX(4) - 2, 136 - 3, PileX(1) - 10, 100 + 30);
     EXPECT_EQ(t.g.Tableau(1, 1), king);
     EXPECT_EQ(t.g.Tableau(1, 2), queen);
-    EXPECT_EQ(t.g.TableauTop(1, 3), 140);
-    EXPECT_EQ(t.g.TableauTop(4, 1), freed);
-    EXPECT_EQ(t.g.TableauTop(4, 3), 130);
+    EXPECT_EQ(t.g.TableauTop(1, TopY), 140);
+    EXPECT_EQ(t.g.TableauTop(4, TopCard), freed);
+    EXPECT_EQ(t.g.TableauTop(4, TopY), 130);
     EXPECT_EQ(t.g.TableauFaceDown(4), 2);
     t.ExpectSound();
 }
@@ -59,8 +59,8 @@ TEST(ShiftTableauRuns, EmptiesAPileForTheKingOnTheWaste)
 
     ASSERT_EQ(t.view.slides.size(), 1u);
     TestTable::ExpectSlide(t.view.slides[0], PileX(1) - 2, 121 - 3, PileX(2) + 10, 125 + 30);
-    EXPECT_EQ(t.g.TableauTop(1, 1), EmptyPileCode);
-    EXPECT_EQ(t.g.TableauTop(2, 1), Card(Red3, 5));
+    EXPECT_EQ(t.g.TableauTop(1, TopCard), EmptyPileCode);
+    EXPECT_EQ(t.g.TableauTop(2, TopCard), Card(Red3, 5));
     t.ExpectSound();
 }
 
@@ -76,7 +76,7 @@ TEST(ShiftTableauRuns, EmptiesAPileForAKingWaitingOverFaceDownCards)
     TestTable::ExpectSlide(t.view.slides[0], PileX(1) - 2, 121 - 3, PileX(2) + 10, 125 + 30);
     TestTable::ExpectSlide(t.view.slides[1], PileX(4) - 2, 136 - 3, PileX(1) - 10, 100 + 30);
     EXPECT_EQ(t.g.Tableau(1, 1), Card(Black4, 13));
-    EXPECT_EQ(t.g.TableauTop(4, 1), Card(Red2, 4));
+    EXPECT_EQ(t.g.TableauTop(4, TopCard), Card(Red2, 4));
     t.ExpectSound();
 }
 
@@ -118,8 +118,8 @@ TEST(ShiftTableauRuns, RunLeavingFaceDownCardsLeavesASoundPosition)
 
     AutoPlay(t.g, 4, static_cast<float>(PileX(4)), 136);
 
-    EXPECT_EQ(t.g.TableauTop(4, 1), TurnUpPending);
-    EXPECT_EQ(t.g.TableauTop(4, 3), 130);
+    EXPECT_EQ(t.g.TableauTop(4, TopCard), TurnUpPending);
+    EXPECT_EQ(t.g.TableauTop(4, TopY), 130);
     t.ExpectSound();
 }
 
@@ -142,11 +142,11 @@ TEST(LowerFoundationForRun, TakesTheMissingCardDownAndTheRunFollows)
     ASSERT_EQ(t.view.slides.size(), 2u);
     TestTable::ExpectSlide(t.view.slides[0], FoundationX(1), FoundationY, PileX(1), 120 + 25);
     TestTable::ExpectSlide(t.view.slides[1], PileX(4) - 2, 126 - 3, PileX(1) - 10, 140 + 30);
-    EXPECT_EQ(t.g.Foundation(1, 2), Card(Red3, 9));
+    EXPECT_EQ(t.g.Foundation(1, FoundTop), Card(Red3, 9));
     EXPECT_EQ(t.g.Tableau(1, 2), ten);
     EXPECT_EQ(t.g.Tableau(1, 3), nine);
-    EXPECT_EQ(t.g.TableauTop(1, 3), 160);
-    EXPECT_EQ(t.g.TableauTop(4, 1), under);
+    EXPECT_EQ(t.g.TableauTop(1, TopY), 160);
+    EXPECT_EQ(t.g.TableauTop(4, TopCard), under);
     EXPECT_EQ(t.g.TableauFaceDown(4), 0);
     EXPECT_EQ(t.g.CardsLeft(1) + t.g.CardsLeft(2), handCards); // the card stays on the shared table
     t.ExpectSound();
@@ -186,7 +186,7 @@ TEST(LowerFoundationForWaste, ExpertTakesTheCardDownForItsWasteTop)
     ASSERT_EQ(t.view.slides.size(), 2u);
     TestTable::ExpectSlide(t.view.slides[0], FoundationX(1), FoundationY, PileX(2), 125 + 25);
     TestTable::ExpectSlide(t.view.slides[1], 465, 25, PileX(2) - 15, 145 + 15);
-    EXPECT_EQ(t.g.Foundation(1, 2), Card(Red3, 9));
+    EXPECT_EQ(t.g.Foundation(1, FoundTop), Card(Red3, 9));
     EXPECT_EQ(t.g.Tableau(2, 2), Card(Red3, 10));
     EXPECT_EQ(t.g.Tableau(2, 3), Card(Black1, 9));
     EXPECT_EQ(t.g.WasteCount(2), 0);
@@ -246,9 +246,9 @@ TEST(UncoverFoundationCard, MovesTheRunLyingOnTheCardAFoundationNeeds)
 
     ASSERT_EQ(t.view.slides.size(), 1u);
     TestTable::ExpectSlide(t.view.slides[0], PileX(2) - 2, 165 - 2, PileX(4) + 10, 135 + 30);
-    EXPECT_EQ(t.g.TableauTop(2, 1), needed);
-    EXPECT_EQ(t.g.TableauTop(4, 1), onTop);
-    EXPECT_EQ(t.g.Foundation(1, 2), Card(Black1, 4)); // taking it up is another kind's work
+    EXPECT_EQ(t.g.TableauTop(2, TopCard), needed);
+    EXPECT_EQ(t.g.TableauTop(4, TopCard), onTop);
+    EXPECT_EQ(t.g.Foundation(1, FoundTop), Card(Black1, 4)); // taking it up is another kind's work
     t.ExpectSound();
 }
 

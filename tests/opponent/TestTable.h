@@ -10,6 +10,7 @@
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
 #include "engine/Position.h"
+#include "opponent/Computer.h"
 #include "support/Positions.h"
 
 namespace tandrel::test {
@@ -54,6 +55,7 @@ public:
     // An empty table in a game under way: Expert, slides on, nothing anywhere.
     TestTable()
     {
+        g.hooks.PlayComputerMoves = PlayComputerMoves;
         g.GameOver = false;
         g.cfg.Style = 2;
         g.cfg.Animate = 1;
@@ -85,10 +87,10 @@ public:
         for (int side = 1; side <= 2; ++side)
             for (int i = 1; i <= 42; ++i) used[g.Waste(side, i)] = true;
         for (int f = 1; f <= 4; ++f) {
-            const int suit = g.Foundation(f, 1);
+            const int suit = g.Foundation(f, FoundSuit);
             if (suit == 0) continue;
             used[Card(suit, 1)] = true;
-            for (int c = Card(suit, 2); c <= g.Foundation(f, 2) && c <= Card(suit, 13); ++c) used[c] = true;
+            for (int c = Card(suit, 2); c <= g.Foundation(f, FoundTop) && c <= Card(suit, 13); ++c) used[c] = true;
         }
         for (int s = 1; s <= 2; ++s)
             for (int i = 1; i <= 42; ++i) g.Stock(s, i) = 0;

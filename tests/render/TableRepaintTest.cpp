@@ -12,7 +12,7 @@ protected:
     {
         game.GameOver = false;
         game.cfg.CardBack = 58;
-        for (int p = 1; p <= 4; ++p) game.TableauTop(p, 1) = EmptyPileCode;
+        for (int p = 1; p <= 4; ++p) game.TableauTop(p, TopCard) = EmptyPileCode;
         // Pile 2: three face-down cards under two face-up ones; pile 4: a card waits to be turned.
         game.TableauFaceDown(2) = 3;
         game.Tableau(2, 1) = 25;
@@ -35,9 +35,9 @@ protected:
         game.WasteCards(2) = 1;
         game.WasteFan(2) = 1;
         // Foundations: only the ace of diamonds (stored as 40), empty, a five of clubs, only the ace of hearts.
-        game.Foundation(1, 1) = 2, game.Foundation(1, 2) = 40;
-        game.Foundation(3, 1) = 1, game.Foundation(3, 2) = 5;
-        game.Foundation(4, 1) = 3, game.Foundation(4, 2) = 14;
+        game.Foundation(1, FoundSuit) = 2, game.Foundation(1, FoundTop) = 40;
+        game.Foundation(3, FoundSuit) = 1, game.Foundation(3, FoundTop) = 5;
+        game.Foundation(4, FoundSuit) = 3, game.Foundation(4, FoundTop) = 14;
     }
 
     // A foundation's card over the empty well that foundation 2 shows.

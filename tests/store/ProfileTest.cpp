@@ -52,7 +52,7 @@ TEST(ProfileRead, IntegerReadTakesTheLeadingNumber)
     EXPECT_EQ(f.ReadInt("S", "H", 1), INT_MIN);
     EXPECT_EQ(f.ReadInt("S", "I", 1), 0);
     EXPECT_EQ(f.ReadInt("S", "J", 1), 0);       // decimal only
-    EXPECT_EQ(LeadingInt("\t42"), 42);
+    EXPECT_EQ(LeadingNumber("\t42"), 42);
 }
 
 TEST(ProfileRead, StringsAreTrimmedAndSeenUpTo255Characters)

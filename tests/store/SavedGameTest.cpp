@@ -218,7 +218,7 @@ TEST_F(SavedGameStore, ANewGameEmptiesTheSnapshot)
     Game& g = t.g;
     PlaySomeFlips(g, 1);
     ASSERT_TRUE(SaveGame(g, "Snap"));
-    g.ClearSnapshot = ClearStoredSnapshot;
+    g.hooks.ClearSnapshot = ClearStoredSnapshot;
     NewGame(g, true);
     EXPECT_EQ(Read("Snap1"), "");
     EXPECT_EQ(Read("Snap11"), "");

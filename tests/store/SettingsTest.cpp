@@ -9,7 +9,7 @@
 #include "store/Players.h"
 #include "store/Profile.h"
 #include "store/SettingsFile.h"
-#include "store/Statistics.h"
+#include "engine/Counts.h"
 #include "store/StorePaths.h"
 #include "support/Positions.h"
 

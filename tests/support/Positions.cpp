@@ -5,7 +5,7 @@
 #include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "engine/Position.h"
-#include "render/Slide.h"
+#include "engine/Slide.h"
 
 namespace tandrel::testing {
 
@@ -26,9 +26,9 @@ void ClearTable(Game& g)
     g.TableauFaceDown.fill(0);
     g.Deck.fill(0);
     for (int p = 1; p <= 4; ++p) {
-        g.TableauTop(p, 1) = EmptyPileCode;
-        g.TableauTop(p, 2) = PileX(p);
-        g.TableauTop(p, 3) = 100;
+        g.TableauTop(p, TopCard) = EmptyPileCode;
+        g.TableauTop(p, TopX) = PileX(p);
+        g.TableauTop(p, TopY) = 100;
     }
     g.GameOver = false;
     g.ComputerBusy = g.FlipInProgress = false;
@@ -43,19 +43,19 @@ void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector
     for (int k = 1; k <= 3; ++k)
         if (const int pos = FaceDownPosition(p, k)) g.Deck(pos) = k <= g.TableauFaceDown(p) ? faceDown[k - 1] : 0;
     int k = 0;
-    g.TableauTop(p, 2) = PileX(p);
+    g.TableauTop(p, TopX) = PileX(p);
     for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = 0;
     for (int c : faceUp) g.Tableau(p, ++k) = c;
     const int fd = g.TableauFaceDown(p);
     if (k > 0) {
-        g.TableauTop(p, 1) = g.Tableau(p, k);
-        g.TableauTop(p, 3) = 120 + 5 * fd + 20 * (k - 1);
+        g.TableauTop(p, TopCard) = g.Tableau(p, k);
+        g.TableauTop(p, TopY) = 120 + 5 * fd + 20 * (k - 1);
     } else if (fd > 0) {
-        g.TableauTop(p, 1) = TurnUpPending;
-        g.TableauTop(p, 3) = 120 + 5 * (fd - 1);
+        g.TableauTop(p, TopCard) = TurnUpPending;
+        g.TableauTop(p, TopY) = 120 + 5 * (fd - 1);
     } else {
-        g.TableauTop(p, 1) = EmptyPileCode;
-        g.TableauTop(p, 3) = 100;
+        g.TableauTop(p, TopCard) = EmptyPileCode;
+        g.TableauTop(p, TopY) = 100;
     }
 }
 
@@ -81,10 +81,10 @@ void SetStock(Game& g, int side, const std::vector<int>& cards)
 
 void SetFoundation(Game& g, int f, int topCard)
 {
-    g.Foundation(f, 1) = 0;
-    g.Foundation(f, 2) = 0;
+    g.Foundation(f, FoundSuit) = 0;
+    g.Foundation(f, FoundTop) = 0;
     PlaceOnFoundation(g, f, AceOfSuit(CardSuit(topCard)));
-    if (CardRank(topCard) != 1) g.Foundation(f, 2) = topCard;
+    if (CardRank(topCard) != 1) g.Foundation(f, FoundTop) = topCard;
 }
 
 void RecountHands(Game& g)
@@ -106,10 +106,10 @@ void ParkRest(Game& g, int side)
         for (int k = 1; k <= g.TableauFaceDown(p); ++k) used[g.Deck(FaceDownPosition(p, k))] = true;
     }
     for (int f = 1; f <= 4; ++f) {
-        const int suit = g.Foundation(f, 1);
+        const int suit = g.Foundation(f, FoundSuit);
         if (suit == 0) continue;
         used[AceOfSuit(suit)] = true;
-        for (int c = AceOfSuit(suit) - 12; c <= g.Foundation(f, 2); ++c) used[c] = true;
+        for (int c = AceOfSuit(suit) - 12; c <= g.Foundation(f, FoundTop); ++c) used[c] = true;
     }
     // Fill side's stock after its last card, then the other side's if it runs out of slots.
     for (int s : {side, side == 1 ? 2 : 1}) {

@@ -9,6 +9,7 @@
 
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
+#include "opponent/Computer.h"
 
 namespace tandrel::testing {
 
@@ -16,7 +17,11 @@ namespace tandrel::testing {
 struct TestGame {
     HeadlessView view;
     Game g{view};
-    TestGame() { g.cfg.Animate = 0; }
+    TestGame()
+    {
+        g.cfg.Animate = 0;
+        g.hooks.PlayComputerMoves = PlayComputerMoves;
+    }
 };
 
 // Everything empty, nothing dealt, the game running.

@@ -6,6 +6,7 @@
 
 #include "engine/Deal.h"
 #include "engine/Turn.h"
+#include "opponent/Computer.h"
 #include "selfplay/SelfPlay.h"
 
 namespace tandrel::testing {
@@ -15,6 +16,7 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
     std::vector<Game> positions;
     for (int n = 0; n < games; ++n) {
         Game g(view);
+        g.hooks.PlayComputerMoves = PlayComputerMoves;
         g.cfg.Animate = 0;
         g.cfg.Style = n % 3;
         g.cfg.FlipNum = 1 + n % 3;

@@ -4,8 +4,8 @@
 // frames. Kept in one place so that all move kinds look and sound alike.
 #include "engine/Game.h"
 #include "engine/Turn.h"
-#include "render/Slide.h"
-#include "sound/PlaySound.h"
+#include "engine/Slide.h"
+#include "engine/PlaySound.h"
 
 namespace tandrel {
 

@@ -1,4 +1,4 @@
-#include "sound/PlaySound.h"
+#include "engine/PlaySound.h"
 
 namespace tandrel {
 

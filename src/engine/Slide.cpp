@@ -1,4 +1,4 @@
-#include "render/Slide.h"
+#include "engine/Slide.h"
 
 #include <cmath>
 
@@ -84,8 +84,8 @@ void RemoveWasteTop(Game& g, int side)
         g.DragCard = 0;
         return;
     }
-    if (fan == 1) v.RestoreBackground(Surface::TableBuffer, 465, y, CardWidth, CardHeight);
-    else v.RestoreBackground(Surface::TableBuffer, 551 - (3 - fan) * 15, y, 15, CardHeight);
+    if (fan == 1) v.RestoreBackground(Surface::TableBuffer, WasteX, y, CardWidth, CardHeight);
+    else v.RestoreBackground(Surface::TableBuffer, FanRight(fan) - FanStep, y, FanStep, CardHeight);
 
     g.DragCard = g.Waste(side, g.WasteCount(side));
     g.Waste(side, g.WasteCount(side)) = 0;
@@ -95,12 +95,12 @@ void RemoveWasteTop(Game& g, int side)
 
     if (fan == 1) {
         while (g.WasteCount(side) > 0 && g.Waste(side, g.WasteCount(side)) == 0) --g.WasteCount(side);
-        if (g.WasteCount(side) > 0) v.DrawCard(Surface::TableBuffer, 465, y, g.Waste(side, g.WasteCount(side)));
+        if (g.WasteCount(side) > 0) v.DrawCard(Surface::TableBuffer, WasteX, y, g.Waste(side, g.WasteCount(side)));
     } else if (fan == 2) {
-        v.DrawCard(Surface::TableBuffer, 465, y, g.Waste(side, g.WasteCount(side)));
+        v.DrawCard(Surface::TableBuffer, WasteX, y, g.Waste(side, g.WasteCount(side)));
     } else if (fan >= 3) {
-        if (g.WasteCount(side) >= 2) v.DrawCard(Surface::TableBuffer, 465, y, g.Waste(side, g.WasteCount(side) - 1));
-        v.DrawCard(Surface::TableBuffer, 480, y, g.Waste(side, g.WasteCount(side)));
+        if (g.WasteCount(side) >= 2) v.DrawCard(Surface::TableBuffer, WasteX, y, g.Waste(side, g.WasteCount(side) - 1));
+        v.DrawCard(Surface::TableBuffer, WasteX + FanStep, y, g.Waste(side, g.WasteCount(side)));
     }
 }
 

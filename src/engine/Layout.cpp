@@ -1,0 +1,14 @@
+#include "engine/Layout.h"
+
+#include "engine/Game.h"
+
+namespace tandrel {
+
+int WasteTopX(const Game& g, int side) { return WasteTopXFor(g.WasteFan(side)); }
+
+Rect PileTopRect(const Game& g, int p)
+{
+    return RectAt(g.TableauTop(p, TopX), g.TableauTop(p, TopY), CardWidth, CardHeight);
+}
+
+} // namespace tandrel

@@ -1,0 +1,106 @@
+#include "engine/UndoRecord.h"
+
+#include <exception>
+
+#include "engine/Game.h"
+#include "engine/HeadlessView.h"
+#include "engine/Numbers.h"
+#include "engine/Position.h"
+#include "engine/Undo.h"
+
+namespace tandrel {
+
+namespace {
+
+std::string Kind(UndoKind k) { return std::string(1, static_cast<char>('0' + static_cast<int>(k))); }
+
+bool Between(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// The record's fields in order, each cut off its front at its width.
+struct Fields {
+    std::string rest;
+    int Take(int width) { return TakeNumber(rest, width); }
+};
+
+} // namespace
+
+std::string FlipRecord(int fanBefore) { return Kind(UndoKind::Flip) + Digits(fanBefore, 1); }
+
+std::string StackRecord(int from, int fromY, int first, int to, int toY, int received)
+{
+    return Kind(UndoKind::Stack) + Digits(from, 2) + Digits(fromY, 3) + Digits(first, 2) + Digits(to, 2) +
+           Digits(toY, 3) + Digits(received, 2);
+}
+
+std::string WasteToPileRecord(int pile, int card) { return Kind(UndoKind::WasteToPile) + Digits(pile, 1) + Digits(card, 2); }
+
+std::string ToFoundationRecord(int from, int foundation)
+{
+    return Kind(UndoKind::ToFoundation) + Digits(from, 1) + Digits(foundation, 1);
+}
+
+std::string FoundationToPileRecord(int foundation, int pile)
+{
+    return Kind(UndoKind::FoundationToPile) + Digits(foundation, 2) + Digits(pile, 2);
+}
+
+std::string LoadRecord() { return Kind(UndoKind::Load); }
+
+std::optional<UndoStep> ParseUndoRecord(const std::string& record)
+{
+    if (record.empty()) return std::nullopt;
+    for (char c : record)
+        if (c < '0' || c > '9') return std::nullopt;
+    static constexpr std::size_t length[] = {0, 2, 15, 4, 3, 5, 1};
+    const int kind = record[0] - '0';
+    if (kind < 1 || kind > 6 || record.size() != length[kind]) return std::nullopt;
+
+    UndoStep s;
+    s.kind = static_cast<UndoKind>(kind);
+    Fields f{record.substr(1)};
+    switch (s.kind) {
+    case UndoKind::Flip:
+        s.fan = f.Take(1);
+        return s.fan <= 3 ? std::optional(s) : std::nullopt;
+    case UndoKind::Stack:
+        s.from = f.Take(2), s.fromY = f.Take(3), s.first = f.Take(2);
+        s.to = f.Take(2), s.toY = f.Take(3), s.received = f.Take(2);
+        if (!Between(s.from, 1, 4) || !Between(s.first, 1, 12) || !Between(s.to, 1, 4) || !Between(s.received, 1, 12))
+            return std::nullopt;
+        return s;
+    case UndoKind::WasteToPile:
+        s.to = f.Take(1), s.card = f.Take(2);
+        return Between(s.to, 1, 4) ? std::optional(s) : std::nullopt;
+    case UndoKind::ToFoundation:
+        s.from = f.Take(1), s.foundation = f.Take(1);
+        return s.from <= 4 && Between(s.foundation, 1, 4) ? std::optional(s) : std::nullopt;
+    case UndoKind::FoundationToPile:
+        s.foundation = f.Take(2), s.to = f.Take(2);
+        return Between(s.foundation, 1, 4) && Between(s.to, 1, 4) ? std::optional(s) : std::nullopt;
+    case UndoKind::Load:
+        return s;
+    }
+    return std::nullopt;
+}
+
+bool UndoRecordFits(const Game& g)
+{
+    if (g.UndoRecord.empty()) return true;
+    const auto step = ParseUndoRecord(g.UndoRecord);
+    if (!step) return false;
+    if (step->kind == UndoKind::WasteToPile && g.TableauTop(step->to, TopCard) != step->card) return false;
+    // A damaged record would otherwise be played on the real table: try it on a copy.
+    HeadlessView quiet;
+    quiet.record = false;
+    Game trial = g;
+    trial.view = &quiet;
+    trial.hooks = {};
+    try {
+        UndoMove(trial);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return CheckPosition(trial);
+}
+
+} // namespace tandrel
