@@ -88,8 +88,13 @@ constexpr int ScoreLossRowY = 255;
 constexpr int ScoreRuleLeft = 400;
 constexpr int ScoreRuleRight = 560;
 constexpr int ScoreNumberWidth = 20;
+// Panel text keeps clear of the chamfered outline, which lies this far inside the panel.
+constexpr int PanelTextMargin = 8;
+constexpr int PanelInnerEdge = 3;
 
 // ---- Slides ----
+// A slide at least this far along both axes goes diagonally, pixel by pixel.
+constexpr float SlideDiagonalReach = 70;
 // A frame of a slide repaints the table this far around the cards in flight.
 constexpr int MoveMargin = 50;
 constexpr int DealFromX = 2, DealFromY = 2;   // the deal flies from the table's corner

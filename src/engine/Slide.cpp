@@ -41,7 +41,7 @@ void AnimateMove(Game& g, float& x, float& y, float targetX, float targetY)
         }
     };
 
-    if (dx >= 70 && dy >= 70) {
+    if (dx >= SlideDiagonalReach && dy >= SlideDiagonalReach) {
         // Diagonal: one whole pixel along the longer axis per step.
         if (slopeX == 0) {
             for (long i = 1, steps = Nearest(dx); i <= steps; ++i) {
@@ -56,7 +56,7 @@ void AnimateMove(Game& g, float& x, float& y, float targetX, float targetY)
                 frame(i, n);
             }
         }
-    } else if (dx >= 70) {
+    } else if (dx >= SlideDiagonalReach) {
         // Mostly sideways: a pixel down (or up) every s pixels across.
         const long s = Nearest(slopeX == 0 ? -1 : slopeX);
         for (long i = 1, steps = Nearest(dx); i <= steps; ++i) {

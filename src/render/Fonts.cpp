@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "engine/Layout.h"
+
 namespace tandrel {
 
 namespace {
@@ -13,12 +15,12 @@ namespace {
 constexpr double SmallestPoints = 5.0;
 constexpr double PointStep = 0.25;
 
-// Room inside the panels: the status lines sit inside the 200-pixel panel's
-// chamfered outline, the score column and its 20-pixel wipe strip end before
-// the score board's inner edge at x = 577, its last row before y = 292.
-constexpr double StatusLineRoom = 184;
-constexpr double ScoreColumnRoom = 187;
-constexpr double ScoreRowsRoom = 292 - 255;
+// Room inside the panels: the status lines sit inside the panel's chamfered
+// outline, the score column and its wipe strip end before the score board's
+// inner edge, its last row before the bottom one.
+constexpr double StatusLineRoom = StatusPanelArea.right - StatusPanelArea.left - 2 * PanelTextMargin;
+constexpr double ScoreColumnRoom = ScoreBoardArea.right - PanelInnerEdge - ScoreLabelX;
+constexpr double ScoreRowsRoom = ScoreBoardArea.bottom - PanelInnerEdge - ScoreLossRowY;
 
 bool Fits(const QFont& font, const QPaintDevice& surface)
 {
@@ -27,7 +29,7 @@ bool Fits(const QFont& font, const QPaintDevice& surface)
                              "Press F2 to start a new game.", "Game Over!", "Please wait..."})
         if (m.horizontalAdvance(line) > StatusLineRoom) return false;
     const double column = m.horizontalAdvance("Opponent's cards left:        ");
-    if (column + std::max(20.0, m.horizontalAdvance("00")) > ScoreColumnRoom) return false;
+    if (column + std::max(double(ScoreNumberWidth), m.horizontalAdvance("00")) > ScoreColumnRoom) return false;
     return 2 * m.height() <= ScoreRowsRoom;
 }
 

@@ -13,7 +13,6 @@ namespace {
 QRect AsQRect(const Rect& r) { return QRect(int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)); }
 const QRect StatusArea = AsQRect(StatusPanelArea);
 const QRect ScoreArea = AsQRect(ScoreBoardArea);
-constexpr int LineMargin = 8; // text keeps clear of the chamfered inner outline
 
 int Whole(double v) { return static_cast<int>(std::nearbyint(v)); }
 
@@ -71,7 +70,7 @@ void QtTable::DrawPanel(int x, int y, int w, int h, const QString& line1, const 
     if (!line1.isEmpty()) {
         QFont font = font_;
         font.setBold(busy);
-        const int room = w - 2 * LineMargin;
+        const int room = w - 2 * PanelTextMargin;
         const QFont font1 = FittingFont(font, window_, line1, room);
         const QFontMetrics m1(font1, &window_);
         const int cy1 = m1.height();
