@@ -1,11 +1,12 @@
 #pragma once
-// How every single-card move of the computer appears on the table: the card is
-// lifted from its source, slides, and lands, with the table buffer hiding the
-// frames. Kept in one place so that all move kinds look and sound alike.
+// How every single-card move the rules choose for themselves appears on the
+// table (the computer's, and the waste plays of the player's right-click): the
+// card is lifted from its source, slides, and lands, with the table buffer
+// hiding the frames. Kept in one place so that all of them look and sound alike.
 #include "engine/Game.h"
-#include "engine/Turn.h"
-#include "engine/Slide.h"
 #include "engine/PlaySound.h"
+#include "engine/Slide.h"
+#include "engine/Turn.h"
 
 namespace tandrel {
 
