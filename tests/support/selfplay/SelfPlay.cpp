@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 
 #include "engine/Cards.h"
 #include "engine/Deal.h"
-#include "engine/Position.h"
 #include "engine/Turn.h"
 #include "opponent/Computer.h"
 
@@ -16,42 +14,25 @@ namespace tandrel::selfplay {
 
 // ---- The checking table ----
 
-const char* CheckingView::ArraysOf(const Game& g)
-{
-    return reinterpret_cast<const char*>(&g.Stock);
-}
-
-std::size_t CheckingView::ArraysSize(const Game& g)
-{
-    return static_cast<std::size_t>(reinterpret_cast<const char*>(&g.Deck) + sizeof g.Deck - ArraysOf(g));
-}
-
 void CheckingView::Watch(const Game& g)
 {
     game_ = &g;
     for (int f = 1; f <= 4; ++f)
         for (int c = 1; c <= 2; ++c) lastFoundation_[f][c] = g.Foundation(f, c);
     ++checks_;
-    if (!CheckPosition(g)) Fail(Fault(g));
-    last_.assign(ArraysOf(g), ArraysOf(g) + ArraysSize(g));
+    std::string why;
+    if (!regions_.Start(g, &why)) Fail(why);
 }
 
 void CheckingView::Check()
 {
     if (!game_) return;
-    const char* now = ArraysOf(*game_);
-    if (std::memcmp(now, last_.data(), last_.size()) == 0) return;
-    ++checks_;
-    if (!CheckPosition(*game_)) Fail(Fault(*game_));
-    CheckFoundations();
-    std::memcpy(last_.data(), now, last_.size());
-}
-
-std::string CheckingView::Fault(const Game& g)
-{
     std::string why;
-    CheckPosition(g, &why);
-    return why;
+    const bool sound = regions_.Recheck(*game_, &why);
+    if (regions_.changed() == 0) return;
+    ++checks_;
+    if (!sound) Fail(why);
+    if (regions_.changed() & (1u << FoundationRegion)) CheckFoundations();
 }
 
 void CheckingView::Fail(const std::string& why)
@@ -88,14 +69,14 @@ void CheckingView::CheckFoundations()
         const int suit = g.Foundation(f, 1), top = g.Foundation(f, 2);
         if (suit == oldSuit && top == oldTop) continue;
         ++changed;
-        const std::string which = "foundation " + std::to_string(f);
-        if (oldSuit != 0 && suit != oldSuit) Fail(which + " changed suit");
+        auto fail = [&](const char* what) { Fail("foundation " + std::to_string(f) + what); };
+        if (oldSuit != 0 && suit != oldSuit) fail(" changed suit");
         const int before = Height(oldSuit, oldTop), after = Height(suit, top);
         if (after > before) continue;
         // Only the computer's lowering takes a card down: one card, never a two
         // or an ace, and it must now lie on top of a tableau pile.
-        if (after != before - 1 || before < 3) Fail(which + " went down by more than a card");
-        if (!OnSomeTableauTop(g, oldTop)) Fail(which + " lost its top card");
+        if (after != before - 1 || before < 3) fail(" went down by more than a card");
+        if (!OnSomeTableauTop(g, oldTop)) fail(" lost its top card");
         ++lowered;
     }
     if (lowered > 0 && changed > 1) Fail("a foundation came down while another changed");
