@@ -1,9 +1,13 @@
 #include "selfplay/SelfPlay.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <iterator>
+#include <thread>
+#include <utility>
 
 #include "engine/Cards.h"
 #include "engine/Deal.h"
@@ -223,31 +227,73 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
     return out;
 }
 
-SoakResult RunSoak(long games, int level1, int level2, int flipNum, std::uint64_t first, bool check)
+namespace {
+
+// One worker's share: its totals, and its failures with their game numbers.
+struct Share {
+    SoakResult totals;
+    std::vector<std::pair<std::uint64_t, std::string>> notes;
+};
+
+constexpr std::size_t MaxNotes = 10;
+
+} // namespace
+
+SoakResult RunSoak(long games, int level1, int level2, int flipNum, std::uint64_t first, bool check, int threads)
 {
-    SoakResult result;
     const auto start = std::chrono::steady_clock::now();
-    for (long i = 0; i < games; ++i) {
-        GameSetup setup;
-        setup.number = first + static_cast<std::uint64_t>(i);
-        setup.level1 = level1;
-        setup.level2 = level2;
-        setup.flipNum = flipNum;
-        setup.firstSide = setup.number % 2 == 0 ? 1 : 2;
-        setup.check = check;
-        const GameOutcome out = PlayOneGame(setup);
-        ++result.games;
-        result.turns += out.turns;
-        result.checks += out.checks;
-        if (out.stalled) ++result.stalls;
-        result.wins[out.winner] += out.winner != 0;
-        if (!out.failure.empty()) {
-            ++result.failures;
-            if (result.failureNotes.size() < 10)
-                result.failureNotes.push_back("game " + std::to_string(setup.number) + " (turn " +
-                                              std::to_string(out.turns + 1) + "): " + out.failure);
+    threads = static_cast<int>(std::clamp<long>(threads, 1, std::max(games, 1L)));
+    // Games go out in small blocks, so the workers finish together however long each game takes.
+    constexpr long Block = 16;
+    std::atomic<long> next{0};
+    std::vector<Share> shares(static_cast<std::size_t>(threads));
+    auto work = [&](Share& share) {
+        SoakResult& r = share.totals;
+        for (long from; (from = next.fetch_add(Block)) < games;) {
+            for (long i = from; i < std::min(games, from + Block); ++i) {
+                GameSetup setup;
+                setup.number = first + static_cast<std::uint64_t>(i);
+                setup.level1 = level1;
+                setup.level2 = level2;
+                setup.flipNum = flipNum;
+                setup.firstSide = setup.number % 2 == 0 ? 1 : 2;
+                setup.check = check;
+                const GameOutcome out = PlayOneGame(setup);
+                ++r.games;
+                r.turns += out.turns;
+                r.checks += out.checks;
+                if (out.stalled) ++r.stalls;
+                r.wins[out.winner] += out.winner != 0;
+                if (!out.failure.empty()) {
+                    ++r.failures;
+                    if (share.notes.size() < MaxNotes)
+                        share.notes.emplace_back(setup.number, "game " + std::to_string(setup.number) + " (turn " +
+                                                                   std::to_string(out.turns + 1) + "): " + out.failure);
+                }
+            }
         }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t k = 1; k < shares.size(); ++k) workers.emplace_back(work, std::ref(shares[k]));
+    work(shares[0]);
+    for (std::thread& w : workers) w.join();
+
+    SoakResult result;
+    result.threads = threads;
+    std::vector<std::pair<std::uint64_t, std::string>> notes;
+    for (Share& share : shares) {
+        const SoakResult& r = share.totals;
+        result.games += r.games;
+        result.turns += r.turns;
+        result.stalls += r.stalls;
+        result.failures += r.failures;
+        result.checks += r.checks;
+        for (int side = 1; side <= 2; ++side) result.wins[side] += r.wins[side];
+        std::move(share.notes.begin(), share.notes.end(), std::back_inserter(notes));
     }
+    // The first failures by game number, as one worker would have found them.
+    std::sort(notes.begin(), notes.end());
+    for (std::size_t k = 0; k < notes.size() && k < MaxNotes; ++k) result.failureNotes.push_back(notes[k].second);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
 }

@@ -92,14 +92,16 @@ struct SoakResult {
     long failures = 0;
     long checks = 0;
     long wins[3] = {0, 0, 0}; // by side; [0] unused
+    int threads = 1;
     double seconds = 0;
     std::vector<std::string> failureNotes; // the first few, with the game number
 };
 
-// Plays games first .. first + games - 1 at the given levels; the side to
-// start alternates with the game number.
+// Plays games first .. first + games - 1 at the given levels, shared among
+// threads workers; the side to start alternates with the game number. All but
+// the time come out the same on any number of threads.
 SoakResult RunSoak(long games, int level1, int level2, int flipNum = 1, std::uint64_t first = 0,
-                   bool check = true);
+                   bool check = true, int threads = 1);
 
 // The position in a few lines, for failure reports and regression tests.
 std::string DescribePosition(const Game& g);
