@@ -206,10 +206,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
             }
             g.cfg.Style = level[side];
             out.lastSide = side;
-            if (side == 2)
-                ComputerTurn(g, 2);
-            else
-                PlayComputerSideTurn(g, 1);
+            PlayComputerSideTurn(g, side);
             ++out.turns;
             if (setup.check) view.Check();
             if (!g.GameOver && (stalls.AfterTurn(g) || out.turns >= TurnLimit)) {
