@@ -156,6 +156,14 @@ bool Same(const int* a, const int* b, int n)
     return std::memcmp(a, b, static_cast<std::size_t>(n) * sizeof(int)) == 0;
 }
 
+// Which rows of a two-row array differ from the copy: bit 0 the first, bit 1 the second.
+unsigned RowsChanged(const int* now, const int* copy)
+{
+    if (Same(now, copy, 84)) return 0;
+    if (Same(now, copy, 42)) return 2;
+    return Same(now + 42, copy + 42, 42) ? 1 : 3;
+}
+
 std::uint64_t Pair(const int* slots, int i)
 {
     std::uint64_t pair;
@@ -171,30 +179,24 @@ std::uint64_t Pair(const int* slots, int i)
 // that is no card, or a card already in the row.
 bool RegionCheck::Follow(const int* now, int* slots, Row& row)
 {
-    // Eight slots at a time, as few change; the last group is slots 40 and 41,
-    // compared with the six before them.
-    unsigned changed = 0;
-    for (int c = 0; c < 6; ++c) {
-        const int* a = now + std::min(8 * c, 34);
-        const int* b = slots + std::min(8 * c, 34);
-        const std::uint64_t diff = (Pair(a, 0) ^ Pair(b, 0)) | (Pair(a, 2) ^ Pair(b, 2)) |
-                                   (Pair(a, 4) ^ Pair(b, 4)) | (Pair(a, 6) ^ Pair(b, 6));
-        changed |= unsigned(diff != 0) << c;
+    // The pairs of slots that changed, found eight slots at a time, as few
+    // change: bit j for slots 2j and 2j + 1.
+    std::uint32_t pairs = 0;
+    for (int from = 0; from < 42; from += 8) {
+        std::uint64_t diff[4] = {};
+        for (int k = 0; k < 4 && from + 2 * k < 42; ++k) diff[k] = Pair(now, from + 2 * k) ^ Pair(slots, from + 2 * k);
+        if ((diff[0] | diff[1] | diff[2] | diff[3]) == 0) continue;
+        for (int k = 0; k < 4; ++k) pairs |= std::uint32_t(diff[k] != 0) << (from / 2 + k);
     }
-    auto group = [](unsigned left, int& end) {
-        const int from = 8 * std::countr_zero(left);
-        end = std::min(from + 8, 42);
-        return from;
-    };
-    for (unsigned left = changed; left != 0; left &= left - 1)
-        for (int end, i = group(left, end); i < end; ++i)
+    for (std::uint32_t left = pairs; left != 0; left &= left - 1)
+        for (int i = 2 * std::countr_zero(left); i < 2 * std::countr_zero(left) + 2; ++i)
             if (now[i] != slots[i] && slots[i] != 0) {
                 row.cards &= ~(std::uint64_t{1} << (slots[i] & 63));
                 --row.count;
             }
     bool sound = true;
-    for (unsigned left = changed; left != 0; left &= left - 1)
-        for (int end, i = group(left, end); i < end; ++i)
+    for (std::uint32_t left = pairs; left != 0; left &= left - 1)
+        for (int i = 2 * std::countr_zero(left); i < 2 * std::countr_zero(left) + 2; ++i)
             if (now[i] != slots[i]) {
                 slots[i] = now[i];
                 if (now[i] == 0) continue;
@@ -227,13 +229,13 @@ bool RegionCheck::Start(const Game& g, std::string* why)
 
 bool RegionCheck::Recheck(const Game& g, std::string* why)
 {
-    unsigned changed = 0, rows = 0;
+    const unsigned stock = RowsChanged(g.Stock.row(1), stock_.row(1));
+    const unsigned waste = RowsChanged(g.Waste.row(1), waste_.row(1));
+    unsigned changed = 0;
     for (int s = 1; s <= 2; ++s) {
-        rows |= unsigned(!Same(g.Stock.row(s), stock_.row(s), 42)) << (2 * s - 2);
-        rows |= unsigned(!Same(g.Waste.row(s), waste_.row(s), 42)) << (2 * s - 1);
+        const bool rows = ((stock | waste) >> (s - 1)) & 1;
+        changed |= unsigned(rows || !(CountersOf(g, s) == counters_[s - 1])) << HandRegion(s);
     }
-    changed |= unsigned((rows & 3) != 0 || !(CountersOf(g, 1) == counters_[0])) << HandRegion(1);
-    changed |= unsigned((rows & 12) != 0 || !(CountersOf(g, 2) == counters_[1])) << HandRegion(2);
 
     const bool piles = Same(g.Tableau.row(1), tableau_.row(1), 48) &&
                        Same(g.TableauTop.row(1), tableauTop_.row(1), 12) &&
@@ -248,7 +250,7 @@ bool RegionCheck::Recheck(const Game& g, std::string* why)
     }
     changed |= unsigned(!Same(g.Foundation.row(1), foundation_.row(1), 8)) << FoundationRegion;
     changed_ = changed;
-    rowsChanged_ = rows;
+    rowsChanged_ = stock | waste << 2;
     return changed == 0 || Look(g, why);
 }
 
@@ -259,11 +261,11 @@ bool RegionCheck::Look(const Game& g, std::string* why)
         counters_[s - 1] = CountersOf(g, s);
         Row& stock = stockRows_[s - 1];
         Row& waste = wasteRows_[s - 1];
-        const unsigned rows = rowsChanged_ >> (2 * s - 2);
+        const unsigned rows = rowsChanged_ >> (s - 1);
         Fault f;
         if ((rows & 1) && !Follow(g.Stock.row(s), &stock_(s, 1), stock))
             f = {"a card twice, or no card, in the stock of side ", s};
-        else if ((rows & 2) && !Follow(g.Waste.row(s), &waste_(s, 1), waste))
+        else if ((rows & 4) && !Follow(g.Waste.row(s), &waste_(s, 1), waste))
             f = {"a card twice, or no card, in the waste of side ", s};
         else
             f = HandFault(g, s, stock.cards, stock.count, waste.cards, waste.count, waste.end,

@@ -66,7 +66,7 @@ private:
     // The cards of each region.
     std::uint64_t cards_[RegionCount]{};
     unsigned changed_ = 0;
-    unsigned rowsChanged_ = 0; // stock of side 1, waste of side 1, stock of side 2, waste of side 2
+    unsigned rowsChanged_ = 0; // the stocks of side 1 and 2, then their wastes
 };
 
 } // namespace tandrel
