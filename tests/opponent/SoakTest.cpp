@@ -78,22 +78,16 @@ int PileWithTopCard(const Game& g)
 }
 
 const Planted Plants[] = {
-    {"a pile's top card copied into the stock", "in two places",
-     [](Game& g, std::mt19937&) {
+    {"a pile's top card copied into the stock", "in two places", [](Game& g, std::mt19937&) {
          const int p = PileWithTopCard(g);
-         if (p == 0 || g.Stock(1, 42) != 0) return false;
-         g.Stock(1, 42) = g.TableauTop(p, 1);
-         ++g.CardsLeft(1);
-         return true;
+         return p != 0 && g.Stock(1, 42) == 0 && (g.Stock(1, 42) = g.TableauTop(p, 1), ++g.CardsLeft(1), true);
      }},
-    {"a stock card lost", "is missing",
-     [](Game& g, std::mt19937&) {
+    {"a stock card lost", "is missing", [](Game& g, std::mt19937&) {
          for (int i = 42; i >= 1; --i)
              if (g.Stock(2, i) != 0) return g.Stock(2, i) = 0, --g.CardsLeft(2), true;
          return false;
      }},
-    {"a pile's top 20 pixels low", "the top y of pile",
-     [](Game& g, std::mt19937&) {
+    {"a pile's top 20 pixels low", "the top y of pile", [](Game& g, std::mt19937&) {
          const int p = PileWithTopCard(g);
          return p != 0 && (g.TableauTop(p, 3) += 20, true);
      }},
@@ -106,18 +100,16 @@ const Planted Plants[] = {
          g.Foundation(empty, 2) = AceOfSuit(g.Foundation(used, 1)) - 13; // its ace alone
          return true;
      }},
-    {"a waste count one too high", "WasteCards of side 1", [](Game& g, std::mt19937&) { return ++g.WasteCards(1), true; }},
-    {"a card lost from its place, or copied where there was none", "",
-     [](Game& g, std::mt19937& random) {
+    {"a waste count one too high", "WasteCards of side 1",
+     [](Game& g, std::mt19937&) { return ++g.WasteCards(1), true; }},
+    {"a card lost from its place, or copied where there was none", "", [](Game& g, std::mt19937& random) {
          auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
          int* cells[] = {&g.Stock(pick(1, 2), pick(1, 42)), &g.Waste(pick(1, 2), pick(1, 42)),
                          &g.Tableau(pick(1, 4), pick(1, 12))};
          int& cell = *cells[pick(0, 2)];
-         cell = cell != 0 ? 0 : pick(2, 53);
-         return true;
+         return cell = cell != 0 ? 0 : pick(2, 53), true;
      }},
-    {"a stock card moved to slot 40, which is no fault", nullptr,
-     [](Game& g, std::mt19937&) {
+    {"a stock card moved to slot 40, which is no fault", nullptr, [](Game& g, std::mt19937&) {
          for (int i = 1; i < 40 && g.Stock(1, 40) == 0; ++i)
              if (g.Stock(1, i) != 0) return std::swap(g.Stock(1, i), g.Stock(1, 40)), true;
          return false;
