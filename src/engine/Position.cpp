@@ -237,13 +237,13 @@ bool RegionCheck::Recheck(const Game& g, std::string* why)
         changed |= unsigned(rows || !(CountersOf(g, s) == counters_[s - 1])) << HandRegion(s);
     }
 
-    const bool piles = Same(g.Tableau.row(1), tableau_.row(1), 48) &&
-                       Same(g.TableauTop.row(1), tableauTop_.row(1), 12) &&
-                       Same(&g.TableauFaceDown(1), &faceDown_(1), 4);
-    for (int p = 1; p <= 4; ++p) {
-        bool same = piles || (g.TableauFaceDown(p) == faceDown_(p) && Same(g.Tableau.row(p), tableau_.row(p), 12) &&
-                              Same(g.TableauTop.row(p), tableauTop_.row(p), 3));
-        // The face-down cards lie in the deck, so this pile's places there belong to it.
+    // The face-down cards lie in the deck, so each pile's places there belong to it.
+    bool piles = Same(g.Tableau.row(1), tableau_.row(1), 48) && Same(g.TableauTop.row(1), tableauTop_.row(1), 12) &&
+                 Same(&g.TableauFaceDown(1), &faceDown_(1), 4);
+    for (const int at : {3, 4, 5, 7, 8, 10}) piles = piles && g.Deck(at) == faceDownDeck_(at);
+    for (int p = 1; p <= 4 && !piles; ++p) {
+        bool same = g.TableauFaceDown(p) == faceDown_(p) && Same(g.Tableau.row(p), tableau_.row(p), 12) &&
+                    Same(g.TableauTop.row(p), tableauTop_.row(p), 3);
         for (int k = 1; k < p; ++k)
             same = same && g.Deck(FaceDownPosition(p, k)) == faceDownDeck_(FaceDownPosition(p, k));
         changed |= unsigned(!same) << PileRegion(p);
