@@ -1,8 +1,11 @@
 #include "engine/Position.h"
 
-#include <cstdint>
+#include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "engine/Cards.h"
+#include "engine/Moves.h"
 
 namespace tandrel {
 
@@ -29,138 +32,259 @@ struct Fault {
     const char* after = "";
 };
 
-// The cards seen so far, one bit per code.
-class Seen {
-public:
-    // False for a code that is no card, or a card seen before.
-    bool Take(int code)
-    {
-        if (code == 0) return true;
-        if (!IsCard(code)) return false;
-        const std::uint64_t bit = std::uint64_t{1} << code;
-        if (bits_ & bit) return false;
-        bits_ |= bit;
-        return true;
-    }
-    // Every card from..to at once; false when one of them was seen before.
-    bool TakeRun(int from, int to)
-    {
-        if (to < from) return true;
-        const std::uint64_t run = ((std::uint64_t{2} << to) - 1) & ~((std::uint64_t{1} << from) - 1);
-        if (bits_ & run) return false;
-        bits_ |= run;
-        return true;
-    }
-    // The first card of 2..53 not seen, or 0 when every card was.
-    int Missing() const
-    {
-        constexpr std::uint64_t everyCard = ((std::uint64_t{1} << 54) - 1) & ~std::uint64_t{3};
-        if (bits_ == everyCard) return 0;
-        for (int c = 2; c <= 53; ++c)
-            if (!(bits_ & (std::uint64_t{1} << c))) return c;
-        return 0;
-    }
+constexpr std::uint64_t EveryCard = ((std::uint64_t{1} << 54) - 1) & ~std::uint64_t{3};
 
-private:
-    std::uint64_t bits_ = 0;
-};
+// Adds card code to cards; false for a code that is no card, or a card already there.
+bool Take(std::uint64_t& cards, int code)
+{
+    if (!IsCard(code)) return false;
+    const std::uint64_t bit = std::uint64_t{1} << code;
+    if (cards & bit) return false;
+    cards |= bit;
+    return true;
+}
 
-Fault HandFault(const Game& g, int s, Seen& seen)
+// The rules of a hand row whose stock and waste each hold only cards, once:
+// stockCount cards in the stock, wasteCount in the waste, none from slot
+// wasteEnd on (counted from 0).
+Fault HandFault(const Game& g, int s, std::uint64_t stock, int stockCount, std::uint64_t waste, int wasteCount,
+                int wasteEnd, std::uint64_t& cards)
 {
     const int wc = g.WasteCount(s);
     if (wc < 0 || wc > 42) return {"WasteCount of side ", s, " out of range"};
-    int stock = 0, waste = 0;
-    const int* stockRow = g.Stock.row(s);
-    const int* wasteRow = g.Waste.row(s);
-    for (int i = 1; i <= 42; ++i) {
-        const int st = stockRow[i - 1], wa = wasteRow[i - 1];
-        if ((st | wa) == 0) continue; // most slots are empty
-        if (!seen.Take(st)) return {"a card twice, or no card, in the stock of side ", s};
-        if (!seen.Take(wa)) return {"a card twice, or no card, in the waste of side ", s};
-        if (i > wc && wa != 0) return {"a waste card of side ", s, " above WasteCount"};
-        stock += st != 0;
-        waste += wa != 0;
-    }
-    if (g.CardsLeft(s) != stock + waste) return {"CardsLeft of side ", s, " is not its stock and waste"};
-    if (g.WasteCards(s) != waste) return {"WasteCards of side ", s, " is not its waste"};
+    if (stock & waste) return {"a card in both the stock and the waste of side ", s};
+    if (wasteEnd > wc) return {"a waste card of side ", s, " above WasteCount"};
+    if (g.CardsLeft(s) != stockCount + wasteCount) return {"CardsLeft of side ", s, " is not its stock and waste"};
+    if (g.WasteCards(s) != wasteCount) return {"WasteCards of side ", s, " is not its waste"};
     if (wc > 0 && g.Waste(s, wc) == 0) return {"the waste top of side ", s, " is a hole"};
     if (g.StockPos(s) < 0 || g.StockPos(s) > 43) return {"StockPos of side ", s, " out of range"};
     if (g.WasteFan(s) < 0 || g.WasteFan(s) > 3) return {"WasteFan of side ", s, " out of range"};
     if (g.StockPasses(s) < 0) return {"StockPasses of side ", s, " negative"};
+    cards = stock | waste;
     return {};
 }
 
-Fault PileFault(const Game& g, int p, Seen& seen)
+Fault PileFault(const Game& g, int p, std::uint64_t& cards)
 {
     const int fd = g.TableauFaceDown(p);
     if (fd < 0 || fd > p - 1) return {"TableauFaceDown of pile ", p, " out of range"};
-    for (int k = 1; k <= fd; ++k)
-        if (!seen.Take(g.Deck(FaceDownPosition(p, k)))) return {"a face-down card of pile ", p, " twice or none"};
+    std::uint64_t bits = 0;
+    for (int k = 1; k <= fd; ++k) {
+        const int card = g.Deck(FaceDownPosition(p, k));
+        if (card != 0 && !Take(bits, card)) return {"a face-down card of pile ", p, " twice or none"};
+    }
     int up = 0;
     const int* pile = g.Tableau.row(p);
     for (int k = 1; k <= 12; ++k) {
         const int card = pile[k - 1];
         if (card == 0) continue;
         if (up != k - 1) return {"a gap in the face-up cards of pile ", p};
-        if (!seen.Take(card)) return {"a card twice, or no card, in pile ", p};
+        if (!Take(bits, card)) return {"a card twice, or no card, in pile ", p};
         ++up;
     }
     for (int k = 2; k <= up; ++k) {
-        const int below = g.Tableau(p, k - 1), card = g.Tableau(p, k);
-        if (CardRank(below) - CardRank(card) != 1 || !OppositeColors(below, card))
-            return {"a card out of sequence in pile ", p};
+        const int below = pile[k - 2], card = pile[k - 1];
+        if (!GoesOnCard(card, below)) return {"a card out of sequence in pile ", p};
     }
-    const int top = g.TableauTop(p, 1), y = g.TableauTop(p, 3);
-    if (g.TableauTop(p, 2) != PileX(p)) return {"the top x of pile ", p};
+    const int top = g.TableauTop(p, TopCard), y = g.TableauTop(p, TopY);
+    if (g.TableauTop(p, TopX) != PileX(p)) return {"the top x of pile ", p};
     if (up > 0) {
-        if (top != g.Tableau(p, up)) return {"TableauTop of pile ", p, " is not its top card"};
-        if (y != 120 + 5 * fd + 20 * (up - 1)) return {"the top y of pile ", p};
+        if (top != pile[up - 1]) return {"TableauTop of pile ", p, " is not its top card"};
+        if (y != FaceUpY(fd, up)) return {"the top y of pile ", p};
     } else if (fd > 0) {
         // Saved games written by older copies keep a run's pending top 5 pixels
         // lower; the card back is drawn from the count either way.
-        if (top != TurnUpPending || (y != 120 + 5 * (fd - 1) && y != 120 + 5 * fd))
+        if (top != TurnUpPending || (y != FaceDownY(fd) && y != FaceUpY(fd, 1)))
             return {"the pending turn-up of pile ", p};
-    } else if (top != EmptyPileCode || y != 100) {
+    } else if (top != EmptyPileCode || y != EmptyPileY) {
         return {"the empty pile ", p};
     }
+    cards = bits;
     return {};
 }
 
-Fault FoundationFault(const Game& g, int f, Seen& seen, unsigned& suitsUsed)
+Fault FoundationsFault(const Game& g, std::uint64_t& cards)
 {
-    const int suit = g.Foundation(f, 1), top = g.Foundation(f, 2);
-    if (suit == 0) return top == 0 ? Fault{} : Fault{"a top on the empty foundation ", f};
-    if (suit < 1 || suit > 4 || (suitsUsed & (1u << suit))) return {"the suit of foundation ", f};
-    suitsUsed |= 1u << suit;
-    const int ace = AceOfSuit(suit), two = ace - 12;
-    if (top != ace - 13 && (top < two || top > two + 11)) return {"the top of foundation ", f};
-    if (!seen.Take(ace)) return {"the ace of foundation ", f, " twice"};
-    if (top != ace - 13 && !seen.TakeRun(two, top)) return {"a card of foundation ", f, " twice"};
-    return {};
-}
-
-Fault FindFault(const Game& g)
-{
-    Seen seen;
-    for (int s = 1; s <= 2; ++s)
-        if (const Fault f = HandFault(g, s, seen); f.before) return f;
-    for (int p = 1; p <= 4; ++p)
-        if (const Fault f = PileFault(g, p, seen); f.before) return f;
+    std::uint64_t bits = 0;
     unsigned suitsUsed = 0;
-    for (int f = 1; f <= 4; ++f)
-        if (const Fault fault = FoundationFault(g, f, seen, suitsUsed); fault.before) return fault;
-    if (const int missing = seen.Missing()) return {"card ", missing, " is missing"};
+    for (int f = 1; f <= 4; ++f) {
+        const int suit = g.Foundation(f, FoundSuit), top = g.Foundation(f, FoundTop);
+        if (suit == 0) {
+            if (top != 0) return {"a top on the empty foundation ", f};
+            continue;
+        }
+        if (suit < 1 || suit > 4 || (suitsUsed & (1u << suit))) return {"the suit of foundation ", f};
+        suitsUsed |= 1u << suit;
+        const int ace = AceOfSuit(suit), two = ace - 12;
+        if (top != ace - 13 && (top < two || top > two + 11)) return {"the top of foundation ", f};
+        // A suit's cards never meet another suit's, so the ace and the run from
+        // the two are new cards.
+        bits |= std::uint64_t{1} << ace;
+        if (top != ace - 13) bits |= ((std::uint64_t{2} << top) - 1) & ~((std::uint64_t{1} << two) - 1);
+    }
+    cards = bits;
     return {};
+}
+
+// The regions together: no card in two of them, none in none.
+Fault CardsFault(const std::uint64_t (&cards)[RegionCount])
+{
+    static const char* const alsoIn[RegionCount] = {
+        " in two places, one the hand of side 1", " in two places, one the hand of side 2",
+        " in two places, one pile 1", " in two places, one pile 2", " in two places, one pile 3",
+        " in two places, one pile 4", " in two places, one a foundation"};
+    std::uint64_t seen = 0;
+    for (int r = 0; r < RegionCount; ++r) {
+        if (const std::uint64_t twice = seen & cards[r]) return {"card ", std::countr_zero(twice), alsoIn[r]};
+        seen |= cards[r];
+    }
+    if (seen != EveryCard) return {"card ", std::countr_zero(EveryCard & ~seen), " is missing"};
+    return {};
+}
+
+bool Report(const Fault& f, std::string* why)
+{
+    if (!f.before) return true;
+    if (why) *why = f.before + std::to_string(f.number) + f.after;
+    return false;
+}
+
+// The C library's compare is the fastest at hand for whole rows, which are
+// nearly always equal.
+bool Same(const int* a, const int* b, int n)
+{
+    return std::memcmp(a, b, static_cast<std::size_t>(n) * sizeof(int)) == 0;
+}
+
+// Which rows of a two-row array differ from the copy: bit 0 the first, bit 1 the second.
+unsigned RowsChanged(const int* now, const int* copy)
+{
+    if (Same(now, copy, 84)) return 0;
+    if (Same(now, copy, 42)) return 2;
+    return Same(now + 42, copy + 42, 42) ? 1 : 3;
+}
+
+std::uint64_t Pair(const int* slots, int i)
+{
+    std::uint64_t pair;
+    std::memcpy(&pair, slots + i, sizeof pair);
+    return pair;
 }
 
 } // namespace
 
+// Brings the copy of a row of 42 slots up to date, and what it holds: the
+// cards of the changed slots leave, then the new ones come, so that one moving
+// along the row is not taken for a second copy of itself. False for a new code
+// that is no card, or a card already in the row.
+bool RegionCheck::Follow(const int* now, int* slots, Row& row)
+{
+    // The pairs of slots that changed, found eight slots at a time, as few
+    // change: bit j for slots 2j and 2j + 1.
+    std::uint32_t pairs = 0;
+    for (int from = 0; from < 42; from += 8) {
+        std::uint64_t diff[4] = {};
+        for (int k = 0; k < 4 && from + 2 * k < 42; ++k) diff[k] = Pair(now, from + 2 * k) ^ Pair(slots, from + 2 * k);
+        if ((diff[0] | diff[1] | diff[2] | diff[3]) == 0) continue;
+        for (int k = 0; k < 4; ++k) pairs |= std::uint32_t(diff[k] != 0) << (from / 2 + k);
+    }
+    for (std::uint32_t left = pairs; left != 0; left &= left - 1)
+        for (int i = 2 * std::countr_zero(left); i < 2 * std::countr_zero(left) + 2; ++i)
+            if (now[i] != slots[i] && slots[i] != 0) {
+                row.cards &= ~(std::uint64_t{1} << (slots[i] & 63));
+                --row.count;
+            }
+    bool sound = true;
+    for (std::uint32_t left = pairs; left != 0; left &= left - 1)
+        for (int i = 2 * std::countr_zero(left); i < 2 * std::countr_zero(left) + 2; ++i)
+            if (now[i] != slots[i]) {
+                slots[i] = now[i];
+                if (now[i] == 0) continue;
+                if (!Take(row.cards, now[i])) sound = false;
+                ++row.count;
+                row.end = std::max(row.end, i + 1);
+            }
+    while (row.end > 0 && slots[row.end - 1] == 0) --row.end;
+    return sound;
+}
+
 bool CheckPosition(const Game& g, std::string* why)
 {
-    const Fault f = FindFault(g);
-    if (!f.before) return true;
-    if (why) *why = f.before + std::to_string(f.number) + f.after;
-    return false;
+    return RegionCheck().Start(g, why);
+}
+
+inline RegionCheck::Counters RegionCheck::CountersOf(const Game& g, int s)
+{
+    return {g.StockPos(s),   g.StockLevel(s), int(g.StockEmpty(s)), g.StockPasses(s),
+            g.WasteCount(s), g.WasteCards(s), g.WasteFan(s),         g.CardsLeft(s)};
+}
+
+bool RegionCheck::Start(const Game& g, std::string* why)
+{
+    *this = RegionCheck(); // every row is followed from empty
+    changed_ = (1u << RegionCount) - 1;
+    rowsChanged_ = 15;
+    return Look(g, why);
+}
+
+bool RegionCheck::Recheck(const Game& g, std::string* why)
+{
+    const unsigned stock = RowsChanged(g.Stock.row(1), stock_.row(1));
+    const unsigned waste = RowsChanged(g.Waste.row(1), waste_.row(1));
+    unsigned changed = 0;
+    for (int s = 1; s <= 2; ++s) {
+        const bool rows = ((stock | waste) >> (s - 1)) & 1;
+        changed |= unsigned(rows || !(CountersOf(g, s) == counters_[s - 1])) << HandRegion(s);
+    }
+
+    // The face-down cards lie in the deck, so each pile's places there belong to it.
+    bool piles = Same(g.Tableau.row(1), tableau_.row(1), 48) && Same(g.TableauTop.row(1), tableauTop_.row(1), 12) &&
+                 Same(&g.TableauFaceDown(1), &faceDown_(1), 4);
+    for (const int at : {3, 4, 5, 7, 8, 10}) piles = piles && g.Deck(at) == faceDownDeck_(at);
+    for (int p = 1; p <= 4 && !piles; ++p) {
+        bool same = g.TableauFaceDown(p) == faceDown_(p) && Same(g.Tableau.row(p), tableau_.row(p), 12) &&
+                    Same(g.TableauTop.row(p), tableauTop_.row(p), 3);
+        for (int k = 1; k < p; ++k)
+            same = same && g.Deck(FaceDownPosition(p, k)) == faceDownDeck_(FaceDownPosition(p, k));
+        changed |= unsigned(!same) << PileRegion(p);
+    }
+    changed |= unsigned(!Same(g.Foundation.row(1), foundation_.row(1), 8)) << FoundationRegion;
+    changed_ = changed;
+    rowsChanged_ = stock | waste << 2;
+    return changed == 0 || Look(g, why);
+}
+
+bool RegionCheck::Look(const Game& g, std::string* why)
+{
+    for (int s = 1; s <= 2; ++s) {
+        if (!(changed_ & (1u << HandRegion(s)))) continue;
+        counters_[s - 1] = CountersOf(g, s);
+        Row& stock = stockRows_[s - 1];
+        Row& waste = wasteRows_[s - 1];
+        const unsigned rows = rowsChanged_ >> (s - 1);
+        Fault f;
+        if ((rows & 1) && !Follow(g.Stock.row(s), &stock_(s, 1), stock))
+            f = {"a card twice, or no card, in the stock of side ", s};
+        else if ((rows & 4) && !Follow(g.Waste.row(s), &waste_(s, 1), waste))
+            f = {"a card twice, or no card, in the waste of side ", s};
+        else
+            f = HandFault(g, s, stock.cards, stock.count, waste.cards, waste.count, waste.end,
+                          cards_[HandRegion(s)]);
+        if (f.before) return Report(f, why);
+    }
+    for (int p = 1; p <= 4; ++p) {
+        if (!(changed_ & (1u << PileRegion(p)))) continue;
+        faceDown_(p) = g.TableauFaceDown(p);
+        for (int k = 1; k < p; ++k) faceDownDeck_(FaceDownPosition(p, k)) = g.Deck(FaceDownPosition(p, k));
+        for (int k = 1; k <= 12; ++k) tableau_(p, k) = g.Tableau(p, k);
+        for (int k = 1; k <= 3; ++k) tableauTop_(p, k) = g.TableauTop(p, k);
+        if (const Fault f = PileFault(g, p, cards_[PileRegion(p)]); f.before) return Report(f, why);
+    }
+    if (changed_ & (1u << FoundationRegion)) {
+        foundation_ = g.Foundation;
+        if (const Fault f = FoundationsFault(g, cards_[FoundationRegion]); f.before) return Report(f, why);
+    }
+    return Report(CardsFault(cards_), why);
 }
 
 } // namespace tandrel

@@ -1,14 +1,17 @@
 // A short self-play soak: whole games with the computer on both sides, every
-// action checked, at every pairing of levels; and the checking table itself.
+// action checked, at every pairing of levels; the region check; and the
+// checking table itself.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <random>
+#include <tuple>
 #include <utility>
 
-#include "engine/Deal.h"
 #include "engine/Position.h"
 
 #include "selfplay/SelfPlay.h"
+#include "support/SoakPositions.h"
 #include "TestTable.h"
 
 namespace tandrel::test {
@@ -19,13 +22,6 @@ using selfplay::PositionFault;
 using selfplay::RunSoak;
 using selfplay::SoakResult;
 
-std::string Notes(const SoakResult& r)
-{
-    std::string text;
-    for (const std::string& note : r.failureNotes) text += note + "\n";
-    return text;
-}
-
 TEST(SelfPlaySoak, EveryPairingOfLevelsPlaysSoundGames)
 {
     for (int level1 = 0; level1 <= 2; ++level1) {
@@ -33,7 +29,7 @@ TEST(SelfPlaySoak, EveryPairingOfLevelsPlaysSoundGames)
             const std::uint64_t first = 100000u * static_cast<std::uint64_t>(3 * level1 + level2);
             const SoakResult r = RunSoak(300, level1, level2, 1, first);
             SCOPED_TRACE("levels " + std::to_string(level1) + " and " + std::to_string(level2));
-            EXPECT_EQ(r.failures, 0) << Notes(r);
+            EXPECT_EQ(r.failures, 0) << ::testing::PrintToString(r.failureNotes);
             EXPECT_EQ(r.games, 300);
             EXPECT_EQ(r.wins[1] + r.wins[2] + r.stalls, r.games); // every game ends one way or the other
             EXPECT_GT(r.checks, 100 * r.games);
@@ -44,7 +40,7 @@ TEST(SelfPlaySoak, EveryPairingOfLevelsPlaysSoundGames)
 TEST(SelfPlaySoak, ThreeCardFlipsPlaySoundGames)
 {
     const SoakResult r = RunSoak(300, 2, 1, 3, 5000000);
-    EXPECT_EQ(r.failures, 0) << Notes(r);
+    EXPECT_EQ(r.failures, 0) << ::testing::PrintToString(r.failureNotes);
     EXPECT_EQ(r.wins[1] + r.wins[2] + r.stalls, r.games);
 }
 
@@ -56,48 +52,99 @@ TEST(SelfPlaySoak, TheExpertBeatsTheBeginner)
     EXPECT_GT(expertSecond.wins[2], 2 * expertSecond.wins[1]);
 }
 
-TEST(SelfPlaySoak, TheSameGameNumberPlaysTheSameGame)
+TEST(SelfPlaySoak, GamesComeOutTheSameOnAnyNumberOfThreads)
 {
-    selfplay::GameSetup setup;
-    setup.number = 4242;
-    const selfplay::GameOutcome a = selfplay::PlayOneGame(setup), b = selfplay::PlayOneGame(setup);
-    EXPECT_EQ(a.turns, b.turns);
-    EXPECT_EQ(a.winner, b.winner);
-    EXPECT_EQ(a.checks, b.checks);
-    EXPECT_GT(a.turns, 2);
+    const SoakResult one = RunSoak(200, 2, 1, 1, 4200, true, 1), three = RunSoak(200, 2, 1, 1, 4200, true, 3);
+    EXPECT_EQ(three.threads, 3);
+    EXPECT_EQ(three.games, 200);
+    EXPECT_EQ(std::tie(one.turns, one.checks, one.stalls, one.wins[1], one.wins[2]),
+              std::tie(three.turns, three.checks, three.stalls, three.wins[1], three.wins[2]));
+    EXPECT_GT(one.turns, 2 * one.games);
 }
 
-// ---- The position check finds every card lost or doubled ----
+// ---- Faults planted in one region of positions real games reach ----
 
-TEST(PositionCheck, FindsEveryCardLostOrDoubled)
+struct Planted {
+    const char* name;
+    const char* reported; // in the text of the fault; null for a change that is no fault
+    bool (*plant)(Game& g, std::mt19937& random); // false when the position has no place for it
+};
+
+int PileWithTopCard(const Game& g)
 {
+    for (int p = 1; p <= 4; ++p)
+        if (IsCard(g.TableauTop(p, TopCard))) return p;
+    return 0;
+}
+
+const Planted Plants[] = {
+    {"a pile's top card copied into the stock", "in two places", [](Game& g, std::mt19937&) {
+         const int p = PileWithTopCard(g);
+         return p != 0 && g.Stock(1, 42) == 0 && (g.Stock(1, 42) = g.TableauTop(p, TopCard), ++g.CardsLeft(1), true);
+     }},
+    {"a stock card lost", "is missing", [](Game& g, std::mt19937&) {
+         for (int i = 42; i >= 1; --i)
+             if (g.Stock(2, i) != 0) return g.Stock(2, i) = 0, --g.CardsLeft(2), true;
+         return false;
+     }},
+    {"a pile's top 20 pixels low", "the top y of pile", [](Game& g, std::mt19937&) {
+         const int p = PileWithTopCard(g);
+         return p != 0 && (g.TableauTop(p, TopY) += 20, true);
+     }},
+    {"a foundation out of suit: a second one of a suit already there", "the suit of foundation",
+     [](Game& g, std::mt19937&) {
+         int used = 0, empty = 0;
+         for (int f = 1; f <= 4; ++f) (g.Foundation(f, FoundSuit) != 0 ? used : empty) = f;
+         if (used == 0 || empty == 0) return false;
+         g.Foundation(empty, FoundSuit) = g.Foundation(used, FoundSuit);
+         g.Foundation(empty, FoundTop) = AceOfSuit(g.Foundation(used, FoundSuit)) - 13; // its ace alone
+         return true;
+     }},
+    {"a waste count one too high", "WasteCards of side 1",
+     [](Game& g, std::mt19937&) { return ++g.WasteCards(1), true; }},
+    {"a card lost from its place, or copied where there was none", "", [](Game& g, std::mt19937& random) {
+         auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+         int* cells[] = {&g.Stock(pick(1, 2), pick(1, 42)), &g.Waste(pick(1, 2), pick(1, 42)),
+                         &g.Tableau(pick(1, 4), pick(1, 12))};
+         int& cell = *cells[pick(0, 2)];
+         return cell = cell != 0 ? 0 : pick(2, 53), true;
+     }},
+    {"a stock card moved to slot 40, which is no fault", nullptr, [](Game& g, std::mt19937&) {
+         for (int i = 1; i < 40 && g.Stock(1, 40) == 0; ++i)
+             if (g.Stock(1, i) != 0) return std::swap(g.Stock(1, i), g.Stock(1, 40)), true;
+         return false;
+     }},
+};
+
+// The check of the one region changed since the last look finds what the
+// whole check finds, in the same words.
+TEST(RegionCheck, FindsFaultsPlantedInOneRegionAsTheWholeCheckDoes)
+{
+    HeadlessView view;
     std::mt19937 random(12345);
-    auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
-    long tried = 0;
-    for (std::uint64_t deal = 0; deal < 12; ++deal) {
-        TestTable t;
-        t.view.record = false;
-        selfplay::DealNumberedGame(t.g, deal);
-        NewGame(t.g, false);
-        for (int turn = 0; turn < 40 && !t.g.GameOver; ++turn) {
-            ASSERT_TRUE(CheckPosition(t.g));
-            for (int i = 0; i < 30; ++i) {
-                Game m = t.g;
-                int* cells[] = {&m.Stock(pick(1, 2), pick(1, 42)), &m.Waste(pick(1, 2), pick(1, 42)),
-                                &m.Tableau(pick(1, 4), pick(1, 12))};
-                int& cell = *cells[pick(0, 2)];
-                // A card lost from its place, or a copy of one put where there was none.
-                if (cell != 0) cell = 0;
-                else cell = pick(2, 53);
-                std::string why;
-                ASSERT_FALSE(CheckPosition(m, &why)) << "deal " << deal << " turn " << turn;
-                ASSERT_FALSE(why.empty());
-                ++tried;
+    int planted[std::size(Plants)] = {};
+    for (const Game& position : testing::SoakPositions(view, 40)) {
+        RegionCheck sound;
+        ASSERT_TRUE(sound.Start(position));
+        for (std::size_t i = 0; i < std::size(Plants); ++i) {
+            Game g = position;
+            if (!Plants[i].plant(g, random)) continue;
+            ++planted[i];
+            SCOPED_TRACE(Plants[i].name);
+            RegionCheck regions = sound;
+            std::string whole, region;
+            CheckPosition(g, &whole);
+            const bool regionSound = regions.Recheck(g, &region);
+            ASSERT_EQ(std::popcount(regions.changed()), 1);
+            ASSERT_EQ(regionSound, Plants[i].reported == nullptr) << region;
+            ASSERT_EQ(region, whole);
+            ASSERT_NE(region.find(Plants[i].reported ? Plants[i].reported : ""), std::string::npos) << region;
+            if (regionSound) {
+                ASSERT_TRUE(regions.Recheck(position, &region)) << "and back: " << region;
             }
-            selfplay::PlayComputerSideTurn(t.g, turn % 2 + 1);
         }
     }
-    EXPECT_GT(tried, 5000);
+    for (std::size_t i = 0; i < std::size(Plants); ++i) EXPECT_GT(planted[i], 1000) << Plants[i].name;
 }
 
 // ---- The checking table ----
@@ -121,13 +168,6 @@ struct Watched {
         view.Watch(g);
     }
 };
-
-TEST(CheckingView, CatchesACardInTwoPlaces)
-{
-    Watched w;
-    w.g.Stock(1, 1) = Card(Black4, 11);
-    EXPECT_THROW(w.view.ScoreBoard(false), PositionFault);
-}
 
 TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMore)
 {

@@ -1,14 +1,16 @@
 #include "selfplay/SelfPlay.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <exception>
+#include <iterator>
+#include <thread>
+#include <utility>
 
 #include "engine/Cards.h"
 #include "engine/Deal.h"
-#include "engine/Position.h"
 #include "engine/Turn.h"
 #include "opponent/Computer.h"
 
@@ -16,42 +18,25 @@ namespace tandrel::selfplay {
 
 // ---- The checking table ----
 
-const char* CheckingView::ArraysOf(const Game& g)
-{
-    return reinterpret_cast<const char*>(&g.Stock);
-}
-
-std::size_t CheckingView::ArraysSize(const Game& g)
-{
-    return static_cast<std::size_t>(reinterpret_cast<const char*>(&g.Deck) + sizeof g.Deck - ArraysOf(g));
-}
-
 void CheckingView::Watch(const Game& g)
 {
     game_ = &g;
     for (int f = 1; f <= 4; ++f)
         for (int c = 1; c <= 2; ++c) lastFoundation_[f][c] = g.Foundation(f, c);
     ++checks_;
-    if (!CheckPosition(g)) Fail(Fault(g));
-    last_.assign(ArraysOf(g), ArraysOf(g) + ArraysSize(g));
+    std::string why;
+    if (!regions_.Start(g, &why)) Fail(why);
 }
 
 void CheckingView::Check()
 {
     if (!game_) return;
-    const char* now = ArraysOf(*game_);
-    if (std::memcmp(now, last_.data(), last_.size()) == 0) return;
-    ++checks_;
-    if (!CheckPosition(*game_)) Fail(Fault(*game_));
-    CheckFoundations();
-    std::memcpy(last_.data(), now, last_.size());
-}
-
-std::string CheckingView::Fault(const Game& g)
-{
     std::string why;
-    CheckPosition(g, &why);
-    return why;
+    const bool sound = regions_.Recheck(*game_, &why);
+    if (regions_.changed() == 0) return;
+    ++checks_;
+    if (!sound) Fail(why);
+    if (regions_.changed() & (1u << FoundationRegion)) CheckFoundations();
 }
 
 void CheckingView::Fail(const std::string& why)
@@ -88,14 +73,14 @@ void CheckingView::CheckFoundations()
         const int suit = g.Foundation(f, FoundSuit), top = g.Foundation(f, FoundTop);
         if (suit == oldSuit && top == oldTop) continue;
         ++changed;
-        const std::string which = "foundation " + std::to_string(f);
-        if (oldSuit != 0 && suit != oldSuit) Fail(which + " changed suit");
+        auto fail = [&](const char* what) { Fail("foundation " + std::to_string(f) + what); };
+        if (oldSuit != 0 && suit != oldSuit) fail(" changed suit");
         const int before = Height(oldSuit, oldTop), after = Height(suit, top);
         if (after > before) continue;
         // Only the computer's lowering takes a card down: one card, never a two
         // or an ace, and it must now lie on top of a tableau pile.
-        if (after != before - 1 || before < 3) Fail(which + " went down by more than a card");
-        if (!OnSomeTableauTop(g, oldTop)) Fail(which + " lost its top card");
+        if (after != before - 1 || before < 3) fail(" went down by more than a card");
+        if (!OnSomeTableauTop(g, oldTop)) fail(" lost its top card");
         ++lowered;
     }
     if (lowered > 0 && changed > 1) Fail("a foundation came down while another changed");
@@ -222,10 +207,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
             }
             g.cfg.Style = level[side];
             out.lastSide = side;
-            if (side == 2)
-                ComputerTurn(g, 2);
-            else
-                PlayComputerSideTurn(g, 1);
+            PlayComputerSideTurn(g, side);
             ++out.turns;
             if (setup.check) view.Check();
             if (!g.GameOver && (stalls.AfterTurn(g) || out.turns >= TurnLimit)) {
@@ -243,31 +225,73 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
     return out;
 }
 
-SoakResult RunSoak(long games, int level1, int level2, int flipNum, std::uint64_t first, bool check)
+namespace {
+
+// One worker's share: its totals, and its failures with their game numbers.
+struct Share {
+    SoakResult totals;
+    std::vector<std::pair<std::uint64_t, std::string>> notes;
+};
+
+constexpr std::size_t MaxNotes = 10;
+
+} // namespace
+
+SoakResult RunSoak(long games, int level1, int level2, int flipNum, std::uint64_t first, bool check, int threads)
 {
-    SoakResult result;
     const auto start = std::chrono::steady_clock::now();
-    for (long i = 0; i < games; ++i) {
-        GameSetup setup;
-        setup.number = first + static_cast<std::uint64_t>(i);
-        setup.level1 = level1;
-        setup.level2 = level2;
-        setup.flipNum = flipNum;
-        setup.firstSide = setup.number % 2 == 0 ? 1 : 2;
-        setup.check = check;
-        const GameOutcome out = PlayOneGame(setup);
-        ++result.games;
-        result.turns += out.turns;
-        result.checks += out.checks;
-        if (out.stalled) ++result.stalls;
-        result.wins[out.winner] += out.winner != 0;
-        if (!out.failure.empty()) {
-            ++result.failures;
-            if (result.failureNotes.size() < 10)
-                result.failureNotes.push_back("game " + std::to_string(setup.number) + " (turn " +
-                                              std::to_string(out.turns + 1) + "): " + out.failure);
+    threads = static_cast<int>(std::clamp<long>(threads, 1, std::max(games, 1L)));
+    // Games go out in small blocks, so the workers finish together however long each game takes.
+    constexpr long Block = 16;
+    std::atomic<long> next{0};
+    std::vector<Share> shares(static_cast<std::size_t>(threads));
+    auto work = [&](Share& share) {
+        SoakResult& r = share.totals;
+        for (long from; (from = next.fetch_add(Block)) < games;) {
+            for (long i = from; i < std::min(games, from + Block); ++i) {
+                GameSetup setup;
+                setup.number = first + static_cast<std::uint64_t>(i);
+                setup.level1 = level1;
+                setup.level2 = level2;
+                setup.flipNum = flipNum;
+                setup.firstSide = setup.number % 2 == 0 ? 1 : 2;
+                setup.check = check;
+                const GameOutcome out = PlayOneGame(setup);
+                ++r.games;
+                r.turns += out.turns;
+                r.checks += out.checks;
+                if (out.stalled) ++r.stalls;
+                r.wins[out.winner] += out.winner != 0;
+                if (!out.failure.empty()) {
+                    ++r.failures;
+                    if (share.notes.size() < MaxNotes)
+                        share.notes.emplace_back(setup.number, "game " + std::to_string(setup.number) + " (turn " +
+                                                                   std::to_string(out.turns + 1) + "): " + out.failure);
+                }
+            }
         }
+    };
+    std::vector<std::thread> workers;
+    for (std::size_t k = 1; k < shares.size(); ++k) workers.emplace_back(work, std::ref(shares[k]));
+    work(shares[0]);
+    for (std::thread& w : workers) w.join();
+
+    SoakResult result;
+    result.threads = threads;
+    std::vector<std::pair<std::uint64_t, std::string>> notes;
+    for (Share& share : shares) {
+        const SoakResult& r = share.totals;
+        result.games += r.games;
+        result.turns += r.turns;
+        result.stalls += r.stalls;
+        result.failures += r.failures;
+        result.checks += r.checks;
+        for (int side = 1; side <= 2; ++side) result.wins[side] += r.wins[side];
+        std::move(share.notes.begin(), share.notes.end(), std::back_inserter(notes));
     }
+    // The first failures by game number, as one worker would have found them.
+    std::sort(notes.begin(), notes.end());
+    for (std::size_t k = 0; k < notes.size() && k < MaxNotes; ++k) result.failureNotes.push_back(notes[k].second);
     result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
 }

@@ -1,8 +1,7 @@
 #pragma once
 // Self-play: whole games with the computer's own logic on both sides, on a
-// headless table that vets the whole position after every action. The soak
+// headless table that vets the position after every action. The soak
 // program and a short soak among the tests share it.
-#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
+#include "engine/Position.h"
 
 namespace tandrel::selfplay {
 
@@ -20,9 +20,10 @@ struct PositionFault : std::runtime_error {
 
 // A headless table that checks the position each time the rules report an
 // action done (score board, card sound, buffers released, a stock run out;
-// every move, flip and turn-up ends with one of them):
-// the whole position must be sound, and the foundations may only grow, by suit
-// and rank, except that one card at a time may come down onto a tableau pile.
+// every move, flip and turn-up ends with one of them): the regions the action
+// changed must be sound and all regions together hold every card once, and the
+// foundations may only grow, by suit and rank, except that one card at a time
+// may come down onto a tableau pile.
 class CheckingView : public HeadlessView {
 public:
     CheckingView() { record = false; }
@@ -32,7 +33,7 @@ public:
     void Stop() { game_ = nullptr; }
     // Throws PositionFault on the first fault.
     void Check();
-    long checks() const { return checks_; }      // positions checked in full
+    long checks() const { return checks_; } // looks that found the position changed
     // The position as it stood when a check failed.
     const std::string& faultPosition() const { return faultPosition_; }
 
@@ -44,16 +45,9 @@ public:
 private:
     void CheckFoundations();
     [[noreturn]] void Fail(const std::string& why);
-    static std::string Fault(const Game& g); // what is wrong with an unsound position
-
-    // The game's arrays, from Stock to Deck, as they stood at the last check:
-    // an action reports itself several times, and an unchanged position needs
-    // no second look.
-    static const char* ArraysOf(const Game& g);
-    static std::size_t ArraysSize(const Game& g);
-    std::vector<char> last_;
 
     const Game* game_ = nullptr;
+    RegionCheck regions_;
     int lastFoundation_[5][3]{};
     long checks_ = 0;
     std::string faultPosition_;
@@ -98,14 +92,16 @@ struct SoakResult {
     long failures = 0;
     long checks = 0;
     long wins[3] = {0, 0, 0}; // by side; [0] unused
+    int threads = 1;
     double seconds = 0;
     std::vector<std::string> failureNotes; // the first few, with the game number
 };
 
-// Plays games first .. first + games - 1 at the given levels; the side to
-// start alternates with the game number.
+// Plays games first .. first + games - 1 at the given levels, shared among
+// threads workers; the side to start alternates with the game number. All but
+// the time come out the same on any number of threads.
 SoakResult RunSoak(long games, int level1, int level2, int flipNum = 1, std::uint64_t first = 0,
-                   bool check = true);
+                   bool check = true, int threads = 1);
 
 // The position in a few lines, for failure reports and regression tests.
 std::string DescribePosition(const Game& g);
