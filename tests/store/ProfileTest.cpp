@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <filesystem>
 
@@ -42,16 +43,11 @@ TEST(ProfileRead, IntegerReadTakesTheLeadingNumber)
 {
     const ProfileFile f = ProfileFile::FromText(
         "[S]\nA=12abc\nB=-5\nC=abc\nD=\nE=   7\nF=+3\nG=99999999999\nH=-99999999999\nI=- 5\nJ=0x1F\n");
-    EXPECT_EQ(f.ReadInt("S", "A", 1), 12);
-    EXPECT_EQ(f.ReadInt("S", "B", 1), -5);
-    EXPECT_EQ(f.ReadInt("S", "C", 1), 0);       // no number at all
-    EXPECT_EQ(f.ReadInt("S", "D", 1), 1);       // present but empty: the default
-    EXPECT_EQ(f.ReadInt("S", "E", 1), 7);       // blanks before the number are skipped
-    EXPECT_EQ(f.ReadInt("S", "F", 1), 3);
-    EXPECT_EQ(f.ReadInt("S", "G", 1), INT_MAX); // held at the ends, never wrapped
-    EXPECT_EQ(f.ReadInt("S", "H", 1), INT_MIN);
-    EXPECT_EQ(f.ReadInt("S", "I", 1), 0);
-    EXPECT_EQ(f.ReadInt("S", "J", 1), 0);       // decimal only
+    // No number at all reads 0, present but empty the default; blanks before the
+    // number are skipped; held at the ends, never wrapped; decimal only.
+    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", -5}, {"C", 0},       {"D", 1},       {"E", 7},
+                                                 {"F", 3},  {"G", INT_MAX}, {"H", INT_MIN}, {"I", 0}, {"J", 0}};
+    for (const auto& [key, value] : cases) EXPECT_EQ(f.ReadInt("S", key, 1), value) << key;
     EXPECT_EQ(LeadingInt("\t42"), 42);
 }
 
@@ -154,15 +150,11 @@ TEST(ProfileWrite, RefusesWhatCouldNotBeReadBack)
 {
     ProfileFile f = ProfileFile::FromText(Sample);
     const std::string before = f.Text();
-    EXPECT_FALSE(f.Write("Ann", "Win", "1\n[Evil]"));
-    EXPECT_FALSE(f.Write("Ann", "Win", std::string("1\0" "2", 3)));
-    EXPECT_FALSE(f.Write("Ev]il", "Win", "1"));
-    EXPECT_FALSE(f.Write("Line\nBreak", "Win", "1"));
-    EXPECT_FALSE(f.Write(" Ann", "Win", "1"));
-    EXPECT_FALSE(f.Write("", "Win", "1"));
-    EXPECT_FALSE(f.Write("Ann", "W=in", "1"));
-    EXPECT_FALSE(f.Write("Ann", "[Win", "1"));
-    EXPECT_FALSE(f.Write("Ann", "", "1"));
+    const std::array<std::string, 3> refused[] = {
+        {"Ann", "Win", "1\n[Evil]"}, {"Ann", "Win", std::string("1\0" "2", 3)}, {"Ev]il", "Win", "1"},
+        {"Line\nBreak", "Win", "1"}, {" Ann", "Win", "1"}, {"", "Win", "1"},
+        {"Ann", "W=in", "1"},        {"Ann", "[Win", "1"}, {"Ann", "", "1"}};
+    for (const auto& [section, key, value] : refused) EXPECT_FALSE(f.Write(section, key, value)) << section << key;
     EXPECT_EQ(f.Text(), before);
 }
 
