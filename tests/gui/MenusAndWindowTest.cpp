@@ -203,7 +203,7 @@ TEST_F(GuiTest, TableInputDuringTheComputersTurnChangesNothing)
 {
     Start();
     const auto turn = [this](bool poke) {
-        Craft([](Game& g) { Lay(g, "9h | 8c | - | - ; ; 6s 7d ; Qs"); });
+        Craft("9h | 8c | - | - ; ; 6s 7d ; Qs");
         game().cfg.PlaySpeed = 0;
         window->table().timeScale = poke ? 0.02 : 0; // real pauses, short ones, so events arrive in the middle
         int pokes = 0;

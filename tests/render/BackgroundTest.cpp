@@ -5,7 +5,7 @@
 
 #include "RenderFixture.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 namespace {
 
 using Background = RenderTest;
@@ -118,4 +118,4 @@ TEST(ColorPart, GivesTheBytesOfAColour)
 }
 
 } // namespace
-} // namespace tandrel::test
+} // namespace tandrel::testing

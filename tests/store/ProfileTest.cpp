@@ -13,18 +13,11 @@ using tandrel::testing::StoreTest;
 
 namespace {
 
-const char* const Sample =
-    "; kept as it is\n"
-    "[Options]\n"
-    "Player=Ann\n"
-    "\n"
-    "[Ann]\n"
-    "Win=4\n"
-    "  Speed =  9  \n"
-    "odd line without equals\n"
-    "\n"
-    "[Bob]\n"
-    "Win=7\n";
+// A sample file by its sections: a comment and the options, then two players.
+const std::string Head = "; kept as it is\n[Options]\nPlayer=Ann\n\n";
+const std::string Ann = "[Ann]\nWin=4\n  Speed =  9  \nodd line without equals\n\n";
+const std::string Bob = "[Bob]\nWin=7\n";
+const std::string Sample = Head + Ann + Bob;
 
 } // namespace
 
@@ -79,18 +72,7 @@ TEST(ProfileWrite, ReplacesInPlaceAndKeepsEverythingElse)
     ProfileFile f = ProfileFile::FromText(Sample);
     ASSERT_TRUE(f.Write("ann", "speed", "11"));
     ASSERT_TRUE(f.Write("Bob", "Win", "8"));
-    EXPECT_EQ(f.Text(),
-              "; kept as it is\n"
-              "[Options]\n"
-              "Player=Ann\n"
-              "\n"
-              "[Ann]\n"
-              "Win=4\n"
-              "Speed=11\n"
-              "odd line without equals\n"
-              "\n"
-              "[Bob]\n"
-              "Win=8\n");
+    EXPECT_EQ(f.Text(), Head + "[Ann]\nWin=4\nSpeed=11\nodd line without equals\n\n[Bob]\nWin=8\n");
 }
 
 TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFile)
@@ -98,22 +80,8 @@ TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFil
     ProfileFile f = ProfileFile::FromText(Sample);
     ASSERT_TRUE(f.Write("Ann", "Loss", "2"));
     ASSERT_TRUE(f.Write("Carl", "Created", "2024-01-31"));
-    EXPECT_EQ(f.Text(),
-              "; kept as it is\n"
-              "[Options]\n"
-              "Player=Ann\n"
-              "\n"
-              "[Ann]\n"
-              "Win=4\n"
-              "  Speed =  9  \n"
-              "odd line without equals\n"
-              "Loss=2\n"
-              "\n"
-              "[Bob]\n"
-              "Win=7\n"
-              "\n"
-              "[Carl]\n"
-              "Created=2024-01-31\n");
+    EXPECT_EQ(f.Text(), Head + "[Ann]\nWin=4\n  Speed =  9  \nodd line without equals\nLoss=2\n\n" + Bob +
+                            "\n[Carl]\nCreated=2024-01-31\n");
     EXPECT_EQ(ProfileFile::FromText("").Text(), "");
     ProfileFile fresh;
     ASSERT_TRUE(fresh.Write("Options", "Player", "Ann"));
@@ -122,15 +90,9 @@ TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFil
 
 TEST(ProfileWrite, DeletesWholeSections)
 {
-    ProfileFile f = ProfileFile::FromText(Sample + std::string("[ann]\nWin=1\n"));
+    ProfileFile f = ProfileFile::FromText(Sample + "[ann]\nWin=1\n");
     EXPECT_TRUE(f.DeleteSection("Ann"));
-    EXPECT_EQ(f.Text(),
-              "; kept as it is\n"
-              "[Options]\n"
-              "Player=Ann\n"
-              "\n"
-              "[Bob]\n"
-              "Win=7\n");
+    EXPECT_EQ(f.Text(), Head + Bob);
     EXPECT_FALSE(f.DeleteSection("Ann"));
     EXPECT_FALSE(f.HasSection("Ann"));
     EXPECT_TRUE(f.HasSection("bob"));

@@ -240,7 +240,6 @@ TEST_F(SavedGameStore, AnUndoRecordThatDoesNotFitTheTableIsDropped)
     }
     // Well formed, but foundation 1's next card is not on pile 4: taking it
     // back would put a second copy of that card on the foundation.
-    ClearTable(g);
     BuildHandMadeTable();
     g.UndoRecord = "50104";
     ASSERT_TRUE(SaveGame(g, "Save"));

@@ -85,6 +85,18 @@ std::string Table(const Game& g)
 
 void Lay(Game& g, const std::string& text)
 {
+    g.Stock.fill(0);
+    g.StockPos.fill(0);
+    g.StockLevel.fill(42);
+    g.StockEmpty.fill(false);
+    g.StockPasses.fill(0);
+    g.Foundation.fill(0);
+    g.Deck.fill(0);
+    g.GameOver = g.ComputerBusy = g.FlipInProgress = false;
+    g.FlippedCard = g.LastTurnCard = g.DragCard = 0;
+    g.UndoRecord.clear();
+    g.DealString.clear();
+
     std::vector<std::string> parts = Split(text, ';');
     parts.resize(4);
     const std::vector<std::string> piles = Split(parts[0], '|');
@@ -96,39 +108,13 @@ void Lay(Game& g, const std::string& text)
         SetPile(g, p, Cards(down), Cards(up.substr(0, up.find('@'))));
     }
     const std::vector<std::string> tops = Split(parts[1], ' ');
-    for (int f = 1; f <= 4; ++f) {
-        g.Foundation(f, 1) = g.Foundation(f, 2) = 0;
-        if (f <= static_cast<int>(tops.size()) && tops[f - 1] != "-") SetFoundation(g, f, Card(tops[f - 1]));
-    }
+    for (int f = 1; f <= static_cast<int>(tops.size()); ++f)
+        if (tops[f - 1] != "-") SetFoundation(g, f, Card(tops[f - 1]));
     for (int side = 1; side <= 2; ++side) {
         const std::string& waste = parts[static_cast<std::size_t>(1 + side)];
         const auto fan = waste.find('(');
         SetWaste(g, side, Cards(waste.substr(0, fan)), fan == std::string::npos ? 1 : std::stoi(waste.substr(fan + 1)));
     }
-}
-
-void ClearTable(Game& g)
-{
-    g.Stock.fill(0);
-    g.Waste.fill(0);
-    g.StockPos.fill(0);
-    g.StockLevel.fill(42);
-    g.StockEmpty.fill(false);
-    g.StockPasses.fill(0);
-    g.WasteCount.fill(0);
-    g.WasteCards.fill(0);
-    g.WasteFan.fill(1);
-    g.CardsLeft.fill(0);
-    g.Foundation.fill(0);
-    g.Tableau.fill(0);
-    g.TableauFaceDown.fill(0);
-    g.Deck.fill(0);
-    for (int p = 1; p <= 4; ++p) SetPile(g, p, {}, {});
-    g.GameOver = false;
-    g.ComputerBusy = g.FlipInProgress = false;
-    g.FlippedCard = g.LastTurnCard = g.DragCard = 0;
-    g.UndoRecord.clear();
-    g.DealString.clear();
 }
 
 void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp)
@@ -285,7 +271,7 @@ void DragWasteTopTo(Game& g, int x, int y)
 TestGame::TestGame()
 {
     g.cfg.Animate = 0;
-    ClearTable(g);
+    Lay(g, "- | - | - | -");
 }
 
 MoveCase Before(std::function<void(Game&)> setup, MoveCase c)

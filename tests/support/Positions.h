@@ -43,12 +43,11 @@ std::string Name(int card);
 // bottom first ("." a hole) with the cards fanned:
 //   "9h | - | [5d 6d] 4s | [2d 3d 4d] @130 ; Qc Ah - - ; Ks . 8h (2) ; - (1)"
 std::string Table(const Game& g);
-// Lays the table out as the text says, on a cleared table. Foundations and the
-// wastes may be left off at the end (empty), as may a waste's fan (1).
+// Clears the table (stocks empty, nothing flipped, dragged or recorded, the game
+// running) and lays it out as the text says. Foundations and wastes may be left
+// off at the end (empty), as may a waste's fan (1).
 void Lay(Game& g, const std::string& text);
 
-// Everything empty, nothing dealt, the game running.
-void ClearTable(Game& g);
 // Face-down cards bottom first (pile p holds at most p - 1), then the face-up run.
 void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp);
 // A side's waste bottom first, with fan cards showing.
