@@ -18,9 +18,7 @@ TEST_F(TurnTest, PassEndsWithTwoCardsThenTurnsOverThenFlipsAgain)
     Done();
     FlipCards(g, 1);
     EXPECT_EQ(Table(g), "Kc | - | - | - ; Ks - - - ; 5d 6d 7d 9h Th (2) ; - (1)");
-    EXPECT_TRUE(g.StockEmpty(1));
-    EXPECT_EQ(g.StockPos(1), 0);
-    EXPECT_EQ(g.StockPasses(1), 1);
+    EXPECT_EQ(std::tuple(g.StockEmpty(1), g.StockPos(1), g.StockPasses(1)), std::tuple(true, 0, 1));
     EXPECT_EQ(g.UndoRecord, "13");
     EXPECT_TRUE(Sound(g));
 
@@ -96,22 +94,19 @@ TEST_F(TurnTest, GameOverCountsOnceNamesTheWinnerAndStopsAtTheTop)
     EXPECT_FALSE(CheckGameOver(g, 1));
     g.Losses = 4;
     EXPECT_TRUE(CheckGameOver(g, 2));
-    EXPECT_EQ(g.Losses, 5);
-    EXPECT_EQ(g.LastWinner, 2);
+    EXPECT_EQ(std::tuple(g.Wins, g.Losses, g.LastWinner), std::tuple(0, 5, 2));
     EXPECT_EQ(view.sounds, std::vector<int>{1});
+    // Once over it stays over, counted once.
     g.GameOver = true;
-    EXPECT_TRUE(CheckGameOver(g, 2));
-    EXPECT_TRUE(CheckGameOver(g, 1));
-    EXPECT_EQ(g.Losses, 5);
-    EXPECT_EQ(g.Wins, 0);
+    EXPECT_TRUE(CheckGameOver(g, 2) && CheckGameOver(g, 1));
+    EXPECT_EQ(std::tuple(g.Wins, g.Losses), std::tuple(0, 5));
 
     SetStock(g, 1, {});
     SetStock(g, 2, {Card(Clubs, 13)});
     g.GameOver = false;
     g.Wins = 32767;
     EXPECT_TRUE(CheckGameOver(g, 1));
-    EXPECT_EQ(g.Wins, 32767);
-    EXPECT_EQ(g.LastWinner, 1);
+    EXPECT_EQ(std::tuple(g.Wins, g.LastWinner), std::tuple(32767, 1));
 }
 
 TEST(CheckGameOver, AfterAComputerWinTheNextGameOpensWithIt)

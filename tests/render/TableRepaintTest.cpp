@@ -14,7 +14,7 @@ protected:
         game.GameOver = false;
         game.cfg.CardBack = 58;
         // Three backs under pile 2's run; pile 4's card waits to be turned. The player's
-        // waste has a hole and shows three; only the aces of diamonds and hearts home.
+        // waste has a hole and shows three; the ace of diamonds, clubs to the five and the ace of hearts home.
         Lay(game, "Qc | [9s 8s 2s] Qh Jc | - | [3s] ; Ad - 5c Ah ; 2d . 4d 5d 6d 7d (3) ; 7s");
         // A full stock for the player; the computer went through its stock twice.
         game.StockLevel(1) = 30, game.CardsLeft(1) = 21;

@@ -9,7 +9,6 @@
 #include "store/Players.h"
 #include "store/Profile.h"
 #include "store/SettingsFile.h"
-#include "store/Statistics.h"
 #include "store/StorePaths.h"
 
 using namespace tandrel;
@@ -185,14 +184,6 @@ TEST_F(SettingsStore, FailuresToStoreAreReported)
     g.cfg.WavFiles[0] = "/a\nb.wav"; // a value the file cannot hold
     EXPECT_FALSE(SaveSettings(g));
     EXPECT_EQ(Read(g.cfg.CurrentPlayer, "Win"), "0"); // the rest still went in
-}
-
-TEST(Statistics, CountsStopAtTheTopOf16Bits)
-{
-    EXPECT_EQ(CountOneMore(0), 1);
-    EXPECT_EQ(CountOneMore(32766), 32767);
-    EXPECT_EQ(CountOneMore(32767), 32767);
-    EXPECT_EQ(CountOneMore(-4), 1);
 }
 
 TEST(ShortDate, IsTheSameInEveryLocale)

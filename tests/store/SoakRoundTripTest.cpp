@@ -1,6 +1,10 @@
 // Saving and restoring every position real games reach gives the same game
-// back, but for what the records leave out.
+// back, but for what the records leave out, and the last move taken back on
+// it matches the original's. The file has Windows line ends, which it keeps.
+#include <algorithm>
+
 #include "engine/Position.h"
+#include "engine/Undo.h"
 #include "store/SavedGame.h"
 #include "store/StoreFixture.h"
 #include "support/SoakPositions.h"
@@ -14,6 +18,7 @@ TEST_F(StoreTest, EverySoakPositionSurvivesSaveAndRestore)
     view.record = false;
     const std::vector<Game> positions = SoakPositions(view, 20);
     ASSERT_GT(positions.size(), 300u);
+    WriteText(Path("duelpat.ini"), "[Soak]\r\nWin=3\r\n");
     int restored = 0;
     for (const Game& original : positions) {
         Game g = original;
@@ -32,8 +37,14 @@ TEST_F(StoreTest, EverySoakPositionSurvivesSaveAndRestore)
         EXPECT_EQ(back.UndoRecord, g.UndoRecord);
         EXPECT_EQ(back.FlippedCard, 0);
         EXPECT_FALSE(back.GameOver);
+        EXPECT_EQ(back.GamesDealt, 0);
         EXPECT_TRUE(CheckPosition(back));
+        UndoMove(g);
+        UndoMove(back);
+        EXPECT_TRUE(SameRecord(back, g));
         if (::testing::Test::HasFailure()) break;
     }
     EXPECT_EQ(restored, static_cast<int>(positions.size()));
+    const std::string text = ReadText(Path("duelpat.ini"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), std::count(text.begin(), text.end(), '\n'));
 }
