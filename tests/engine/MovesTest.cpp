@@ -1,190 +1,126 @@
 // The placement rules and what an accepted play leaves behind, from crafted
-// positions: each play checks the state, its undo record and the whole position.
-#include <gtest/gtest.h>
-
+// positions: each play checks the table, its undo record and the whole position.
 #include "engine/Cards.h"
 #include "engine/Moves.h"
-#include "engine/Position.h"
-#include "engine/Slide.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
 
+namespace {
+
 using MovesTest = PositionTest;
 
-TEST_F(MovesTest, AcesTakeTheFirstEmptyFoundation)
+// The player's waste top dropped with its picture at (x, y), tried where the mouse's release tries it.
+auto DropAt(int x, int y)
 {
-    SetFoundation(g, 1, Card(1, 3));
-    SetWaste(g, 1, {Card(3, 1)}, 1);
+    return [=](Game& g) {
+        DragWasteTopTo(g, x, y);
+        if (y < 100 && PlayToFoundation(g, 0, g.DragCard, 1)) return;
+        if (!PlayOnOpponentWaste(g, 1) && FindDropTarget(g, true)) PlayWasteToTableau(g, 1);
+    };
+}
+
+struct PlayCase {
+    const char* name;
+    std::string layout;
+    std::function<void(Game&)> play;
+    std::string table; // after the play
+    std::string record;
+};
+void PrintTo(const PlayCase& c, std::ostream* os) { *os << c.name; }
+
+const PlayCase Cases[] = {
+    {"AceDroppedOverTheLastFoundationStartsTheFirst", "- | - | - | - ; ; Ah As (2)", DropAt(280, 12),
+     "- | - | - | - ; As - - - ; Ah (1) ; - (1)", "401"},
+    {"AceTakesTheNextEmptyFoundation", "- | - | - | - ; As ; Ah", DropAt(10, 10),
+     "- | - | - | - ; As Ah - - ; - (1) ; - (1)", "402"},
+    {"TwoDroppedAnywhereOnTheFoundationRowGoesToItsSuit", "- | - | - | - ; As Ah ; 9c 2h (2)", DropAt(280, 12),
+     "- | - | - | - ; As 2h - - ; 9c (1) ; - (1)", "402"},
+    {"PileTopGoesHomeAndLeavesItsTurnUp", "- | [4s] 6c | - | - ; 5c",
+     [](Game& g) { EXPECT_TRUE(PlayToFoundation(g, 2, Card("6c"), 1)); },
+     "- | [4s] @120 | - | - ; 6c - - - ; - (1) ; - (1)", "421"},
+    {"DropOverTwoPilesTriesTheLeftOneFirst", "7h | 7d | - | - ; ; 6c", DropAt(50, 130),
+     "7h 6c | 7d | - | - ; - - - - ; - (1) ; - (1)", "3106"},
+    {"KingsFillAnEmptyPile", "9h | - | - | - ; ; Ks", DropAt(285, 110), "9h | - | - | Ks ; - - - - ; - (1) ; - (1)",
+     "3439"},
+    {"WasteCardOntoTheComputersWaste", "- | - | - | - ; ; 2c 8h (2) ; 7c", DropAt(500, 30),
+     "- | - | - | - ; - - - - ; 2c (1) ; 7c 8h (1)", "6"},
+    {"RunMovesAndLeavesATurnUpBehind", "- | [5d] 9s 8h 7c | - | [6d 8d 9d] Th",
+     [](Game& g) {
+         g.PickPile = 2, g.PickFirst = 1, g.PickLast = 3;
+         g.TargetRect = RectAt(280, 135, 71, 95);
+         MoveTableauStack(g);
+     },
+     "- | [5d] @120 | - | [6d 8d 9d] Th 9s 8h 7c ; - - - - ; - (1) ; - (1)", "202165010413502"},
+    {"FoundationCardComesDownOntoAPileLeavingTheAce", "- | - | 3c | - ; - 2h",
+     [](Game& g) {
+         g.DragCard = Card("2h");
+         g.TargetRect = RectAt(190, 120, 71, 95);
+         PlayFoundationToTableau(g);
+     },
+     "- | - | 3c 2h | - ; - Ah - - ; - (1) ; - (1)", "50203"},
+};
+
+class PlayerMove : public PositionTest, public ::testing::WithParamInterface<PlayCase> {};
+
+TEST_P(PlayerMove, LeavesTheTableItsRecordAndASoundPosition)
+{
+    const PlayCase& c = GetParam();
+    Lay(g, c.layout);
     Done();
-    DragWasteTopTo(10, 10);
-    EXPECT_TRUE(PlayToFoundation(g, 0, g.DragCard, 1));
-    EXPECT_EQ(g.Foundation(2, FoundSuit), 3);
-    EXPECT_EQ(g.Foundation(2, FoundTop), Card(3, 1) - 13);
-    EXPECT_EQ(g.UndoRecord, "402");
-    EXPECT_EQ(g.DragCard, 0);
-    EXPECT_TRUE(Sound());
+    c.play(g);
+    EXPECT_EQ(Table(g), c.table);
+    EXPECT_EQ(g.UndoRecord, c.record);
+    EXPECT_TRUE(Sound(g));
+}
+
+INSTANTIATE_TEST_SUITE_P(Player, PlayerMove, ::testing::ValuesIn(Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+TEST_F(MovesTest, RefusedPlaysLeaveTheTableAndTheLastRecord)
+{
+    Lay(g, "- | [4s] 6c 5h | - | - ; 5c ; 9d 8h (2) ; 7c");
+    g.UndoRecord = "11";
+    Done();
+    const Game before = g;
+    EXPECT_FALSE(PlayToFoundation(g, 2, Card("6c"), 1)); // not the pile's top
+    DragWasteTopTo(g, 300, 300);                           // nowhere near
+    EXPECT_FALSE(PlayOnOpponentWaste(g, 1));
+    EXPECT_FALSE(FindDropTarget(g, true));
+    ReturnWasteCard(g, 1);
+    EXPECT_TRUE(Unchanged(g, before));
     // With all four started an ace has nowhere to go (there are only four).
     for (int f = 1; f <= 4; ++f) g.Foundation(f, FoundSuit) = f;
-    EXPECT_EQ(FoundationFor(g, Card(2, 1)), 0);
+    EXPECT_EQ(FoundationFor(g, Card("Ad")), 0);
 }
 
 TEST_F(MovesTest, CardsFollowTheirSuitUpOneRank)
 {
-    SetFoundation(g, 3, Card(2, 1)); // ace of diamonds held as 40
-    EXPECT_EQ(g.Foundation(3, FoundTop), 40);
-    EXPECT_EQ(FoundationFor(g, Card(2, 2)), 3);
-    EXPECT_EQ(FoundationFor(g, Card(2, 3)), 0);
-    EXPECT_EQ(FoundationFor(g, Card(1, 2)), 0);
-    EXPECT_EQ(FoundationFor(g, EmptyPileCode), 0);
-    EXPECT_EQ(FoundationFor(g, TurnUpPending), 0);
-    EXPECT_EQ(FoundationTopCard(g, 3), Card(2, 1));
+    Lay(g, "- | - | - | - ; - - Ad");
+    EXPECT_EQ(g.Foundation(3, FoundTop), 40); // the ace held as 40
+    EXPECT_EQ(FoundationTopCard(g, 3), Card("Ad"));
+    const std::pair<int, int> cases[] = {
+        {Card("2d"), 3}, {Card("3d"), 0}, {Card("2c"), 0}, {EmptyPileCode, 0}, {TurnUpPending, 0}};
+    for (const auto& [card, f] : cases) EXPECT_EQ(FoundationFor(g, card), f) << card;
 }
 
-TEST_F(MovesTest, OnlyAPilesTopCardGoesToAFoundation)
+TEST_F(MovesTest, TableauBuildsDownInAlternateColoursAndOnlyKingsFillAnEmptyPile)
 {
-    SetFoundation(g, 1, Card(1, 5));
-    SetPile(g, 2, {Card(4, 4)}, {Card(1, 6), Card(3, 5)});
-    Done();
-    EXPECT_FALSE(PlayToFoundation(g, 2, Card(1, 6), 1));
-    SetPile(g, 2, {Card(4, 4)}, {Card(1, 6)});
-    g.Tableau(2, 2) = 0;
-    ParkRest(g, 2);
-    EXPECT_TRUE(PlayToFoundation(g, 2, Card(1, 6), 1));
-    EXPECT_EQ(g.UndoRecord, "421");
-    EXPECT_EQ(g.TableauTop(2, TopCard), TurnUpPending);
-    EXPECT_EQ(g.TableauTop(2, TopY), 120);
-    EXPECT_TRUE(Sound());
+    Lay(g, "7h | [2c] | - | 2c"); // pile 2 waits for its turn-up: it takes nothing
+    const std::tuple<const char*, int, bool> cases[] = {
+        {"6c", 1, true},  {"6s", 1, true},  {"6d", 1, false}, {"5c", 1, false}, {"8c", 1, false},
+        {"Kc", 2, false}, {"Kc", 3, true},  {"Kd", 3, true},  {"Qd", 3, false}, {"Ah", 4, false}};
+    for (const auto& [card, pile, fits] : cases) EXPECT_EQ(FitsTableau(g, Card(card), pile), fits) << card << pile;
 }
 
-TEST_F(MovesTest, TableauBuildsDownInAlternateColours)
+TEST(FitsOpponentWaste, EitherDirectionOfRankInTheOtherColour)
 {
-    SetPile(g, 1, {}, {Card(3, 7)});
-    SetPile(g, 2, {Card(1, 2)}, {});
-    Done();
-    EXPECT_TRUE(FitsTableau(g, Card(1, 6), 1));
-    EXPECT_TRUE(FitsTableau(g, Card(4, 6), 1));
-    EXPECT_FALSE(FitsTableau(g, Card(2, 6), 1));
-    EXPECT_FALSE(FitsTableau(g, Card(1, 5), 1));
-    EXPECT_FALSE(FitsTableau(g, Card(1, 8), 1));
-    // A pile waiting for its turn-up takes nothing; an empty pile only a king; an ace never.
-    EXPECT_FALSE(FitsTableau(g, Card(1, 13), 2));
-    EXPECT_TRUE(FitsTableau(g, Card(1, 13), 3));
-    EXPECT_TRUE(FitsTableau(g, Card(2, 13), 3));
-    EXPECT_FALSE(FitsTableau(g, Card(2, 12), 3));
-    SetPile(g, 4, {}, {Card(1, 2)});
-    EXPECT_FALSE(FitsTableau(g, Card(3, 1), 4));
-}
-
-TEST_F(MovesTest, OpponentsWasteTakesEitherDirection)
-{
-    const int blackSeven = Card(1, 7);
-    EXPECT_TRUE(FitsOpponentWaste(Card(3, 8), blackSeven));
-    EXPECT_TRUE(FitsOpponentWaste(Card(3, 6), blackSeven));
-    EXPECT_FALSE(FitsOpponentWaste(Card(3, 7), blackSeven));
-    EXPECT_FALSE(FitsOpponentWaste(Card(4, 8), blackSeven));
-    EXPECT_FALSE(FitsOpponentWaste(Card(3, 1), Card(1, 2)));
-    EXPECT_FALSE(FitsOpponentWaste(Card(3, 8), 0));
-}
-
-TEST_F(MovesTest, TwoDroppedAnywhereOnTheFoundationRowGoesToItsSuit)
-{
-    SetFoundation(g, 1, Card(4, 1));
-    SetFoundation(g, 2, Card(3, 1));
-    SetWaste(g, 1, {Card(1, 9), Card(3, 2)}, 2);
-    Done();
-    const int before = g.CardsLeft(1);
-    DragWasteTopTo(280, 12); // over foundation 4, which is empty
-    EXPECT_TRUE(PlayToFoundation(g, 0, g.DragCard, 1));
-    EXPECT_EQ(g.Foundation(2, FoundTop), Card(3, 2));
-    EXPECT_EQ(g.WasteFan(1), 1);
-    EXPECT_EQ(g.CardsLeft(1), before - 1);
-    EXPECT_TRUE(Sound());
-}
-
-TEST_F(MovesTest, DropOverTwoPilesTriesTheLeftOneFirst)
-{
-    SetPile(g, 1, {}, {Card(3, 7)});
-    SetPile(g, 2, {}, {Card(2, 7)});
-    SetWaste(g, 1, {Card(1, 6)}, 1);
-    Done();
-    const int before = g.CardsLeft(1);
-    DragWasteTopTo(50, 130); // overlaps both tops
-    ASSERT_TRUE(FindDropTarget(g, true));
-    EXPECT_EQ(g.TargetRect, RectAt(10, 120, 71, 95));
-    PlayWasteToTableau(g, 1);
-    EXPECT_EQ(g.Tableau(1, 2), Card(1, 6));
-    EXPECT_EQ(g.UndoRecord, "3106");
-    EXPECT_EQ(g.CardsLeft(1), before - 1);
-    EXPECT_TRUE(Sound());
-}
-
-TEST_F(MovesTest, KingsAloneFillAnEmptyPileAndLandAt120)
-{
-    SetPile(g, 1, {}, {Card(3, 9)});
-    SetWaste(g, 1, {Card(4, 13)}, 1);
-    Done();
-    DragWasteTopTo(285, 110);
-    ASSERT_TRUE(FindDropTarget(g, true));
-    PlayWasteToTableau(g, 1);
-    EXPECT_EQ(g.TableauTop(4, TopCard), Card(4, 13));
-    EXPECT_EQ(g.TableauTop(4, TopY), 120);
-    EXPECT_TRUE(Sound());
-}
-
-TEST_F(MovesTest, WasteCardOnTheComputersWasteAndRefusals)
-{
-    SetWaste(g, 1, {Card(1, 2), Card(3, 8)}, 2);
-    SetWaste(g, 2, {Card(1, 7)}, 1);
-    g.UndoRecord = "11";
-    Done();
-    DragWasteTopTo(300, 300); // nowhere near
-    EXPECT_FALSE(PlayOnOpponentWaste(g, 1));
-    EXPECT_EQ(g.UndoRecord, "11"); // a refused load leaves the last record alone
-    ReturnWasteCard(g, 1);
-    EXPECT_TRUE(Sound());
-
-    const int computersBefore = g.CardsLeft(2);
-    DragWasteTopTo(500, 30);
-    ASSERT_TRUE(PlayOnOpponentWaste(g, 1));
-    EXPECT_EQ(g.Waste(2, 2), Card(3, 8));
-    EXPECT_EQ(g.CardsLeft(2), computersBefore + 1);
-    EXPECT_EQ(g.UndoRecord, "6");
-    EXPECT_EQ(g.FlippedCard, 0);
-    EXPECT_EQ(g.WasteFan(1), 1);
-    EXPECT_TRUE(Sound());
-}
-
-TEST_F(MovesTest, RunMovesWithItsRecordAndLeavesATurnUpBehind)
-{
-    SetPile(g, 2, {Card(2, 5)}, {Card(4, 9), Card(3, 8), Card(1, 7)});
-    SetPile(g, 4, {Card(2, 6), Card(2, 8), Card(2, 9)}, {Card(3, 10)});
-    Done();
-    g.PickPile = 2;
-    g.PickFirst = 1;
-    g.PickLast = 3;
-    g.TargetRect = RectAt(280, 135, 71, 95);
-    MoveTableauStack(g);
-    EXPECT_EQ(g.UndoRecord, "202165010413502");
-    EXPECT_EQ(g.UndoRecord.size(), 15u);
-    EXPECT_EQ(g.Tableau(4, 4), Card(1, 7));
-    EXPECT_EQ(g.TableauTop(4, TopY), 195);
-    EXPECT_EQ(g.TableauTop(2, TopCard), TurnUpPending);
-    EXPECT_TRUE(Sound());
-}
-
-TEST_F(MovesTest, FoundationCardComesDownOntoAPile)
-{
-    SetFoundation(g, 2, Card(3, 2));
-    SetPile(g, 3, {}, {Card(1, 3)});
-    Done();
-    g.DragCard = Card(3, 2);
-    g.TargetRect = RectAt(190, 120, 71, 95);
-    PlayFoundationToTableau(g);
-    EXPECT_EQ(g.Foundation(2, FoundTop), Card(3, 1) - 13); // the ace is left, as stored
-    EXPECT_EQ(g.UndoRecord, "50203");
-    EXPECT_EQ(g.TableauTop(3, TopCard), Card(3, 2));
-    EXPECT_EQ(g.TableauTop(3, TopY), 140);
-    EXPECT_TRUE(Sound());
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"8h", "7c", true}, {"6h", "7c", true}, {"7h", "7c", false}, {"8s", "7c", false}, {"5d", "7c", false},
+        {"Ah", "2c", false}};
+    for (const auto& [card, top, fits] : cases) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
+    EXPECT_FALSE(FitsOpponentWaste(Card("8h"), 0));
 }

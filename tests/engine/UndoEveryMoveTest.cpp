@@ -13,7 +13,7 @@
 #include "input/AutoPlay.h"
 #include "input/Geometry.h"
 #include "engine/Slide.h"
-#include "support/SamePosition.h"
+#include "support/Positions.h"
 #include "support/SoakPositions.h"
 
 using namespace tandrel;

@@ -6,13 +6,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/MainWindow.h"
 #include "app/TableWidget.h"
-#include "engine/Position.h"
 #include "support/Positions.h"
 
 namespace tandrel::testing {
@@ -32,11 +32,9 @@ protected:
             if (!text.empty()) messages.push_back(text);
             lastTitle = title;
             if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-            MsgAnswer a = MsgAnswer::Yes;
-            if (!answers.empty()) {
-                a = answers.front();
-                answers.erase(answers.begin());
-            }
+            if (answers.empty()) return MsgAnswer::Yes;
+            const MsgAnswer a = answers.front();
+            answers.erase(answers.begin());
             return a;
         };
         window->Form_Load();
@@ -45,12 +43,11 @@ protected:
 
     Game& game() { return window->game(); }
 
-    // Lays out a position by hand and shows it, as a repaint would.
-    template <class Build>
-    void Craft(Build&& build)
+    // Lays out a position by hand (as Lay writes it, and more) and shows it, as a repaint would.
+    void Craft(const std::string& layout, const std::function<void(Game&)>& more = {})
     {
-        ClearTable(game());
-        build(game());
+        Lay(game(), layout);
+        if (more) more(game());
         ParkRest(game(), 2);
         ASSERT_TRUE(Sound());
         window->table().RedrawTable();
@@ -101,12 +98,7 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    ::testing::AssertionResult Sound()
-    {
-        std::string why;
-        if (CheckPosition(game(), &why)) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << why;
-    }
+    ::testing::AssertionResult Sound() { return testing::Sound(game()); }
 
     QTemporaryDir folder;
     std::unique_ptr<MainWindow> window;

@@ -1,6 +1,7 @@
 // The menu bar, its shortcuts and the window's life: start-up, resizing,
 // closing, the second copy, and input that arrives while a move runs.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLocalServer>
 #include <QMenu>
@@ -192,6 +193,42 @@ TEST_F(GuiTest, InputDuringTheComputersTurnIsDroppedAndCloseWaits)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Options", "Player", ""), game().cfg.CurrentPlayer);
     EXPECT_TRUE(Sound());
+}
+
+// Presses the player could make count now, made while the computer plays: a
+// right-click playing a pile's card, a drag and a right-click of the waste top,
+// a double-click, a flip, and the menu bar. The turn ends exactly as it does
+// untouched, on the table and on the screen, and no menu is left open.
+TEST_F(GuiTest, TableInputDuringTheComputersTurnChangesNothing)
+{
+    Start();
+    const auto turn = [this](bool poke) {
+        Craft("9h | 8c | - | - ; ; 6s 7d ; Qs");
+        game().cfg.PlaySpeed = 0;
+        window->table().timeScale = poke ? 0.02 : 0; // real pauses, short ones, so events arrive in the middle
+        int pokes = 0;
+        QTimer poker;
+        poker.setInterval(1);
+        QObject::connect(&poker, &QTimer::timeout, [&] {
+            if (!game().ComputerBusy || pokes++ > 0) return;
+            Click(135, 160, Qt::RightButton);
+            Drag(QPoint(500, 347), QPoint(135, 200));
+            Click(500, 347, Qt::RightButton);
+            DoubleClick(45, 160);
+            Click(400, 340);
+            QMenuBar* bar = window->menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().front()).center());
+        });
+        if (poke) poker.start();
+        Click(480, 250);
+        EXPECT_EQ(pokes > 0, poke);
+        return std::pair(Game(game()), screen().copy());
+    };
+    const auto [untouched, untouchedScreen] = turn(false);
+    const auto [poked, pokedScreen] = turn(true);
+    EXPECT_TRUE(Unchanged(poked, untouched));
+    EXPECT_TRUE(pokedScreen == untouchedScreen);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds)

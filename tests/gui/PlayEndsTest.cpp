@@ -11,22 +11,17 @@ using namespace tandrel::testing;
 
 namespace {
 
-// Clubs home up to 5; the player's waste shows 8s over Qh and 6c, the computer's 7d.
-void Waste(Game& g)
-{
-    SetPile(g, 1, {}, {Card(3, 9)});
-    SetFoundation(g, 1, Card(1, 5));
-    SetWaste(g, 1, {Card(3, 12), Card(1, 6), Card(4, 8)}, 1);
-    SetWaste(g, 2, {Card(1, 12), Card(2, 7)}, 1);
-    SetStock(g, 1, {Card(3, 2), Card(3, 3)});
-}
+// Clubs home up to the five; the player's waste shows the eight of spades over
+// the six of clubs and the queen of hearts, the computer's the seven of diamonds.
+const char* const Wastes = "9h | - | - | - ; 5c ; Qh 6c 8s ; Qc 7d";
+void PlayersStock(Game& g) { SetStock(g, 1, {Card(3, 2), Card(3, 3)}); }
 
 } // namespace
 
 TEST_F(GuiTest, EveryPlayEndsWithNothingInHand)
 {
     Start();
-    Craft(Waste);
+    Craft(Wastes, PlayersStock);
     Drag(QPoint(500, 347), QPoint(530, 72)); // the eight of spades onto the computer's seven
     ASSERT_EQ(game().Waste(2, game().WasteCount(2)), Card(4, 8));
     EXPECT_EQ(game().DragCard, 0);
@@ -52,11 +47,7 @@ TEST_F(GuiTest, EveryPlayEndsWithNothingInHand)
 TEST_F(GuiTest, OnceTheGameIsWonThereIsNothingToUndo)
 {
     MainWindow& w = Start();
-    Craft([](Game& g) {
-        for (int f = 1; f <= 4; ++f) SetFoundation(g, f, Card(f, f <= 2 ? 12 : 13));
-        SetWaste(g, 1, {Card(1, 13)}, 1);
-        SetWaste(g, 2, {Card(2, 13)}, 1);
-    });
+    Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
     game().Wins = 3;
     Click(470, 347);
     DoubleClick(470, 347); // the last card, the king of clubs, goes home

@@ -12,82 +12,63 @@ using namespace tandrel::testing;
 
 namespace {
 
-class MousePlayer {
-public:
-    explicit MousePlayer(GuiTest& t, Game& g, std::function<void(QPoint, QPoint)> drag,
-                         std::function<void(QPoint)> click, std::function<void(QPoint)> rightClick,
-                         std::function<void(QPoint)> doubleClick)
-        : g_(g), drag_(std::move(drag)), click_(std::move(click)), rightClick_(std::move(rightClick)),
-          doubleClick_(std::move(doubleClick))
-    {
-        (void)t;
-    }
-
-    // One action; false when the player had nothing left but to end the turn
-    // and the game is over.
-    std::string Act()
-    {
-        if (g_.GameOver) return "";
-        const int top = WasteTop();
-        if (top) {
-            if (const int f = FoundationFor(g_, top)) return DragWaste(QPoint(FoundationX(f), 10)), "waste home";
-            for (int p = 1; p <= 4; ++p)
-                if (FitsTableau(g_, top, p)) return DragWaste(QPoint(PileX(p), g_.TableauTop(p, TopY) + 12)), "waste to pile";
-            if (g_.WasteCount(2) > 0 && FitsOpponentWaste(top, g_.Waste(2, g_.WasteCount(2))))
-                return DragWaste(QPoint(495, 25)), "waste onto the computer";
-        }
-        for (int p = 1; p <= 4; ++p) {
-            const int t = g_.TableauTop(p, TopCard);
-            if (IsCard(t) && FoundationFor(g_, t)) return doubleClick_(TopCardPoint(p)), "pile home";
-        }
-        for (int p = 1; p <= 4; ++p) {
-            if (g_.TableauTop(p, TopCard) == TurnUpPending) return click_(QPoint(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1))), "turn up";
-        }
-        // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
-        for (int p = 1; p <= 4; ++p) {
-            const int k = TopSlot(g_, p);
-            if (k == 0 || g_.TableauFaceDown(p) == 0) continue;
-            for (int q = 1; q <= 4; ++q) {
-                if (q == p || !FitsTableau(g_, g_.Tableau(p, 1), q)) continue;
-                const QPoint lead(PileX(p) + 35, g_.TableauTop(p, TopY) - 20 * (k - 1) + 10);
-                if (++runs_ % 2) rightClick_(lead);
-                else drag_(lead, QPoint(PileX(q) + 37, g_.TableauTop(q, TopY) + 12 + 12));
-                return "run";
-            }
-        }
-        if (!top || top != g_.FlippedCard) return click_(QPoint(420, 347)), "flip";
-        click_(QPoint(480, 250));
-        return "end turn";
-    }
-
-private:
-    int WasteTop() const { return g_.WasteCount(1) > 0 ? g_.Waste(1, g_.WasteCount(1)) : 0; }
-    QPoint TopCardPoint(int p) const { return QPoint(PileX(p) + 35, g_.TableauTop(p, TopY) + 47); }
-    // The waste top is picked 37 across and 49 down from its picture's corner.
-    void DragWaste(QPoint pictureAt)
-    {
-        drag_(QPoint(WasteTopX(g_, 1) + 35, 347), pictureAt + QPoint(37, 49));
-    }
-
-    Game& g_;
-    std::function<void(QPoint, QPoint)> drag_;
-    std::function<void(QPoint)> click_, rightClick_, doubleClick_;
-    int runs_ = 0;
-};
-
 class PlayThrough : public GuiTest {
 protected:
-    MousePlayer Player()
-    {
-        return MousePlayer(
-            *this, game(), [this](QPoint a, QPoint b) { Drag(a, b); }, [this](QPoint p) { Click(p.x(), p.y()); },
-            [this](QPoint p) { Click(p.x(), p.y(), Qt::RightButton); }, [this](QPoint p) { DoubleClick(p.x(), p.y()); });
-    }
+    // Sees only the state and acts only with the mouse.
+    class MousePlayer {
+    public:
+        explicit MousePlayer(PlayThrough& t) : t_(t), g_(t.game()) {}
+
+        // One action, named; "" when the game is over.
+        std::string Act()
+        {
+            if (g_.GameOver) return "";
+            const int top = WasteTop();
+            if (top) {
+                if (const int f = FoundationFor(g_, top)) return DragWaste(QPoint(FoundationX(f), 10)), "waste home";
+                for (int p = 1; p <= 4; ++p)
+                    if (FitsTableau(g_, top, p)) return DragWaste(QPoint(PileX(p), g_.TableauTop(p, TopY) + 12)), "waste to pile";
+                if (g_.WasteCount(2) > 0 && FitsOpponentWaste(top, g_.Waste(2, g_.WasteCount(2))))
+                    return DragWaste(QPoint(495, 25)), "waste onto the computer";
+            }
+            for (int p = 1; p <= 4; ++p) {
+                const int t = g_.TableauTop(p, TopCard);
+                if (IsCard(t) && FoundationFor(g_, t)) return t_.DoubleClick(PileX(p) + 35, g_.TableauTop(p, TopY) + 47), "pile home";
+            }
+            for (int p = 1; p <= 4; ++p) {
+                if (g_.TableauTop(p, TopCard) == TurnUpPending) return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
+            }
+            // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
+            for (int p = 1; p <= 4; ++p) {
+                const int k = TopSlot(g_, p);
+                if (k == 0 || g_.TableauFaceDown(p) == 0) continue;
+                for (int q = 1; q <= 4; ++q) {
+                    if (q == p || !FitsTableau(g_, g_.Tableau(p, 1), q)) continue;
+                    const QPoint lead(PileX(p) + 35, g_.TableauTop(p, TopY) - 20 * (k - 1) + 10);
+                    if (++runs_ % 2) t_.Click(lead.x(), lead.y(), Qt::RightButton);
+                    else t_.Drag(lead, QPoint(PileX(q) + 37, g_.TableauTop(q, TopY) + 12 + 12));
+                    return "run";
+                }
+            }
+            if (!top || top != g_.FlippedCard) return t_.Click(420, 347), "flip";
+            t_.Click(480, 250);
+            return "end turn";
+        }
+
+    private:
+        int WasteTop() const { return g_.WasteCount(1) > 0 ? g_.Waste(1, g_.WasteCount(1)) : 0; }
+        // The waste top is picked 37 across and 49 down from its picture's corner.
+        void DragWaste(QPoint pictureAt) { t_.Drag(QPoint(WasteTopX(g_, 1) + 35, 347), pictureAt + QPoint(37, 49)); }
+
+        PlayThrough& t_;
+        Game& g_;
+        int runs_ = 0;
+    };
 
     // Plays up to n actions; every one must leave a sound position.
     int Play(int n)
     {
-        MousePlayer player = Player();
+        MousePlayer player(*this);
         int actions = 0;
         for (; actions < n && !game().GameOver; ++actions) {
             const std::string what = player.Act();
@@ -123,13 +104,8 @@ TEST_F(PlayThrough, ManyTurnsOfSeveralDeals)
 TEST_F(PlayThrough, ThePlayerPlaysOutTheLastCardsAndWins)
 {
     Start();
-    Craft([](Game& g) {
-        for (int f = 1; f <= 4; ++f) SetFoundation(g, f, Card(f, 10));
-        SetPile(g, 1, {}, {Card(1, 13), Card(3, 12)});
-        SetPile(g, 2, {}, {Card(2, 13)});
-        SetWaste(g, 1, {Card(4, 11), Card(1, 11)}, 2);
+    Craft("Kc Qh | Kd | - | - ; Tc Td Th Ts ; Js Jc (2) ; Jd", [](Game& g) {
         SetStock(g, 1, {Card(3, 11)});
-        SetWaste(g, 2, {Card(2, 11)}, 1);
         SetStock(g, 2, {Card(2, 12), Card(4, 12), Card(1, 12), Card(4, 13), Card(3, 13)});
     });
     game().Wins = 3;

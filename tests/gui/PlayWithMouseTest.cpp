@@ -9,29 +9,28 @@ using namespace tandrel::testing;
 
 namespace {
 
-// Piles: 9h | (back) 10d 9c 8h | (2 backs) 10h | Js; clubs up to 5 and the ace of
-// spades home; the player's waste ends with 8s, the computer's with 7d.
-void Layout(Game& g)
-{
-    SetPile(g, 1, {}, {Card(3, 9)});
-    SetPile(g, 2, {Card(2, 2)}, {Card(2, 10), Card(1, 9), Card(3, 8)});
-    SetPile(g, 3, {Card(2, 3), Card(2, 4)}, {Card(3, 10)});
-    SetPile(g, 4, {}, {Card(4, 11)});
-    SetFoundation(g, 1, Card(1, 5));
-    SetFoundation(g, 2, Card(4, 1));
-    SetWaste(g, 1, {Card(3, 12), Card(4, 8)}, 1);
-    SetWaste(g, 2, {Card(1, 12), Card(2, 7)}, 1);
-    SetStock(g, 1, {Card(3, 2), Card(3, 3), Card(3, 4)});
-}
+// Face-down cards under two piles, clubs up to the five and the ace of spades
+// home, the player's waste ending with the eight of spades and three hearts to come.
+const char* const Layout = "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s ; Qc 7d";
+void PlayersStock(Game& g) { SetStock(g, 1, {Card(3, 2), Card(3, 3), Card(3, 4)}); }
 
 const QPoint WasteTop1(500, 347); // the player's waste top with one card fanned
 
+// The player's mouse on the table above.
+class MouseOnTable : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        Start();
+        Craft(Layout, PlayersStock);
+    }
+};
+
 } // namespace
 
-TEST_F(GuiTest, WasteCardDraggedOntoAPile)
+TEST_F(MouseOnTable, WasteCardDraggedOntoAPile)
 {
-    Start();
-    Craft(Layout);
     Drag(WasteTop1, QPoint(45, 190));
     EXPECT_EQ(game().Tableau(1, 2), Card(4, 8));
     EXPECT_EQ(game().TableauTop(1, TopY), 140);
@@ -42,10 +41,8 @@ TEST_F(GuiTest, WasteCardDraggedOntoAPile)
     EXPECT_TRUE(Shows(Card(3, 12), 465, 300)); // the waste shows the card below
 }
 
-TEST_F(GuiTest, WasteCardDraggedOntoTheComputersWaste)
+TEST_F(MouseOnTable, WasteCardDraggedOntoTheComputersWaste)
 {
-    Start();
-    Craft(Layout);
     const int computersBefore = game().CardsLeft(2);
     Drag(WasteTop1, QPoint(530, 72));
     EXPECT_EQ(game().Waste(2, game().WasteCount(2)), Card(4, 8));
@@ -57,10 +54,8 @@ TEST_F(GuiTest, WasteCardDraggedOntoTheComputersWaste)
     EXPECT_TRUE(Shows(Card(3, 12), 465, 300));
 }
 
-TEST_F(GuiTest, RunDraggedFromItsMiddleCard)
+TEST_F(MouseOnTable, RunDraggedFromItsMiddleCard)
 {
-    Start();
-    Craft(Layout);
     Drag(QPoint(135, 150), QPoint(225, 200));
     const Game& g = game();
     EXPECT_EQ(g.Tableau(3, 2), Card(1, 9));
@@ -76,10 +71,8 @@ TEST_F(GuiTest, RunDraggedFromItsMiddleCard)
     EXPECT_TRUE(Shows(Card(2, 10), 100, 125));
 }
 
-TEST_F(GuiTest, RefusedDropSlidesHomeAndTheTableIsAsBefore)
+TEST_F(MouseOnTable, RefusedDropSlidesHomeAndTheTableIsAsBefore)
 {
-    Start();
-    Craft(Layout);
     game().UndoRecord = "1";
     const QImage before = screen().copy();
     Drag(QPoint(45, 160), QPoint(225, 180)); // a red nine onto a red ten
@@ -94,10 +87,8 @@ TEST_F(GuiTest, RefusedDropSlidesHomeAndTheTableIsAsBefore)
     EXPECT_EQ(screen(), before);
 }
 
-TEST_F(GuiTest, RightClickPlaysARunToTheFirstPileThatTakesIt)
+TEST_F(MouseOnTable, RightClickPlaysARunToTheFirstPileThatTakesIt)
 {
-    Start();
-    Craft(Layout);
     Click(135, 130, Qt::RightButton); // on the ten of diamonds leading the run
     const Game& g = game();
     EXPECT_EQ(g.Tableau(4, 2), Card(2, 10));
@@ -114,14 +105,9 @@ TEST_F(GuiTest, RightClickPlaysARunToTheFirstPileThatTakesIt)
     EXPECT_TRUE(Sound());
 }
 
-TEST_F(GuiTest, DoubleClicksPlayToTheFoundations)
+TEST_F(MouseOnTable, DoubleClicksPlayToTheFoundations)
 {
-    Start();
-    Craft([](Game& g) {
-        Layout(g);
-        SetPile(g, 1, {}, {Card(3, 9), Card(1, 8), Card(3, 7), Card(1, 6)});
-        SetWaste(g, 1, {Card(3, 12), Card(4, 8), Card(4, 2)}, 3);
-    });
+    Craft("9h 8c 7h 6c | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s 2s (3) ; Qc 7d", PlayersStock);
     DoubleClick(45, 200); // the six of clubs on top of pile 1
     EXPECT_EQ(game().Foundation(1, FoundTop), Card(1, 6));
     EXPECT_TRUE(Shows(Card(1, 6), 10, 10));
@@ -133,10 +119,8 @@ TEST_F(GuiTest, DoubleClicksPlayToTheFoundations)
     EXPECT_TRUE(Sound());
 }
 
-TEST_F(GuiTest, ScoreBoardRefusesToEndATurnWithoutAFlip)
+TEST_F(MouseOnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
 {
-    Start();
-    Craft(Layout);
     game().LastTurnCard = Card(4, 8);
     const int computersBefore = game().CardsLeft(2);
     Click(480, 250);
@@ -155,10 +139,8 @@ TEST_F(GuiTest, ScoreBoardRefusesToEndATurnWithoutAFlip)
     EXPECT_TRUE(Sound());
 }
 
-TEST_F(GuiTest, ADragThatNeverEndsPutsItsCardsBack)
+TEST_F(MouseOnTable, ADragThatNeverEndsPutsItsCardsBack)
 {
-    Start();
-    Craft(Layout);
     const QImage before = screen().copy();
     // Released outside the window.
     Press(WasteTop1.x(), WasteTop1.y());

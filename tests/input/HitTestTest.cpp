@@ -1,8 +1,7 @@
 // Where a press lands: the fixed layout, its exact edges, and the rounding of
-// the pointer to whole pixels.
-#include <gtest/gtest.h>
-
+// the pointer to whole pixels; and what the mouse handlers make of presses.
 #include "engine/Cards.h"
+#include "input/AutoPlay.h"
 #include "input/Geometry.h"
 #include "input/Mouse.h"
 #include "support/Positions.h"
@@ -12,38 +11,24 @@ using namespace tandrel::testing;
 
 namespace {
 
-struct HitTest : ::testing::Test {
-    TestGame t;
-    Game& g = t.g;
+struct HitTest : PositionTest {
     MouseState m;
-    void SetUp() override { ClearTable(g); }
 };
 
 } // namespace
 
-TEST_F(HitTest, PointerGoesToWholePixelsHalvesToEven)
+TEST_F(HitTest, PointerGoesToWholePixelsHalvesToEvenAndColumnsEndAtTheirEdges)
 {
-    EXPECT_EQ(ToPixel(10.5f), 10);
-    EXPECT_EQ(ToPixel(11.5f), 12);
-    EXPECT_EQ(ToPixel(80.49f), 80);
-    EXPECT_EQ(ToPixel(-0.5f), 0);
+    const std::pair<float, long> pixels[] = {{10.5f, 10}, {11.5f, 12}, {80.49f, 80}, {-0.5f, 0}};
+    for (const auto& [x, pixel] : pixels) EXPECT_EQ(ToPixel(x), pixel) << x;
+    const std::pair<float, int> columns[] = {{10, 1}, {81, 1}, {82, 0}, {99.9f, 0}, {351, 4}, {352, 0}};
+    for (const auto& [x, column] : columns) EXPECT_EQ(PileColumnAt(x), column) << x;
     // A foundation's rectangle ends before x = 81: 80.5 rounds to 80 and hits, 81.5 to 82 and misses.
-    SetFoundation(g, 1, Card(1, 3));
+    Lay(g, "- | - | - | - ; 3c");
+    Done();
     EXPECT_EQ(HitFoundation(g, 80.5f, 50), 1);
     EXPECT_EQ(HitFoundation(g, 81.5f, 50), 0);
-}
-
-TEST_F(HitTest, ColumnsAndRowsAtTheirEdges)
-{
-    EXPECT_EQ(PileColumnAt(10), 1);
-    EXPECT_EQ(PileColumnAt(81), 1);
-    EXPECT_EQ(PileColumnAt(82), 0);
-    EXPECT_EQ(PileColumnAt(99.9f), 0);
-    EXPECT_EQ(PileColumnAt(351), 4);
-    EXPECT_EQ(PileColumnAt(352), 0);
     // x = 10 on the foundation row is no foundation press (the row wants x > 10).
-    SetFoundation(g, 1, Card(1, 3));
-    ParkRest(g);
     Form_MouseDown(g, m, LeftButton, 10, 50);
     EXPECT_FALSE(m.DragFromFoundation);
     Form_MouseDown(g, m, LeftButton, 11, 50);
@@ -53,31 +38,28 @@ TEST_F(HitTest, ColumnsAndRowsAtTheirEdges)
 
 TEST_F(HitTest, FoundationGivesUpItsTopButNotALoneAce)
 {
-    SetFoundation(g, 2, Card(3, 1));
-    SetFoundation(g, 3, Card(4, 2));
+    Lay(g, "- | - | - | - ; - Ah 2s");
+    Done();
     EXPECT_EQ(HitFoundation(g, 130, 50), 0);
     EXPECT_EQ(HitFoundation(g, 220, 50), 3);
     EXPECT_EQ(g.DragRect, (Rect{190, 10, 261, 105}));
-    ParkRest(g);
     Form_MouseDown(g, m, LeftButton, 220, 50);
-    EXPECT_EQ(g.DragCard, Card(4, 2));
+    EXPECT_EQ(g.DragCard, Card(Spades, 2));
     // Nothing changes until the card lands somewhere; dropped nowhere it goes back.
-    EXPECT_EQ(g.Foundation(3, FoundTop), Card(4, 2));
+    EXPECT_EQ(g.Foundation(3, FoundTop), Card(Spades, 2));
     Form_MouseUp(g, m, LeftButton, 450, 450);
-    EXPECT_EQ(g.Foundation(3, FoundTop), Card(4, 2));
+    EXPECT_EQ(g.Foundation(3, FoundTop), Card(Spades, 2));
     EXPECT_EQ(g.DragCard, 0);
 }
 
 TEST_F(HitTest, TheTopmostCardOfAPileIsPicked)
 {
-    SetPile(g, 2, {Card(2, 2)}, {Card(2, 10), Card(1, 9), Card(3, 8)});
-    EXPECT_EQ(HitTableauCard(g, 120, 130, 2), 1);
-    EXPECT_EQ(HitTableauCard(g, 120, 145, 2), 2); // the second card covers the first from y = 145
-    EXPECT_EQ(HitTableauCard(g, 120, 259, 2), 3);
-    EXPECT_EQ(HitTableauCard(g, 120, 260, 2), 0); // below the last card
-    EXPECT_EQ(HitTableauCard(g, 120, 124, 2), 0); // on the face-down back
+    Lay(g, "- | [2d] Td 9c 8h | - | -");
+    const std::pair<float, int> slots[] = {{130, 1}, {145, 2}, {259, 3}, {260, 0}, {124, 0}};
+    // The second card covers the first from y = 145; below the last card, or on the back, none.
+    for (const auto& [y, slot] : slots) EXPECT_EQ(HitTableauCard(g, 120, y, 2), slot) << y;
     int pile = 0;
-    EXPECT_EQ(HitTableauTop(g, 120, 200, pile), Card(3, 8));
+    EXPECT_EQ(HitTableauTop(g, 120, 200, pile), Card(Hearts, 8));
     EXPECT_EQ(pile, 2);
     EXPECT_EQ(HitTableauTop(g, 300, 150, pile), EmptyPileCode); // an empty pile's place starts at y = 100
     EXPECT_EQ(pile, 4);
@@ -85,10 +67,8 @@ TEST_F(HitTest, TheTopmostCardOfAPileIsPicked)
 
 TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
 {
-    SetPile(g, 1, {}, {Card(1, 13)});
-    SetWaste(g, 1, {Card(3, 4), Card(3, 5)}, 1);
-    SetWaste(g, 2, {Card(2, 9)}, 1);
-    ParkRest(g);
+    Lay(g, "Kc | - | - | - ; ; 4h 5h ; 9d");
+    Done();
     // y = 120 exactly is not a tableau press.
     Form_MouseDown(g, m, LeftButton, 40, 120);
     EXPECT_EQ(m.DragSource, 0);
@@ -97,9 +77,9 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     EXPECT_FALSE(m.DragFromWaste);
     Form_MouseDown(g, m, LeftButton, 465, 300); // y = 300 is the waste, not the score board
     EXPECT_TRUE(m.DragFromWaste);
-    EXPECT_TRUE(t.view.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
     Form_MouseUp(g, m, LeftButton, 465, 300);
-    EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(3, 5));
+    EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(Hearts, 5));
     // With three fanned the range moves to 495..566.
     g.WasteFan(1) = 3;
     Form_MouseDown(g, m, LeftButton, 480, 340);
@@ -111,19 +91,17 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
 
 TEST_F(HitTest, APressOnTheComputersHandEndsTheTurn)
 {
-    SetWaste(g, 1, {Card(3, 4)}, 1);
-    SetWaste(g, 2, {Card(2, 9)}, 1);
-    ParkRest(g);
-    g.LastTurnCard = Card(3, 4);
+    Lay(g, "- | - | - | - ; ; 4h ; 9d");
+    Done();
+    g.LastTurnCard = Card(Hearts, 4);
     Form_MouseDown(g, m, RightButton, 420, 60); // the computer's stock, either button
-    ASSERT_EQ(t.view.messages.size(), 1u);
-    EXPECT_EQ(t.view.messages[0], "You must flip a card.");
+    EXPECT_EQ(view.messages, std::vector<std::string>{"You must flip a card."});
 }
 
 TEST_F(HitTest, APressBelowAPileOrARightPressLeavesNoDragBehind)
 {
-    SetPile(g, 1, {}, {Card(1, 13), Card(3, 12)});
-    ParkRest(g);
+    Lay(g, "Kc Qh | - | - | -");
+    Done();
     Form_MouseDown(g, m, LeftButton, 40, 300); // below the queen, which ends at y = 235
     EXPECT_EQ(m.DragSource, 1);
     EXPECT_FALSE(m.Dragging());
@@ -141,29 +119,76 @@ TEST_F(HitTest, APressBelowAPileOrARightPressLeavesNoDragBehind)
 
 TEST_F(HitTest, DoubleClickOnTheWasteTopPlaysItHomeThoughItsFirstPressPickedItUp)
 {
-    for (const int foundationTop : {4, 5}) {
-        SCOPED_TRACE(foundationTop);
-        ClearTable(g);
+    for (const char* home : {"3h", "4h"}) {
+        SCOPED_TRACE(home);
+        Lay(g, std::string("- | - | - | - ; ") + home + " ; 9c 5h (2)");
+        Done();
         m = MouseState{};
-        SetFoundation(g, 1, Card(3, foundationTop));
-        SetWaste(g, 1, {Card(1, 9), Card(3, 6)}, 2);
-        ParkRest(g);
         Form_MouseMove(g, m, 485, 340);
         Form_MouseDown(g, m, LeftButton, 485, 340); // on the top card: picked up
         Form_MouseUp(g, m, LeftButton, 485, 340);   // and put back
-        t.view.slides.clear();
+        view.slides.clear();
         Form_DblClick(g, m);
         EXPECT_EQ(g.DragCard, 0);
-        if (foundationTop == 4) {
-            EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(3, 6)) << "the six has nowhere to go";
-            EXPECT_TRUE(t.view.slides.empty()) << "a card with nowhere to go is not lifted";
+        if (home == std::string("3h")) {
+            EXPECT_EQ(Table(g), "- | - | - | - ; 3h - - - ; 9c 5h (2) ; - (1)") << "the five has nowhere to go";
+            EXPECT_TRUE(view.slides.empty()) << "a card with nowhere to go is not lifted";
             continue;
         }
-        EXPECT_EQ(g.Foundation(1, FoundTop), Card(3, 6));
-        // A double-click on the card left there does nothing: the nine has nowhere to go.
+        EXPECT_EQ(Table(g), "- | - | - | - ; 5h - - - ; 9c (1) ; - (1)");
+        // A double-click on the nine left there does nothing: it has nowhere to go.
         m.DragSource = 0;
         Form_MouseMove(g, m, 470, 340);
         Form_DblClick(g, m);
-        EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(1, 9));
+        EXPECT_EQ(Table(g), "- | - | - | - ; 5h - - - ; 9c (1) ; - (1)");
     }
+}
+
+TEST_F(HitTest, DoubleClickedAcesStartTheFoundationsFromTheFirst)
+{
+    Lay(g, "- | - | Ah | - ; ; As");
+    Done();
+    Form_MouseMove(g, m, 220, 160);
+    Form_DblClick(g, m);
+    Form_MouseMove(g, m, 500, 340);
+    Form_DblClick(g, m);
+    EXPECT_EQ(Table(g), "- | - | - | - ; Ah As - - ; - (1) ; - (1)");
+    EXPECT_TRUE(Sound(g));
+}
+
+// While the computer plays, a slide runs or the game is over, the table takes no input.
+TEST_F(HitTest, NoInputReachesTheTableUnlessItIsThePlayersTurn)
+{
+    // A right-click would send the ace home, a press pick up the king or the waste top, a click flip.
+    Lay(g, "Ac | Kh | - | - ; ; Kd");
+    SetStock(g, 1, {Card(Diamonds, 12)});
+    Done();
+    for (bool Game::*flag : {&Game::ComputerBusy, &Game::FlipInProgress, &Game::GameOver}) {
+        g.*flag = true;
+        const Game before = g;
+        Form_MouseDown(g, m, RightButton, 40, 150);
+        Form_MouseDown(g, m, LeftButton, 130, 150);
+        Form_MouseMove(g, m, 300, 300);
+        Form_MouseUp(g, m, LeftButton, 300, 300);
+        Form_MouseDown(g, m, LeftButton, 500, 340);
+        Form_MouseUp(g, m, LeftButton, 500, 340);
+        Form_MouseMove(g, m, 400, 340);
+        Form_Click(g, m);
+        Form_MouseMove(g, m, 40, 150);
+        Form_DblClick(g, m);
+        EXPECT_TRUE(Unchanged(g, before));
+        EXPECT_FALSE(m.Dragging());
+        g.*flag = false;
+    }
+}
+
+// Found by the self-play soak: a lone queen over three face-down cards moved
+// onto a king left its pile's pending top 5 pixels too low.
+TEST_F(HitTest, RunLeavingFaceDownCardsLeavesItsTurnUpAtTheTopBack)
+{
+    Lay(g, "Ks | [5h] 4h | [3h 2h] Ah | [2c 3c 4c] Qd");
+    Done();
+    AutoPlay(g, 4, static_cast<float>(PileX(4)), 136);
+    EXPECT_EQ(Table(g), "Ks Qd | [5h] 4h | [3h 2h] Ah | [2c 3c 4c] @130 ; - - - - ; - (1) ; - (1)");
+    EXPECT_TRUE(Sound(g));
 }

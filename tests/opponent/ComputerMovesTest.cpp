@@ -1,164 +1,71 @@
 // The computer's move search as a whole: when it stops, what each level may
 // do, and that the same position always gives the same moves.
-#include <gtest/gtest.h>
-
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "opponent/Computer.h"
 #include "selfplay/SelfPlay.h"
-#include "TestTable.h"
+#include "support/Positions.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 namespace {
 
-TEST(PlayComputerMoves, GameAlreadyOverMovesNothing)
+bool Computer(Game& g) { return PlayComputerMoves(g, 2); }
+// What the search returns tells whether the waste was played; here any move counts.
+bool AnyMove(Game& g)
 {
-    TestTable t;
-    t.SetPile(1, {}, {Card(Black1, 7)});
-    t.SetWaste(2, {Card(Red3, 6)});
-    t.SetWaste(1, {Card(Black4, 7)});
-    t.DealRest();
-    t.g.GameOver = true;
-    const State before = StateOf(t.g);
-
-    EXPECT_FALSE(PlayComputerMoves(t.g, 2));
-    EXPECT_EQ(StateOf(t.g), before);
-    EXPECT_TRUE(t.view.slides.empty());
+    PlayComputerMoves(g, 2);
+    return !ViewOf(g).slides.empty();
 }
-
-TEST(PlayComputerMoves, ReturnsAtOnceWhenTheWasteRunsEmpty)
-{
-    TestTable t;
-    const int ace = Card(Black4, 1);
-    t.SetPile(1, {}, {Card(Black1, 7)});
-    t.SetPile(2, {Card(Black1, 2)}, {Card(Red2, 9)});
-    t.SetPile(3, {}, {ace}); // would go up, but only after the waste has been played
-    t.SetPile(4, {Card(Black1, 3), Card(Black1, 4), Card(Black1, 5)}, {Card(Red2, 12)});
-    t.SetWaste(2, {Card(Red3, 6)});
-    t.DealRest();
-
-    EXPECT_TRUE(PlayComputerMoves(t.g, 2));
-
-    ASSERT_EQ(t.view.slides.size(), 1u);
-    TestTable::ExpectSlide(t.view.slides[0], 465, 25, PileX(1) - 15, 120 + 15);
-    EXPECT_EQ(t.g.WasteCount(2), 0);
-    EXPECT_EQ(t.g.TableauTop(3, TopCard), ace);
-    EXPECT_FALSE(t.g.GameOver);
-    t.ExpectSound();
-}
-
-TEST(PlayComputerMoves, NothingToPlayReturnsFalse)
-{
-    TestTable t;
-    t.SetPile(1, {}, {Card(Red2, 9)});
-    t.SetWaste(2, {Card(Black4, 12)});
-    t.DealRest();
-    EXPECT_FALSE(PlayComputerMoves(t.g, 2));
-    EXPECT_TRUE(t.view.slides.empty());
-}
+// The self-play soak lets the computer play the player's side too.
+bool ForThePlayer(Game& g) { return PlayComputerMoves(g, 1); }
 
 // Three tables, each offering one move that the Beginner must not make: a load
 // onto the player's waste, a run move, and a card taken down from a foundation.
-enum class Offer { Load, Run, Lowering };
+const std::string OffersLoad = "9d | [3s] Qc | [4s 5s] 5d | [6s 8s 9s] Th ; ; 7c ; 6h";
+const std::string OffersRun = "9d | [3d] 6h | [4d 6d] 2s | [7d 8d Kh] 5c ; ; ; Qs";
+const std::string OffersLowering = "Js | [Qs] 4d | - | [Kd] 9c ; Th ; ; 2s";
 
-void LayOut(TestTable& t, Offer offer)
-{
-    switch (offer) {
-    case Offer::Load:
-        t.SetPile(1, {}, {Card(Red2, 9)});
-        t.SetPile(2, {Card(Black4, 3)}, {Card(Black1, 12)});
-        t.SetPile(3, {Card(Black4, 4), Card(Black4, 5)}, {Card(Red2, 5)});
-        t.SetPile(4, {Card(Black4, 6), Card(Black4, 8), Card(Black4, 9)}, {Card(Red3, 10)});
-        t.SetWaste(1, {Card(Black1, 7)});
-        t.SetWaste(2, {Card(Red3, 6)});
-        break;
-    case Offer::Run:
-        t.SetPile(1, {}, {Card(Red2, 9)});
-        t.SetPile(2, {Card(Red2, 3)}, {Card(Red3, 6)});
-        t.SetPile(3, {Card(Red2, 4), Card(Red2, 6)}, {Card(Black4, 2)});
-        t.SetPile(4, {Card(Red2, 7), Card(Red2, 8), Card(Red3, 13)}, {Card(Black1, 5)});
-        t.SetWaste(2, {Card(Black4, 12)});
-        break;
-    case Offer::Lowering:
-        t.SetPile(1, {}, {Card(Black4, 11)});
-        t.SetPile(2, {Card(Black4, 12)}, {Card(Red2, 4)});
-        t.SetPile(4, {Card(Red2, 13)}, {Card(Black1, 9)});
-        t.SetFoundation(1, Red3, 10);
-        t.SetWaste(2, {Card(Black4, 2)});
-        break;
-    }
-    t.DealRest();
-}
+const MoveCase Cases[] = {
+    Before([](Game& g) { g.GameOver = true; }, {"GameAlreadyOverMovesNothing", "7c | - | - | - ; ; 7s ; 6h", Computer, {}}),
+    // The ace would go up, but only after the waste has been played.
+    {"ReturnsAtOnceWhenTheWasteRunsEmpty", "7c | [2c] 9d | As | [3c 4c 5c] Qd ; ; ; 6h", Computer,
+     {{465, 25, PileX(1) - 15, 120 + 15}}, "7c 6h | [2c] 9d | As | [3c 4c 5c] Qd ; - - - - ; - (1) ; - (1)",
+     [](const Game& g) { EXPECT_FALSE(g.GameOver); }},
+    {"NothingToPlayReturnsFalse", "9d | - | - | - ; ; ; Qs", Computer, {}},
+    AtLevel(0, {"BeginnerNeverLoads", OffersLoad, Computer, {}}),
+    AtLevel(0, {"BeginnerNeverShiftsARun", OffersRun, Computer, {}}),
+    AtLevel(0, {"BeginnerNeverLowers", OffersLowering, Computer, {}}),
+    // The same tables at Intermediate: the move comes first of all.
+    AtLevel(1, {"IntermediateLoads", OffersLoad, AnyMove, {{465, 25, 465, 300}},
+                "9d | [3s] Qc | [4s 5s] 5d | [6s 8s 9s] Th ; - - - - ; 7c 6h (1) ; - (1)"}),
+    AtLevel(1, {"IntermediateShiftsARun", OffersRun, AnyMove,
+                {{PileX(4) - 2, 136 - 3, PileX(2) - 10, 125 + 30}, {465, 25, PileX(4) - 15, 125 + 20}},
+                "9d | [3d] 6h 5c | [4d 6d] 2s | [7d 8d] Kh Qs ; - - - - ; - (1) ; - (1)"}),
+    AtLevel(1, {"IntermediateLowers", OffersLowering, AnyMove,
+                {{FoundationX(1), FoundationY, PileX(1), 120 + 25}, {PileX(4) - 2, 126 - 3, PileX(1) - 10, 140 + 30}},
+                "Js Th 9c | [Qs] 4d | - | Kd ; 9h - - - ; - (1) ; 2s (1)"}),
+    AtLevel(0, {"BeginnerNeverLoadsForThePlayer", "9d | - | - | - ; ; 6h ; 7c", ForThePlayer, {}}),
+    AtLevel(1, {"IntermediateLoadsForThePlayer", "9d | - | - | - ; ; 6h ; 7c", ForThePlayer, {{465, 300, 465, 25}},
+                "9d | - | - | - ; - - - - ; - (1) ; 7c 6h (1)"}),
+};
 
-class OnlyBeyondBeginner : public ::testing::TestWithParam<Offer> {};
+class ComputerMoves : public MoveTest {};
 
-TEST_P(OnlyBeyondBeginner, BeginnerNeverLoadsShiftsOrLowers)
-{
-    TestTable beginner;
-    LayOut(beginner, GetParam());
-    beginner.g.cfg.Style = 0;
-    const State before = StateOf(beginner.g);
+TEST_P(ComputerMoves, LeaveWhatTheyShould) { PlayCase(); }
 
-    EXPECT_FALSE(PlayComputerMoves(beginner.g, 2));
-    EXPECT_EQ(StateOf(beginner.g), before);
-    EXPECT_TRUE(beginner.view.slides.empty());
-
-    // The same table at Intermediate makes the move, first of all.
-    TestTable intermediate;
-    LayOut(intermediate, GetParam());
-    intermediate.g.cfg.Style = 1;
-    PlayComputerMoves(intermediate.g, 2);
-    ASSERT_FALSE(intermediate.view.slides.empty());
-    const SlideRecord& first = intermediate.view.slides[0];
-    switch (GetParam()) {
-    case Offer::Load:
-        TestTable::ExpectSlide(first, 465, 25, 465, 300);
-        EXPECT_EQ(intermediate.g.Waste(1, 2), Card(Red3, 6));
-        break;
-    case Offer::Run:
-        TestTable::ExpectSlide(first, PileX(4) - 2, 136 - 3, PileX(2) - 10, 125 + 30);
-        EXPECT_EQ(intermediate.g.Tableau(2, 2), Card(Black1, 5));
-        break;
-    case Offer::Lowering:
-        TestTable::ExpectSlide(first, FoundationX(1), FoundationY, PileX(1), 120 + 25);
-        EXPECT_EQ(intermediate.g.Tableau(1, 2), Card(Red3, 10));
-        break;
-    }
-    intermediate.ExpectSound();
-}
-
-INSTANTIATE_TEST_SUITE_P(Moves, OnlyBeyondBeginner, ::testing::Values(Offer::Load, Offer::Run, Offer::Lowering),
-                         [](const auto& info) {
-                             return info.param == Offer::Load ? "Load" : info.param == Offer::Run ? "Run" : "Lowering";
-                         });
-
-TEST(PlayComputerMoves, TheLevelDecidesLoadsForEitherSide)
-{
-    for (const int style : {0, 1}) {
-        TestTable t; // the self-play soak lets the computer play the player's side too
-        t.SetPile(1, {}, {Card(Red2, 9)});
-        t.SetWaste(2, {Card(Black1, 7)});
-        t.SetWaste(1, {Card(Red3, 6)});
-        t.DealRest();
-        t.g.cfg.Style = style;
-
-        EXPECT_EQ(PlayComputerMoves(t.g, 1), style == 1);
-        EXPECT_EQ(t.g.WasteCount(2), style == 1 ? 2 : 1);
-        EXPECT_EQ(t.view.slides.size(), style == 1 ? 1u : 0u);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Computer, ComputerMoves, ::testing::ValuesIn(Cases), CaseName);
 
 // ---- The same position and level always make the same moves ----
 
 struct Record {
-    std::vector<SlideRecord> slides;
+    std::vector<Slide> slides;
     std::vector<int> sounds;
-    State end;
+    Game end;
 };
 
-Record PlayTurns(int level, std::uint64_t deal)
+Record PlayTurns(TestGame& t, int level, std::uint64_t deal)
 {
-    TestTable t;
+    t.g.cfg.Animate = 1;
     selfplay::DealNumberedGame(t.g, deal);
     t.g.cfg.FlipNum = 3;
     NewGame(t.g, false);
@@ -169,23 +76,21 @@ Record PlayTurns(int level, std::uint64_t deal)
         else
             ComputerTurn(t.g, 2);
     }
-    return {t.view.slides, t.view.sounds, StateOf(t.g)};
+    return {Slides(t.view), t.view.sounds, t.g};
 }
 
 TEST(PlayComputerMoves, SamePositionAndLevelMakeTheSameMoves)
 {
     for (const int level : {0, 1, 2}) {
-        const Record a = PlayTurns(level, 7), b = PlayTurns(level, 7);
-        ASSERT_GT(a.slides.size(), 20u) << "level " << level;
-        ASSERT_EQ(a.slides.size(), b.slides.size()) << "level " << level;
-        for (std::size_t i = 0; i < a.slides.size(); ++i) {
-            TestTable::ExpectSlide(b.slides[i], a.slides[i].x, a.slides[i].y, a.slides[i].targetX,
-                                   a.slides[i].targetY);
-        }
+        SCOPED_TRACE(level);
+        TestGame first, second;
+        const Record a = PlayTurns(first, level, 7), b = PlayTurns(second, level, 7);
+        ASSERT_GT(a.slides.size(), 20u);
+        EXPECT_EQ(a.slides, b.slides);
         EXPECT_EQ(a.sounds, b.sounds);
-        EXPECT_EQ(a.end, b.end) << "level " << level;
+        EXPECT_TRUE(Unchanged(a.end, b.end));
     }
 }
 
 } // namespace
-} // namespace tandrel::test
+} // namespace tandrel::testing

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <utility>
 
+#include "engine/Cards.h"
 #include "engine/Position.h"
 
 #include "selfplay/SelfPlay.h"

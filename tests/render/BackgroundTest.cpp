@@ -5,7 +5,7 @@
 
 #include "RenderFixture.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 namespace {
 
 using Background = RenderTest;
@@ -107,15 +107,5 @@ TEST_F(Background, BlackGradientBecomesTheDefaultColour)
     EXPECT_EQ(window().pixel(5, 0), qRgb(128, 0, 255));
 }
 
-TEST(ColorPart, GivesTheBytesOfAColour)
-{
-    EXPECT_EQ(QtTable::ColorPart(0x11223344, 1), 0x44);
-    EXPECT_EQ(QtTable::ColorPart(0x11223344, 2), 0x33);
-    EXPECT_EQ(QtTable::ColorPart(0x11223344, 3), 0x22);
-    EXPECT_EQ(QtTable::ColorPart(0x11223344, 4), 0x11);
-    EXPECT_EQ(QtTable::ColorPart(0x11223344, 0), 0);
-    EXPECT_EQ(QtTable::ColorPart(0x11223344, 5), 0);
-}
-
 } // namespace
-} // namespace tandrel::test
+} // namespace tandrel::testing

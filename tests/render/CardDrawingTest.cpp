@@ -4,19 +4,16 @@
 
 #include "RenderFixture.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 namespace {
 
 TEST(CardImage, CodesMapToTheirSheetCells)
 {
-    EXPECT_EQ(GetCardImage(14), (CardCell{3, 0, 0}));     // ace of clubs
-    EXPECT_EQ(GetCardImage(13), (CardCell{2, 0, 285}));   // king of clubs
-    EXPECT_EQ(GetCardImage(53), (CardCell{3, 213, 0}));   // ace of diamonds
-    EXPECT_EQ(GetCardImage(41), (CardCell{0, 213, 0}));   // two of diamonds
-    EXPECT_EQ(GetCardImage(56), (CardCell{3, 142, 95}));  // first back
-    EXPECT_EQ(GetCardImage(65), (CardCell{3, 213, 285})); // last back
-    EXPECT_EQ(GetCardImage(54), (CardCell{3, 0, 95}));    // first joker
-    EXPECT_EQ(GetCardImage(20), (CardCell{1, 71, 95}));   // seven of hearts
+    // Aces of clubs and diamonds, king of clubs, two of diamonds, seven of hearts, the backs and a joker.
+    const std::pair<int, CardCell> cells[] = {{14, {3, 0, 0}},   {53, {3, 213, 0}},  {13, {2, 0, 285}},
+                                              {41, {0, 213, 0}}, {20, {1, 71, 95}},  {56, {3, 142, 95}},
+                                              {65, {3, 213, 285}}, {54, {3, 0, 95}}};
+    for (const auto& [code, cell] : cells) EXPECT_EQ(GetCardImage(code), cell) << code;
     for (int code : {0, 1, 66, 100, -1}) EXPECT_FALSE(GetCardImage(code)) << code;
 }
 
@@ -108,4 +105,4 @@ TEST_F(CardDrawing, MissingPicturesDrawNothingAndDoNotFail)
 }
 
 } // namespace
-} // namespace tandrel::test
+} // namespace tandrel::testing

@@ -2,7 +2,7 @@
 // of a slide composed from the table buffer and the drag image.
 #include "RenderFixture.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 namespace {
 
 class MoveFrame : public RenderTest {
@@ -103,4 +103,4 @@ TEST_F(MoveFrame, AJumpBeyondTheMarginLeavesNoTrail)
 }
 
 } // namespace
-} // namespace tandrel::test
+} // namespace tandrel::testing

@@ -6,7 +6,7 @@
 #include "render/Fonts.h"
 #include "render/Outlines.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 namespace {
 
 const QRect StatusArea(380, 125, 200, 45);
@@ -138,4 +138,4 @@ TEST_F(Panels, ScoreBoardIsHiddenWithoutStatistics)
 }
 
 } // namespace
-} // namespace tandrel::test
+} // namespace tandrel::testing

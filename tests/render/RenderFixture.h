@@ -9,9 +9,9 @@
 #include "engine/HeadlessView.h"
 #include "render/OffscreenTable.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 
-class RenderTest : public testing::Test {
+class RenderTest : public ::testing::Test {
 protected:
     RenderTest() : game(headless) { MakeTable(); }
 
@@ -49,4 +49,4 @@ inline std::string AreaDiff(const QImage& a, const QImage& b, const QRect& area)
     return "";
 }
 
-} // namespace tandrel::test
+} // namespace tandrel::testing

@@ -2,8 +2,9 @@
 // pixel for pixel the cards DrawCard draws there.
 #include "RenderFixture.h"
 #include "render/Outlines.h"
+#include "support/Positions.h"
 
-namespace tandrel::test {
+namespace tandrel::testing {
 namespace {
 
 class TableRepaint : public RenderTest {
@@ -12,32 +13,12 @@ protected:
     {
         game.GameOver = false;
         game.cfg.CardBack = 58;
-        for (int p = 1; p <= 4; ++p) game.TableauTop(p, TopCard) = EmptyPileCode;
-        // Pile 2: three face-down cards under two face-up ones; pile 4: a card waits to be turned.
-        game.TableauFaceDown(2) = 3;
-        game.Tableau(2, 1) = 25;
-        game.Tableau(2, 2) = 11;
-        game.Tableau(1, 1) = 12;
-        game.TableauFaceDown(4) = 1;
-        // The player: a full stock and a waste of five with a hole, three fanned.
-        game.StockLevel(1) = 30;
-        game.CardsLeft(1) = 21;
-        for (int slot : {1, 3, 4, 5, 6}) game.Waste(1, slot) = 40 + slot;
-        game.WasteCount(1) = 6;
-        game.WasteCards(1) = 5;
-        game.WasteFan(1) = 3;
-        // The computer went through its stock twice.
-        game.StockLevel(2) = 0;
-        game.StockPasses(2) = 2;
-        game.CardsLeft(2) = 4;
-        game.Waste(2, 1) = 33;
-        game.WasteCount(2) = 1;
-        game.WasteCards(2) = 1;
-        game.WasteFan(2) = 1;
-        // Foundations: only the ace of diamonds (stored as 40), empty, a five of clubs, only the ace of hearts.
-        game.Foundation(1, FoundSuit) = 2, game.Foundation(1, FoundTop) = 40;
-        game.Foundation(3, FoundSuit) = 1, game.Foundation(3, FoundTop) = 5;
-        game.Foundation(4, FoundSuit) = 3, game.Foundation(4, FoundTop) = 14;
+        // Three backs under pile 2's run; pile 4's card waits to be turned. The player's
+        // waste has a hole and shows three; the ace of diamonds, clubs to the five and the ace of hearts home.
+        Lay(game, "Qc | [9s 8s 2s] Qh Jc | - | [3s] ; Ad - 5c Ah ; 2d . 4d 5d 6d 7d (3) ; 7s");
+        // A full stock for the player; the computer went through its stock twice.
+        game.StockLevel(1) = 30, game.CardsLeft(1) = 21;
+        game.StockLevel(2) = 0, game.StockPasses(2) = 2, game.CardsLeft(2) = 4;
     }
 
     // A foundation's card over the empty well that foundation 2 shows.
@@ -152,4 +133,4 @@ TEST_F(TableRepaint, SmallOrEmptyWindowsClip)
 }
 
 } // namespace
-} // namespace tandrel::test
+} // namespace tandrel::testing

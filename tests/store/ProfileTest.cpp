@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <filesystem>
 
@@ -12,18 +13,11 @@ using tandrel::testing::StoreTest;
 
 namespace {
 
-const char* const Sample =
-    "; kept as it is\n"
-    "[Options]\n"
-    "Player=Ann\n"
-    "\n"
-    "[Ann]\n"
-    "Win=4\n"
-    "  Speed =  9  \n"
-    "odd line without equals\n"
-    "\n"
-    "[Bob]\n"
-    "Win=7\n";
+// A sample file by its sections: a comment and the options, then two players.
+const std::string Head = "; kept as it is\n[Options]\nPlayer=Ann\n\n";
+const std::string Ann = "[Ann]\nWin=4\n  Speed =  9  \nodd line without equals\n\n";
+const std::string Bob = "[Bob]\nWin=7\n";
+const std::string Sample = Head + Ann + Bob;
 
 } // namespace
 
@@ -42,16 +36,11 @@ TEST(ProfileRead, IntegerReadTakesTheLeadingNumber)
 {
     const ProfileFile f = ProfileFile::FromText(
         "[S]\nA=12abc\nB=-5\nC=abc\nD=\nE=   7\nF=+3\nG=99999999999\nH=-99999999999\nI=- 5\nJ=0x1F\n");
-    EXPECT_EQ(f.ReadInt("S", "A", 1), 12);
-    EXPECT_EQ(f.ReadInt("S", "B", 1), -5);
-    EXPECT_EQ(f.ReadInt("S", "C", 1), 0);       // no number at all
-    EXPECT_EQ(f.ReadInt("S", "D", 1), 1);       // present but empty: the default
-    EXPECT_EQ(f.ReadInt("S", "E", 1), 7);       // blanks before the number are skipped
-    EXPECT_EQ(f.ReadInt("S", "F", 1), 3);
-    EXPECT_EQ(f.ReadInt("S", "G", 1), INT_MAX); // held at the ends, never wrapped
-    EXPECT_EQ(f.ReadInt("S", "H", 1), INT_MIN);
-    EXPECT_EQ(f.ReadInt("S", "I", 1), 0);
-    EXPECT_EQ(f.ReadInt("S", "J", 1), 0);       // decimal only
+    // No number at all reads 0, present but empty the default; blanks before the
+    // number are skipped; held at the ends, never wrapped; decimal only.
+    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", -5}, {"C", 0},       {"D", 1},       {"E", 7},
+                                                 {"F", 3},  {"G", INT_MAX}, {"H", INT_MIN}, {"I", 0}, {"J", 0}};
+    for (const auto& [key, value] : cases) EXPECT_EQ(f.ReadInt("S", key, 1), value) << key;
     EXPECT_EQ(LeadingNumber("\t42"), 42);
 }
 
@@ -83,18 +72,7 @@ TEST(ProfileWrite, ReplacesInPlaceAndKeepsEverythingElse)
     ProfileFile f = ProfileFile::FromText(Sample);
     ASSERT_TRUE(f.Write("ann", "speed", "11"));
     ASSERT_TRUE(f.Write("Bob", "Win", "8"));
-    EXPECT_EQ(f.Text(),
-              "; kept as it is\n"
-              "[Options]\n"
-              "Player=Ann\n"
-              "\n"
-              "[Ann]\n"
-              "Win=4\n"
-              "Speed=11\n"
-              "odd line without equals\n"
-              "\n"
-              "[Bob]\n"
-              "Win=8\n");
+    EXPECT_EQ(f.Text(), Head + "[Ann]\nWin=4\nSpeed=11\nodd line without equals\n\n[Bob]\nWin=8\n");
 }
 
 TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFile)
@@ -102,22 +80,8 @@ TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFil
     ProfileFile f = ProfileFile::FromText(Sample);
     ASSERT_TRUE(f.Write("Ann", "Loss", "2"));
     ASSERT_TRUE(f.Write("Carl", "Created", "2024-01-31"));
-    EXPECT_EQ(f.Text(),
-              "; kept as it is\n"
-              "[Options]\n"
-              "Player=Ann\n"
-              "\n"
-              "[Ann]\n"
-              "Win=4\n"
-              "  Speed =  9  \n"
-              "odd line without equals\n"
-              "Loss=2\n"
-              "\n"
-              "[Bob]\n"
-              "Win=7\n"
-              "\n"
-              "[Carl]\n"
-              "Created=2024-01-31\n");
+    EXPECT_EQ(f.Text(), Head + "[Ann]\nWin=4\n  Speed =  9  \nodd line without equals\nLoss=2\n\n" + Bob +
+                            "\n[Carl]\nCreated=2024-01-31\n");
     EXPECT_EQ(ProfileFile::FromText("").Text(), "");
     ProfileFile fresh;
     ASSERT_TRUE(fresh.Write("Options", "Player", "Ann"));
@@ -126,15 +90,9 @@ TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFil
 
 TEST(ProfileWrite, DeletesWholeSections)
 {
-    ProfileFile f = ProfileFile::FromText(Sample + std::string("[ann]\nWin=1\n"));
+    ProfileFile f = ProfileFile::FromText(Sample + "[ann]\nWin=1\n");
     EXPECT_TRUE(f.DeleteSection("Ann"));
-    EXPECT_EQ(f.Text(),
-              "; kept as it is\n"
-              "[Options]\n"
-              "Player=Ann\n"
-              "\n"
-              "[Bob]\n"
-              "Win=7\n");
+    EXPECT_EQ(f.Text(), Head + Bob);
     EXPECT_FALSE(f.DeleteSection("Ann"));
     EXPECT_FALSE(f.HasSection("Ann"));
     EXPECT_TRUE(f.HasSection("bob"));
@@ -154,15 +112,11 @@ TEST(ProfileWrite, RefusesWhatCouldNotBeReadBack)
 {
     ProfileFile f = ProfileFile::FromText(Sample);
     const std::string before = f.Text();
-    EXPECT_FALSE(f.Write("Ann", "Win", "1\n[Evil]"));
-    EXPECT_FALSE(f.Write("Ann", "Win", std::string("1\0" "2", 3)));
-    EXPECT_FALSE(f.Write("Ev]il", "Win", "1"));
-    EXPECT_FALSE(f.Write("Line\nBreak", "Win", "1"));
-    EXPECT_FALSE(f.Write(" Ann", "Win", "1"));
-    EXPECT_FALSE(f.Write("", "Win", "1"));
-    EXPECT_FALSE(f.Write("Ann", "W=in", "1"));
-    EXPECT_FALSE(f.Write("Ann", "[Win", "1"));
-    EXPECT_FALSE(f.Write("Ann", "", "1"));
+    const std::array<std::string, 3> refused[] = {
+        {"Ann", "Win", "1\n[Evil]"}, {"Ann", "Win", std::string("1\0" "2", 3)}, {"Ev]il", "Win", "1"},
+        {"Line\nBreak", "Win", "1"}, {" Ann", "Win", "1"}, {"", "Win", "1"},
+        {"Ann", "W=in", "1"},        {"Ann", "[Win", "1"}, {"Ann", "", "1"}};
+    for (const auto& [section, key, value] : refused) EXPECT_FALSE(f.Write(section, key, value)) << section << key;
     EXPECT_EQ(f.Text(), before);
 }
 

@@ -8,6 +8,8 @@
 #include <iterator>
 #include <string>
 
+#include "support/Positions.h"
+
 namespace tandrel::testing {
 
 class StoreTest : public ::testing::Test {
@@ -41,5 +43,15 @@ protected:
 
     std::string dir;
 };
+
+// Everything a stored record holds: the table, the flip size and the last pick-up.
+inline ::testing::AssertionResult SameRecord(const Game& a, const Game& b)
+{
+    if (auto table = SameTable(a, b); !table) return table;
+    if (std::tie(a.cfg.FlipNum, a.PickFirst, a.PickLast, a.PickPile, a.DragCard) ==
+        std::tie(b.cfg.FlipNum, b.PickFirst, b.PickLast, b.PickPile, b.DragCard))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "FlipNum, a pick-up or DragCard differs";
+}
 
 } // namespace tandrel::testing

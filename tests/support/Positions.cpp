@@ -1,52 +1,131 @@
 #include "support/Positions.h"
 
-#include <array>
+#include <climits>
+#include <cmath>
+#include <sstream>
 
 #include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "engine/Position.h"
 #include "engine/Slide.h"
+#include "opponent/Computer.h"
 
 namespace tandrel::testing {
 
-void ClearTable(Game& g)
+namespace {
+
+void RecountHands(Game& g)
+{
+    for (int s = 1; s <= 2; ++s) {
+        int n = 0;
+        for (int i = 1; i <= 42; ++i) n += (g.Stock(s, i) != 0) + (g.Waste(s, i) != 0);
+        g.CardsLeft(s) = n;
+    }
+}
+
+std::string Trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(' ');
+    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// Pieces of text between separators, trimmed.
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) parts.push_back(Trimmed(part));
+    return parts;
+}
+
+// Card names separated by blanks; "-" is none and "." a hole.
+std::vector<int> Cards(const std::string& names)
+{
+    std::vector<int> cards;
+    for (const std::string& name : Split(names, ' '))
+        if (!name.empty() && name != "-") cards.push_back(name == "." ? 0 : Card(name));
+    return cards;
+}
+
+std::string Names(const std::vector<int>& cards)
+{
+    std::string text;
+    for (int c : cards) text += (text.empty() ? "" : " ") + (c ? Name(c) : ".");
+    return text;
+}
+
+} // namespace
+
+std::string Name(int card)
+{
+    if (!IsCard(card)) return "?" + std::to_string(card);
+    return {"A23456789TJQK"[CardRank(card) - 1], "cdhs"[CardSuit(card) - 1]};
+}
+
+std::string Table(const Game& g)
+{
+    std::string text;
+    for (int p = 1; p <= 4; ++p) {
+        std::vector<int> down, up;
+        for (int k = 1; k <= g.TableauFaceDown(p); ++k) down.push_back(g.Deck(FaceDownPosition(p, k)));
+        for (int k = 1; k <= 12 && g.Tableau(p, k); ++k) up.push_back(g.Tableau(p, k));
+        std::string pile = down.empty() ? "" : "[" + Names(down) + "]";
+        if (!up.empty()) pile += (pile.empty() ? "" : " ") + Names(up);
+        if (g.TableauTop(p, TopCard) == TurnUpPending) pile += " @" + std::to_string(g.TableauTop(p, TopY));
+        text += (p > 1 ? " | " : "") + (pile.empty() ? "-" : pile);
+    }
+    text += " ;";
+    for (int f = 1; f <= 4; ++f) text += " " + (g.Foundation(f, FoundSuit) ? Name(FoundationTopCard(g, f)) : "-");
+    for (int s = 1; s <= 2; ++s) {
+        std::vector<int> waste;
+        for (int i = 1; i <= g.WasteCount(s); ++i) waste.push_back(g.Waste(s, i));
+        text += " ; " + (waste.empty() ? "-" : Names(waste)) + " (" + std::to_string(g.WasteFan(s)) + ")";
+    }
+    return text;
+}
+
+void Lay(Game& g, const std::string& text)
 {
     g.Stock.fill(0);
-    g.Waste.fill(0);
     g.StockPos.fill(0);
     g.StockLevel.fill(42);
     g.StockEmpty.fill(false);
     g.StockPasses.fill(0);
-    g.WasteCount.fill(0);
-    g.WasteCards.fill(0);
-    g.WasteFan.fill(1);
-    g.CardsLeft.fill(0);
     g.Foundation.fill(0);
-    g.Tableau.fill(0);
-    g.TableauFaceDown.fill(0);
     g.Deck.fill(0);
-    for (int p = 1; p <= 4; ++p) {
-        g.TableauTop(p, TopCard) = EmptyPileCode;
-        g.TableauTop(p, TopX) = PileX(p);
-        g.TableauTop(p, TopY) = 100;
-    }
-    g.GameOver = false;
-    g.ComputerBusy = g.FlipInProgress = false;
+    g.GameOver = g.ComputerBusy = g.FlipInProgress = false;
     g.FlippedCard = g.LastTurnCard = g.DragCard = 0;
     g.UndoRecord.clear();
     g.DealString.clear();
+
+    std::vector<std::string> parts = Split(text, ';');
+    parts.resize(4);
+    const std::vector<std::string> piles = Split(parts[0], '|');
+    for (int p = 1; p <= 4; ++p) {
+        const std::string pile = piles.at(static_cast<std::size_t>(p - 1));
+        const auto close = pile.find(']');
+        const std::string down = close == std::string::npos ? "" : pile.substr(1, close - 1);
+        const std::string up = pile.substr(close == std::string::npos ? 0 : close + 1);
+        SetPile(g, p, Cards(down), Cards(up.substr(0, up.find('@'))));
+    }
+    const std::vector<std::string> tops = Split(parts[1], ' ');
+    for (int f = 1; f <= static_cast<int>(tops.size()); ++f)
+        if (tops[f - 1] != "-") SetFoundation(g, f, Card(tops[f - 1]));
+    for (int side = 1; side <= 2; ++side) {
+        const std::string& waste = parts[static_cast<std::size_t>(1 + side)];
+        const auto fan = waste.find('(');
+        SetWaste(g, side, Cards(waste.substr(0, fan)), fan == std::string::npos ? 1 : std::stoi(waste.substr(fan + 1)));
+    }
 }
 
 void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp)
 {
-    g.TableauFaceDown(p) = static_cast<int>(faceDown.size());
+    const int fd = g.TableauFaceDown(p) = static_cast<int>(faceDown.size());
     for (int k = 1; k <= 3; ++k)
-        if (const int pos = FaceDownPosition(p, k)) g.Deck(pos) = k <= g.TableauFaceDown(p) ? faceDown[k - 1] : 0;
-    int k = 0;
+        if (const int pos = FaceDownPosition(p, k)) g.Deck(pos) = k <= fd ? faceDown[k - 1] : 0;
+    const int k = static_cast<int>(faceUp.size());
+    for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = s <= k ? faceUp[s - 1] : 0;
     g.TableauTop(p, TopX) = PileX(p);
-    for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = 0;
-    for (int c : faceUp) g.Tableau(p, ++k) = c;
-    const int fd = g.TableauFaceDown(p);
     if (k > 0) {
         g.TableauTop(p, TopCard) = g.Tableau(p, k);
         g.TableauTop(p, TopY) = 120 + 5 * fd + 20 * (k - 1);
@@ -61,39 +140,27 @@ void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector
 
 void SetWaste(Game& g, int side, const std::vector<int>& cards, int fan)
 {
-    int k = 0;
-    for (int i = 1; i <= 42; ++i) g.Waste(side, i) = 0;
-    for (int c : cards) g.Waste(side, ++k) = c;
+    const int k = static_cast<int>(cards.size());
+    int held = 0;
+    for (int i = 1; i <= 42; ++i) held += (g.Waste(side, i) = i <= k ? cards[i - 1] : 0) != 0;
     g.WasteCount(side) = k;
-    g.WasteCards(side) = k;
+    g.WasteCards(side) = held;
     g.WasteFan(side) = fan;
     RecountHands(g);
 }
 
 void SetStock(Game& g, int side, const std::vector<int>& cards)
 {
-    int k = 0;
-    for (int i = 1; i <= 42; ++i) g.Stock(side, i) = 0;
-    for (int c : cards) g.Stock(side, ++k) = c;
+    const int k = static_cast<int>(cards.size());
+    for (int i = 1; i <= 42; ++i) g.Stock(side, i) = i <= k ? cards[i - 1] : 0;
     g.StockPos(side) = 0;
     RecountHands(g);
 }
 
 void SetFoundation(Game& g, int f, int topCard)
 {
-    g.Foundation(f, FoundSuit) = 0;
-    g.Foundation(f, FoundTop) = 0;
     PlaceOnFoundation(g, f, AceOfSuit(CardSuit(topCard)));
     if (CardRank(topCard) != 1) g.Foundation(f, FoundTop) = topCard;
-}
-
-void RecountHands(Game& g)
-{
-    for (int s = 1; s <= 2; ++s) {
-        int n = 0;
-        for (int i = 1; i <= 42; ++i) n += (g.Stock(s, i) != 0) + (g.Waste(s, i) != 0);
-        g.CardsLeft(s) = n;
-    }
 }
 
 void ParkRest(Game& g, int side)
@@ -111,38 +178,135 @@ void ParkRest(Game& g, int side)
         used[AceOfSuit(suit)] = true;
         for (int c = AceOfSuit(suit) - 12; c <= g.Foundation(f, FoundTop); ++c) used[c] = true;
     }
-    // Fill side's stock after its last card, then the other side's if it runs out of slots.
-    for (int s : {side, side == 1 ? 2 : 1}) {
+    for (int s : {side, OtherSide(side)}) {
         int slot = 0;
         for (int i = 1; i <= 42; ++i)
             if (g.Stock(s, i) != 0) slot = i;
         for (int c = 2; c <= 53 && slot < 42; ++c)
-            if (!used[c]) {
-                g.Stock(s, ++slot) = c;
-                used[c] = true;
-            }
+            if (!used[c]) g.Stock(s, ++slot) = c, used[c] = true;
     }
     RecountHands(g);
 }
 
-void PositionTest::Done()
-{
-    ParkRest(g, 2);
-    ASSERT_TRUE(Sound());
-}
-
-::testing::AssertionResult PositionTest::Sound() const
+::testing::AssertionResult Sound(const Game& g)
 {
     std::string why;
     if (CheckPosition(g, &why)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << why;
 }
 
-void PositionTest::DragWasteTopTo(int x, int y)
+namespace {
+
+std::vector<int> StockToCome(const Game& g, int side)
+{
+    std::vector<int> cards;
+    for (int i = 1; i <= 42; ++i)
+        if (g.Stock(side, i) != 0) cards.push_back(g.Stock(side, i));
+    return cards;
+}
+
+struct Part {
+    const char* name;
+    bool same;
+};
+
+::testing::AssertionResult FirstDifference(std::initializer_list<Part> parts)
+{
+    for (const Part& p : parts)
+        if (!p.same) return ::testing::AssertionFailure() << p.name << " differs";
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+#define SAME(part) Part{#part, a.part == b.part}
+
+::testing::AssertionResult SamePosition(const Game& a, const Game& b)
+{
+    bool stockToCome = true, nextFlip = true;
+    for (int s = 1; s <= 2; ++s) {
+        stockToCome = stockToCome && StockToCome(a, s) == StockToCome(b, s);
+        // The next flip must take the same card.
+        nextFlip = nextFlip && (a.StockPos(s) == b.StockPos(s) || !(a.Stock == b.Stock));
+    }
+    return FirstDifference({SAME(Waste), SAME(WasteCount), SAME(WasteCards), SAME(CardsLeft), SAME(StockLevel),
+                            SAME(StockEmpty), SAME(StockPasses), SAME(Foundation), SAME(Tableau), SAME(TableauTop),
+                            SAME(TableauFaceDown), {"stock to come", stockToCome}, {"StockPos", nextFlip}});
+}
+
+::testing::AssertionResult SameTable(const Game& a, const Game& b)
+{
+    return FirstDifference({SAME(Stock), SAME(Waste), SAME(StockPos), SAME(StockLevel), SAME(StockEmpty),
+                            SAME(StockPasses), SAME(WasteCount), SAME(WasteCards), SAME(WasteFan), SAME(CardsLeft),
+                            SAME(Foundation), SAME(Tableau), SAME(TableauTop), SAME(TableauFaceDown), SAME(Deck)});
+}
+
+::testing::AssertionResult Unchanged(const Game& a, const Game& b)
+{
+    if (auto table = SameTable(a, b); !table) return table;
+    return FirstDifference({SAME(FlippedCard), SAME(DragCard), SAME(GameOver), SAME(UndoRecord)});
+}
+
+#undef SAME
+
+const HeadlessView& ViewOf(const Game& g)
+{
+    return dynamic_cast<const HeadlessView&>(*g.view);
+}
+
+std::vector<Slide> Slides(const HeadlessView& view)
+{
+    const auto whole = [](float v) { return v == std::floor(v) ? static_cast<int>(v) : INT_MIN; };
+    std::vector<Slide> slides;
+    for (const SlideRecord& s : view.slides) slides.push_back({whole(s.x), whole(s.y), whole(s.targetX), whole(s.targetY)});
+    return slides;
+}
+
+void DragWasteTopTo(Game& g, int x, int y)
 {
     g.view->SnapshotTable();
     RemoveWasteTop(g, 1);
-    g.DragRect = RectAt(x, y, 73, 97);
+    g.DragRect = RectAt(x, y, OneCardDragWidth, OneCardDragHeight);
+}
+
+TestGame::TestGame()
+{
+    g.cfg.Animate = 0;
+    g.hooks.PlayComputerMoves = PlayComputerMoves;
+    Lay(g, "- | - | - | -");
+}
+
+MoveCase Before(std::function<void(Game&)> setup, MoveCase c)
+{
+    c.setup = [earlier = std::move(c.setup), setup = std::move(setup)](Game& g) {
+        if (earlier) earlier(g);
+        setup(g);
+    };
+    return c;
+}
+
+MoveCase AtLevel(int style, MoveCase c)
+{
+    return Before([style](Game& g) { g.cfg.Style = style; }, std::move(c));
+}
+
+void MoveTest::PlayCase()
+{
+    const MoveCase& c = GetParam();
+    g.cfg.Animate = 1;
+    Lay(g, c.layout);
+    Done();
+    if (c.setup) c.setup(g);
+    const Game before = g;
+    EXPECT_EQ(c.play(g), !c.slides.empty());
+    EXPECT_EQ(Slides(view), c.slides);
+    if (c.slides.empty()) {
+        EXPECT_TRUE(Unchanged(g, before));
+    } else {
+        EXPECT_EQ(Table(g), c.table);
+        if (c.then) c.then(g);
+    }
+    EXPECT_TRUE(Sound(g));
 }
 
 } // namespace tandrel::testing
