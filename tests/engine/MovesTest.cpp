@@ -1,6 +1,5 @@
 // The placement rules and what an accepted play leaves behind, from crafted
 // positions: each play checks the table, its undo record and the whole position.
-#include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "support/Positions.h"
 

@@ -1,5 +1,4 @@
 // Flips, the end of the player's turn, the end of a game and turning up a card.
-#include "engine/Cards.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "support/Positions.h"

@@ -10,7 +10,6 @@
 #include <QTimer>
 
 #include "app/SingleInstance.h"
-#include "engine/Cards.h"
 #include "engine/Deal.h"
 #include "gui/GuiFixture.h"
 #include "store/GamesDealt.h"

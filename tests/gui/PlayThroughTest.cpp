@@ -1,7 +1,6 @@
 // A player that sees only the state and acts only with the mouse on the real
 // window: it picks a legal move, makes it by pressing, dragging, clicking or
 // double-clicking, and after every action the whole position must hold.
-#include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "gui/GuiFixture.h"
 #include "input/Geometry.h"

@@ -1,7 +1,6 @@
 // The bare table: tiled picture, solid colour and the 64-band gradient.
 #include <QFile>
 #include <QTemporaryDir>
-#include <set>
 
 #include "RenderFixture.h"
 
