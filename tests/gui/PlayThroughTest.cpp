@@ -35,7 +35,8 @@ protected:
                 if (IsCard(t) && FoundationFor(g_, t)) return t_.DoubleClick(PileX(p) + 35, g_.TableauTop(p, 3) + 47), "pile home";
             }
             for (int p = 1; p <= 4; ++p) {
-                if (g_.TableauTop(p, 1) == TurnUpPending) return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
+                if (g_.TableauTop(p, 1) == TurnUpPending)
+                    return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
             }
             // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
             for (int p = 1; p <= 4; ++p) {
