@@ -8,12 +8,14 @@ using namespace tandrel;
 TEST(Cards, RankSuitAndColourOfCodesAndPlaceholders)
 {
     // Ranks read the ace low; the empty pile ranks above the king.
-    const std::pair<int, int> ranks[] = {{14, 1}, {13, 13}, {2, 2}, {26, 13}, {27, 1}, {11, 11}, {100, 14}, {0, 0}, {-1, 0}};
+    const std::pair<int, int> ranks[] = {{14, 1}, {13, 13}, {2, 2},    {26, 13}, {27, 1},
+                                         {11, 11}, {100, 14}, {0, 0}, {-1, 0}};
     for (const auto& [code, rank] : ranks) EXPECT_EQ(CardRank(code), rank) << code;
     const std::pair<int, int> suits[] = {{2, 1}, {15, 3}, {40, 4}, {41, 2}, {55, 5}, {56, 0}, {1, 0}};
     for (const auto& [code, suit] : suits) EXPECT_EQ(CardSuit(code), suit) << code;
     for (int suit = 1; suit <= 4; ++suit) EXPECT_EQ(CardSuit(AceOfSuit(suit)), suit);
-    const std::pair<int, const char*> colours[] = {{27, "Red "}, {41, "Red "}, {28, "Black "}, {14, "Black "}, {54, ""}, {100, ""}};
+    const std::pair<int, const char*> colours[] = {{27, "Red "}, {41, "Red "}, {28, "Black "},
+                                                   {14, "Black "}, {54, ""},      {100, ""}};
     for (const auto& [code, colour] : colours) EXPECT_EQ(CardColor(code), colour) << code;
     // An empty pile's "colour" differs from both, so any king may go there.
     EXPECT_TRUE(OppositeColors(13, 100));

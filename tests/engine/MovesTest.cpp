@@ -1,6 +1,5 @@
 // The placement rules and what an accepted play leaves behind, from crafted
 // positions: each play checks the table, its undo record and the whole position.
-#include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "support/Positions.h"
 
@@ -72,6 +71,7 @@ TEST_P(PlayerMove, LeavesTheTableItsRecordAndASoundPosition)
     c.play(g);
     EXPECT_EQ(Table(g), c.table);
     EXPECT_EQ(g.UndoRecord, c.record);
+    EXPECT_TRUE(c.record[0] != '4' || g.DragCard == 0) << "a card played home is still held";
     EXPECT_TRUE(Sound(g));
 }
 

@@ -67,12 +67,6 @@ const UndoCase Cases[] = {
          FlipCards(g, 1);
          EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(Hearts, 6));
      }},
-    {"NothingToTakeBackAfterATurnUp",
-     [](Game& g) {
-         Lay(g, "- | - | [3d 4d] | -");
-         g.UndoRecord = "3227";
-     },
-     [](Game& g) { TurnUpCard(g, 200, 130, 3); }, "", true},
 };
 
 class Undo : public PositionTest, public ::testing::WithParamInterface<UndoCase> {};

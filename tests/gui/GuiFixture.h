@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
@@ -78,6 +79,21 @@ protected:
         Press(from.x(), from.y());
         for (int i = 1; i <= 8; ++i) Move(from.x() + (to.x() - from.x()) * i / 8, from.y() + (to.y() - from.y()) * i / 8);
         Release(to.x(), to.y());
+    }
+
+    // Ends the player's turn with real pauses, short ones, so that events arrive in
+    // the middle: poke runs every millisecond while the computer plays.
+    void EndTurnPoking(const std::function<void()>& poke)
+    {
+        game().cfg.PlaySpeed = 0;
+        window->table().timeScale = 0.02;
+        QTimer timer;
+        timer.setInterval(1);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (game().ComputerBusy && poke) poke();
+        });
+        timer.start();
+        Click(480, 250);
     }
 
     // The table shows card at (x, y): every pixel of its visible height but the

@@ -7,10 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
-#include <QTimer>
 
 #include "app/SingleInstance.h"
-#include "engine/Cards.h"
 #include "engine/Deal.h"
 #include "gui/GuiFixture.h"
 #include "store/GamesDealt.h"
@@ -162,8 +160,6 @@ TEST_F(GuiTest, InputDuringTheComputersTurnIsDroppedAndCloseWaits)
 {
     Start();
     Click(400, 340);
-    game().cfg.PlaySpeed = 0;
-    window->table().timeScale = 0.02; // real pauses, short ones, so events arrive in the middle
     const int playersStockPos = game().StockPos(1);
     auto stockCards = [this] {
         int n = 0;
@@ -172,19 +168,13 @@ TEST_F(GuiTest, InputDuringTheComputersTurnIsDroppedAndCloseWaits)
     };
     const int playersStock = stockCards();
     bool sawBusy = false;
-    QTimer poke;
-    poke.setInterval(1);
-    QObject::connect(&poke, &QTimer::timeout, [&] {
-        if (!game().ComputerBusy) return;
+    EndTurnPoking([&] {
         sawBusy = true;
         // A flip on the player's stock, a menu shortcut and a close request.
         QTest::mouseClick(table(), Qt::LeftButton, {}, QPoint(400, 340));
         QTest::keyClick(window.get(), Qt::Key_F2);
         window->close();
     });
-    poke.start();
-    Click(480, 250);
-    poke.stop();
     EXPECT_TRUE(sawBusy);
     EXPECT_EQ(game().GamesDealt, 1);
     EXPECT_EQ(game().StockPos(1), playersStockPos); // the player's stock was never flipped
@@ -204,13 +194,9 @@ TEST_F(GuiTest, TableInputDuringTheComputersTurnChangesNothing)
     Start();
     const auto turn = [this](bool poke) {
         Craft("9h | 8c | - | - ; ; 6s 7d ; Qs");
-        game().cfg.PlaySpeed = 0;
-        window->table().timeScale = poke ? 0.02 : 0; // real pauses, short ones, so events arrive in the middle
         int pokes = 0;
-        QTimer poker;
-        poker.setInterval(1);
-        QObject::connect(&poker, &QTimer::timeout, [&] {
-            if (!game().ComputerBusy || pokes++ > 0) return;
+        EndTurnPoking([&] {
+            if (!poke || pokes++ > 0) return;
             Click(135, 160, Qt::RightButton);
             Drag(QPoint(500, 347), QPoint(135, 200));
             Click(500, 347, Qt::RightButton);
@@ -219,8 +205,6 @@ TEST_F(GuiTest, TableInputDuringTheComputersTurnChangesNothing)
             QMenuBar* bar = window->menuBar();
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().front()).center());
         });
-        if (poke) poker.start();
-        Click(480, 250);
         EXPECT_EQ(pokes > 0, poke);
         return std::pair(Game(game()), screen().copy());
     };

@@ -1,7 +1,6 @@
 // A player that sees only the state and acts only with the mouse on the real
 // window: it picks a legal move, makes it by pressing, dragging, clicking or
 // double-clicking, and after every action the whole position must hold.
-#include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "gui/GuiFixture.h"
 #include "input/Geometry.h"
@@ -36,7 +35,8 @@ protected:
                 if (IsCard(t) && FoundationFor(g_, t)) return t_.DoubleClick(PileX(p) + 35, g_.TableauTop(p, TopY) + 47), "pile home";
             }
             for (int p = 1; p <= 4; ++p) {
-                if (g_.TableauTop(p, TopCard) == TurnUpPending) return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
+                if (g_.TableauTop(p, TopCard) == TurnUpPending)
+                    return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
             }
             // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
             for (int p = 1; p <= 4; ++p) {

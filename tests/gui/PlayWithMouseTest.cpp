@@ -1,7 +1,5 @@
 // The player's mouse on the real main window: drags, drops, right-clicks,
 // double-clicks and clicks, each checked in the state and on the table.
-#include "engine/Cards.h"
-#include "engine/Deal.h"
 #include "gui/GuiFixture.h"
 
 using namespace tandrel;

@@ -1,6 +1,5 @@
 // Where a press lands: the fixed layout, its exact edges, and the rounding of
 // the pointer to whole pixels; and what the mouse handlers make of presses.
-#include "engine/Cards.h"
 #include "input/AutoPlay.h"
 #include "input/Geometry.h"
 #include "input/Mouse.h"

@@ -1,9 +1,6 @@
-// The computer's move search as a whole: when it stops, what each level may
-// do, and that the same position always gives the same moves.
-#include "engine/Deal.h"
-#include "engine/Turn.h"
+// The computer's move search as a whole: when it stops and what each level may
+// do. That the same position always gives the same moves is the soak's to see.
 #include "opponent/Computer.h"
-#include "selfplay/SelfPlay.h"
 #include "support/Positions.h"
 
 namespace tandrel::testing {
@@ -54,43 +51,6 @@ class ComputerMoves : public MoveTest {};
 TEST_P(ComputerMoves, LeaveWhatTheyShould) { PlayCase(); }
 
 INSTANTIATE_TEST_SUITE_P(Computer, ComputerMoves, ::testing::ValuesIn(Cases), CaseName);
-
-// ---- The same position and level always make the same moves ----
-
-struct Record {
-    std::vector<Slide> slides;
-    std::vector<int> sounds;
-    Game end;
-};
-
-Record PlayTurns(TestGame& t, int level, std::uint64_t deal)
-{
-    t.g.cfg.Animate = 1;
-    selfplay::DealNumberedGame(t.g, deal);
-    t.g.cfg.FlipNum = 3;
-    NewGame(t.g, false);
-    t.g.cfg.Style = level;
-    for (int turn = 0; turn < 16 && !t.g.GameOver; ++turn) {
-        if (turn % 2 == 0)
-            selfplay::PlayComputerSideTurn(t.g, 1);
-        else
-            ComputerTurn(t.g, 2);
-    }
-    return {Slides(t.view), t.view.sounds, t.g};
-}
-
-TEST(PlayComputerMoves, SamePositionAndLevelMakeTheSameMoves)
-{
-    for (const int level : {0, 1, 2}) {
-        SCOPED_TRACE(level);
-        TestGame first, second;
-        const Record a = PlayTurns(first, level, 7), b = PlayTurns(second, level, 7);
-        ASSERT_GT(a.slides.size(), 20u);
-        EXPECT_EQ(a.slides, b.slides);
-        EXPECT_EQ(a.sounds, b.sounds);
-        EXPECT_TRUE(Unchanged(a.end, b.end));
-    }
-}
 
 } // namespace
 } // namespace tandrel::testing

@@ -11,10 +11,7 @@ constexpr int Black1 = testing::Clubs, Red2 = testing::Diamonds, Red3 = testing:
 
 struct TestTable : testing::TestGame {
     TestTable() { g.cfg.Animate = 1; }
-    void SetPile(int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp)
-    {
-        testing::SetPile(g, p, faceDown, faceUp);
-    }
+    void SetPile(int p, const std::vector<int>& down, const std::vector<int>& up) { testing::SetPile(g, p, down, up); }
     void SetWaste(int side, const std::vector<int>& cards, int fan = 1) { testing::SetWaste(g, side, cards, fan); }
     void SetFoundation(int f, int suit, int top) { testing::SetFoundation(g, f, Card(suit, top)); }
     void DealRest()

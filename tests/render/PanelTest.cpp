@@ -113,7 +113,7 @@ TEST_F(Panels, TextFitsItsPanels)
     ExpectTextInside(ScoreArea, false);
 }
 
-TEST_F(Panels, PartialScoreUpdateMatchesAFullOne)
+TEST_F(Panels, PartialScoreUpdateMatchesAFullOneAndNoStatisticsNoBoard)
 {
     game.CardsLeft(1) = 8, game.CardsLeft(2) = 21;
     table->ScoreBoard(true);
@@ -124,10 +124,7 @@ TEST_F(Panels, PartialScoreUpdateMatchesAFullOne)
     EXPECT_TRUE(ScoreArea.contains(table->changed));
     table->ScoreBoard(true);
     EXPECT_EQ(AreaDiff(window(), partial, ScoreArea), "");
-}
-
-TEST_F(Panels, ScoreBoardIsHiddenWithoutStatistics)
-{
+    // Without statistics the score board is hidden, but not the status panel.
     game.cfg.ShowStats = 0;
     const QImage before = window().copy();
     table->ScoreBoard(true);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "engine/Cards.h"
 #include "engine/HeadlessView.h"
 #include "render/OffscreenTable.h"
 

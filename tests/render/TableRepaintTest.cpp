@@ -65,10 +65,7 @@ TEST_F(TableRepaint, PassedThroughStockShowsTheEmptyPlace)
     game.StockPasses(2) = 3;
     table->DrawEmptyStock(2);
     EXPECT_NE(window().copy(380, 25, 72, 95), round2); // the pass number is written
-}
 
-TEST_F(TableRepaint, StockPassedThroughInPlayShowsTheEmptyPlace)
-{
     // As a game leaves it: the counter still high, the pass over.
     game.StockLevel(2) = 21;
     game.StockEmpty(2) = true;

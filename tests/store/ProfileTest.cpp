@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <array>
 #include <climits>
 #include <filesystem>
@@ -21,7 +19,7 @@ const std::string Sample = Head + Ann + Bob;
 
 } // namespace
 
-TEST(ProfileRead, MissingKeysSectionsAndFilesGiveTheDefault)
+TEST(ProfileRead, MissingKeysSectionsAndFilesGiveTheDefaultAndDuplicatesTheFirst)
 {
     const ProfileFile f = ProfileFile::FromText(Sample);
     EXPECT_EQ(f.ReadString("Ann", "BackImage", "def"), "def");
@@ -30,6 +28,10 @@ TEST(ProfileRead, MissingKeysSectionsAndFilesGiveTheDefault)
     EXPECT_EQ(ReadProfileInt("/nonexistent/folder/x.ini", "Ann", "Win", 5), 5);
     // A key before any section belongs to none.
     EXPECT_EQ(ProfileFile::FromText("Win=3\n[Ann]\n").ReadInt("Ann", "Win", -1), -1);
+    // Only the first section of a name is looked in, as the profile functions do.
+    const ProfileFile twice = ProfileFile::FromText("[A]\nK=1\nK=2\n[a]\nK=3\nL=4\n");
+    EXPECT_EQ(twice.ReadInt("a", "k", 0), 1);
+    EXPECT_EQ(twice.ReadInt("A", "L", 0), 0);
 }
 
 TEST(ProfileRead, IntegerReadTakesTheLeadingNumber)
@@ -59,25 +61,14 @@ TEST(ProfileRead, StringsAreTrimmedAndSeenUpTo255Characters)
     EXPECT_EQ(u.ReadString("S", "U", ""), std::string(254, 'x'));
 }
 
-TEST(ProfileRead, DuplicatesReadTheFirst)
-{
-    const ProfileFile f = ProfileFile::FromText("[A]\nK=1\nK=2\n[a]\nK=3\nL=4\n");
-    EXPECT_EQ(f.ReadInt("a", "k", 0), 1);
-    // Only the first section of a name is looked in, as the profile functions do.
-    EXPECT_EQ(f.ReadInt("A", "L", 0), 0);
-}
-
-TEST(ProfileWrite, ReplacesInPlaceAndKeepsEverythingElse)
+TEST(ProfileWrite, ReplacesInPlaceAddsAtTheEndsAndDeletesWholeSections)
 {
     ProfileFile f = ProfileFile::FromText(Sample);
     ASSERT_TRUE(f.Write("ann", "speed", "11"));
     ASSERT_TRUE(f.Write("Bob", "Win", "8"));
     EXPECT_EQ(f.Text(), Head + "[Ann]\nWin=4\nSpeed=11\nodd line without equals\n\n[Bob]\nWin=8\n");
-}
-
-TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFile)
-{
-    ProfileFile f = ProfileFile::FromText(Sample);
+    // New keys go to the end of their section, new sections to the end of the file.
+    f = ProfileFile::FromText(Sample);
     ASSERT_TRUE(f.Write("Ann", "Loss", "2"));
     ASSERT_TRUE(f.Write("Carl", "Created", "2024-01-31"));
     EXPECT_EQ(f.Text(), Head + "[Ann]\nWin=4\n  Speed =  9  \nodd line without equals\nLoss=2\n\n" + Bob +
@@ -86,11 +77,8 @@ TEST(ProfileWrite, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFil
     ProfileFile fresh;
     ASSERT_TRUE(fresh.Write("Options", "Player", "Ann"));
     EXPECT_EQ(fresh.Text(), "[Options]\nPlayer=Ann\n");
-}
-
-TEST(ProfileWrite, DeletesWholeSections)
-{
-    ProfileFile f = ProfileFile::FromText(Sample + "[ann]\nWin=1\n");
+    // Every section of the name goes.
+    f = ProfileFile::FromText(Sample + "[ann]\nWin=1\n");
     EXPECT_TRUE(f.DeleteSection("Ann"));
     EXPECT_EQ(f.Text(), Head + Bob);
     EXPECT_FALSE(f.DeleteSection("Ann"));
@@ -120,7 +108,7 @@ TEST(ProfileWrite, RefusesWhatCouldNotBeReadBack)
     EXPECT_EQ(f.Text(), before);
 }
 
-TEST(ProfileLineEnds, CrLfFilesAreReadAndKeepTheirEnds)
+TEST(ProfileLineEnds, CrLfFilesAndAByteOrderMarkAreReadAndKept)
 {
     ProfileFile f = ProfileFile::FromText("[Options]\r\nPlayer=Ann\r\n\r\n[Ann]\r\nWin=3\r\n");
     EXPECT_TRUE(f.UsesCrLf());
@@ -130,15 +118,12 @@ TEST(ProfileLineEnds, CrLfFilesAreReadAndKeepTheirEnds)
     ASSERT_TRUE(f.Write("Bob", "Win", "2"));
     EXPECT_EQ(f.Text(), "[Options]\r\nPlayer=Ann\r\n\r\n[Ann]\r\nWin=3\r\nLoss=1\r\n\r\n[Bob]\r\nWin=2\r\n");
 
-    ProfileFile lf = ProfileFile::FromText("[A]\nK=1");  // no end on the last line
-    EXPECT_FALSE(lf.UsesCrLf());
-    ASSERT_TRUE(lf.Write("A", "K", "2"));
-    EXPECT_EQ(lf.Text(), "[A]\nK=2\n");
-}
+    f = ProfileFile::FromText("[A]\nK=1"); // no end on the last line
+    EXPECT_FALSE(f.UsesCrLf());
+    ASSERT_TRUE(f.Write("A", "K", "2"));
+    EXPECT_EQ(f.Text(), "[A]\nK=2\n");
 
-TEST(ProfileLineEnds, AByteOrderMarkStaysAndDoesNotHideTheFirstSection)
-{
-    ProfileFile f = ProfileFile::FromText("\xEF\xBB\xBF[Options]\nPlayer=Ann\n");
+    f = ProfileFile::FromText("\xEF\xBB\xBF[Options]\nPlayer=Ann\n"); // the mark does not hide the first section
     EXPECT_EQ(f.ReadString("Options", "Player", ""), "Ann");
     ASSERT_TRUE(f.Write("Options", "Player", "Bob"));
     EXPECT_EQ(f.Text(), "\xEF\xBB\xBF[Options]\nPlayer=Bob\n");
@@ -162,40 +147,28 @@ TEST_F(ProfileDisk, AFailedWriteIsReportedAndTheOldFileStays)
 {
     // No folder to write into.
     EXPECT_FALSE(WriteProfileString(Path("missing/duelpat.ini"), "A", "K", "1"));
-    // A folder where the file should be: it can be neither read nor replaced.
+    // A folder where the file should be: it can be neither read nor replaced, not even by a blank one.
     std::filesystem::create_directory(Path("taken.ini"));
     EXPECT_FALSE(WriteProfileString(Path("taken.ini"), "A", "K", "1"));
     EXPECT_FALSE(WriteFileAtomically(Path("taken.ini"), "x"));
-    EXPECT_TRUE(std::filesystem::is_directory(Path("taken.ini")));
-    EXPECT_FALSE(WriteFileAtomically("", "x"));
-    EXPECT_EQ(FileCount(), 1);  // no temporary file left behind
-}
-
-TEST_F(ProfileDisk, AnUnreadableFileIsNeverReplacedByABlankOne)
-{
     ProfileFile f;
-    std::filesystem::create_directory(Path("dir.ini"));
-    EXPECT_EQ(f.Load(Path("dir.ini")), ProfileFile::LoadStatus::Unreadable);
+    EXPECT_EQ(f.Load(Path("taken.ini")), ProfileFile::LoadStatus::Unreadable);
     ASSERT_TRUE(f.Write("A", "K", "1"));
-    EXPECT_FALSE(f.Save(Path("dir.ini")));
+    EXPECT_FALSE(f.Save(Path("taken.ini")));
+    EXPECT_TRUE(std::filesystem::is_directory(Path("taken.ini")));
     EXPECT_EQ(f.Load(Path("none.ini")), ProfileFile::LoadStatus::Missing);
+    EXPECT_FALSE(WriteFileAtomically("", "x"));
+    EXPECT_EQ(FileCount(), 1); // no temporary file left behind
 }
 
-TEST_F(ProfileDisk, ALinkedFileStaysLinked)
+TEST_F(ProfileDisk, RewritingKeepsALinkLinkedAndTheFilePermissions)
 {
     WriteText(Path("real.ini"), "[A]\nK=1\n");
+    std::filesystem::permissions(Path("real.ini"), std::filesystem::perms(0640));
     std::filesystem::create_symlink(Path("real.ini"), Path("duelpat.ini"));
     ASSERT_TRUE(WriteProfileString(Path("duelpat.ini"), "A", "K", "2"));
     EXPECT_TRUE(std::filesystem::is_symlink(Path("duelpat.ini")));
     EXPECT_EQ(ReadText(Path("real.ini")), "[A]\nK=2\n");
-}
-
-TEST_F(ProfileDisk, RewritingKeepsTheFilePermissions)
-{
-    const std::string ini = Path("duelpat.ini");
-    WriteText(ini, "[A]\nK=1\n");
-    std::filesystem::permissions(ini, std::filesystem::perms(0640));
-    ASSERT_TRUE(WriteProfileString(ini, "A", "K", "2"));
-    EXPECT_EQ(std::filesystem::status(ini).permissions() & std::filesystem::perms::all,
+    EXPECT_EQ(std::filesystem::status(Path("real.ini")).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0640));
 }

@@ -1,13 +1,11 @@
 // The saved game and the snapshot: records written, read back, cleared, and
 // every kind of damage falling back to a new deal.
 #include <algorithm>
-#include <memory>
 
 #include "StoreFixture.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
-#include "store/Profile.h"
 #include "store/SavedGame.h"
 
 using namespace tandrel;
@@ -15,29 +13,14 @@ using namespace tandrel::testing;
 
 namespace {
 
-class SavedGameStore : public StoreTest, public TestGame {
+class SavedGameStore : public GameStoreTest {
 protected:
     void SetUp() override
     {
-        StoreTest::SetUp();
-        ini = Path("duelpat.ini");
+        GameStoreTest::SetUp();
         WriteText(ini, "[Options]\nPlayer=Ann\n\n[Ann]\nWin=3\n");
-        Prepare(g);
     }
-    void Prepare(Game& game) const
-    {
-        game.cfg.SettingsFile = ini;
-        game.cfg.CurrentPlayer = "Ann";
-        game.GamesDealt = 0;
-    }
-    // The game the next start of the program would play, before it restores.
-    std::unique_ptr<TestGame> Next() const
-    {
-        auto next = std::make_unique<TestGame>();
-        Prepare(next->g);
-        return next;
-    }
-    std::string Read(const std::string& key) const { return ReadProfileString(ini, "Ann", key, "<missing>"); }
+    std::string Read(const std::string& key) const { return GameStoreTest::Read("Ann", key); }
     void Put(const std::string& key, const std::string& value) const
     {
         ASSERT_TRUE(WriteProfileString(ini, "Ann", key, value));
@@ -72,7 +55,6 @@ protected:
         ASSERT_TRUE(Sound(g));
     }
 
-    std::string ini;
 };
 
 } // namespace

@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
+#include "store/GamesDealt.h"
+#include "store/Profile.h"
 #include "support/Positions.h"
 
 namespace tandrel::testing {
@@ -42,6 +45,37 @@ protected:
     }
 
     std::string dir;
+};
+
+// The current player's game with its files in the scratch folder.
+class GameStoreTest : public StoreTest, public TestGame {
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        ini = Path("duelpat.ini");
+        Prepare(g);
+    }
+    void Prepare(Game& game) const
+    {
+        game.cfg.SettingsFile = ini;
+        game.cfg.ProgramFolder = "/opt/tandrel";
+        game.cfg.CurrentPlayer = "Ann";
+        game.GamesDealtFile = Path(GamesDealtFileName);
+    }
+    // The game the program's next start plays on the same files.
+    std::unique_ptr<TestGame> Next() const
+    {
+        auto next = std::make_unique<TestGame>();
+        Prepare(next->g);
+        return next;
+    }
+    std::string Read(const std::string& section, const std::string& key) const
+    {
+        return ReadProfileString(ini, section, key, "<missing>");
+    }
+
+    std::string ini;
 };
 
 // Everything a stored record holds: the table, the flip size and the last pick-up.

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Cards.h"
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
 
