@@ -1,0 +1,172 @@
+#include "sound/Mixer.h"
+
+#include "sound/MidiFile.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <unistd.h>
+
+namespace tandrel {
+
+namespace {
+
+// 512 frames at 44.1 kHz: a card's sound follows its landing within about 12 ms.
+constexpr int Rate = 44100;
+constexpr int ChunkFrames = 512;
+constexpr std::uintmax_t LargestTune = 16u << 20;
+
+bool IsFile(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// A RIFF WAVE file; the mixer would read a tune or a compressed file as an
+// effect too, and a tune would load the whole sound font on the way.
+bool IsWaveFile(const std::string& path)
+{
+    if (!IsFile(path)) return false;
+    char head[12] = {};
+    std::ifstream(path, std::ios::binary).read(head, sizeof head);
+    return std::string_view(head, 4) == "RIFF" && std::string_view(head + 8, 4) == "WAVE";
+}
+
+// The whole tune when it is one the synthesiser can play; empty otherwise.
+std::string ReadTune(const std::string& path)
+{
+    std::error_code ec;
+    if (!IsFile(path) || std::filesystem::file_size(path, ec) > LargestTune || ec) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return in.bad() || !IsPlayableMidi(data) ? std::string() : data;
+}
+
+// The audio libraries chatter on standard error when there is no device; the
+// player hears of it once, in one line of our own.
+class QuietStderr {
+public:
+    QuietStderr()
+    {
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (saved_ >= 0 && null >= 0) ::dup2(null, 2);
+        if (null >= 0) ::close(null);
+    }
+    ~QuietStderr()
+    {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            ::dup2(saved_, 2);
+            ::close(saved_);
+        }
+    }
+
+private:
+    int saved_ = -1;
+};
+
+} // namespace
+
+Mixer::~Mixer()
+{
+    if (!open_) return;
+    CloseMusic();
+    Mix_HaltChannel(-1);
+    if (chunk_) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
+}
+
+bool Mixer::Open(const std::string& soundFont)
+{
+    if (tried_) return open_;
+    tried_ = true;
+    {
+        QuietStderr quiet;
+        open_ = SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
+        if (open_ && Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
+            open_ = false;
+        }
+    }
+    if (!open_) {
+        std::fprintf(stderr, "tandrel: no audio output, playing silently\n");
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    // The font list splits at ':' and ';', so a path holding one would name nothing.
+    const bool fontUsable = IsFile(soundFont) && soundFont.find_first_of(":;") == std::string::npos;
+    if (fontUsable && Mix_SetSoundFonts(soundFont.c_str())) {
+        Mix_Init(MIX_INIT_MID);
+        midi_ = Mix_HasMusicDecoder("MIDI") == SDL_TRUE;
+    }
+    return true;
+}
+
+void Mixer::PlaySoundFile(const std::string& path)
+{
+    if (!open_ || !IsWaveFile(path)) return;
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (!chunk) return;
+    Mix_HaltChannel(0);
+    if (chunk_) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
+    chunk_ = chunk;
+    Mix_PlayChannel(0, chunk, 0);
+}
+
+bool Mixer::PlayMusic(const std::string& path)
+{
+    if (!open_ || !midi_) return false;
+    if (!music_ || path != musicPath_) {
+        CloseMusic();
+        // What was checked is what plays: the mixer gets the bytes, not the path.
+        tune_ = ReadTune(path);
+        if (tune_.empty()) return false;
+        music_ = Mix_LoadMUSType_RW(SDL_RWFromConstMem(tune_.data(), static_cast<int>(tune_.size())), MUS_MID, 1);
+        if (!music_) {
+            tune_.clear();
+            return false;
+        }
+        musicPath_ = path;
+    }
+    Mix_HaltMusic();
+    // The tune loops inside the mixer, without the seconds of release tail a
+    // restart after "stopped" would leave.
+    return Mix_PlayMusic(static_cast<Mix_Music*>(music_), -1) == 0;
+}
+
+void Mixer::HaltMusic()
+{
+    if (open_) Mix_HaltMusic();
+}
+
+void Mixer::CloseMusic()
+{
+    if (!open_) return;
+    Mix_HaltMusic();
+    if (music_) Mix_FreeMusic(static_cast<Mix_Music*>(music_));
+    music_ = nullptr;
+    musicPath_.clear();
+    tune_.clear();
+}
+
+bool Mixer::MusicPlaying()
+{
+    if (!open_) return false;
+    // A device that went away keeps the mixer turning over in silence.
+    SDL_PumpEvents();
+    SDL_Event e;
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED, SDL_AUDIODEVICEREMOVED) > 0)
+        if (!e.adevice.iscapture) deviceLost_ = true;
+    return !deviceLost_ && Mix_PlayingMusic() != 0;
+}
+
+} // namespace tandrel
