@@ -91,6 +91,9 @@ bool Mixer::Open(const std::string& soundFont)
     tried_ = true;
     {
         QuietStderr quiet;
+        // SDL would take over SIGINT and SIGTERM and wait for an SDL event
+        // loop we never run: the program could then not be ended by a signal.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         open_ = SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
         if (open_ && Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
             SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
@@ -113,7 +116,7 @@ bool Mixer::Open(const std::string& soundFont)
 
 void Mixer::PlaySoundFile(const std::string& path)
 {
-    if (!open_ || !IsWaveFile(path)) return;
+    if (!IsWaveFile(path) || !Open()) return;
     Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
     if (!chunk) return;
     Mix_HaltChannel(0);
@@ -124,7 +127,7 @@ void Mixer::PlaySoundFile(const std::string& path)
 
 bool Mixer::PlayMusic(const std::string& path)
 {
-    if (!open_ || !midi_) return false;
+    if (!Open() || !midi_) return false;
     if (!music_ || path != musicPath_) {
         CloseMusic();
         // What was checked is what plays: the mixer gets the bytes, not the path.

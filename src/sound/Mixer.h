@@ -16,7 +16,8 @@ public:
     Mixer& operator=(const Mixer&) = delete;
 
     // Opens the audio device, once: true when the machine can play sound.
-    // A failure says one line on standard error, never more.
+    // A failure says one line on standard error, never more. Playing opens
+    // the device on the way when no one did.
     bool Open(const std::string& soundFont = GeneralMidiFont);
     bool IsOpen() const { return open_; }
 

@@ -3,6 +3,7 @@
 // loops and stops, and bad files or no device at all are silence.
 #include <SDL.h>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <thread>
@@ -144,6 +145,17 @@ TEST_F(MixerTest, ASoundFontPathTheMixerWouldSplitIsRefused)
         ASSERT_TRUE(m.Open(font));
         EXPECT_EQ(m.HasMidi(), midi) << font;
         EXPECT_EQ(m.PlayMusic(Path("t.mid")), midi) << font;
+    }
+}
+
+TEST_F(MixerTest, TheProgramStillEndsOnASignal)
+{
+    Mixer m;
+    ASSERT_TRUE(m.Open());
+    for (int sig : {SIGTERM, SIGINT}) {
+        struct sigaction now {};
+        sigaction(sig, nullptr, &now);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << sig;
     }
 }
 
