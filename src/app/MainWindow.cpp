@@ -201,11 +201,12 @@ void MainWindow::Form_Load()
 }
 
 // The device opens after the table is painted, so a slow or absent one never
-// delays the first sight of the table; without one, sound and music stay off
-// until the settings are next loaded.
+// delays the first sight of the table, and only when sound or music is wanted;
+// without one, sound and music stay off until the settings are next loaded.
 void MainWindow::OpenSound()
 {
     Settings& c = game_->cfg;
+    if (!c.SoundOn && !c.PlayMIDI) return;
     if (!mixer_.Open() && c.SoundOn) {
         c.SoundOn = 0;
         c.PlayMIDI = 0;

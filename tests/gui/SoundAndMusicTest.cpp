@@ -82,6 +82,12 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
     }
 }
 
+TEST_F(SoundAndMusic, WithSoundAndMusicOffTheDeviceIsNotOpened)
+{
+    MainWindow& w = StartWith("Sound=0\nPlayMIDI=0\n");
+    EXPECT_FALSE(w.mixer().IsOpen());
+}
+
 TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilently)
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
