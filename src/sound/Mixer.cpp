@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <cstdio>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +21,30 @@ namespace {
 constexpr int Rate = 44100;
 constexpr int ChunkFrames = 512;
 constexpr std::uintmax_t LargestTune = 16u << 20;
+
+// The mixer and SDL are loaded when the device first opens, not linked: linking
+// them would cost every start of the program about 15 ms and 5 MB, sound or none.
+#define TANDREL_SDL_CALLS(X) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) X(SDL_RWFromConstMem) X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) X(Mix_LoadWAV_RW) X(Mix_PlayChannelTimed) X(Mix_PlayMusic) X(Mix_PlayingMusic) X(Mix_Quit) X(Mix_SetSoundFonts) X(SDL_RWFromFile)
+
+struct Sdl {
+#define TANDREL_SDL_POINTER(f) decltype(&::f) f = nullptr;
+    TANDREL_SDL_CALLS(TANDREL_SDL_POINTER)
+#undef TANDREL_SDL_POINTER
+} sdl;
+
+bool LoadSdl()
+{
+    static const bool loaded = [] {
+        void* lib = ::dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!lib) return false;
+        bool all = true;
+#define TANDREL_SDL_LOOKUP(f) all = all && (sdl.f = reinterpret_cast<decltype(&::f)>(::dlsym(lib, #f)));
+        TANDREL_SDL_CALLS(TANDREL_SDL_LOOKUP)
+#undef TANDREL_SDL_LOOKUP
+        return all;
+    }();
+    return loaded;
+}
 
 bool IsFile(const std::string& path)
 {
@@ -78,11 +103,11 @@ Mixer::~Mixer()
 {
     if (!open_) return;
     CloseMusic();
-    Mix_HaltChannel(-1);
-    if (chunk_) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
+    sdl.Mix_HaltChannel(-1);
+    if (chunk_) sdl.Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
+    sdl.Mix_CloseAudio();
+    sdl.Mix_Quit();
+    sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
 }
 
 bool Mixer::Open(const std::string& soundFont)
@@ -93,10 +118,10 @@ bool Mixer::Open(const std::string& soundFont)
         QuietStderr quiet;
         // SDL would take over SIGINT and SIGTERM and wait for an SDL event
         // loop we never run: the program could then not be ended by a signal.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        open_ = SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
-        if (open_ && Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
+        open_ = LoadSdl() && sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") &&
+                sdl.SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
+        if (open_ && sdl.Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
+            sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
             open_ = false;
         }
     }
@@ -104,12 +129,12 @@ bool Mixer::Open(const std::string& soundFont)
         std::fprintf(stderr, "tandrel: no audio output, playing silently\n");
         return false;
     }
-    Mix_AllocateChannels(1);
+    sdl.Mix_AllocateChannels(1);
     // The font list splits at ':' and ';', so a path holding one would name nothing.
     const bool fontUsable = IsFile(soundFont) && soundFont.find_first_of(":;") == std::string::npos;
-    if (fontUsable && Mix_SetSoundFonts(soundFont.c_str())) {
-        Mix_Init(MIX_INIT_MID);
-        midi_ = Mix_HasMusicDecoder("MIDI") == SDL_TRUE;
+    if (fontUsable && sdl.Mix_SetSoundFonts(soundFont.c_str())) {
+        sdl.Mix_Init(MIX_INIT_MID);
+        midi_ = sdl.Mix_HasMusicDecoder("MIDI") == SDL_TRUE;
     }
     return true;
 }
@@ -117,12 +142,12 @@ bool Mixer::Open(const std::string& soundFont)
 void Mixer::PlaySoundFile(const std::string& path)
 {
     if (!IsWaveFile(path) || !Open()) return;
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    Mix_Chunk* chunk = sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromFile(path.c_str(), "rb"), 1);
     if (!chunk) return;
-    Mix_HaltChannel(0);
-    if (chunk_) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
+    sdl.Mix_HaltChannel(0);
+    if (chunk_) sdl.Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
     chunk_ = chunk;
-    Mix_PlayChannel(0, chunk, 0);
+    sdl.Mix_PlayChannelTimed(0, chunk, 0, -1);
 }
 
 bool Mixer::PlayMusic(const std::string& path)
@@ -133,29 +158,29 @@ bool Mixer::PlayMusic(const std::string& path)
         // What was checked is what plays: the mixer gets the bytes, not the path.
         tune_ = ReadTune(path);
         if (tune_.empty()) return false;
-        music_ = Mix_LoadMUSType_RW(SDL_RWFromConstMem(tune_.data(), static_cast<int>(tune_.size())), MUS_MID, 1);
+        music_ = sdl.Mix_LoadMUSType_RW(sdl.SDL_RWFromConstMem(tune_.data(), static_cast<int>(tune_.size())), MUS_MID, 1);
         if (!music_) {
             tune_.clear();
             return false;
         }
         musicPath_ = path;
     }
-    Mix_HaltMusic();
+    sdl.Mix_HaltMusic();
     // The tune loops inside the mixer, without the seconds of release tail a
     // restart after "stopped" would leave.
-    return Mix_PlayMusic(static_cast<Mix_Music*>(music_), -1) == 0;
+    return sdl.Mix_PlayMusic(static_cast<Mix_Music*>(music_), -1) == 0;
 }
 
 void Mixer::HaltMusic()
 {
-    if (open_) Mix_HaltMusic();
+    if (open_) sdl.Mix_HaltMusic();
 }
 
 void Mixer::CloseMusic()
 {
     if (!open_) return;
-    Mix_HaltMusic();
-    if (music_) Mix_FreeMusic(static_cast<Mix_Music*>(music_));
+    sdl.Mix_HaltMusic();
+    if (music_) sdl.Mix_FreeMusic(static_cast<Mix_Music*>(music_));
     music_ = nullptr;
     musicPath_.clear();
     tune_.clear();
@@ -165,11 +190,11 @@ bool Mixer::MusicPlaying()
 {
     if (!open_) return false;
     // A device that went away keeps the mixer turning over in silence.
-    SDL_PumpEvents();
+    sdl.SDL_PumpEvents();
     SDL_Event e;
-    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED, SDL_AUDIODEVICEREMOVED) > 0)
+    while (sdl.SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED, SDL_AUDIODEVICEREMOVED) > 0)
         if (!e.adevice.iscapture) deviceLost_ = true;
-    return !deviceLost_ && Mix_PlayingMusic() != 0;
+    return !deviceLost_ && sdl.Mix_PlayingMusic() != 0;
 }
 
 } // namespace tandrel
