@@ -1,10 +1,10 @@
 // Music through the main window: its timer, the way music that cannot play
 // turns itself off, and a machine with no audio at all.
 #include <SDL.h>
+#include <QFile>
 #include <fstream>
 
 #include "gui/GuiFixture.h"
-#include "sound/AudioFiles.h"
 #include "store/Profile.h"
 
 namespace tandrel::testing {
@@ -12,6 +12,11 @@ namespace {
 
 class SoundAndMusic : public GuiTest {
 protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        setenv("SDL_AUDIODRIVER", "dummy", 1); // a device that always opens, and is silent
+    }
     void TearDown() override
     {
         GuiTest::TearDown();
@@ -34,7 +39,7 @@ protected:
 TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoopsUntilSwitchedOffForGood)
 {
     QDir(folder.path()).mkdir("my music");
-    WriteTune(InFolder("my music/a tune.mid"));
+    QFile::copy(TANDREL_ASSETS "/rag.mid", folder.filePath("my music/a tune.mid"));
     MainWindow& w = StartWith("Sound=0\nPlayMIDI=1\nMIDI=" + InFolder("my music/a tune.mid") + "\n");
     EXPECT_TRUE(w.mixer().MusicPlaying());
     w.tmrMidi_Timer();
@@ -50,7 +55,6 @@ TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoopsUntilSwitchedOffForGood)
 
 TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
 {
-    WriteTune(InFolder("t.mid"));
     std::ofstream(InFolder("junk.mid")) << std::string(100, 'x');
     const struct {
         const char* what;
@@ -61,7 +65,7 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
     } cases[] = {
         {"an empty MIDI key", "", false, true, 0},
         {"a junk tune", InFolder("junk.mid"), false, false, 1},
-        {"a device that went away", InFolder("t.mid"), true, true, 0},
+        {"a device that went away", TANDREL_ASSETS "/rag.mid", true, true, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -91,8 +95,7 @@ TEST_F(SoundAndMusic, WithSoundAndMusicOffTheDeviceIsNotOpened)
 TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilently)
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    WriteTune(InFolder("t.mid"));
-    MainWindow& w = StartWith("Sound=1\nPlayMIDI=1\nMIDI=" + InFolder("t.mid") + "\n");
+    MainWindow& w = StartWith("Sound=1\nPlayMIDI=1\nMIDI=" TANDREL_ASSETS "/rag.mid\n");
     EXPECT_EQ(game().cfg.SoundOn, 0);
     EXPECT_EQ(game().cfg.PlayMIDI, 0);
     EXPECT_FALSE(w.MusicTimerOn());
