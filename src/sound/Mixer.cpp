@@ -24,7 +24,13 @@ constexpr std::uintmax_t LargestTune = 16u << 20;
 
 // The mixer and SDL are loaded when the device first opens, not linked: linking
 // them would cost every start of the program about 15 ms and 5 MB, sound or none.
-#define TANDREL_SDL_CALLS(X) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) X(SDL_RWFromConstMem) X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) X(Mix_LoadWAV_RW) X(Mix_PlayChannelTimed) X(Mix_PlayMusic) X(Mix_PlayingMusic) X(Mix_Quit) X(Mix_SetSoundFonts) X(SDL_RWFromFile)
+#define TANDREL_SDL_CALLS(X) \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) \
+    X(SDL_RWFromConstMem) X(SDL_RWFromFile) \
+    X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) \
+    X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) \
+    X(Mix_LoadWAV_RW) X(Mix_PlayChannelTimed) X(Mix_PlayMusic) X(Mix_PlayingMusic) X(Mix_Quit) \
+    X(Mix_SetSoundFonts)
 
 struct Sdl {
 #define TANDREL_SDL_POINTER(f) decltype(&::f) f = nullptr;
