@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Builds a Release tree and runs every benchmark: table drawing, start-up of the
-# real program under Xvfb, the engine's self-play soak and the store fuzzer.
+# real program under Xvfb with sound off and on, the engine's self-play soak and the store fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 WITH_BENCH_TOOLS=1 bash scripts/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$(nproc)" --target tandrel bench_render tandrel-selfplay tandrel-fuzz-store
+cmake --build build-bench -j"$(nproc)" --target tandrel bench_render bench_sound tandrel-selfplay tandrel-fuzz-store
 
 echo "== Table drawing (640 x 480, offscreen)"
 build-bench/bench/bench_render
 
+echo "== Sound: the device, an effect, the first start of the tune"
+TANDREL_SOUNDS=build-bench build-bench/bench/bench_sound
+
 echo "== Start-up of the real program under Xvfb"
 python3 bench/startup/measure_startup.py build-bench/tandrel 7
+
+echo "== What sound costs at start-up (medians of 7 runs each)"
+python3 bench/startup/measure_sound.py build-bench/tandrel 7
 
 echo "== Self-play soak"
 for pair in "2 0" "0 2" "1 1" "2 2"; do

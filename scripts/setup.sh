@@ -15,9 +15,9 @@ packages=(
 if [ "${WITH_BENCH_TOOLS:-0}" = 1 ]; then
   packages+=(x11-apps python3)
 fi
-# Only the asset generator needs the SVG decks.
+# Only the asset generators need the SVG decks and sox.
 if [ "${WITH_ASSET_TOOLS:-0}" = 1 ]; then
-  packages+=(kdegames-card-data-kf5)
+  packages+=(kdegames-card-data-kf5 sox python3)
 fi
 
 missing=()

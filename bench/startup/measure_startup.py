@@ -58,14 +58,19 @@ def resident_kb(pid):
     return 0
 
 
-def one_run(exe, display):
+def one_run(exe, display, ini=None, extra_env=None):
+    """ini: the settings file to start with (none: a first start);
+    extra_env: variables added to the program's environment."""
     folder = tempfile.mkdtemp(prefix="tandrel-start-")
     try:
         shutil.copy(exe, folder)
-        beside = os.path.join(os.path.dirname(exe), "back7.bmp")
-        if os.path.exists(beside):
-            shutil.copy(beside, folder)
-        env = {**os.environ, "DISPLAY": display, "QT_QPA_PLATFORM": "xcb"}
+        for name in os.listdir(os.path.dirname(exe)):
+            if name == "back7.bmp" or name.endswith((".wav", ".mid")):
+                shutil.copy(os.path.join(os.path.dirname(exe), name), folder)
+        if ini is not None:
+            with open(os.path.join(folder, "duelpat.ini"), "w") as f:
+                f.write(ini)
+        env = {**os.environ, "DISPLAY": display, "QT_QPA_PLATFORM": "xcb", **(extra_env or {})}
         start = time.monotonic()
         proc = subprocess.Popen([os.path.join(folder, "tandrel")], env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -97,18 +102,23 @@ def one_run(exe, display):
         shutil.rmtree(folder, ignore_errors=True)
 
 
-def main():
-    exe = os.path.abspath(sys.argv[1])
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+def with_xvfb(work):
+    """Runs work(display) with a fresh Xvfb on a free display."""
     display = free_display()
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         time.sleep(1.0)
-        results = [one_run(exe, display) for _ in range(runs)]
+        return work(display)
     finally:
         xvfb.terminate()
         xvfb.wait()
+
+
+def main():
+    exe = os.path.abspath(sys.argv[1])
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    results = with_xvfb(lambda display: [one_run(exe, display) for _ in range(runs)])
     times = [t * 1000 for t, _ in results]
     rss = [r / 1024 for _, r in results]
     for i, (t, r) in enumerate(zip(times, rss), 1):

@@ -17,6 +17,7 @@
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"
 #include "store/StorePaths.h"
+#include "store/Profile.h"
 
 namespace tandrel {
 
@@ -40,11 +41,14 @@ MainWindow::MainWindow(const std::string& programFolder) : programFolder_(progra
     game_->hooks.PlayComputerMoves = PlayComputerMoves;
     game_->hooks.GamesDealtChanged = KeepGamesDealt;
     game_->hooks.ClearSnapshot = ClearStoredSnapshot;
+    table_->mixer = &mixer_;
     tableWidget_->SetTable(table_.get());
     BuildMenus();
 
     tmrAlarm_.setInterval(1000);
     connect(&tmrAlarm_, &QTimer::timeout, this, &MainWindow::tmrAlarm_Timer);
+    tmrMidi_.setInterval(1000);
+    connect(&tmrMidi_, &QTimer::timeout, this, &MainWindow::tmrMidi_Timer);
     qApp->installEventFilter(this);
     // However the program is told to end (a session logging out, a quit from
     // elsewhere), the exit sequence runs once.
@@ -182,6 +186,8 @@ void MainWindow::Form_Load()
     table_->LoadBackImage(g.cfg.BackImage);
     CenterForm();
     ShowMainWindow();
+    OpenSound();
+    MusicBySettings();
     ReportStoreFailure(stored);
     RunAction([this, &g] {
         if (g.cfg.AutoSave) {
@@ -192,6 +198,60 @@ void MainWindow::Form_Load()
             NewGame(g, true);
         }
     });
+}
+
+// The device opens after the table is painted, so a slow or absent one never
+// delays the first sight of the table, and only when sound or music is wanted;
+// without one, sound and music stay off until the settings are next loaded.
+void MainWindow::OpenSound()
+{
+    Settings& c = game_->cfg;
+    if (!c.SoundOn && !c.PlayMIDI) return;
+    if (!mixer_.Open() && c.SoundOn) {
+        c.SoundOn = 0;
+        c.PlayMIDI = 0;
+    }
+}
+
+void MainWindow::MusicBySettings()
+{
+    if (game_->cfg.PlayMIDI) {
+        tmrMidi_.start();
+        StartMusic();
+    } else {
+        tmrMidi_.stop();
+        mixer_.CloseMusic();
+    }
+}
+
+void MainWindow::StartMusic()
+{
+    const Settings& c = game_->cfg;
+    if (c.MusicFile.empty()) return;
+    mixer_.HaltMusic();
+    if (!c.PlayMIDI) return;
+    tmrMidi_.stop();
+    // A tune that will not play leaves the timer off and the setting as it was.
+    if (mixer_.PlayMusic(c.MusicFile)) tmrMidi_.start();
+}
+
+void MainWindow::StopMusic()
+{
+    Settings& c = game_->cfg;
+    c.PlayMIDI = 0;
+    // Silent on failure: the exit sequence writes the setting again and reports it.
+    WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", "0");
+    tmrMidi_.stop();
+    mixer_.CloseMusic();
+}
+
+void MainWindow::tmrMidi_Timer()
+{
+    // The tune loops inside the mixer, so silence here means it cannot play:
+    // the device went away or the start failed. Music then turns itself off.
+    if (mixer_.MusicPlaying()) return;
+    tmrMidi_.stop();
+    if (game_->cfg.PlayMIDI == 1) StopMusic();
 }
 
 void MainWindow::ReportStoreFailure(bool stored)
@@ -317,6 +377,8 @@ void MainWindow::ExitSequence()
     ReportStoreFailure(StoreOnExit(g));
     exited_ = true;
     tmrAlarm_.stop();
+    tmrMidi_.stop();
+    mixer_.CloseMusic();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible()) w->close();
 }

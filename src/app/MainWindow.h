@@ -1,6 +1,7 @@
 #pragma once
 // The main window: its client area is the card table, its menu bar carries
-// every command, and it owns the game, the table view and the alarm timer.
+// every command, and it owns the game, the table view, the speakers and the
+// alarm and music timers.
 // Every action runs to its end before the next input is taken: input that
 // arrives meanwhile is dropped, and a close request waits for the move.
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
 #include "input/Mouse.h"
+#include "sound/Mixer.h"
 
 class QAction;
 class QMenu;
@@ -46,6 +48,14 @@ public:
     void SetAlarm(int minutes, QTime start);
     void tmrAlarm_Timer();
 
+    // Background music by the current player's settings: the tune from its
+    // start, looping; StopMusic turns it off for this player, in the file too.
+    void StartMusic();
+    void StopMusic();
+    void tmrMidi_Timer();
+    bool MusicTimerOn() const { return tmrMidi_.isActive(); }
+    Mixer& mixer() { return mixer_; }
+
     // Mouse events of the table, already in table pixels.
     void TableMousePress(int button, float x, float y);
     void TableMouseMove(float x, float y);
@@ -64,6 +74,8 @@ private:
     void UpdateMenus();
     void CenterForm();
     void ShowMainWindow();
+    void OpenSound();
+    void MusicBySettings();
     void ExitSequence();
     void ReportStoreFailure(bool stored);
 
@@ -74,6 +86,7 @@ private:
     void mnuSnap_Click();
     void mnuRestore_Click();
 
+    Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;
     std::unique_ptr<Game> game_;
     TableWidget* tableWidget_ = nullptr;
@@ -90,6 +103,7 @@ private:
     QTimer tmrAlarm_;
     int AlarmMinutes = 0;
     QTime AlarmStart;
+    QTimer tmrMidi_;
 };
 
 } // namespace tandrel

@@ -8,7 +8,7 @@
 
 namespace tandrel {
 
-WindowTable::WindowTable(Game& g, QWidget& surface) : QtTable(g), surface_(surface) {}
+WindowTable::WindowTable(Game& g, QWidget& surface) : QtTable(g), game_(g), surface_(surface) {}
 
 void WindowTable::RunEventsFor(int ms)
 {
@@ -43,7 +43,8 @@ void WindowTable::FrameDelay()
 
 void WindowTable::PlayWave(int index)
 {
-    (void)index; // sound effects arrive with the sound subsystem
+    if (!mixer || index < 0 || index >= static_cast<int>(game_.cfg.WavFiles.size())) return;
+    mixer->PlaySoundFile(game_.cfg.WavFiles[static_cast<std::size_t>(index)]);
 }
 
 MsgAnswer WindowTable::ShowMessage(const std::string& text, MsgIcon icon, MsgButtons buttons,

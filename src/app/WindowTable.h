@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "render/QtTable.h"
+#include "sound/Mixer.h"
 
 class QWidget;
 
@@ -29,6 +30,7 @@ public:
     MessageAnswerer answerer;
     double timeScale = 1.0;
     int frameIntervalMs = 16; // about sixty frames a second
+    Mixer* mixer = nullptr;   // none: silence
 
 protected:
     void Changed(const QRect& r) override;
@@ -36,6 +38,7 @@ protected:
 private:
     void RunEventsFor(int ms);
 
+    Game& game_;
     QWidget& surface_;
     QElapsedTimer lastFrame_;
     int busyCursors_ = 0;

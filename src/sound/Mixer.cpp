@@ -1,0 +1,206 @@
+#include "sound/Mixer.h"
+
+#include "sound/MidiFile.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <cstdio>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+#include <unistd.h>
+
+namespace tandrel {
+
+namespace {
+
+// 512 frames at 44.1 kHz: a card's sound follows its landing within about 12 ms.
+constexpr int Rate = 44100;
+constexpr int ChunkFrames = 512;
+constexpr std::uintmax_t LargestTune = 16u << 20;
+
+// The mixer and SDL are loaded when the device first opens, not linked: linking
+// them would cost every start of the program about 15 ms and 5 MB, sound or none.
+#define TANDREL_SDL_CALLS(X) \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) \
+    X(SDL_RWFromConstMem) X(SDL_RWFromFile) \
+    X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) \
+    X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) \
+    X(Mix_LoadWAV_RW) X(Mix_PlayChannelTimed) X(Mix_PlayMusic) X(Mix_PlayingMusic) X(Mix_Quit) \
+    X(Mix_SetSoundFonts)
+
+struct Sdl {
+#define TANDREL_SDL_POINTER(f) decltype(&::f) f = nullptr;
+    TANDREL_SDL_CALLS(TANDREL_SDL_POINTER)
+#undef TANDREL_SDL_POINTER
+} sdl;
+
+bool LoadSdl()
+{
+    static const bool loaded = [] {
+        void* lib = ::dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!lib) return false;
+        bool all = true;
+#define TANDREL_SDL_LOOKUP(f) all = all && (sdl.f = reinterpret_cast<decltype(&::f)>(::dlsym(lib, #f)));
+        TANDREL_SDL_CALLS(TANDREL_SDL_LOOKUP)
+#undef TANDREL_SDL_LOOKUP
+        return all;
+    }();
+    return loaded;
+}
+
+bool IsFile(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// A RIFF WAVE file; the mixer would read a tune or a compressed file as an
+// effect too, and a tune would load the whole sound font on the way.
+bool IsWaveFile(const std::string& path)
+{
+    if (!IsFile(path)) return false;
+    char head[12] = {};
+    std::ifstream(path, std::ios::binary).read(head, sizeof head);
+    return std::string_view(head, 4) == "RIFF" && std::string_view(head + 8, 4) == "WAVE";
+}
+
+// The whole tune when it is one the synthesiser can play; empty otherwise.
+std::string ReadTune(const std::string& path)
+{
+    std::error_code ec;
+    if (!IsFile(path) || std::filesystem::file_size(path, ec) > LargestTune || ec) return {};
+    std::ifstream in(path, std::ios::binary);
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return in.bad() || !IsPlayableMidi(data) ? std::string() : data;
+}
+
+// The audio libraries chatter on standard error when there is no device; the
+// player hears of it once, in one line of our own.
+class QuietStderr {
+public:
+    QuietStderr()
+    {
+        std::fflush(stderr);
+        saved_ = ::dup(2);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (saved_ >= 0 && null >= 0) ::dup2(null, 2);
+        if (null >= 0) ::close(null);
+    }
+    ~QuietStderr()
+    {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            ::dup2(saved_, 2);
+            ::close(saved_);
+        }
+    }
+
+private:
+    int saved_ = -1;
+};
+
+} // namespace
+
+Mixer::~Mixer()
+{
+    if (!open_) return;
+    CloseMusic();
+    sdl.Mix_HaltChannel(-1);
+    if (chunk_) sdl.Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
+    sdl.Mix_CloseAudio();
+    sdl.Mix_Quit();
+    sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
+}
+
+bool Mixer::Open(const std::string& soundFont)
+{
+    if (tried_) return open_;
+    tried_ = true;
+    {
+        QuietStderr quiet;
+        // SDL would take over SIGINT and SIGTERM and wait for an SDL event
+        // loop we never run: the program could then not be ended by a signal.
+        open_ = LoadSdl() && sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") &&
+                sdl.SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
+        if (open_ && sdl.Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
+            sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
+            open_ = false;
+        }
+    }
+    if (!open_) {
+        std::fprintf(stderr, "tandrel: no audio output, playing silently\n");
+        return false;
+    }
+    sdl.Mix_AllocateChannels(1);
+    // The font list splits at ':' and ';', so a path holding one would name nothing.
+    const bool fontUsable = IsFile(soundFont) && soundFont.find_first_of(":;") == std::string::npos;
+    if (fontUsable && sdl.Mix_SetSoundFonts(soundFont.c_str())) {
+        sdl.Mix_Init(MIX_INIT_MID);
+        midi_ = sdl.Mix_HasMusicDecoder("MIDI") == SDL_TRUE;
+    }
+    return true;
+}
+
+void Mixer::PlaySoundFile(const std::string& path)
+{
+    if (!IsWaveFile(path) || !Open()) return;
+    Mix_Chunk* chunk = sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromFile(path.c_str(), "rb"), 1);
+    if (!chunk) return;
+    sdl.Mix_HaltChannel(0);
+    if (chunk_) sdl.Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
+    chunk_ = chunk;
+    sdl.Mix_PlayChannelTimed(0, chunk, 0, -1);
+}
+
+bool Mixer::PlayMusic(const std::string& path)
+{
+    if (!Open() || !midi_) return false;
+    if (!music_ || path != musicPath_) {
+        CloseMusic();
+        // What was checked is what plays: the mixer gets the bytes, not the path.
+        tune_ = ReadTune(path);
+        if (tune_.empty()) return false;
+        music_ = sdl.Mix_LoadMUSType_RW(sdl.SDL_RWFromConstMem(tune_.data(), static_cast<int>(tune_.size())), MUS_MID, 1);
+        if (!music_) {
+            tune_.clear();
+            return false;
+        }
+        musicPath_ = path;
+    }
+    sdl.Mix_HaltMusic();
+    // The tune loops inside the mixer, without the seconds of release tail a
+    // restart after "stopped" would leave.
+    return sdl.Mix_PlayMusic(static_cast<Mix_Music*>(music_), -1) == 0;
+}
+
+void Mixer::HaltMusic()
+{
+    if (open_) sdl.Mix_HaltMusic();
+}
+
+void Mixer::CloseMusic()
+{
+    if (!open_) return;
+    sdl.Mix_HaltMusic();
+    if (music_) sdl.Mix_FreeMusic(static_cast<Mix_Music*>(music_));
+    music_ = nullptr;
+    musicPath_.clear();
+    tune_.clear();
+}
+
+bool Mixer::MusicPlaying()
+{
+    if (!open_) return false;
+    // A device that went away keeps the mixer turning over in silence.
+    sdl.SDL_PumpEvents();
+    SDL_Event e;
+    while (sdl.SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_AUDIODEVICEREMOVED, SDL_AUDIODEVICEREMOVED) > 0)
+        if (!e.adevice.iscapture) deviceLost_ = true;
+    return !deviceLost_ && sdl.Mix_PlayingMusic() != 0;
+}
+
+} // namespace tandrel

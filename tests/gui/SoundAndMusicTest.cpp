@@ -1,0 +1,110 @@
+// Music through the main window: its timer, the way music that cannot play
+// turns itself off, and a machine with no audio at all.
+#include <SDL.h>
+#include <QFile>
+#include <fstream>
+
+#include "gui/GuiFixture.h"
+#include "store/Profile.h"
+
+namespace tandrel::testing {
+namespace {
+
+class SoundAndMusic : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        setenv("SDL_AUDIODRIVER", "dummy", 1); // a device that always opens, and is silent
+    }
+    void TearDown() override
+    {
+        GuiTest::TearDown();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    std::string InFolder(const char* name) const { return folder.filePath(name).toStdString(); }
+    MainWindow& StartWith(const std::string& keys)
+    {
+        std::ofstream(InFolder("duelpat.ini")) << "[Options]\nPlayer=Ann\n[Ann]\n" << keys;
+        return Start();
+    }
+    std::string Stored(const char* key) const
+    {
+        ProfileFile f;
+        f.Load(InFolder("duelpat.ini"));
+        return f.ReadString("Ann", key, "");
+    }
+};
+
+TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoopsUntilSwitchedOffForGood)
+{
+    QDir(folder.path()).mkdir("my music");
+    QFile::copy(TANDREL_ASSETS "/rag.mid", folder.filePath("my music/a tune.mid"));
+    MainWindow& w = StartWith("Sound=0\nPlayMIDI=1\nMIDI=" + InFolder("my music/a tune.mid") + "\n");
+    EXPECT_TRUE(w.mixer().MusicPlaying());
+    w.tmrMidi_Timer();
+    EXPECT_TRUE(w.MusicTimerOn());
+    EXPECT_TRUE(w.mixer().MusicPlaying());
+
+    w.StopMusic();
+    EXPECT_FALSE(w.mixer().TuneLoaded());
+    EXPECT_FALSE(w.MusicTimerOn());
+    EXPECT_EQ(game().cfg.PlayMIDI, 0);
+    EXPECT_EQ(Stored("PlayMIDI"), "0");
+}
+
+TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
+{
+    std::ofstream(InFolder("junk.mid")) << std::string(100, 'x');
+    const struct {
+        const char* what;
+        std::string midi;
+        bool lostDevice;
+        bool timerAfterStart;
+        int playMidiAfterTick; // in memory and in the file
+    } cases[] = {
+        {"an empty MIDI key", "", false, true, 0},
+        {"a junk tune", InFolder("junk.mid"), false, false, 1},
+        {"a device that went away", TANDREL_ASSETS "/rag.mid", true, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MainWindow& w = StartWith("PlayMIDI=1\nMIDI=" + c.midi + "\n");
+        EXPECT_EQ(w.mixer().TuneLoaded(), c.lostDevice);
+        EXPECT_EQ(w.MusicTimerOn(), c.timerAfterStart);
+        if (c.lostDevice) {
+            SDL_Event e{};
+            e.type = SDL_AUDIODEVICEREMOVED;
+            SDL_PushEvent(&e);
+        }
+        if (w.MusicTimerOn()) w.tmrMidi_Timer();
+        EXPECT_FALSE(w.MusicTimerOn());
+        EXPECT_FALSE(w.mixer().MusicPlaying());
+        EXPECT_EQ(game().cfg.PlayMIDI, c.playMidiAfterTick);
+        EXPECT_EQ(Stored("PlayMIDI"), c.playMidiAfterTick ? "1" : "0");
+        window.reset();
+    }
+}
+
+TEST_F(SoundAndMusic, WithSoundAndMusicOffTheDeviceIsNotOpened)
+{
+    MainWindow& w = StartWith("Sound=0\nPlayMIDI=0\n");
+    EXPECT_FALSE(w.mixer().IsOpen());
+}
+
+TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilently)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    MainWindow& w = StartWith("Sound=1\nPlayMIDI=1\nMIDI=" TANDREL_ASSETS "/rag.mid\n");
+    EXPECT_EQ(game().cfg.SoundOn, 0);
+    EXPECT_EQ(game().cfg.PlayMIDI, 0);
+    EXPECT_FALSE(w.MusicTimerOn());
+    EXPECT_FALSE(game().GameOver) << "a game is dealt";
+    Click(StockX, HandRowY(1) + 10); // a flip, with its sound
+    EXPECT_EQ(game().WasteCount(1), 1);
+    w.close(); // the exit sequence stores the settings
+    EXPECT_EQ(Stored("Sound"), "0");
+}
+
+} // namespace
+} // namespace tandrel::testing
