@@ -13,12 +13,13 @@
 
 #include "selfplay/SelfPlay.h"
 #include "support/SoakPositions.h"
-#include "TestTable.h"
+#include "support/Positions.h"
 
 namespace tandrel::test {
 namespace {
 
 using selfplay::CheckingView;
+using testing::Card;
 using selfplay::PositionFault;
 using selfplay::RunSoak;
 using selfplay::SoakResult;
@@ -154,18 +155,12 @@ TEST(RegionCheck, FindsFaultsPlantedInOneRegionAsTheWholeCheckDoes)
 struct Watched {
     CheckingView view;
     Game g{view};
-    TestTable layout;
 
     Watched()
     {
-        layout.SetPile(1, {}, {Card(Black4, 11)});
-        layout.SetPile(4, {Card(Red2, 13)}, {Card(Black1, 9)});
-        layout.SetFoundation(1, Red3, 10);
-        layout.SetWaste(2, {Card(Black4, 2)});
-        layout.DealRest();
-        TableView* own = g.view;
-        g = layout.g;
-        g.view = own;
+        testing::Lay(g, "Js | - | - | [Kd] 9c ; Th ; - ; 2s");
+        testing::ParkRest(g);
+        EXPECT_TRUE(testing::Sound(g));
         view.Watch(g);
     }
 };
@@ -174,19 +169,19 @@ TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMore)
 {
     {
         Watched w;
-        w.g.Foundation(1, FoundTop) = Card(Red3, 9);
-        w.g.TableauTop(1, TopCard) = Card(Red3, 10);
-        w.g.Tableau(1, 2) = Card(Red3, 10);
+        w.g.Foundation(1, FoundTop) = Card(testing::Hearts, 9);
+        w.g.TableauTop(1, TopCard) = Card(testing::Hearts, 10);
+        w.g.Tableau(1, 2) = Card(testing::Hearts, 10);
         w.g.TableauTop(1, TopY) = 140;
         EXPECT_NO_THROW(w.view.PlayWave(4));
     }
     {
         Watched w; // two cards down at once: one of them is now in no place at all
-        w.g.Foundation(1, FoundTop) = Card(Red3, 8);
-        w.g.TableauTop(1, TopCard) = Card(Red3, 10);
-        w.g.Tableau(1, 2) = Card(Red3, 10);
+        w.g.Foundation(1, FoundTop) = Card(testing::Hearts, 8);
+        w.g.TableauTop(1, TopCard) = Card(testing::Hearts, 10);
+        w.g.Tableau(1, 2) = Card(testing::Hearts, 10);
         w.g.TableauTop(1, TopY) = 140;
-        w.g.Stock(2, 42) = Card(Red3, 9);
+        w.g.Stock(2, 42) = Card(testing::Hearts, 9);
         ++w.g.CardsLeft(2);
         EXPECT_THROW(w.view.ReleaseBuffers(), PositionFault);
     }
