@@ -27,31 +27,6 @@ void ClearFlyingCards(Game& g)
 
 } // namespace
 
-int FoundationFor(const Game& g, int card)
-{
-    if (!IsCard(card)) return 0;
-    if (CardRank(card) == 1) {
-        for (int f = 1; f <= 4; ++f)
-            if (g.Foundation(f, FoundSuit) == 0) return f;
-        return 0;
-    }
-    for (int f = 1; f <= 4; ++f)
-        if (g.Foundation(f, FoundSuit) == CardSuit(card)) return card - g.Foundation(f, FoundTop) == 1 ? f : 0;
-    return 0;
-}
-
-bool GoesOnCard(int card, int below)
-{
-    if (!IsCard(card) || CardRank(card) == 1) return false;
-    return OppositeColors(card, below) && CardRank(below) - CardRank(card) == 1;
-}
-
-bool FitsTableau(const Game& g, int card, int pile)
-{
-    const int top = g.TableauTop(pile, TopCard);
-    return top != TurnUpPending && GoesOnCard(card, top);
-}
-
 bool FitsOpponentWaste(int card, int wasteTop)
 {
     if (!IsCard(card) || !IsCard(wasteTop) || CardRank(card) == 1) return false;

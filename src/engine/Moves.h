@@ -1,14 +1,38 @@
 #pragma once
 // Where a card may be played, and what an accepted play changes.
+#include "engine/Cards.h"
 #include "engine/Game.h"
 
 namespace tandrel {
 
-// The three placement rules, asked by drops, automatic play and the computer.
-int FoundationFor(const Game& g, int card);             // 0 when no foundation takes it
+// The three placement rules, asked by drops, automatic play and the computer
+// (inline: the computer's search asks them all the time).
+// The foundation that takes card, 0 when none does.
+inline int FoundationFor(const Game& g, int card)
+{
+    if (!IsCard(card)) return 0;
+    if (CardRank(card) == 1) {
+        for (int f = 1; f <= 4; ++f)
+            if (g.Foundation(f, FoundSuit) == 0) return f;
+        return 0;
+    }
+    for (int f = 1; f <= 4; ++f)
+        if (g.Foundation(f, FoundSuit) == CardSuit(card)) return card - g.Foundation(f, FoundTop) == 1 ? f : 0;
+    return 0;
+}
+
 // The tableau rule between two cards: card goes on below (a rank lower, the other colour; never an ace).
-bool GoesOnCard(int card, int below);
-bool FitsTableau(const Game& g, int card, int pile);
+inline bool GoesOnCard(int card, int below)
+{
+    if (!IsCard(card) || CardRank(card) == 1) return false;
+    return OppositeColors(card, below) && CardRank(below) - CardRank(card) == 1;
+}
+
+inline bool FitsTableau(const Game& g, int card, int pile)
+{
+    const int top = g.TableauTop(pile, TopCard);
+    return top != TurnUpPending && GoesOnCard(card, top);
+}
 bool FitsOpponentWaste(int card, int wasteTop);
 
 bool PlayToFoundation(Game& g, int source, int card, int side);
