@@ -13,10 +13,12 @@ namespace {
 
 int WasteTop(const Game& g, int side) { return g.Waste(side, g.WasteCount(side)); }
 
-void PlayWasteTopToPile(Game& g, int side, int card, int q)
+// The side's waste top slides to slideTo and lands at drawAt; putOn() lays it
+// on its target in the state, and the side holds one card fewer.
+template <class PutOn>
+void SlideWasteTop(Game& g, int side, int card, Place slideTo, Place drawAt, PutOn&& putOn)
 {
     const Place from = WasteTopPlace(g, side);
-    const int x = g.TableauTop(q, TopX), y = g.TableauTop(q, TopY);
     g.DragCard = card;
     ShowComputerMove(
         g, card, from,
@@ -24,36 +26,31 @@ void PlayWasteTopToPile(Game& g, int side, int card, int q)
             RemoveWasteTop(g, side);
             return from;
         },
-        Place{x - WasteToPileAim, y + WasteToPileAim}, Place{x, y + FaceUpStep},
+        slideTo, drawAt,
         [&] {
-            LayOnPile(g, q, card);
-            g.UndoRecord = WasteToPileRecord(q, card);
+            putOn();
             LowerWasteFan(g, side);
             --g.CardsLeft(side);
         });
     g.DragCard = 0;
+}
+
+void PlayWasteTopToPile(Game& g, int side, int card, int q)
+{
+    const int x = g.TableauTop(q, TopX), y = g.TableauTop(q, TopY);
+    SlideWasteTop(g, side, card, Place{x - WasteToPileAim, y + WasteToPileAim}, Place{x, y + FaceUpStep}, [&] {
+        LayOnPile(g, q, card);
+        g.UndoRecord = WasteToPileRecord(q, card);
+    });
 }
 
 void PlayWasteTopToFoundation(Game& g, int side, int card, int f)
 {
-    const Place from = WasteTopPlace(g, side);
-    g.DragCard = card;
-    ShowComputerMove(
-        g, card, from,
-        [&] {
-            RemoveWasteTop(g, side);
-            return from;
-        },
-        FoundationPlace(f), FoundationPlace(f),
-        [&] {
-            PlaceOnFoundation(g, f, card);
-            g.UndoRecord = ToFoundationRecord(0, f);
-            LowerWasteFan(g, side);
-            --g.CardsLeft(side);
-        });
-    g.DragCard = 0;
+    SlideWasteTop(g, side, card, FoundationPlace(f), FoundationPlace(f), [&] {
+        PlaceOnFoundation(g, f, card);
+        g.UndoRecord = ToFoundationRecord(0, f);
+    });
 }
-
 
 } // namespace
 
@@ -85,23 +82,12 @@ bool LoadOpponentWaste(Game& g, int side, bool unchecked)
     if (g.WasteCount(o) >= 42) return false; // no slot left above the opponent's top
 
     if (side == 1) g.UndoRecord = LoadRecord();
-    const Place from = WasteTopPlace(g, side), to = WasteTopPlace(g, o);
-    g.DragCard = w;
-    ShowComputerMove(
-        g, w, from,
-        [&] {
-            RemoveWasteTop(g, side);
-            return from;
-        },
-        to, to,
-        [&] {
-            LowerWasteFan(g, side);
-            TakeOnWaste(g, o, w);
-            --g.CardsLeft(side);
-            ++g.CardsLeft(o);
-            g.FlippedCard = 0;
-        });
-    g.DragCard = 0;
+    const Place to = WasteTopPlace(g, o);
+    SlideWasteTop(g, side, w, to, to, [&] {
+        TakeOnWaste(g, o, w);
+        ++g.CardsLeft(o);
+        g.FlippedCard = 0;
+    });
     return true;
 }
 
