@@ -113,7 +113,7 @@ void MainWindow::UpdateMenus()
 {
     const Game& g = *game_;
     findChild<QAction*>("mnuRestart")->setEnabled(!g.DealString.empty());
-    findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty() && !g.GameOver);
+    findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty());
     findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
     findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
 }

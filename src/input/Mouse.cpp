@@ -259,9 +259,9 @@ void Form_DblClick(Game& g, MouseState& m)
     const float left = static_cast<float>(WasteTopX(g, 1) - DoubleClickWasteShift);
     if (x < left || x > left + CardWidth || g.WasteCount(1) < 1) return;
     TableView& v = *g.view;
+    m.DragSource = 0;
     if (!m.DragFromWaste) {
         // A card with nowhere to go is not lifted at all, so it does not hop.
-        m.DragSource = 0;
         if (FoundationFor(g, g.Waste(1, g.WasteCount(1))) == 0) return;
         g.DragWidth = OneCardDragWidth;
         g.DragHeight = OneCardDragHeight;
@@ -270,7 +270,6 @@ void Form_DblClick(Game& g, MouseState& m)
         v.SnapshotTable();
         RemoveWasteTop(g, 1);
     }
-    m.DragSource = 0;
     m.DragFromWaste = false;
     if (!PlayToFoundation(g, 0, g.DragCard, 1)) ReturnWasteCard(g, 1);
     g.GameOver = CheckGameOver(g, 1);
