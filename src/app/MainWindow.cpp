@@ -5,9 +5,9 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 #include "app/TableWidget.h"
+#include "dialogs/CenterForm.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
@@ -154,15 +154,6 @@ bool MainWindow::eventFilter(QObject* o, QEvent* e)
     return top == this || (qobject_cast<const QMenu*>(top) && top->parentWidget() && top->parentWidget()->window() == this);
 }
 
-void MainWindow::CenterForm()
-{
-    if (const QScreen* s = screen()) {
-        const QRect area = s->availableGeometry();
-        move(area.x() + (area.width() - frameGeometry().width()) / 2,
-             area.y() + (area.height() - frameGeometry().height()) / 2);
-    }
-}
-
 void MainWindow::ShowMainWindow()
 {
     Game& g = *game_;
@@ -184,7 +175,7 @@ void MainWindow::Form_Load()
     const bool stored = LoadSettings(g);
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
     table_->LoadBackImage(g.cfg.BackImage);
-    CenterForm();
+    CenterForm(*this);
     ShowMainWindow();
     OpenSound();
     MusicBySettings();

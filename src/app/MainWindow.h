@@ -72,7 +72,6 @@ private:
     QAction* AddCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
                         void (MainWindow::*handler)());
     void UpdateMenus();
-    void CenterForm();
     void ShowMainWindow();
     void OpenSound();
     void MusicBySettings();
