@@ -8,6 +8,8 @@
 
 #include "app/TableWidget.h"
 #include "dialogs/CenterForm.h"
+#include "dialogs/GameSettings.h"
+#include "dialogs/ShowModal.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
@@ -83,7 +85,7 @@ void MainWindow::BuildMenus()
     file->setObjectName("mnuFile");
     AddCommand(file, "mnuNew", "&New Game", Qt::Key_F2, &MainWindow::mnuNew_Click);
     AddCommand(file, "mnuRestart", "&Restart Game", Qt::Key_F3, &MainWindow::mnuRestart_Click);
-    AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, nullptr);
+    AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, &MainWindow::mnuSave_Click);
     file->addSeparator()->setObjectName("mnuSep1");
     AddCommand(file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::mnuExit_Click);
 
@@ -185,8 +187,8 @@ void MainWindow::Form_Load()
             RestoreGame(g, "Save");
             table_->RedrawTable();
         } else {
-            // The game settings dialog will ask first; until then a new deal starts at once.
-            NewGame(g, true);
+            // Cancelled, the table stays empty and the game over until F2.
+            mnuSave_Click();
         }
     });
 }
@@ -257,6 +259,25 @@ void MainWindow::mnuNew_Click()
 {
     QCoreApplication::processEvents();
     NewGame(*game_, true);
+}
+
+void MainWindow::mnuSave_Click()
+{
+    Game& g = *game_;
+    const std::string player = g.cfg.CurrentPlayer;
+    SettingsChoosers choosers;
+    frmNewGame dlg(this, g, *table_, choosers, !mixer_.Failed());
+    ShowModal(dlg);
+    QCoreApplication::processEvents();
+    // Player changes, the card back and the table colour hold even after Cancel.
+    setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
+    OpenSound();
+    if (g.cfg.CurrentPlayer != player) MusicBySettings();
+    ReportStoreFailure(dlg.Stored());
+    if (dlg.NewGameConfirmed)
+        NewGame(g, true);
+    else
+        table_->RedrawTable();
 }
 
 void MainWindow::mnuRestart_Click()

@@ -79,6 +79,7 @@ private:
     void ReportStoreFailure(bool stored);
 
     void mnuNew_Click();
+    void mnuSave_Click();
     void mnuRestart_Click();
     void mnuExit_Click();
     void mnuUndo_Click();

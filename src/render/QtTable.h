@@ -53,6 +53,9 @@ public:
     // A card onto any picture (previews in dialogs use it too).
     void DrawCardOn(QImage& target, int x, int y, int card) const;
     static void TileBackground(const QImage& source, QImage& target);
+    // The colour table, solid or as the gradient (the settings dialog's sample too).
+    static void FillColour(QImage& target, long colour);
+    static void PaintGradient(QImage& target, long colour);
     static int ColorPart(long colour, int n);
 
     // Cards and the surfaces of a card move.

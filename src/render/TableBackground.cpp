@@ -18,9 +18,11 @@ QColor FromColourLong(long colour)
     return QColor(QtTable::ColorPart(colour, 1), QtTable::ColorPart(colour, 2), QtTable::ColorPart(colour, 3));
 }
 
+} // namespace
+
 // 64 bands, each a sixty-fourth of the height and 2 lighter in every
 // component than the one above, the top band in the table colour.
-void PaintGradient(QImage& target, long colour)
+void QtTable::PaintGradient(QImage& target, long colour)
 {
     const int r = QtTable::ColorPart(colour, 1), g = QtTable::ColorPart(colour, 2), b = QtTable::ColorPart(colour, 3);
     const int height = target.height();
@@ -32,7 +34,10 @@ void PaintGradient(QImage& target, long colour)
     }
 }
 
-} // namespace
+void QtTable::FillColour(QImage& target, long colour)
+{
+    target.fill(FromColourLong(colour));
+}
 
 int QtTable::ColorPart(long colour, int n)
 {
@@ -76,7 +81,7 @@ void QtTable::DrawBackground()
     if (cfg.Bkgrd != 0 && !picBackGrd_.isNull())
         TileBackground(picBackGrd_, picTemp_);
     else if (cfg.Bkgrd != 0 || !gradient)
-        picTemp_.fill(FromColourLong(cfg.TableColor)); // also when the table picture is missing
+        FillColour(picTemp_, cfg.TableColor); // also when the table picture is missing
     else
         PaintGradient(picTemp_, cfg.TableColor);
 }

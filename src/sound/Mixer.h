@@ -20,6 +20,8 @@ public:
     // the device on the way when no one did.
     bool Open(const std::string& soundFont = GeneralMidiFont);
     bool IsOpen() const { return open_; }
+    // The device was asked for and could not be had: no wave device this run.
+    bool Failed() const { return tried_ && !open_; }
 
     // Plays a wave file now, cutting off the effect still playing.
     void PlaySoundFile(const std::string& path);

@@ -63,6 +63,14 @@ std::string PlayerNameProblem(const std::string& name)
     return {};
 }
 
+std::string NewPlayerNameProblem(const std::vector<std::string>& players, const std::string& name)
+{
+    if (std::string why = PlayerNameProblem(name); !why.empty()) return why;
+    for (const std::string& p : players)
+        if (SameProfileName(p, name)) return "There is already a player called " + p + ".";
+    return {};
+}
+
 namespace {
 
 // Saves the outgoing player, makes name the current player (a new one gets its

@@ -34,6 +34,10 @@ std::string GetLoginName();
 // its ends, too long) or it is the file's own "Options" section.
 std::string PlayerNameProblem(const std::string& name);
 
+// Why a name cannot be a new player's: as above, or a player of that name
+// is already listed (in any capitals, since the file's sections ignore them).
+std::string NewPlayerNameProblem(const std::vector<std::string>& players, const std::string& name);
+
 // Saves the outgoing player, makes name the current player and loads its settings.
 PlayerResult SwitchPlayer(Game& g, const std::string& name, bool waveDevice = true);
 

@@ -62,16 +62,6 @@ long ColorFromText(const std::string& text)
     return static_cast<long>(v);
 }
 
-// The name a first start gives its player.
-std::string FirstPlayerName()
-{
-    std::string name = GetLoginName();
-    const auto first = name.find_first_not_of(' ');
-    if (first == std::string::npos) return "Default";
-    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
-    return PlayerNameProblem(name).empty() ? name : "Default";
-}
-
 void ReadPlayerSettings(const ProfileFile& f, Game& g, bool waveDevice)
 {
     Settings& c = g.cfg;
@@ -115,6 +105,15 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g, bool waveDevice)
 }
 
 } // namespace
+
+std::string FirstPlayerName()
+{
+    std::string name = GetLoginName();
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos) return "Default";
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    return PlayerNameProblem(name).empty() ? name : "Default";
+}
 
 std::string MainCaption(const Settings& cfg)
 {

@@ -12,6 +12,9 @@ namespace tandrel {
 // "Tandrel - " and the current player: the main window's caption.
 std::string MainCaption(const Settings& cfg);
 
+// The name a first start gives its player: the login name, or "Default".
+std::string FirstPlayerName();
+
 // A date as the settings file keeps it (YYYY-MM-DD, the same in every locale).
 std::string ShortDate(std::time_t when);
 

@@ -2,7 +2,9 @@
 // Drives the real main window on the offscreen platform: a fresh program
 // folder per test, time passing at once, messages answered and recorded.
 #include <QDir>
+#include <QDialog>
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,14 +16,33 @@
 
 #include "app/MainWindow.h"
 #include "app/TableWidget.h"
+#include "dialogs/ShowModal.h"
 #include "support/Positions.h"
 
 namespace tandrel::testing {
 
 class GuiTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-    void TearDown() override { window.reset(); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        // The player's hand at every window: the next of hands, else a press of OK.
+        SetModalHand([this](QDialog& d) {
+            if (hands.empty()) {
+                if (auto* ok = d.findChild<QPushButton*>("cmdOK")) ok->click();
+            } else {
+                const auto hand = hands.front();
+                hands.erase(hands.begin());
+                hand(d);
+            }
+            return d.result();
+        });
+    }
+    void TearDown() override
+    {
+        window.reset();
+        SetModalHand({});
+    }
 
     // Starts the program in the test's folder, as a player would see it.
     MainWindow& Start()
@@ -117,6 +138,7 @@ protected:
     ::testing::AssertionResult Sound() { return testing::Sound(game()); }
 
     QTemporaryDir folder;
+    std::vector<std::function<void(QDialog&)>> hands; // for the windows to come, in order
     std::unique_ptr<MainWindow> window;
     std::vector<std::string> messages;
     std::vector<MsgAnswer> answers;

@@ -1,0 +1,85 @@
+#pragma once
+// "Game Settings": who plays and how. Player changes, the card back, the table
+// colour, the win and loss sounds and the table picture take effect at once
+// and survive Cancel; the rest is read by OK, which also asks for a new deal.
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "engine/Game.h"
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace tandrel {
+
+class QtTable;
+
+// The windows the dialog opens to choose things; tests put their own hand here.
+struct SettingsChoosers {
+    std::function<std::string()> picture;                          // a picture's path, "" when cancelled
+    std::function<std::string(const std::string& current)> sound;  // the chosen wave file, or current
+    std::function<long(long current)> colour;                      // -1 when cancelled
+};
+
+// The platform's colour chooser opened on the current colour; -1 when cancelled.
+long ChooseTableColor(QWidget* owner, long initial);
+
+class frmNewGame : public QDialog {
+    Q_OBJECT
+public:
+    // waveDevice: whether the machine can play sound (players switched to load by it).
+    frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers, bool waveDevice);
+
+    bool NewGameConfirmed = false;
+    // False once a write of the settings file failed while the dialog was open.
+    bool Stored() const { return stored_; }
+    const QImage& Preview() const { return picTemp_; }
+
+    void ShowSettings();
+    void PreviewTable();
+
+    QListWidget* lstPlayers;
+    QPushButton *cmdAdd, *cmdRemove;
+    std::array<QRadioButton*, 3> optDraw, optStyle;
+    std::array<QRadioButton*, 2> optBack;
+    QSlider *hscPlaySpeed, *hscSpeed, *hscCardBack;
+    QCheckBox *chkAnimate, *chkSound, *chkSolid, *chkShowStats, *chkAutoSave;
+    QPushButton *cmdWin, *cmdLose, *cmdColor, *cmdBack, *cmdOK, *cmdCancel;
+    QLabel* picTemp;
+
+private:
+    QWidget* PlayerFrame();
+    QWidget* DrawFrame();
+    QWidget* OpponentFrame();
+    QWidget* AnimationFrame();
+    QWidget* SoundsFrame();
+    QWidget* AppearanceFrame();
+    void ListPlayers();
+    void lstPlayers_Click();
+    void PlayerChanged();
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void optBack_Click(int index);
+    void cmdColor_Click();
+    void cmdBack_Click();
+    void hscCardBack_Change();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void Store(bool ok);
+
+    Game& g_;
+    QtTable& table_;
+    SettingsChoosers choosers_;
+    bool waveDevice_;
+    bool stored_ = true;
+    QImage picTemp_;
+};
+
+} // namespace tandrel

@@ -1,0 +1,184 @@
+// The game settings dialog as the player meets it: at start-up and from F4,
+// with the mouse and the keyboard, and what it leaves in the settings file.
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "dialogs/AskText.h"
+#include "dialogs/GameSettings.h"
+#include "gui/GuiFixture.h"
+#include "store/Players.h"
+#include "store/Profile.h"
+#include "store/SettingsFile.h"
+
+using namespace tandrel;
+using namespace tandrel::testing;
+
+namespace {
+
+class GameSettingsTest : public GuiTest {
+protected:
+    // F4, with act as the player's hand in the dialog.
+    void OpenSettings(const std::function<void(frmNewGame&)>& act)
+    {
+        hands.push_back([act](QDialog& d) { act(dynamic_cast<frmNewGame&>(d)); });
+        QTest::keyClick(window.get(), Qt::Key_F4);
+        ASSERT_TRUE(hands.empty());
+    }
+    std::string Stored(const char* key)
+    {
+        return ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, key, "<missing>");
+    }
+    std::vector<std::string> Listed(const frmNewGame& f)
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < f.lstPlayers->count(); ++i) names.push_back(f.lstPlayers->item(i)->text().toStdString());
+        return names;
+    }
+};
+
+} // namespace
+
+TEST_F(GameSettingsTest, CancelledAtStartUpTheTableStaysEmptyUntilF2)
+{
+    hands.push_back([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    Start();
+    EXPECT_TRUE(game().GameOver);
+    EXPECT_TRUE(game().DealString.empty());
+    Click(400, 340); // the stock: the game counts as over
+    EXPECT_EQ(game().WasteCount(1), 0);
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    EXPECT_FALSE(game().GameOver);
+    EXPECT_EQ(game().GamesDealt, 1);
+}
+
+TEST_F(GameSettingsTest, TheControlsShowTheSettingsAndOKStoresThemForAFreshDeal)
+{
+    Start();
+    OpenSettings([](frmNewGame& f) {
+        EXPECT_EQ(f.hscPlaySpeed->value(), 250);
+        EXPECT_TRUE(f.optStyle[2]->isChecked() && f.optDraw[0]->isChecked() && f.optBack[0]->isChecked());
+        EXPECT_EQ(f.hscSpeed->value(), 13);
+        EXPECT_FALSE(f.chkSolid->isEnabled() || f.cmdColor->isEnabled());
+        EXPECT_TRUE(f.cmdBack->isEnabled());
+        f.show();
+        QTest::keyClick(f.hscPlaySpeed, Qt::Key_End); // the fastest computer
+        QTest::mouseClick(f.optDraw[2], Qt::LeftButton);
+        QTest::mouseClick(f.optStyle[0], Qt::LeftButton);
+        QTest::mouseClick(f.optBack[1], Qt::LeftButton);
+        EXPECT_TRUE(f.chkSolid->isEnabled() && f.cmdColor->isEnabled());
+        EXPECT_FALSE(f.cmdBack->isEnabled());
+        QTest::mouseClick(f.chkAutoSave, Qt::LeftButton);
+        QTest::keyClick(&f, Qt::Key_Return); // OK, the default button
+    });
+    const Settings& c = game().cfg;
+    EXPECT_EQ(std::tuple(c.PlaySpeed, c.FlipNum, c.Style, c.Bkgrd, c.Gradiant, c.AutoSave),
+              std::tuple(0, 3, 0, 0, 1, 1));
+    for (auto [key, value] : {std::pair("PlaySpeed", "0"), {"FlipNum", "3"}, {"Style", "0"}, {"Bkgrd", "0"},
+                              {"Gradiant", "1"}, {"AutoSave", "1"}})
+        EXPECT_EQ(Stored(key), value) << key;
+    EXPECT_EQ(game().GamesDealt, 2); // OK deals afresh
+}
+
+TEST_F(GameSettingsTest, CancelKeepsTheCardBackButNothingTheOKWouldRead)
+{
+    Start();
+    const std::string deal = game().DealString;
+    OpenSettings([](frmNewGame& f) {
+        f.hscCardBack->setValue(5);
+        f.optDraw[2]->click();
+        f.cmdCancel->click();
+    });
+    EXPECT_EQ(game().cfg.CardBack, 61);
+    EXPECT_EQ(game().cfg.FlipNum, 1);
+    EXPECT_EQ(game().DealString, deal);
+    EXPECT_TRUE(Shows(61, 280, 120, 5)); // the table shows the new back at once
+}
+
+TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
+{
+    QFile ini(folder.filePath("duelpat.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
+    ini.close();
+    Start();
+    OpenSettings([this](frmNewGame& f) {
+        EXPECT_EQ(Listed(f), std::vector<std::string>{"Ann"});
+        EXPECT_FALSE(f.cmdRemove->isEnabled());
+        hands.push_back([](QDialog& d) {
+            auto& in = dynamic_cast<frmInput&>(d);
+            in.show();
+            QTest::keyClicks(in.txtInput, QString(40, 'x'));
+            EXPECT_EQ(in.txtInput->text().size(), 35);
+            // Names the file cannot hold, or a player already there, are refused in the prompt.
+            for (const char* refused : {"Bo[b", "ANN"}) {
+                in.txtInput->setText(refused);
+                in.findChild<QPushButton*>("cmdOK")->click();
+                EXPECT_EQ(in.result(), QDialog::Rejected) << refused;
+                EXPECT_TRUE(in.lblMessage->text().contains(refused[0] == 'B' ? "[" : "already")) << refused;
+            }
+            in.txtInput->setText(" Bob ");
+            QTest::keyClick(in.txtInput, Qt::Key_Return);
+        });
+        f.cmdAdd->click();
+        EXPECT_EQ(Listed(f), (std::vector<std::string>{"Ann", "Bob"}));
+        EXPECT_EQ(game().cfg.CurrentPlayer, "Bob");
+        EXPECT_EQ(f.hscCardBack->value(), 0); // a new player's own settings
+        EXPECT_TRUE(f.cmdRemove->isEnabled());
+
+        f.lstPlayers->setCurrentRow(0); // Remove only off the first entry
+        EXPECT_FALSE(f.cmdRemove->isEnabled());
+        EXPECT_EQ(std::pair(game().cfg.CurrentPlayer, game().Wins), std::pair(std::string("Ann"), 3));
+        EXPECT_EQ(f.hscCardBack->value(), 4);
+        f.lstPlayers->setCurrentRow(1);
+        f.cmdRemove->click();
+        EXPECT_EQ(Listed(f), std::vector<std::string>{"Ann"});
+        EXPECT_EQ(game().cfg.CurrentPlayer, "Ann");
+        EXPECT_TRUE(f.cmdRemove->isEnabled());
+        // The last player gone, a fresh one takes the table.
+        f.cmdRemove->click();
+        EXPECT_EQ(Listed(f), std::vector<std::string>{FirstPlayerName()});
+        EXPECT_EQ(game().cfg.CurrentPlayer, FirstPlayerName());
+        EXPECT_FALSE(f.cmdRemove->isEnabled());
+        f.cmdCancel->click();
+    });
+    EXPECT_EQ(messages, (std::vector<std::string>{"Are you sure you want to remove Bob?",
+                                                  "Are you sure you want to remove Ann?"}));
+    EXPECT_EQ(ListPlayers(game().cfg.SettingsFile, "").names, std::vector<std::string>{FirstPlayerName()});
+    EXPECT_EQ(window->windowTitle().toStdString(), "Tandrel - " + FirstPlayerName());
+}
+
+TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundWithTheCardBack)
+{
+    Start();
+    const QImage& tile = window->table().BackgroundPicture();
+    for (auto [bkgrd, gradiant] : {std::pair(1, 1), {0, 0}, {0, 1}}) {
+        game().cfg.Bkgrd = bkgrd, game().cfg.Gradiant = gradiant;
+        OpenSettings([&](frmNewGame& f) {
+            hands.push_back([](QDialog& d) {
+                dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(0x20, 0x40, 0x60));
+                d.accept();
+            });
+            if (bkgrd == 0) f.cmdColor->click();
+            const QImage p = f.Preview();
+            const QRgb top = p.pixel(2, 0), bottom = p.pixel(2, p.height() - 1);
+            if (bkgrd == 1) {
+                EXPECT_EQ(top, tile.pixel(2, 0));
+                EXPECT_EQ(bottom, tile.pixel(2, (p.height() - 1) % tile.height()));
+            } else {
+                EXPECT_EQ(top, qRgb(0x20, 0x40, 0x60)) << gradiant;
+                EXPECT_EQ(bottom, gradiant ? qRgb(0x20 + 126, 0x40 + 126, 0x60 + 126) : top);
+            }
+            QImage back(71, 95, QImage::Format_RGB32);
+            window->table().DrawCardOn(back, 0, 0, game().cfg.CardBack);
+            EXPECT_EQ(p.copy(48, 20, 71, 95).copy(10, 10, 50, 70), back.copy(10, 10, 50, 70)) << bkgrd << gradiant;
+            hands.clear();
+            f.cmdCancel->click();
+        });
+    }
+    EXPECT_EQ(game().cfg.TableColor, 0x604020); // the colour chosen holds after Cancel
+}
