@@ -10,6 +10,9 @@
 #include "dialogs/CenterForm.h"
 #include "dialogs/GameSettings.h"
 #include "dialogs/ShowModal.h"
+#include "dialogs/HelpWindow.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmFirst.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
@@ -99,10 +102,10 @@ void MainWindow::BuildMenus()
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    AddCommand(help, "mnuHelpTopics", "&Help Topics", {}, nullptr);
-    AddCommand(help, "mnuQuick", "&Quick look at the rules", {}, nullptr);
+    AddCommand(help, "mnuHelpTopics", "&Help Topics", {}, &MainWindow::mnuHelpTopics_Click);
+    AddCommand(help, "mnuQuick", "&Quick look at the rules", {}, &MainWindow::mnuQuick_Click);
     help->addSeparator()->setObjectName("mnuSep");
-    AddCommand(help, "mnuAbout", "&About", {}, nullptr);
+    AddCommand(help, "mnuAbout", "&About", {}, &MainWindow::mnuAbout_Click);
 
     // The menus enable their items from the game as they open; after every
     // action too, so that a shortcut never runs a command the menu would refuse.
@@ -309,6 +312,22 @@ void MainWindow::mnuSnap_Click()
 void MainWindow::mnuRestore_Click()
 {
     RestoreGame(*game_, "Snap");
+}
+
+// The handbook stays open beside the table; the rules and the about box are modal.
+void MainWindow::mnuHelpTopics_Click()
+{
+    ShowHelpTopics(*this, programFolder_);
+}
+
+void MainWindow::mnuQuick_Click()
+{
+    ShowRules(this);
+}
+
+void MainWindow::mnuAbout_Click()
+{
+    ShowAbout(this);
 }
 
 void MainWindow::SetAlarm(int minutes, QTime start)

@@ -85,6 +85,9 @@ private:
     void mnuUndo_Click();
     void mnuSnap_Click();
     void mnuRestore_Click();
+    void mnuHelpTopics_Click();
+    void mnuQuick_Click();
+    void mnuAbout_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;

@@ -1,0 +1,95 @@
+#include "dialogs/HelpWindow.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "dialogs/CenterForm.h"
+#include "engine/Game.h"
+
+namespace tandrel {
+
+HelpWindow::HelpWindow(const QString& folder, QWidget* owner) : QDialog(owner)
+{
+    setObjectName("frmHelp");
+    setWindowTitle(QString::fromUtf8(ProgramTitle) + " Handbook");
+    contents_ = QFileInfo(folder + "/index.html").absoluteFilePath();
+
+    txtHelp = new QTextBrowser(this);
+    txtHelp->setObjectName("txtHelp");
+    txtHelp->setOpenExternalLinks(false); // offline: nothing leaves the program
+    cmdBack = new QPushButton("&Back", this);
+    cmdBack->setObjectName("cmdBack");
+    cmdForward = new QPushButton("&Forward", this);
+    cmdForward->setObjectName("cmdForward");
+    cmdHome = new QPushButton("&Home", this);
+    cmdHome->setObjectName("cmdHome");
+    for (QPushButton* b : {cmdBack, cmdForward, cmdHome}) b->setAutoDefault(false);
+    cmdBack->setEnabled(false);
+    cmdForward->setEnabled(false);
+
+    connect(cmdBack, &QPushButton::clicked, txtHelp, &QTextBrowser::backward);
+    connect(cmdForward, &QPushButton::clicked, txtHelp, &QTextBrowser::forward);
+    connect(cmdHome, &QPushButton::clicked, this, &HelpWindow::ShowContents);
+    connect(txtHelp, &QTextBrowser::backwardAvailable, cmdBack, &QPushButton::setEnabled);
+    connect(txtHelp, &QTextBrowser::forwardAvailable, cmdForward, &QPushButton::setEnabled);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdBack);
+    buttons->addWidget(cmdForward);
+    buttons->addWidget(cmdHome);
+    buttons->addStretch();
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(buttons);
+    all->addWidget(txtHelp);
+    resize(720, 560);
+    CenterForm(*this);
+}
+
+bool HelpWindow::HandbookFound() const
+{
+    return QFileInfo(contents_).isFile();
+}
+
+void HelpWindow::ShowContents()
+{
+    if (!HandbookFound()) {
+        txtHelp->clearHistory();
+        txtHelp->setHtml("<h2>The handbook is missing</h2><p>Tandrel reads its handbook from <b>" +
+                         contents_.toHtmlEscaped() +
+                         "</b>, and that file is not there.</p><p>The handbook is installed with the program, in "
+                         "the folder <tt>handbook</tt> beside it: building the program again puts it back. "
+                         "Meanwhile <b>Help, Quick look at the rules</b> gives the rules in short.</p>");
+        cmdHome->setEnabled(false);
+        return;
+    }
+    cmdHome->setEnabled(true);
+    const QUrl home = QUrl::fromLocalFile(contents_);
+    if (txtHelp->source() == home) {
+        txtHelp->verticalScrollBar()->setValue(0);
+    } else {
+        txtHelp->setSource(home);
+    }
+}
+
+QString HandbookFolder(const std::string& programFolder)
+{
+    return QString::fromStdString(programFolder) + "/handbook";
+}
+
+HelpWindow& ShowHelpTopics(QWidget& owner, const std::string& programFolder)
+{
+    auto* frm = owner.findChild<HelpWindow*>("frmHelp", Qt::FindDirectChildrenOnly);
+    if (!frm) frm = new HelpWindow(HandbookFolder(programFolder), &owner);
+    frm->ShowContents();
+    frm->show();
+    frm->raise();
+    frm->activateWindow();
+    return *frm;
+}
+
+} // namespace tandrel

@@ -1,0 +1,107 @@
+// The about box, the rules window and the handbook with its window.
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include "dialogs/HelpWindow.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmFirst.h"
+
+using namespace tandrel;
+
+TEST(AboutBox, ShowsTheProjectVersionAndItsIconAndEscapeCloses)
+{
+    frmAbout frm;
+    const QStringList v = QString(TANDREL_PROJECT_VERSION).split('.');
+    EXPECT_EQ(frm.lblVer->text().toStdString(), ("Version " + v[0] + "." + v[1]).toStdString());
+    EXPECT_EQ(frm.windowTitle(), "About " + frm.lblProdName->text());
+    EXPECT_FALSE(frm.imgIcon->pixmap().isNull());
+    frm.show();
+    QTest::keyClick(&frm, Qt::Key_Escape);
+    EXPECT_FALSE(frm.isVisible());
+}
+
+TEST(RulesWindow, ScrollsItsTextAndClosesByOkEnterOrEscape)
+{
+    using Close = void (*)(frmFirst&);
+    for (Close close : {+[](frmFirst& f) { f.Command1->click(); }, +[](frmFirst& f) { QTest::keyClick(&f, Qt::Key_Return); },
+                        +[](frmFirst& f) { QTest::keyClick(&f, Qt::Key_Escape); }}) {
+        frmFirst frm;
+        EXPECT_EQ(frm.Label1[0]->text(), "A Quick Look At The Rules");
+        EXPECT_TRUE(frm.Label1[0]->font().bold());
+        EXPECT_TRUE(frm.Label1[1]->text().startsWith("The play of the game is much the same"));
+        EXPECT_TRUE(frm.Label1[1]->text().contains("see the help file.\n\nAlso, it may be helpful"));
+        // The text is taller than its window: the bar's far end shows its last line.
+        ASSERT_TRUE(frm.VScroll1->isEnabled());
+        EXPECT_EQ(frm.VScroll1->pageStep(), frm.VScroll1->maximum() / 10);
+        frm.VScroll1->setValue(frm.VScroll1->maximum());
+        EXPECT_EQ(frm.Picture2->geometry().bottom(), frm.Picture1->contentsRect().bottom());
+        frm.show();
+        close(frm);
+        EXPECT_FALSE(frm.isVisible());
+    }
+}
+
+// Every link and picture of the handbook is one of its own pages, anchors or
+// pictures, and every page is linked from another.
+TEST(Handbook, EveryLinkResolvesInsideTheHandbook)
+{
+    const QDir dir(TANDREL_HANDBOOK);
+    const QStringList pages = dir.entryList({"*.html"});
+    ASSERT_TRUE(pages.contains("index.html"));
+    QSet<QString> linked;
+    const QRegularExpression ref(R"re((href|src)="([^"]*)")re");
+    for (const QString& page : pages) {
+        QFile f(dir.filePath(page));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        for (const auto& m : ref.globalMatch(QString::fromUtf8(f.readAll()))) {
+            const QString target = m.captured(2).section('#', 0, 0), anchor = m.captured(2).section('#', 1);
+            const QString file = dir.filePath(target.isEmpty() ? page : target);
+            SCOPED_TRACE((page + ": " + m.captured(2)).toStdString());
+            ASSERT_FALSE(target.contains(':'));
+            ASSERT_TRUE(QFileInfo(file).isFile());
+            QFile t(file);
+            if (m.captured(1) == "src") {
+                EXPECT_FALSE(QImage(file).isNull());
+            } else if (!anchor.isEmpty() && t.open(QIODevice::ReadOnly)) {
+                EXPECT_TRUE(t.readAll().contains(("name=\"" + anchor + "\"").toUtf8()));
+            }
+            if (target != page) linked.insert(target);
+        }
+    }
+    for (const QString& page : pages) EXPECT_TRUE(page == "index.html" || linked.contains(page)) << page.toStdString();
+}
+
+TEST(HelpWindowTest, BackForwardAndHomeWalkThePagesRead)
+{
+    HelpWindow w(TANDREL_HANDBOOK);
+    w.ShowContents();
+    const QUrl contents = w.txtHelp->source();
+    EXPECT_EQ(contents.fileName(), "index.html");
+    EXPECT_FALSE(w.cmdBack->isEnabled());
+    w.txtHelp->setSource(contents.resolved(QUrl("rules.html#example")));
+    const QUrl rules = w.txtHelp->source();
+    w.cmdBack->click();
+    EXPECT_EQ(w.txtHelp->source(), contents);
+    ASSERT_TRUE(w.cmdForward->isEnabled());
+    w.cmdForward->click();
+    EXPECT_EQ(w.txtHelp->source(), rules);
+    w.cmdHome->click();
+    EXPECT_EQ(w.txtHelp->source(), contents);
+    EXPECT_TRUE(w.txtHelp->toPlainText().contains("Playing with the mouse"));
+}
+
+TEST(HelpWindowTest, AMissingHandbookIsSaidInTheWindow)
+{
+    QTemporaryDir empty;
+    HelpWindow w(empty.path());
+    w.ShowContents();
+    EXPECT_TRUE(w.txtHelp->toPlainText().contains("The handbook is missing"));
+    EXPECT_FALSE(w.cmdHome->isEnabled());
+}
