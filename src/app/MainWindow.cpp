@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "app/TableWidget.h"
+#include "dialogs/Alarm.h"
 #include "dialogs/CenterForm.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
@@ -93,7 +94,7 @@ void MainWindow::BuildMenus()
     AddCommand(opt, "mnuSnap", "&Take Snapshot", {}, &MainWindow::mnuSnap_Click);
     AddCommand(opt, "mnuRestore", "&Restore Snapshot", {}, &MainWindow::mnuRestore_Click);
     opt->addSeparator()->setObjectName("mnuSpe2");
-    AddCommand(opt, "mnuAlarm", "&Alarm", {}, nullptr);
+    AddCommand(opt, "mnuAlarm", "&Alarm", {}, &MainWindow::mnuAlarm_Click);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -296,6 +297,13 @@ void MainWindow::SetAlarm(int minutes, QTime start)
     AlarmStart = start;
     if (minutes > 0) tmrAlarm_.start();
     else tmrAlarm_.stop();
+}
+
+void MainWindow::mnuAlarm_Click()
+{
+    const int minutes = AskAlarmMinutes(this, AlarmMinutes);
+    const QTime now = QTime::currentTime();
+    SetAlarm(minutes, QTime(now.hour(), now.minute(), now.second()));
 }
 
 void MainWindow::tmrAlarm_Timer()
