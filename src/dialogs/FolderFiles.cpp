@@ -38,7 +38,8 @@ void ListOne(const QString& dir, int depth, const std::vector<std::string>& exte
     // is read once and never sorted whole.
     std::vector<QFileInfo> files;
     std::vector<QFileInfo> subfolders;
-    QDirIterator it(dir, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    // System entries are looked at too, so that the one test of a regular file decides.
+    QDirIterator it(dir, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext() && files.size() < limit - found.size()) {
         it.next();
         const QFileInfo fi = it.fileInfo();

@@ -78,6 +78,7 @@ TEST_F(Folders, SameNameTwiceEachWithItsPathMissingFoldersAndOddEntriesAddNothin
     Make("two/c.txt");
     QDir().mkpath(dir.filePath("two/folder.wav"));
     ASSERT_EQ(mkfifo(Path("two/pipe.wav").c_str(), 0600), 0); // reading it would hang
+    ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), dir.filePath("two/gone.wav")));
     const std::string deep = Make("two/s1/s2/s3/deep.wav");
     Make("two/s1/s2/s3/s4/deeper.wav");
 
