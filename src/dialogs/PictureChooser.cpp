@@ -19,13 +19,22 @@ namespace {
 
 // The picture as the sample can show it: whole when it is of a sensible size,
 // otherwise read scaled down to the sample (cheap for JPEG, bounded for all).
-QImage ReadPicture(const std::string& path, int largestSide, QSize sample)
+// Null, with why in problem, when it cannot be the table's picture.
+QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
 {
     QImageReader reader(QFile::decodeName(path.c_str()));
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > largestSide || size.height() > largestSide))
+    if (size.isValid() && qint64(size.width()) * size.height() > frmBMP::LargestPicture) {
+        // The table would take seconds and hundreds of megabytes to read it.
+        problem = QString("it is too large (%1 x %2).").arg(size.width()).arg(size.height());
+        return {};
+    }
+    if (size.isValid() && (size.width() > frmBMP::LargestSide || size.height() > frmBMP::LargestSide))
         reader.setScaledSize(size.scaled(sample, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    else if (size.isValid()) // the tiles' top left corner is all the sample shows
+        reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(sample)));
     const QImage picture = reader.read();
+    if (picture.isNull()) problem = "it is not a picture this program can read.";
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -99,15 +108,15 @@ void frmBMP::lstFiles_Click()
     const int row = lstFiles->currentRow();
     if (row < 0) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QImage picture = ReadPicture(lstFiles2[row], LargestSide, sample_.size());
+    QString problem;
+    const QImage picture = ReadPicture(lstFiles2[row], sample_.size(), problem);
     QApplication::restoreOverrideCursor();
     loaded_ = !picture.isNull();
     // A picture that cannot be read cannot be the table's either: the sample
     // stays as it was and OK waits for one that can.
     cmdOK->setEnabled(loaded_);
     if (!loaded_) {
-        lblMessage->setText(QString("%1 cannot be shown: it is not a picture this program can read.")
-                                .arg(lstFiles->item(row)->text()));
+        lblMessage->setText(QString("%1 cannot be shown: %2").arg(lstFiles->item(row)->text(), problem));
         return;
     }
     lblMessage->clear();

@@ -22,8 +22,10 @@ class frmBMP : public QDialog {
 public:
     static constexpr int SampleWidth = 200;
     static constexpr int SampleHeight = 150;
-    // Sides above this are read scaled down to the sample, so no picture stalls the window.
+    // Sides above this are read scaled down to the sample, so no picture stalls
+    // the window; pictures of more pixels than LargestPicture are refused.
     static constexpr int LargestSide = 4096;
+    static constexpr long long LargestPicture = 4096LL * 4096;
 
     frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders);
 

@@ -1,4 +1,5 @@
 // The alarm window and the two choosers, driven with keys and the mouse.
+#include <QDataStream>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -85,21 +86,30 @@ TEST_F(Folders, SoundChooserAnswersAssignedPathOrTheOneItWasGiven)
 
 TEST_F(Folders, PictureSampleIsTheTiledPictureAndStaysWhenOneCannotBeRead)
 {
-    QImage tile(3, 2, QImage::Format_RGB32);
-    for (int i = 0; i < 6; ++i) tile.setPixel(i % 3, i / 3, qRgb(40 * i, 0, 200));
+    QImage tile(3, 160, QImage::Format_RGB32); // taller than the sample
+    for (int i = 0; i < 3 * 160; ++i) tile.setPixel(i % 3, i / 3, qRgb(i % 256, i / 256, 200));
     ASSERT_TRUE(tile.save(dir.filePath("a.png")));
     Make("b.png", "not a picture");
+    QByteArray header; // a picture's header that claims 5000 x 4000 pixels
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0x4d42) << quint32(54) << quint32(0) << quint32(54) << quint32(40) << qint32(5000) << qint32(4000)
+        << quint16(1) << quint16(24) << quint32(0) << quint32(0) << quint64(0) << quint64(0);
+    Make("c.bmp", header);
 
     frmBMP frm(nullptr, {dir.path().toStdString()});
     const QImage sample = frm.Sample();
     for (int y = 0; y < sample.height(); ++y)
-        for (int x = 0; x < sample.width(); ++x) ASSERT_EQ(sample.pixel(x, y), tile.pixel(x % 3, y % 2)) << x << "," << y;
+        for (int x = 0; x < sample.width(); ++x) ASSERT_EQ(sample.pixel(x, y), tile.pixel(x % 3, y % 160)) << x << "," << y;
     EXPECT_TRUE(frm.cmdOK->isEnabled() && frm.lblMessage->text().isEmpty());
 
     QTest::keyClick(frm.lstFiles, Qt::Key_Down);
     EXPECT_EQ(frm.Sample(), sample);
     EXPECT_TRUE(frm.lblMessage->text().startsWith("b.png cannot be shown"));
     EXPECT_FALSE(frm.cmdOK->isEnabled());
+    QTest::keyClick(frm.lstFiles, Qt::Key_Down);
+    EXPECT_EQ(frm.Sample(), sample);
+    EXPECT_EQ(frm.lblMessage->text(), "c.bmp cannot be shown: it is too large (5000 x 4000).");
 }
 
 TEST_F(Folders, PictureChooserAnswersChosenPathOrNothing)
