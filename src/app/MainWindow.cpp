@@ -7,8 +7,12 @@
 #include <QMenuBar>
 
 #include "app/TableWidget.h"
+#include "dialogs/Alarm.h"
 #include "dialogs/CenterForm.h"
+#include "dialogs/FolderFiles.h"
 #include "dialogs/GameSettings.h"
+#include "dialogs/PictureChooser.h"
+#include "dialogs/SoundChooser.h"
 #include "dialogs/ShowModal.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/frmAbout.h"
@@ -98,7 +102,7 @@ void MainWindow::BuildMenus()
     AddCommand(opt, "mnuSnap", "&Take Snapshot", {}, &MainWindow::mnuSnap_Click);
     AddCommand(opt, "mnuRestore", "&Restore Snapshot", {}, &MainWindow::mnuRestore_Click);
     opt->addSeparator()->setObjectName("mnuSpe2");
-    AddCommand(opt, "mnuAlarm", "&Alarm", {}, nullptr);
+    AddCommand(opt, "mnuAlarm", "&Alarm", {}, &MainWindow::mnuAlarm_Click);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -269,6 +273,10 @@ void MainWindow::mnuSave_Click()
     Game& g = *game_;
     const std::string player = g.cfg.CurrentPlayer;
     SettingsChoosers choosers;
+    choosers.picture = [this] { return ChooseBackgroundPicture(this, PictureFolders(programFolder_)); };
+    choosers.sound = [this](const std::string& current) {
+        return ChooseSoundFile(this, mixer_, SoundFolders(programFolder_), current);
+    };
     frmNewGame dlg(this, g, *table_, choosers, !mixer_.Failed());
     ShowModal(dlg);
     QCoreApplication::processEvents();
@@ -336,6 +344,13 @@ void MainWindow::SetAlarm(int minutes, QTime start)
     AlarmStart = start;
     if (minutes > 0) tmrAlarm_.start();
     else tmrAlarm_.stop();
+}
+
+void MainWindow::mnuAlarm_Click()
+{
+    const int minutes = AskAlarmMinutes(this, AlarmMinutes);
+    const QTime now = QTime::currentTime();
+    SetAlarm(minutes, QTime(now.hour(), now.minute(), now.second()));
 }
 
 void MainWindow::tmrAlarm_Timer()

@@ -88,6 +88,7 @@ private:
     void mnuHelpTopics_Click();
     void mnuQuick_Click();
     void mnuAbout_Click();
+    void mnuAlarm_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;

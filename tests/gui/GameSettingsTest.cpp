@@ -10,6 +10,8 @@
 
 #include "dialogs/AskText.h"
 #include "dialogs/GameSettings.h"
+#include "dialogs/PictureChooser.h"
+#include "dialogs/SoundChooser.h"
 #include "gui/GuiFixture.h"
 #include "store/Players.h"
 #include "store/Profile.h"
@@ -181,4 +183,32 @@ TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundWithTheCardBack)
         });
     }
     EXPECT_EQ(game().cfg.TableColor, 0x604020); // the colour chosen holds after Cancel
+}
+
+TEST_F(GameSettingsTest, ThePictureAndTheWinSoundComeFromTheChoosers)
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 200, 30));
+    ASSERT_TRUE(picture.save(folder.filePath("table.png")));
+    ASSERT_TRUE(QFile::copy(QString(TANDREL_ASSETS) + "/win.wav", folder.filePath("ding.wav")));
+    Start();
+    // Picks the entry of that name in a chooser's list, then presses the button.
+    const auto pick = [](QListWidget* list, const char* name, QPushButton* button) {
+        const auto found = list->findItems(name, Qt::MatchExactly);
+        ASSERT_FALSE(found.empty()) << name;
+        list->setCurrentItem(found.front());
+        button->click();
+    };
+    OpenSettings([&](frmNewGame& f) {
+        hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmBMP&>(d); pick(c.lstFiles, "table.png", c.cmdOK); });
+        f.cmdBack->click();
+        EXPECT_EQ(f.Preview().pixel(0, 0), qRgb(10, 200, 30));
+        hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmFile&>(d); pick(c.lstFiles, "ding.wav", c.cmdAssign); });
+        f.cmdWin->click();
+        f.cmdOK->click();
+    });
+    EXPECT_EQ(game().cfg.BackImage, folder.filePath("table.png").toStdString());
+    EXPECT_EQ(Stored("BackImage"), game().cfg.BackImage);
+    EXPECT_EQ(Stored("Wav0"), folder.filePath("ding.wav").toStdString());
+    EXPECT_EQ(screen().pixel(630, 5), qRgb(10, 200, 30)); // the table itself
 }

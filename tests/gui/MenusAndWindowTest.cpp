@@ -80,9 +80,9 @@ TEST_F(GuiTest, NewGameRestartAndTheGameMenu)
     game().DealString.clear();
     emit w.findChild<QMenu*>("mnuFile")->aboutToShow();
     EXPECT_FALSE(Command(w, "mnuRestart")->isEnabled());
-    // Commands that arrive with their own windows are there, and visibly off.
-    for (const char* name : {"mnuAlarm"})
-        EXPECT_FALSE(Command(w, name)->isEnabled()) << name;
+    // Every command has its window now.
+    for (const char* name : {"mnuSave", "mnuAlarm", "mnuHelpTopics", "mnuQuick", "mnuAbout"})
+        EXPECT_TRUE(Command(w, name)->isEnabled()) << name;
     EXPECT_EQ(Command(w, "mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
     EXPECT_EQ(Command(w, "mnuQuick")->text(), "&Quick look at the rules");
 }

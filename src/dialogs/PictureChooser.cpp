@@ -1,0 +1,143 @@
+#include "dialogs/PictureChooser.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "dialogs/CenterForm.h"
+#include "dialogs/ShowModal.h"
+#include "render/QtTable.h"
+
+namespace tandrel {
+
+namespace {
+
+// The picture as the sample can show it: whole when it is of a sensible size,
+// otherwise read scaled down to the sample (cheap for JPEG, bounded for all).
+// Null, with why in problem, when it cannot be the table's picture.
+QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
+{
+    QImageReader reader(QFile::decodeName(path.c_str()));
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > frmBMP::LargestPicture) {
+        // The table would take seconds and hundreds of megabytes to read it.
+        problem = QString("it is too large (%1 x %2).").arg(size.width()).arg(size.height());
+        return {};
+    }
+    if (size.isValid() && (size.width() > frmBMP::LargestSide || size.height() > frmBMP::LargestSide))
+        reader.setScaledSize(size.scaled(sample, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    else if (size.isValid()) // the tiles' top left corner is all the sample shows
+        reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(sample)));
+    const QImage picture = reader.read();
+    if (picture.isNull()) problem = "it is not a picture this program can read.";
+    return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDialog(parent)
+{
+    setObjectName("frmBMP");
+    setWindowTitle("Background Picture");
+
+    auto* lblPictures = new QLabel("&Pictures", this);
+    lstFiles = new QListWidget(this);
+    lstFiles->setObjectName("lstFiles");
+    lblPictures->setBuddy(lstFiles);
+    auto* lblSample = new QLabel("Sample", this);
+    picSample = new QLabel(this);
+    picSample->setObjectName("picSample");
+    picSample->setFixedSize(SampleWidth, SampleHeight);
+    picSample->setFrameShape(QFrame::Box);
+    lblMessage = new QLabel(this);
+    lblMessage->setObjectName("lblMessage");
+    lblMessage->setWordWrap(true);
+    lblMessage->setFixedWidth(SampleWidth);
+    cmdOK = new QPushButton("&OK", this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton("&Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(lblPictures, 0, 0);
+    grid->addWidget(lstFiles, 1, 0, 2, 1);
+    grid->addWidget(lblSample, 0, 1);
+    grid->addWidget(picSample, 1, 1);
+    grid->addWidget(lblMessage, 2, 1, Qt::AlignTop);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    lstFiles->setMinimumWidth(220);
+    setTabOrder(lstFiles, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+
+    sample_ = QImage(SampleWidth, SampleHeight, QImage::Format_RGB32);
+    sample_.fill(palette().color(QPalette::Window));
+    picSample->setPixmap(QPixmap::fromImage(sample_));
+
+    connect(lstFiles, &QListWidget::currentRowChanged, this, &frmBMP::lstFiles_Click);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &frmBMP::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmBMP::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (const FolderFile& f : ListFiles(folders, PictureExtensions())) {
+        auto* item = new QListWidgetItem(QString::fromStdString(f.name), lstFiles);
+        item->setToolTip(QFile::decodeName(f.path.c_str())); // tells two of one name apart
+        lstFiles2.push_back(f.path);
+    }
+    QApplication::restoreOverrideCursor();
+    cmdOK->setEnabled(false);
+    if (lstFiles->count() > 0) lstFiles->setCurrentRow(0);
+    lstFiles->setFocus();
+    adjustSize();
+    CenterForm(*this);
+}
+
+void frmBMP::lstFiles_Click()
+{
+    const int row = lstFiles->currentRow();
+    if (row < 0) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString problem;
+    const QImage picture = ReadPicture(lstFiles2[row], sample_.size(), problem);
+    QApplication::restoreOverrideCursor();
+    loaded_ = !picture.isNull();
+    // A picture that cannot be read cannot be the table's either: the sample
+    // stays as it was and OK waits for one that can.
+    cmdOK->setEnabled(loaded_);
+    if (!loaded_) {
+        lblMessage->setText(QString("%1 cannot be shown: %2").arg(lstFiles->item(row)->text(), problem));
+        return;
+    }
+    lblMessage->clear();
+    QtTable::TileBackground(picture, sample_);
+    picSample->setPixmap(QPixmap::fromImage(sample_));
+}
+
+void frmBMP::cmdOK_Click()
+{
+    const int row = lstFiles->currentRow();
+    if (row < 0 || !loaded_) return;
+    answer_ = lstFiles2[row];
+    accept();
+}
+
+std::string ChooseBackgroundPicture(QWidget* parent, const std::vector<SearchFolder>& folders)
+{
+    frmBMP frm(parent, folders);
+    ShowModal(frm);
+    return frm.Answer();
+}
+
+} // namespace tandrel

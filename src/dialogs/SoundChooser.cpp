@@ -1,0 +1,98 @@
+#include "dialogs/SoundChooser.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/CenterForm.h"
+#include "dialogs/ShowModal.h"
+#include "sound/Mixer.h"
+
+namespace tandrel {
+
+frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders, const std::string& current)
+    : QDialog(parent), mixer_(mixer), answer_(current)
+{
+    setObjectName("frmFile");
+    setWindowTitle("Select WAV File");
+
+    lstFiles = new QListWidget(this);
+    lstFiles->setObjectName("lstFiles");
+    lstFiles->setMinimumSize(260, 200);
+    lblFileCount = new QLabel(this);
+    lblFileCount->setObjectName("lblFileCount");
+    cmdTest = new QPushButton("&Test", this);
+    cmdTest->setObjectName("cmdTest");
+    cmdTest->setDefault(true); // Enter in the list plays, as a double click does
+    cmdAssign = new QPushButton("&Assign", this);
+    cmdAssign->setObjectName("cmdAssign");
+    cmdClose = new QPushButton("&Close", this);
+    cmdClose->setObjectName("cmdClose");
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdTest);
+    buttons->addWidget(cmdAssign);
+    buttons->addWidget(cmdClose);
+    buttons->addStretch();
+    auto* row = new QHBoxLayout;
+    row->addWidget(lstFiles);
+    row->addLayout(buttons);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(row);
+    column->addWidget(lblFileCount);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(lstFiles, cmdTest);
+    setTabOrder(cmdTest, cmdAssign);
+    setTabOrder(cmdAssign, cmdClose);
+
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &frmFile::cmdTest_Click);
+    connect(cmdTest, &QPushButton::clicked, this, &frmFile::cmdTest_Click);
+    connect(cmdAssign, &QPushButton::clicked, this, &frmFile::cmdAssign_Click);
+    // Close and Escape both leave the answer as the caller gave it.
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (const FolderFile& f : ListFiles(folders, SoundExtensions())) {
+        auto* item = new QListWidgetItem(QString::fromStdString(f.name), lstFiles);
+        item->setToolTip(QFile::decodeName(f.path.c_str())); // tells two of one name apart
+        lstFiles2.push_back(f.path);
+    }
+    QApplication::restoreOverrideCursor();
+    lblFileCount->setText(QString::number(lstFiles->count()) + " files found");
+    const bool any = lstFiles->count() > 0;
+    cmdTest->setEnabled(any);
+    cmdAssign->setEnabled(any);
+    if (any) lstFiles->setCurrentRow(0);
+    lstFiles->setFocus();
+    adjustSize();
+    CenterForm(*this);
+}
+
+void frmFile::cmdTest_Click()
+{
+    const int row = lstFiles->currentRow();
+    // Plays whether or not the player has sound effects on: the player asked to hear it.
+    if (row >= 0) mixer_.PlaySoundFile(lstFiles2[row]);
+}
+
+void frmFile::cmdAssign_Click()
+{
+    const int row = lstFiles->currentRow();
+    if (row < 0) return;
+    answer_ = lstFiles2[row];
+    accept();
+}
+
+std::string ChooseSoundFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders,
+                            const std::string& current)
+{
+    frmFile frm(parent, mixer, folders, current);
+    ShowModal(frm);
+    return frm.Answer();
+}
+
+} // namespace tandrel

@@ -1,0 +1,133 @@
+// The alarm window and the two choosers, driven with keys and the mouse.
+#include <QDataStream>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+
+#include "dialogs/Alarm.h"
+#include "dialogs/PictureChooser.h"
+#include "dialogs/SoundChooser.h"
+#include "sound/Mixer.h"
+#include "support/qt/Modal.h"
+
+using namespace tandrel;
+using tandrel::testing::WhenModal;
+
+namespace {
+
+class Folders : public ::testing::Test {
+protected:
+    std::string Path(const QString& rel) { return QFile::encodeName(dir.filePath(rel)).toStdString(); }
+    std::string Make(const QString& rel, const QByteArray& bytes = "RIFF")
+    {
+        QDir().mkpath(QFileInfo(dir.filePath(rel)).path());
+        QFile f(dir.filePath(rel));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return Path(rel);
+    }
+    QTemporaryDir dir;
+    Mixer mixer;
+};
+
+} // namespace
+
+TEST(Alarm, LabelSaysMinuteForOneAndMinutesOtherwise)
+{
+    frmAlarm frm(nullptr, 0);
+    EXPECT_EQ(frm.lblAlarm->text(), "Alert me when I've played for 5 Minutes.");
+    for (auto [key, text] : {std::pair{Qt::Key_Home, "1 Minute."}, {Qt::Key_Right, "2 Minutes."}, {Qt::Key_End, "60 Minutes."}}) {
+        QTest::keyClick(frm.hscAlarm, key);
+        EXPECT_EQ(frm.lblAlarm->text(), QString("Alert me when I've played for ") + text);
+    }
+}
+
+TEST_F(Folders, SameNameTwiceEachWithItsPathMissingFoldersAndOddEntriesAddNothing)
+{
+    const std::string one = Make("one/a.wav"), two = Make("two/a.wav"), upper = Make("two/B.WAV");
+    const std::string deep = Make("two/s1/s2/s3/deep.wav");
+    Make("one/sub/below.wav"); // the folder alone
+    Make("two/c.txt");
+    Make("two/s1/s2/s3/s4/deeper.wav");
+    QDir().mkpath(dir.filePath("two/folder.wav"));
+    ASSERT_EQ(mkfifo(Path("two/pipe.wav").c_str(), 0600), 0); // reading it would hang
+    ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), dir.filePath("two/gone.wav")));
+
+    const std::vector<SearchFolder> folders{Path("one"), Path("missing"), {Path("two"), 3}, Path("one")};
+    std::vector<std::pair<std::string, std::string>> found;
+    for (const FolderFile& f : ListFiles(folders, SoundExtensions())) found.emplace_back(f.name, f.path);
+    EXPECT_EQ(found, (decltype(found){{"a.wav", one}, {"a.wav", two}, {"B.WAV", upper}, {"deep.wav", deep}}));
+    EXPECT_EQ(ListFiles(folders, SoundExtensions(), 2).size(), 2u);
+}
+
+TEST_F(Folders, SoundChooserAnswersAssignedPathOrTheOneItWasGiven)
+{
+    Make("a.wav");
+    const std::string second = Make("b.wav");
+    const std::pair<std::function<void(frmFile&)>, std::string> cases[] = {
+        {[](frmFile& f) { QTest::keyClick(f.lstFiles, Qt::Key_Escape); }, "old.wav"},
+        {[](frmFile& f) { QTest::mouseClick(f.cmdClose, Qt::LeftButton); }, "old.wav"},
+        {[](frmFile& f) { QTest::keyClick(f.lstFiles, Qt::Key_Down), QTest::mouseClick(f.cmdAssign, Qt::LeftButton); }, second}};
+    for (const auto& [act, answer] : cases) {
+        QString count;
+        WhenModal<frmFile>([&](frmFile& f) { count = f.lblFileCount->text(), act(f); });
+        EXPECT_EQ(ChooseSoundFile(nullptr, mixer, {dir.path().toStdString()}, "old.wav"), answer);
+        EXPECT_EQ(count, "2 files found");
+    }
+
+    frmFile none(nullptr, mixer, {Path("missing")}, "old.wav");
+    EXPECT_FALSE(none.cmdTest->isEnabled() || none.cmdAssign->isEnabled());
+    EXPECT_EQ(none.lblFileCount->text(), "0 files found");
+}
+
+TEST_F(Folders, PictureSampleIsTheTiledPictureAndStaysWhenOneCannotBeRead)
+{
+    QImage tile(3, 160, QImage::Format_RGB32); // taller than the sample
+    for (int i = 0; i < 3 * 160; ++i) tile.setPixel(i % 3, i / 3, qRgb(i % 256, i / 256, 200));
+    ASSERT_TRUE(tile.save(dir.filePath("a.png")));
+    Make("b.png", "not a picture");
+    QByteArray header; // a picture's header that claims 5000 x 4000 pixels
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0x4d42) << quint32(54) << quint32(0) << quint32(54) << quint32(40) << qint32(5000) << qint32(4000)
+        << quint16(1) << quint16(24) << quint32(0) << quint32(0) << quint64(0) << quint64(0);
+    Make("c.bmp", header);
+
+    frmBMP frm(nullptr, {dir.path().toStdString()});
+    const QImage sample = frm.Sample();
+    for (int y = 0; y < sample.height(); ++y)
+        for (int x = 0; x < sample.width(); ++x) ASSERT_EQ(sample.pixel(x, y), tile.pixel(x % 3, y % 160)) << x << "," << y;
+    EXPECT_TRUE(frm.cmdOK->isEnabled() && frm.lblMessage->text().isEmpty());
+
+    QTest::keyClick(frm.lstFiles, Qt::Key_Down);
+    EXPECT_EQ(frm.Sample(), sample);
+    EXPECT_TRUE(frm.lblMessage->text().startsWith("b.png cannot be shown"));
+    EXPECT_FALSE(frm.cmdOK->isEnabled());
+    QTest::keyClick(frm.lstFiles, Qt::Key_Down);
+    EXPECT_EQ(frm.Sample(), sample);
+    EXPECT_EQ(frm.lblMessage->text(), "c.bmp cannot be shown: it is too large (5000 x 4000).");
+}
+
+TEST_F(Folders, PictureChooserAnswersChosenPathOrNothing)
+{
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(dir.filePath("a.bmp")));
+    const auto doubleClick = [](frmBMP& f) {
+        const QPoint at = f.lstFiles->visualItemRect(f.lstFiles->item(0)).center();
+        QTest::mouseClick(f.lstFiles->viewport(), Qt::LeftButton, {}, at); // a double click starts as a click
+        QTest::mouseDClick(f.lstFiles->viewport(), Qt::LeftButton, {}, at);
+    };
+    const std::pair<std::function<void(frmBMP&)>, std::string> cases[] = {
+        {[](frmBMP& f) { QTest::keyClick(f.lstFiles, Qt::Key_Escape); }, ""},
+        {[](frmBMP& f) { QTest::mouseClick(f.cmdCancel, Qt::LeftButton); }, ""},
+        {[](frmBMP& f) { QTest::keyClick(f.lstFiles, Qt::Key_Return); }, Path("a.bmp")},
+        {doubleClick, Path("a.bmp")}};
+    for (const auto& [act, answer] : cases) {
+        WhenModal<frmBMP>(act);
+        EXPECT_EQ(ChooseBackgroundPicture(nullptr, {dir.path().toStdString()}), answer);
+    }
+    EXPECT_FALSE(frmBMP(nullptr, {Path("missing")}).cmdOK->isEnabled());
+}
