@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(TableRepaint, PilesLieWhereTheStateSays)
+TEST_F(TableRepaint, PilesLieWhereTheStateSaysAndAPassedThroughStockShowsTheEmptyPlace)
 {
     table->RedrawTable();
     const QImage tableau = Expected({{10, 120, 12},
@@ -47,11 +47,8 @@ TEST_F(TableRepaint, PilesLieWhereTheStateSays)
     EXPECT_EQ(window().copy(FoundationX(3) - 1, 9, 73, 97), CardOnWell(5));
     EXPECT_EQ(window().copy(FoundationX(4) - 1, 9, 73, 97), CardOnWell(27));
     EXPECT_EQ(table->changed, window().rect());
-}
 
-TEST_F(TableRepaint, PassedThroughStockShowsTheEmptyPlace)
-{
-    table->RedrawTable();
+    // The computer's stock, passed through, shows the empty place.
     EXPECT_EQ(window().pixel(379, 24), qRgb(0, 0, 0));
     EXPECT_EQ(window().pixel(452, 119), qRgb(0, 0, 0));
     EXPECT_EQ(window().pixel(400, 25), ButtonShadow().rgb());
