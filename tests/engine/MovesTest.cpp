@@ -135,30 +135,23 @@ TEST_F(MovesTest, RefusedPlaysLeaveTheTableAndTheLastRecord)
     EXPECT_EQ(FoundationFor(g, Card("Ad")), 0);
 }
 
-TEST_F(MovesTest, CardsFollowTheirSuitUpOneRank)
+// Foundations build up by suit; piles down in alternate colours, only kings filling an empty one; the
+// opponent's waste either way in the other colour.
+TEST_F(MovesTest, EachPlaceTakesTheCardsItsRuleAllows)
 {
-    Lay(g, "- | - | - | - ; - - Ad");
+    Lay(g, "7h | [2c] | - | 2c ; - - Ad"); // pile 2 waits for its turn-up: it takes nothing
     EXPECT_EQ(g.Foundation(3, FoundTop), 40); // the ace held as 40
     EXPECT_EQ(FoundationTopCard(g, 3), Card("Ad"));
-    const std::pair<int, int> cases[] = {
+    const std::pair<int, int> homes[] = {
         {Card("2d"), 3}, {Card("3d"), 0}, {Card("2c"), 0}, {EmptyPileCode, 0}, {TurnUpPending, 0}};
-    for (const auto& [card, f] : cases) EXPECT_EQ(FoundationFor(g, card), f) << card;
-}
-
-TEST_F(MovesTest, TableauBuildsDownInAlternateColoursAndOnlyKingsFillAnEmptyPile)
-{
-    Lay(g, "7h | [2c] | - | 2c"); // pile 2 waits for its turn-up: it takes nothing
-    const std::tuple<const char*, int, bool> cases[] = {
+    for (const auto& [card, f] : homes) EXPECT_EQ(FoundationFor(g, card), f) << card;
+    const std::tuple<const char*, int, bool> piles[] = {
         {"6c", 1, true},  {"6s", 1, true},  {"6d", 1, false}, {"5c", 1, false}, {"8c", 1, false},
         {"Kc", 2, false}, {"Kc", 3, true},  {"Kd", 3, true},  {"Qd", 3, false}, {"Ah", 4, false}};
-    for (const auto& [card, pile, fits] : cases) EXPECT_EQ(FitsTableau(g, Card(card), pile), fits) << card << pile;
-}
-
-TEST(FitsOpponentWaste, EitherDirectionOfRankInTheOtherColour)
-{
-    const std::tuple<const char*, const char*, bool> cases[] = {
+    for (const auto& [card, pile, fits] : piles) EXPECT_EQ(FitsTableau(g, Card(card), pile), fits) << card << pile;
+    const std::tuple<const char*, const char*, bool> wastes[] = {
         {"8h", "7c", true}, {"6h", "7c", true}, {"7h", "7c", false}, {"8s", "7c", false}, {"5d", "7c", false},
         {"Ah", "2c", false}};
-    for (const auto& [card, top, fits] : cases) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
+    for (const auto& [card, top, fits] : wastes) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
     EXPECT_FALSE(FitsOpponentWaste(Card("8h"), 0));
 }
