@@ -151,7 +151,7 @@ struct Watched {
     }
 };
 
-TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMore)
+TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMoreAndCountsOnlyChanges)
 {
     for (int down : {1, 2}) {
         Watched w;
@@ -166,10 +166,7 @@ TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMore)
         ++w.g.CardsLeft(2);
         EXPECT_THROW(w.view.ReleaseBuffers(), PositionFault);
     }
-}
-
-TEST(CheckingView, UnchangedPositionIsNotCheckedAgain)
-{
+    // A position found unchanged is not counted as checked again.
     Watched w;
     const long checks = w.view.checks();
     w.view.ScoreBoard(false);
