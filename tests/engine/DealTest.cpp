@@ -21,17 +21,30 @@ TEST(TakeNumber, CutsDigitsOffTheFront)
     }
 }
 
-TEST(Deal, FirstGameIsPresetZero)
+// The first game of all, dealt over the remains of another, with the deal's slides on.
+TEST(Deal, FirstGameIsPresetZeroFliesFromTheCornerAndEmptiesTheLastGamesRecords)
 {
     TestGame t;
     Game& g = t.g;
+    Lay(g, "- | - | - | - ; - 4h");
+    g.UndoRecord = "3227";
+    g.SnapshotTaken = true;
+    g.FlippedCard = 34;
     g.GamesDealt = 0;
+    g.cfg.Animate = 1;
     NewGame(g, true);
     EXPECT_EQ(g.GamesDealt, 1);
     EXPECT_EQ(Table(g), "Qc | [4s] 3h | [Kd Ad] Js | [7s 8h 6h] 5c ; - - - - ; - (1) ; - (1)");
-    EXPECT_EQ(g.Stock(1, 1), 34);
-    EXPECT_EQ(g.Stock(2, 1), 48);
+    EXPECT_EQ(std::tuple(g.Stock(1, 1), g.Stock(2, 1), g.UndoRecord, g.SnapshotTaken, g.FlippedCard),
+              std::tuple(34, 48, "", false, 0));
     EXPECT_TRUE(Sound(g));
+    EXPECT_EQ(Slides(t.view), (std::vector<Slide>{{2, 2, 10, 120}, {2, 2, 100, 120}, {2, 2, 190, 120},
+                                                  {2, 2, 280, 120}, {2, 2, 100, 125}, {2, 2, 190, 125},
+                                                  {2, 2, 280, 125}, {2, 2, 190, 130}, {2, 2, 280, 130},
+                                                  {2, 2, 280, 135}}));
+    EXPECT_EQ(g.cfg.Speed, 13); // the deal's own speed is given back
+    // The status panel and the score board were drawn for the new table.
+    EXPECT_GE(t.view.scoreBoards, 1);
 }
 
 TEST(Deal, DealStringDecodesBackAndTheCardsSplit)
@@ -47,15 +60,11 @@ TEST(Deal, DealStringDecodesBackAndTheCardsSplit)
         EXPECT_EQ(copy.Deck, g.Deck);
         NewGame(g, false);
         EXPECT_TRUE(Sound(g));
-        EXPECT_EQ(g.CardsLeft(1), 21);
-        EXPECT_EQ(g.CardsLeft(2), 21);
-        EXPECT_EQ(g.StockLevel(1), 42);
-        EXPECT_FALSE(g.GameOver);
         int faceUp = 0, inDeck = 0;
         for (int p = 1; p <= 4; ++p) faceUp += g.Tableau(p, 1) != 0;
         for (int i = 2; i <= 53; ++i) inDeck += g.Deck(i) != 0;
-        EXPECT_EQ(faceUp, 4);
-        EXPECT_EQ(inDeck, 6);
+        EXPECT_EQ(std::tuple(g.CardsLeft(1), g.CardsLeft(2), g.StockLevel(1), g.GameOver, faceUp, inDeck),
+                  std::tuple(21, 21, 42, false, 4, 6));
     };
     for (int i = 0; i < 24; ++i) {
         g.GamesDealt = i;
@@ -70,33 +79,4 @@ TEST(Deal, DealStringDecodesBackAndTheCardsSplit)
     DealGame(g);
     EXPECT_EQ(g.GamesDealt, 25);
     check("clock shuffle");
-}
-
-TEST(Deal, NewGameEmptiesTheLastGamesRecords)
-{
-    TestGame t;
-    Game& g = t.g;
-    SetFoundation(g, 2, Card(Hearts, 4));
-    g.UndoRecord = "3227";
-    g.SnapshotTaken = true;
-    g.FlippedCard = 34;
-    NewGame(g, true);
-    EXPECT_EQ(g.UndoRecord, "");
-    EXPECT_FALSE(g.SnapshotTaken);
-    EXPECT_EQ(g.FlippedCard, 0);
-    EXPECT_TRUE(Sound(g));
-    // The status panel and the score board were drawn for the new table.
-    EXPECT_GE(t.view.scoreBoards, 1);
-}
-
-TEST(Deal, DealAnimationFliesEveryTableauCardFromTheCorner)
-{
-    TestGame t;
-    t.g.cfg.Animate = 1;
-    NewGame(t.g, true);
-    EXPECT_EQ(Slides(t.view), (std::vector<Slide>{{2, 2, 10, 120}, {2, 2, 100, 120}, {2, 2, 190, 120},
-                                                  {2, 2, 280, 120}, {2, 2, 100, 125}, {2, 2, 190, 125},
-                                                  {2, 2, 280, 125}, {2, 2, 190, 130}, {2, 2, 280, 130},
-                                                  {2, 2, 280, 135}}));
-    EXPECT_EQ(t.g.cfg.Speed, 13); // the deal's own speed is given back
 }

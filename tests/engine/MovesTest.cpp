@@ -1,6 +1,10 @@
-// The placement rules and what an accepted play leaves behind, from crafted
-// positions: each play checks the table, its undo record and the whole position.
+// The placement rules, what an accepted play leaves behind and what taking it
+// back gives, from crafted positions: each play checks the table, its undo
+// record and the whole position, then undoes it. The plain cases of every kind
+// are undone from real games in UndoEveryMoveTest; these are the edges.
 #include "engine/Moves.h"
+#include "engine/Turn.h"
+#include "engine/Undo.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -26,6 +30,9 @@ struct PlayCase {
     std::function<void(Game&)> play;
     std::string table; // after the play
     std::string record;
+    int flipNum = 1;
+    std::function<void(Game&)> setup = {}; // after the layout
+    std::function<void(Game&)> then = {};  // after the undo
 };
 void PrintTo(const PlayCase& c, std::ostream* os) { *os << c.name; }
 
@@ -35,7 +42,7 @@ const PlayCase Cases[] = {
     {"AceTakesTheNextEmptyFoundation", "- | - | - | - ; As ; Ah", DropAt(10, 10),
      "- | - | - | - ; As Ah - - ; - (1) ; - (1)", "402"},
     {"TwoDroppedAnywhereOnTheFoundationRowGoesToItsSuit", "- | - | - | - ; As Ah ; 9c 2h (2)", DropAt(280, 12),
-     "- | - | - | - ; As 2h - - ; 9c (1) ; - (1)", "402"},
+     "- | - | - | - ; As 2h - - ; 9c (1) ; - (1)", "402", 3},
     {"PileTopGoesHomeAndLeavesItsTurnUp", "- | [4s] 6c | - | - ; 5c",
      [](Game& g) { EXPECT_TRUE(PlayToFoundation(g, 2, Card("6c"), 1)); },
      "- | [4s] @120 | - | - ; 6c - - - ; - (1) ; - (1)", "421"},
@@ -59,20 +66,51 @@ const PlayCase Cases[] = {
          PlayFoundationToTableau(g);
      },
      "- | - | 3c 2h | - ; - Ah - - ; - (1) ; - (1)", "50203"},
+    // Taken back, the waste shows one more fanned card, up to three.
+    {"RedFiveOntoABlackSixComesBackFannedAsBefore", "6c | - | - | - ; ; 9s Jd 5h (2)", DropAt(12, 130),
+     "6c 5h | - | - | - ; - - - - ; 9s Jd (1) ; - (1)", "3118", 3},
+    // The first flip of three made: two cards are left, so this flip ends the pass.
+    {"FlipThatEndsAPass", "- | - | - | - ; Ks ; 9c", [](Game& g) { FlipCards(g, 1); },
+     "- | - | - | - ; Ks - - - ; 9c 2h 3h 4h 5h 6h (2) ; - (1)", "13", 3,
+     [](Game& g) {
+         SetStock(g, 1, {Card("2h"), Card("3h"), Card("4h"), Card("5h"), Card("6h")});
+         g.StockLevel(1) = 21 + 5;
+         ParkRest(g);
+         FlipCards(g, 1);
+         g.FlippedCard = 0;
+     },
+     [](Game& g) { // and the next flip takes the same cards again
+         FlipCards(g, 1);
+         EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card("6h"));
+     }},
 };
 
 class PlayerMove : public PositionTest, public ::testing::WithParamInterface<PlayCase> {};
 
-TEST_P(PlayerMove, LeavesTheTableItsRecordAndASoundPosition)
+TEST_P(PlayerMove, LeavesTheTableItsRecordAndASoundPositionAndUndoGivesThePositionBack)
 {
     const PlayCase& c = GetParam();
     Lay(g, c.layout);
+    g.cfg.FlipNum = c.flipNum;
+    if (c.setup) c.setup(g);
     Done();
+    const Game before = g;
     c.play(g);
     EXPECT_EQ(Table(g), c.table);
     EXPECT_EQ(g.UndoRecord, c.record);
     EXPECT_TRUE(c.record[0] != '4' || g.DragCard == 0) << "a card played home is still held";
+    ASSERT_TRUE(Sound(g));
+    // An ace sent home stays there.
+    const bool ace = c.record[0] == '4' && CardRank(FoundationTopCard(g, c.record.back() - '0')) == 1;
+    const Game expected = ace ? g : before;
+    UndoMove(g);
+    EXPECT_TRUE(SamePosition(g, expected));
+    EXPECT_TRUE(c.flipNum == 1 || g.WasteFan(1) == expected.WasteFan(1)) << "the waste is not fanned as before";
+    EXPECT_EQ(g.UndoRecord, "");
     EXPECT_TRUE(Sound(g));
+    UndoMove(g); // a second undo does nothing
+    EXPECT_TRUE(SamePosition(g, expected));
+    if (c.then) c.then(g);
 }
 
 INSTANTIATE_TEST_SUITE_P(Player, PlayerMove, ::testing::ValuesIn(Cases),
@@ -97,30 +135,23 @@ TEST_F(MovesTest, RefusedPlaysLeaveTheTableAndTheLastRecord)
     EXPECT_EQ(FoundationFor(g, Card("Ad")), 0);
 }
 
-TEST_F(MovesTest, CardsFollowTheirSuitUpOneRank)
+// Foundations build up by suit; piles down in alternate colours, only kings filling an empty one; the
+// opponent's waste either way in the other colour.
+TEST_F(MovesTest, EachPlaceTakesTheCardsItsRuleAllows)
 {
-    Lay(g, "- | - | - | - ; - - Ad");
+    Lay(g, "7h | [2c] | - | 2c ; - - Ad"); // pile 2 waits for its turn-up: it takes nothing
     EXPECT_EQ(g.Foundation(3, FoundTop), 40); // the ace held as 40
     EXPECT_EQ(FoundationTopCard(g, 3), Card("Ad"));
-    const std::pair<int, int> cases[] = {
+    const std::pair<int, int> homes[] = {
         {Card("2d"), 3}, {Card("3d"), 0}, {Card("2c"), 0}, {EmptyPileCode, 0}, {TurnUpPending, 0}};
-    for (const auto& [card, f] : cases) EXPECT_EQ(FoundationFor(g, card), f) << card;
-}
-
-TEST_F(MovesTest, TableauBuildsDownInAlternateColoursAndOnlyKingsFillAnEmptyPile)
-{
-    Lay(g, "7h | [2c] | - | 2c"); // pile 2 waits for its turn-up: it takes nothing
-    const std::tuple<const char*, int, bool> cases[] = {
+    for (const auto& [card, f] : homes) EXPECT_EQ(FoundationFor(g, card), f) << card;
+    const std::tuple<const char*, int, bool> piles[] = {
         {"6c", 1, true},  {"6s", 1, true},  {"6d", 1, false}, {"5c", 1, false}, {"8c", 1, false},
         {"Kc", 2, false}, {"Kc", 3, true},  {"Kd", 3, true},  {"Qd", 3, false}, {"Ah", 4, false}};
-    for (const auto& [card, pile, fits] : cases) EXPECT_EQ(FitsTableau(g, Card(card), pile), fits) << card << pile;
-}
-
-TEST(FitsOpponentWaste, EitherDirectionOfRankInTheOtherColour)
-{
-    const std::tuple<const char*, const char*, bool> cases[] = {
+    for (const auto& [card, pile, fits] : piles) EXPECT_EQ(FitsTableau(g, Card(card), pile), fits) << card << pile;
+    const std::tuple<const char*, const char*, bool> wastes[] = {
         {"8h", "7c", true}, {"6h", "7c", true}, {"7h", "7c", false}, {"8s", "7c", false}, {"5d", "7c", false},
         {"Ah", "2c", false}};
-    for (const auto& [card, top, fits] : cases) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
+    for (const auto& [card, top, fits] : wastes) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
     EXPECT_FALSE(FitsOpponentWaste(Card("8h"), 0));
 }

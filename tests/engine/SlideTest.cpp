@@ -13,14 +13,14 @@ Frames Walk(TestGame& t, float x, float y, float tx, float ty, int speed)
 {
     t.g.cfg.Animate = 1;
     t.g.cfg.Speed = speed;
-    t.view.frames.clear();
+    t.view.Clear();
     AnimateMove(t.g, x, y, tx, ty);
     return t.view.frames;
 }
 
 } // namespace
 
-TEST(AnimateMove, FramesFollowTheShapeOfTheMove)
+TEST(AnimateMove, FramesFollowTheShapeOfTheMoveAndNoneAreDrawnWithAnimationOff)
 {
     TestGame t;
     // Wide and shallow: 200 steps across, a frame every 2 x 13 of them, a pixel down every 20.
@@ -38,25 +38,17 @@ TEST(AnimateMove, FramesFollowTheShapeOfTheMove)
     const Frames up = Walk(t, 300, 300, 200, 100, 10); // taller than wide: 100 steps across
     ASSERT_EQ(up.size(), 10u);
     EXPECT_EQ(up.front(), std::pair(290.f, 280.f));
-}
-
-TEST(AnimateMove, ShortMoveWiderThanTallWalksOnlyItsHeight)
-{
-    TestGame t;
-    t.g.cfg.Animate = 1;
+    // Short and wider than tall: only its height is walked, a step sideways per step down: 12 steps.
     t.g.cfg.Speed = 3;
     float x = 10, y = 10;
+    t.view.Clear();
     AnimateMove(t.g, x, y, 60, 22);
-    EXPECT_EQ(std::pair(x, y), std::pair(22.f, 22.f)); // one step sideways per step down, 12 steps
+    EXPECT_EQ(std::pair(x, y), std::pair(22.f, 22.f));
     EXPECT_EQ(t.view.frames.size(), 2u);
-}
-
-TEST(AnimateMove, AnimationOffDrawsNothing)
-{
-    TestGame t;
-    float x = 0, y = 0;
+    // With animation off nothing is drawn and the card stays where it was.
+    t.g.cfg.Animate = 0;
+    t.view.Clear();
     AnimateMove(t.g, x, y, 300, 300);
-    EXPECT_TRUE(t.view.frames.empty());
-    EXPECT_TRUE(t.view.slides.empty());
-    EXPECT_EQ(x, 0);
+    EXPECT_TRUE(t.view.frames.empty() && t.view.slides.empty());
+    EXPECT_EQ(x, 22);
 }

@@ -16,38 +16,34 @@ struct HitTest : PositionTest {
 
 } // namespace
 
-TEST_F(HitTest, PointerGoesToWholePixelsHalvesToEvenAndColumnsEndAtTheirEdges)
+TEST(Pointer, GoesToWholePixelsHalvesToEvenAndColumnsEndAtTheirEdges)
 {
     const std::pair<float, long> pixels[] = {{10.5f, 10}, {11.5f, 12}, {80.49f, 80}, {-0.5f, 0}};
     for (const auto& [x, pixel] : pixels) EXPECT_EQ(ToPixel(x), pixel) << x;
     const std::pair<float, int> columns[] = {{10, 1}, {81, 1}, {82, 0}, {99.9f, 0}, {351, 4}, {352, 0}};
     for (const auto& [x, column] : columns) EXPECT_EQ(PileColumnAt(x), column) << x;
-    // A foundation's rectangle ends before x = 81: 80.5 rounds to 80 and hits, 81.5 to 82 and misses.
-    Lay(g, "- | - | - | - ; 3c");
+}
+
+TEST_F(HitTest, FoundationsGiveUpTheirTopsButNotALoneAceWithinTheirEdges)
+{
+    Lay(g, "- | - | - | - ; 3c Ah 2s");
     Done();
+    // A foundation's rectangle ends before x = 81: 80.5 rounds to 80 and hits, 81.5 to 82 and misses.
     EXPECT_EQ(HitFoundation(g, 80.5f, 50), 1);
     EXPECT_EQ(HitFoundation(g, 81.5f, 50), 0);
+    EXPECT_EQ(HitFoundation(g, 130, 50), 0);
+    EXPECT_EQ(HitFoundation(g, 220, 50), 3);
+    EXPECT_EQ(g.DragRect, (Rect{190, 10, 261, 105}));
     // x = 10 on the foundation row is no foundation press (the row wants x > 10).
     Form_MouseDown(g, m, LeftButton, 10, 50);
     EXPECT_FALSE(m.DragFromFoundation);
     Form_MouseDown(g, m, LeftButton, 11, 50);
     EXPECT_TRUE(m.DragFromFoundation);
-    EXPECT_EQ(m.DragSource, 9);
-}
-
-TEST_F(HitTest, FoundationGivesUpItsTopButNotALoneAce)
-{
-    Lay(g, "- | - | - | - ; - Ah 2s");
-    Done();
-    EXPECT_EQ(HitFoundation(g, 130, 50), 0);
-    EXPECT_EQ(HitFoundation(g, 220, 50), 3);
-    EXPECT_EQ(g.DragRect, (Rect{190, 10, 261, 105}));
-    Form_MouseDown(g, m, LeftButton, 220, 50);
-    EXPECT_EQ(g.DragCard, Card(Spades, 2));
+    EXPECT_EQ(std::pair(m.DragSource, g.DragCard), std::pair(9, Card(Clubs, 3)));
     // Nothing changes until the card lands somewhere; dropped nowhere it goes back.
-    EXPECT_EQ(g.Foundation(3, FoundTop), Card(Spades, 2));
+    EXPECT_EQ(g.Foundation(1, FoundTop), Card(Clubs, 3));
     Form_MouseUp(g, m, LeftButton, 450, 450);
-    EXPECT_EQ(g.Foundation(3, FoundTop), Card(Spades, 2));
+    EXPECT_EQ(g.Foundation(1, FoundTop), Card(Clubs, 3));
     EXPECT_EQ(g.DragCard, 0);
 }
 
@@ -66,11 +62,24 @@ TEST_F(HitTest, TheTopmostCardOfAPileIsPicked)
 
 TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
 {
-    Lay(g, "Kc | - | - | - ; ; 4h 5h ; 9d");
+    Lay(g, "Kc Qh | - | - | - ; ; 4h 5h ; 9d");
     Done();
     // y = 120 exactly is not a tableau press.
     Form_MouseDown(g, m, LeftButton, 40, 120);
     EXPECT_EQ(m.DragSource, 0);
+    // Below the queen, which ends at y = 235, or with the right button: no drag is left behind.
+    Form_MouseDown(g, m, LeftButton, 40, 300);
+    EXPECT_EQ(m.DragSource, 1);
+    EXPECT_FALSE(m.Dragging());
+    Form_MouseUp(g, m, LeftButton, 40, 300);
+    EXPECT_EQ(m.DragSource, 0);
+    Form_MouseDown(g, m, RightButton, 40, 200);
+    EXPECT_EQ(m.DragSource, 25);
+    const Game pressed = g;
+    Form_MouseUp(g, m, RightButton, 40, 200);
+    Form_Click(g, m);
+    EXPECT_EQ(g.Tableau, pressed.Tableau);
+    EXPECT_EQ(m.DragSource, 25);
     // With one card fanned the waste is pressed from x = 465 to 536.
     Form_MouseDown(g, m, LeftButton, 464, 340);
     EXPECT_FALSE(m.DragFromWaste);
@@ -86,41 +95,16 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     Form_MouseDown(g, m, LeftButton, 566, 340);
     EXPECT_TRUE(m.DragFromWaste);
     Form_MouseUp(g, m, LeftButton, 566, 340);
-}
-
-TEST_F(HitTest, APressOnTheComputersHandEndsTheTurn)
-{
-    Lay(g, "- | - | - | - ; ; 4h ; 9d");
-    Done();
-    g.LastTurnCard = Card(Hearts, 4);
-    Form_MouseDown(g, m, RightButton, 420, 60); // the computer's stock, either button
+    // A press on the computer's stock, with either button, ends the turn.
+    g.LastTurnCard = Card(Hearts, 5);
+    Form_MouseDown(g, m, RightButton, 420, 60);
     EXPECT_EQ(view.messages, std::vector<std::string>{"You must flip a card."});
 }
 
-TEST_F(HitTest, APressBelowAPileOrARightPressLeavesNoDragBehind)
+TEST_F(HitTest, DoubleClickOnTheWasteTopPlaysItHomeThoughItsFirstPressPickedItUpAndAcesStartAtTheFirst)
 {
-    Lay(g, "Kc Qh | - | - | -");
-    Done();
-    Form_MouseDown(g, m, LeftButton, 40, 300); // below the queen, which ends at y = 235
-    EXPECT_EQ(m.DragSource, 1);
-    EXPECT_FALSE(m.Dragging());
-    Form_MouseUp(g, m, LeftButton, 40, 300);
-    EXPECT_EQ(m.DragSource, 0);
-
-    Form_MouseDown(g, m, RightButton, 40, 200);
-    EXPECT_EQ(m.DragSource, 25);
-    const Game pressed = g;
-    Form_MouseUp(g, m, RightButton, 40, 200);
-    Form_Click(g, m);
-    EXPECT_EQ(g.Tableau, pressed.Tableau);
-    EXPECT_EQ(m.DragSource, 25);
-}
-
-TEST_F(HitTest, DoubleClickOnTheWasteTopPlaysItHomeThoughItsFirstPressPickedItUp)
-{
-    for (const char* home : {"3h", "4h"}) {
-        SCOPED_TRACE(home);
-        Lay(g, std::string("- | - | - | - ; ") + home + " ; 9c 5h (2)");
+    const auto doubleClickWasteTop = [&](const char* foundations) {
+        Lay(g, std::string("- | - | - | - ; ") + foundations + " ; 9c 5h (2)");
         Done();
         m = MouseState{};
         Form_MouseMove(g, m, 485, 340);
@@ -129,22 +113,18 @@ TEST_F(HitTest, DoubleClickOnTheWasteTopPlaysItHomeThoughItsFirstPressPickedItUp
         view.slides.clear();
         Form_DblClick(g, m);
         EXPECT_EQ(g.DragCard, 0);
-        if (home == std::string("3h")) {
-            EXPECT_EQ(Table(g), "- | - | - | - ; 3h - - - ; 9c 5h (2) ; - (1)") << "the five has nowhere to go";
-            EXPECT_TRUE(view.slides.empty()) << "a card with nowhere to go is not lifted";
-            continue;
-        }
-        EXPECT_EQ(Table(g), "- | - | - | - ; 5h - - - ; 9c (1) ; - (1)");
-        // A double-click on the nine left there does nothing: it has nowhere to go.
-        m.DragSource = 0;
-        Form_MouseMove(g, m, 470, 340);
-        Form_DblClick(g, m);
-        EXPECT_EQ(Table(g), "- | - | - | - ; 5h - - - ; 9c (1) ; - (1)");
-    }
-}
-
-TEST_F(HitTest, DoubleClickedAcesStartTheFoundationsFromTheFirst)
-{
+    };
+    doubleClickWasteTop("3h");
+    EXPECT_EQ(Table(g), "- | - | - | - ; 3h - - - ; 9c 5h (2) ; - (1)") << "the five has nowhere to go";
+    EXPECT_TRUE(view.slides.empty()) << "a card with nowhere to go is not lifted";
+    doubleClickWasteTop("4h");
+    EXPECT_EQ(Table(g), "- | - | - | - ; 5h - - - ; 9c (1) ; - (1)");
+    // A double-click on the nine left there does nothing: it has nowhere to go.
+    m.DragSource = 0;
+    Form_MouseMove(g, m, 470, 340);
+    Form_DblClick(g, m);
+    EXPECT_EQ(Table(g), "- | - | - | - ; 5h - - - ; 9c (1) ; - (1)");
+    // Double-clicked aces start the foundations from the first.
     Lay(g, "- | - | Ah | - ; ; As");
     Done();
     Form_MouseMove(g, m, 220, 160);

@@ -34,7 +34,7 @@ TEST_F(Background, BackImageIsTakenOnlyWhenItLoads)
             ASSERT_EQ(table->PicTemp().pixel(x, y), picture.pixel(x % 30, y % 20)) << x << "," << y;
 }
 
-TEST_F(Background, SolidColourReplacesEveryTile)
+TEST_F(Background, SolidColourReplacesEveryTileAndABlackGradientBecomesTheDefault)
 {
     table->DrawTableBackground();
     game.cfg.Bkgrd = 0;
@@ -50,6 +50,11 @@ TEST_F(Background, SolidColourReplacesEveryTile)
     solid.fill(Qt::black);
     EXPECT_EQ(window(), solid);
     EXPECT_EQ(game.cfg.TableColor, 0);
+    // A black gradient becomes the default colour.
+    game.cfg.Gradiant = 1;
+    table->DrawTableBackground();
+    EXPECT_EQ(game.cfg.TableColor, 16711808);
+    EXPECT_EQ(window().pixel(5, 0), qRgb(128, 0, 255));
 }
 
 // The colours down the left edge, one per run of equal rows: (colour, rows).
@@ -82,15 +87,6 @@ TEST_F(Background, GradientHasSixtyFourBandsLighteningDownwards)
         // Every row is level.
         for (int y = 0; y < height; y += 7) EXPECT_EQ(window().pixel(639, y), window().pixel(0, y));
     }
-}
-
-TEST_F(Background, BlackGradientBecomesTheDefaultColour)
-{
-    game.cfg.Bkgrd = 0;
-    game.cfg.TableColor = 0;
-    table->DrawTableBackground();
-    EXPECT_EQ(game.cfg.TableColor, 16711808);
-    EXPECT_EQ(window().pixel(5, 0), qRgb(128, 0, 255));
 }
 
 } // namespace

@@ -59,7 +59,7 @@ TEST_F(CardDrawing, CornersShowWhatWasThere)
     }
 }
 
-TEST_F(CardDrawing, SurfacesAreKeptApart)
+TEST_F(CardDrawing, SurfacesAreKeptApartAndMissingPicturesDrawNothing)
 {
     table->RedrawTable();
     table->SnapshotTable();
@@ -85,10 +85,8 @@ TEST_F(CardDrawing, SurfacesAreKeptApart)
     table->DrawCard(Surface::Window, 0, 0, -1);
     EXPECT_EQ(window(), after);
     EXPECT_FALSE(table->HasTableBuffer());
-}
 
-TEST_F(CardDrawing, MissingPicturesDrawNothingAndDoNotFail)
-{
+    // Missing pictures draw nothing and do not fail.
     MakeTable(CardArt{});
     game.TableauFaceDown(2) = 1;
     game.Tableau(1, 1) = 12;

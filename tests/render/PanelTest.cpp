@@ -60,7 +60,7 @@ TEST(StatusLines, FollowTheStateOfTheGame)
     EXPECT_EQ(lines(false), "Game Over!|Press F2 to start a new game.");
 }
 
-TEST_F(Panels, StatusPanelIsWhiteOnlyWhileTheComputerPlays)
+TEST_F(Panels, StatusPanelIsWhiteWithDarkTextOnlyWhileTheComputerPlays)
 {
     const QPoint face(StatusArea.x() + 5, StatusArea.y() + 22);
     const struct {
@@ -81,16 +81,14 @@ TEST_F(Panels, StatusPanelIsWhiteOnlyWhileTheComputerPlays)
     game.ComputerBusy = true;
     table->StatusPanel(true);
     ExpectTextInside(StatusArea, true);
-}
 
-TEST_F(Panels, BusyTextIsDarkEvenWithALightTextColour)
-{
+    // The busy text is dark even with a light text colour.
     const QPalette desktop = QGuiApplication::palette();
     QPalette dark = desktop;
     dark.setColor(QPalette::WindowText, Qt::white);
     dark.setColor(QPalette::Button, QColor(40, 40, 40));
     QGuiApplication::setPalette(dark);
-    game.ComputerBusy = true;
+    game.GameOver = false;
     table->StatusPanel(false);
     QGuiApplication::setPalette(desktop);
     int darkPixels = 0;
@@ -99,7 +97,7 @@ TEST_F(Panels, BusyTextIsDarkEvenWithALightTextColour)
     EXPECT_GT(darkPixels, 30);
 }
 
-TEST_F(Panels, TextFitsItsPanels)
+TEST_F(Panels, TextFitsItsPanelsAndAPartialScoreUpdateMatchesAFullOne)
 {
     const QFontMetrics m(table->TextFont(), &window());
     EXPECT_LE(m.horizontalAdvance("It is your turn. Click the"), 184);
@@ -107,15 +105,10 @@ TEST_F(Panels, TextFitsItsPanels)
     EXPECT_LE(m.horizontalAdvance("Opponent's cards left:        ") + 20, 187);
     EXPECT_LE(table->TextFont().pointSizeF(), TableFontPoints());
     EXPECT_EQ(TableFontPoints(), LargeFonts() ? 6.0 : 9.75);
-
     game.CardsLeft(1) = 21, game.CardsLeft(2) = 42, game.Wins = 123, game.Losses = 99;
     table->ScoreBoard(true);
     ExpectTextInside(ScoreArea, false);
-}
 
-TEST_F(Panels, PartialScoreUpdateMatchesAFullOneAndNoStatisticsNoBoard)
-{
-    game.CardsLeft(1) = 8, game.CardsLeft(2) = 21;
     table->ScoreBoard(true);
     game.CardsLeft(1) = 13, game.CardsLeft(2) = 7;
     table->changed = {};

@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(TableRepaint, PilesLieWhereTheStateSays)
+TEST_F(TableRepaint, PilesLieWhereTheStateSaysAndAPassedThroughStockShowsTheEmptyPlace)
 {
     table->RedrawTable();
     const QImage tableau = Expected({{10, 120, 12},
@@ -47,11 +47,8 @@ TEST_F(TableRepaint, PilesLieWhereTheStateSays)
     EXPECT_EQ(window().copy(FoundationX(3) - 1, 9, 73, 97), CardOnWell(5));
     EXPECT_EQ(window().copy(FoundationX(4) - 1, 9, 73, 97), CardOnWell(27));
     EXPECT_EQ(table->changed, window().rect());
-}
 
-TEST_F(TableRepaint, PassedThroughStockShowsTheEmptyPlace)
-{
-    table->RedrawTable();
+    // The computer's stock, passed through, shows the empty place.
     EXPECT_EQ(window().pixel(379, 24), qRgb(0, 0, 0));
     EXPECT_EQ(window().pixel(452, 119), qRgb(0, 0, 0));
     EXPECT_EQ(window().pixel(400, 25), ButtonShadow().rgb());
@@ -99,7 +96,7 @@ TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
     EXPECT_EQ(window(), before);
 }
 
-TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNine)
+TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNineAndSmallOrEmptyWindowsClip)
 {
     for (int i = 1; i <= 6; ++i) {
         game.Stock(2, i) = 1 + i;
@@ -110,10 +107,8 @@ TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNine)
     const QImage expected = Expected({{380, 0, 2}, {400, 0, 21}, {420, 0, 3}, {440, 0, 22}, {460, 0, 4}, {480, 0, 23},
                                       {500, 0, 5}, {520, 0, 24}, {540, 0, 6}, {380, 25, 25}, {400, 25, 7}});
     EXPECT_EQ(AreaDiff(window(), expected, window().rect()), "");
-}
 
-TEST_F(TableRepaint, SmallOrEmptyWindowsClip)
-{
+    // Small or empty windows clip.
     table->Resize(300, 200);
     table->RedrawTable();
     EXPECT_EQ(window().size(), QSize(300, 200));

@@ -68,7 +68,7 @@ protected:
     fs::path dir;
 };
 
-TEST_F(MixerTest, ANewEffectCutsOffTheOldOneAndTheChoosersTestIgnoresTheSoundSwitch)
+TEST_F(MixerTest, ANewEffectCutsOffTheOldOneTheChoosersTestIgnoresTheSoundSwitchAndSignalsStillEnd)
 {
     HeadlessView view;
     Game g(view);
@@ -79,6 +79,12 @@ TEST_F(MixerTest, ANewEffectCutsOffTheOldOneAndTheChoosersTestIgnoresTheSoundSwi
     {
         Mixer m;
         m.PlaySoundFile(Assets + "/win.wav"); // the chooser's Test button: 1.3 s
+        ASSERT_TRUE(m.Open());
+        for (int sig : {SIGTERM, SIGINT}) { // the open device leaves the program able to end on a signal
+            struct sigaction now {};
+            sigaction(sig, nullptr, &now);
+            EXPECT_EQ(now.sa_handler, SIG_DFL) << sig;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         m.PlaySoundFile(Assets + "/Card4.wav");
         std::this_thread::sleep_for(std::chrono::milliseconds(400));
@@ -87,7 +93,7 @@ TEST_F(MixerTest, ANewEffectCutsOffTheOldOneAndTheChoosersTestIgnoresTheSoundSwi
     EXPECT_LT(LoudFrames(), Rate * 45 / 100) << "the win sound was cut off";
 }
 
-TEST_F(MixerTest, FilesThatCannotPlayAreSilence)
+TEST_F(MixerTest, FilesThatCannotPlayAndNoDeviceAreSilence)
 {
     std::ofstream(Path("junk.mid")) << std::string(100, 'x');
     std::ofstream(Path("header.mid")) << "MThd" << std::string(96, '\x7f');
@@ -104,6 +110,18 @@ TEST_F(MixerTest, FilesThatCannotPlayAreSilence)
         }
         EXPECT_EQ(LoudFrames(), 0u);
     }
+    // No device at all is silence too, and one line.
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    ::testing::internal::CaptureStderr();
+    {
+        Mixer m;
+        EXPECT_FALSE(m.Open());
+        m.PlaySoundFile(Assets + "/win.wav");
+        EXPECT_FALSE(m.PlayMusic(Assets + "/rag.mid"));
+        EXPECT_FALSE(m.MusicPlaying());
+    }
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
 TEST_F(MixerTest, TheTuneStartsAgainOnTheBeatUntilClosed)
@@ -128,32 +146,6 @@ TEST_F(MixerTest, TheTuneStartsAgainOnTheBeatUntilClosed)
     const std::size_t again = start + 64 * Rate; // 32 bars of 4/4 at 120 a minute
     EXPECT_GT(Peak(again, again + Rate / 20), 4 * Peak(again - Rate / 10, again - Rate / 100));
     EXPECT_EQ(Peak(Frames() - Rate / 5, Frames()), 0) << "silence once closed";
-}
-
-TEST_F(MixerTest, TheProgramStillEndsOnASignal)
-{
-    Mixer m;
-    ASSERT_TRUE(m.Open());
-    for (int sig : {SIGTERM, SIGINT}) {
-        struct sigaction now {};
-        sigaction(sig, nullptr, &now);
-        EXPECT_EQ(now.sa_handler, SIG_DFL) << sig;
-    }
-}
-
-TEST_F(MixerTest, NoDeviceIsSilenceAndOneLine)
-{
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    ::testing::internal::CaptureStderr();
-    {
-        Mixer m;
-        EXPECT_FALSE(m.Open());
-        m.PlaySoundFile(Assets + "/win.wav");
-        EXPECT_FALSE(m.PlayMusic(Assets + "/rag.mid"));
-        EXPECT_FALSE(m.MusicPlaying());
-    }
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The saved game and the snapshot: records written, read back, cleared, and
 // every kind of damage falling back to a new deal.
 #include <algorithm>
+#include <cstring>
+#include <tuple>
 
 #include "StoreFixture.h"
 #include "engine/Deal.h"
@@ -10,6 +12,7 @@
 
 using namespace tandrel;
 using namespace tandrel::testing;
+using namespace std::string_literals;
 
 namespace {
 
@@ -73,15 +76,12 @@ TEST_F(SavedGameStore, AHandMadeTableIsStoredInFixedWidthsAndComesBackExactly)
     ASSERT_TRUE(SaveGame(g, "Save"));
     const std::size_t widths[] = {60, 0, 104, 16, 8, 96, 36, 168, 168};
     for (int n : {1, 3, 4, 5, 6, 7, 8, 9}) EXPECT_EQ(Read("Save" + std::to_string(n)).size(), widths[n - 1]) << n;
-    const std::string rec1 = Read("Save1");
-    EXPECT_EQ(rec1.substr(0, 3), "000");  // StockLevel of side 1
-    EXPECT_EQ(rec1.substr(3, 3), "-01");  // its stock passed through: True
-    EXPECT_EQ(rec1.substr(24, 3), "000"); // side 2 not passed through
-    EXPECT_EQ(rec1.substr(42, 3), "000"); // GameOver
-    EXPECT_EQ(rec1.substr(45, 3), "003"); // FlipNum
-    const std::string rec7 = Read("Save7");
-    EXPECT_EQ(rec7.substr(0, 9), "100010100"); // empty pile 1: code 100, x 10, y 100
-    EXPECT_EQ(rec7.substr(9, 9), "-01100120"); // pile 2 waits for its turn-up
+    // Side 1's StockLevel and its stock passed through (True), side 2 not passed through, GameOver,
+    // FlipNum; an empty pile 1 (code 100, x 10, y 100) and pile 2 waiting for its turn-up.
+    const std::tuple<const char*, int, const char*> fields[] = {
+        {"Save1", 0, "000"}, {"Save1", 3, "-01"}, {"Save1", 24, "000"}, {"Save1", 42, "000"},
+        {"Save1", 45, "003"}, {"Save7", 0, "100010100"}, {"Save7", 9, "-01100120"}};
+    for (const auto& [key, at, text] : fields) EXPECT_EQ(Read(key).substr(at, std::strlen(text)), text) << key << at;
     EXPECT_EQ(Read("Save5"), "00010203");
     EXPECT_EQ(Read("Win"), "3"); // the rest of the section untouched
 
@@ -96,12 +96,12 @@ TEST_F(SavedGameStore, AHandMadeTableIsStoredInFixedWidthsAndComesBackExactly)
     EXPECT_TRUE(Sound(next->g));
 }
 
-TEST_F(SavedGameStore, NoRecordOrAFinishedGameDealsANewGame)
+TEST_F(SavedGameStore, NoRecordOrAFinishedGameDealsANewGameAndANewGameEmptiesTheSnapshot)
 {
     EXPECT_FALSE(RestoreGame(g, "Save"));
     EXPECT_EQ(g.GamesDealt, 1);
     PlaySomeFlips(1);
-    ASSERT_TRUE(SaveGame(g, "Save"));
+    ASSERT_TRUE(SaveGame(g, "Save") && SaveGame(g, "Snap"));
     g.GameOver = true;
     ASSERT_TRUE(SaveGame(g, "Save"));
     ExpectCleared("Save");
@@ -110,12 +110,7 @@ TEST_F(SavedGameStore, NoRecordOrAFinishedGameDealsANewGame)
     EXPECT_EQ(next->g.GamesDealt, 1); // a new game was dealt instead
     EXPECT_TRUE(Sound(next->g));
     EXPECT_FALSE(next->g.GameOver);
-}
 
-TEST_F(SavedGameStore, ANewGameEmptiesTheSnapshot)
-{
-    PlaySomeFlips(1);
-    ASSERT_TRUE(SaveGame(g, "Snap"));
     g.hooks.ClearSnapshot = ClearStoredSnapshot;
     NewGame(g, true);
     ExpectCleared("Snap");
@@ -132,21 +127,14 @@ TEST_F(SavedGameStore, DamagedRecordsFallBackToANewGame)
 
     auto swapped = [](std::string s, std::size_t at, const std::string& with) { return s.replace(at, with.size(), with); };
     const std::pair<std::string, std::string> damages[] = {
-        {"Save1", rec1.substr(0, 30)},      // cut short
-        {"Save1", swapped(rec1, 3, "005")},  // StockEmpty neither True nor False
-        {"Save1", swapped(rec1, 18, "050")}, // WasteCount beyond the waste
-        {"Save1", swapped(rec1, 6, "099")},  // StockPos beyond the stock
-        {"Save1", swapped(rec1, 45, "007")}, // FlipNum
-        {"Save1", swapped(rec1, 57, "099")}, // DragCard not a card
-        {"Save1", swapped(rec1, 54, "009")}, // PickPile
-        {"Save1", "x"},
-        {"Save3", ""},                   // the face-down cards gone
-        {"Save3", swapped(rec3, 0, "-5")}, // a dealt position holding no card code
-        {"Save6", swapped(rec6, 0, "99")}, // not a card code
-        {"Save6", swapped(rec6, 54, rec6.substr(48, 2))}, // a card twice
-        {"Save7", "abc"},
-        {"Save8", rec8.substr(0, 100)},
-        {"Save8", swapped(rec8, 0, "-1")},
+        {"Save1", rec1.substr(0, 30)}, {"Save1", "x"},                    // cut short, not a record
+        {"Save1", swapped(rec1, 3, "005")},                               // StockEmpty neither True nor False
+        {"Save1", swapped(rec1, 18, "050")}, {"Save1", swapped(rec1, 6, "099")}, // WasteCount, StockPos beyond
+        {"Save1", swapped(rec1, 45, "007")}, {"Save1", swapped(rec1, 54, "009")}, // FlipNum, PickPile
+        {"Save1", swapped(rec1, 57, "099")},                              // DragCard not a card
+        {"Save3", ""}, {"Save3", swapped(rec3, 0, "-5")}, // the face-down cards gone; a dealt position holding none
+        {"Save6", swapped(rec6, 0, "99")}, {"Save6", swapped(rec6, 54, rec6.substr(48, 2))}, // no card; a card twice
+        {"Save7", "abc"}, {"Save8", rec8.substr(0, 100)}, {"Save8", swapped(rec8, 0, "-1")},
         {"Save9", std::string(168, '9')},
     };
     for (const auto& [key, value] : damages) {
@@ -166,31 +154,21 @@ TEST_F(SavedGameStore, DamagedRecordsFallBackToANewGame)
 
 TEST_F(SavedGameStore, AnUndoRecordThatDoesNotFitTheTableIsDropped)
 {
-    PlaySomeFlips(2);
+    BuildHandMadeTable();
     ASSERT_TRUE(SaveGame(g, "Save"));
-    // Playing these back would put cards that are not there onto the table.
-    const int notOnPile1 = g.Tableau(2, 1);
-    const std::string foreignCard = "31" + std::string(notOnPile1 < 10 ? "0" : "") + std::to_string(notOnPile1);
-    for (const std::string& undo : {std::string("299099129909912"), foreignCard, std::string("7"),
-                                    std::string("1x"), std::string(300, '2')}) {
+    // Playing these back would put cards that are not there onto the table: the queen of clubs
+    // (12) lies on pile 3, not pile 1; foundation 1's next card is not on pile 4, so taking it
+    // back would put a second copy of that card on the foundation.
+    for (const std::string& undo : {"299099129909912"s, "3112"s, "50104"s, "7"s, "1x"s, std::string(300, '2')}) {
         Put("Save2", undo);
         const auto next = Next();
         ASSERT_TRUE(RestoreGame(next->g, "Save")) << undo;
         EXPECT_EQ(next->g.UndoRecord, "") << undo;
         EXPECT_TRUE(SameRecord(g, next->g));
     }
-    // Well formed, but foundation 1's next card is not on pile 4: taking it
-    // back would put a second copy of that card on the foundation.
-    BuildHandMadeTable();
-    g.UndoRecord = "50104";
-    ASSERT_TRUE(SaveGame(g, "Save"));
-    const auto next = Next();
-    ASSERT_TRUE(RestoreGame(next->g, "Save"));
-    EXPECT_EQ(next->g.UndoRecord, "");
-    EXPECT_TRUE(SameRecord(g, next->g));
 }
 
-TEST_F(SavedGameStore, QuittingWithAutoSaveBringsTheSameTableBack)
+TEST_F(SavedGameStore, QuittingWithAutoSaveBringsTheSameTableBackAndAFailedSaveIsReported)
 {
     g.cfg.AutoSave = 1;
     g.Wins = 4;
@@ -216,11 +194,9 @@ TEST_F(SavedGameStore, QuittingWithAutoSaveBringsTheSameTableBack)
     g.GameOver = true;
     ASSERT_TRUE(StoreOnExit(g));
     EXPECT_EQ(Read("Save1"), rec1);
-}
 
-TEST_F(SavedGameStore, AFailedSaveIsReported)
-{
-    PlaySomeFlips(1);
+    // A save that fails is reported.
+    g.GameOver = false;
     g.cfg.SettingsFile = Path("missing/duelpat.ini");
     EXPECT_FALSE(SaveGame(g, "Save"));
     EXPECT_FALSE(ClearGame(g, "Save"));

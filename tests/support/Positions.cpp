@@ -23,18 +23,15 @@ void RecountHands(Game& g)
     }
 }
 
-std::string Trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(' ');
-    return first == std::string::npos ? "" : s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
-
 // Pieces of text between separators, trimmed.
 std::vector<std::string> Split(const std::string& text, char separator)
 {
     std::vector<std::string> parts;
     std::istringstream in(text);
-    for (std::string part; std::getline(in, part, separator);) parts.push_back(Trimmed(part));
+    for (std::string part; std::getline(in, part, separator);) {
+        const auto first = part.find_first_not_of(' ');
+        parts.push_back(first == std::string::npos ? "" : part.substr(first, part.find_last_not_of(' ') - first + 1));
+    }
     return parts;
 }
 
@@ -47,6 +44,13 @@ std::vector<int> Cards(const std::string& names)
     return cards;
 }
 
+// A card as rank and suit letters.
+std::string Name(int card)
+{
+    if (!IsCard(card)) return "?" + std::to_string(card);
+    return {"A23456789TJQK"[CardRank(card) - 1], "cdhs"[CardSuit(card) - 1]};
+}
+
 std::string Names(const std::vector<int>& cards)
 {
     std::string text;
@@ -54,13 +58,40 @@ std::string Names(const std::vector<int>& cards)
     return text;
 }
 
-} // namespace
-
-std::string Name(int card)
+// Face-down cards bottom first (pile p holds at most p - 1), then the face-up run.
+void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp)
 {
-    if (!IsCard(card)) return "?" + std::to_string(card);
-    return {"A23456789TJQK"[CardRank(card) - 1], "cdhs"[CardSuit(card) - 1]};
+    const int fd = g.TableauFaceDown(p) = static_cast<int>(faceDown.size());
+    for (int k = 1; k <= 3; ++k)
+        if (const int pos = FaceDownPosition(p, k)) g.Deck(pos) = k <= fd ? faceDown[k - 1] : 0;
+    const int k = static_cast<int>(faceUp.size());
+    for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = s <= k ? faceUp[s - 1] : 0;
+    g.TableauTop(p, TopX) = PileX(p);
+    if (k > 0) {
+        g.TableauTop(p, TopCard) = g.Tableau(p, k);
+        g.TableauTop(p, TopY) = 120 + 5 * fd + 20 * (k - 1);
+    } else if (fd > 0) {
+        g.TableauTop(p, TopCard) = TurnUpPending;
+        g.TableauTop(p, TopY) = 120 + 5 * (fd - 1);
+    } else {
+        g.TableauTop(p, TopCard) = EmptyPileCode;
+        g.TableauTop(p, TopY) = 100;
+    }
 }
+
+// A side's waste bottom first, with fan cards showing.
+void SetWaste(Game& g, int side, const std::vector<int>& cards, int fan = 1)
+{
+    const int k = static_cast<int>(cards.size());
+    int held = 0;
+    for (int i = 1; i <= 42; ++i) held += (g.Waste(side, i) = i <= k ? cards[i - 1] : 0) != 0;
+    g.WasteCount(side) = k;
+    g.WasteCards(side) = held;
+    g.WasteFan(side) = fan;
+    RecountHands(g);
+}
+
+} // namespace
 
 std::string Table(const Game& g)
 {
@@ -109,44 +140,16 @@ void Lay(Game& g, const std::string& text)
         SetPile(g, p, Cards(down), Cards(up.substr(0, up.find('@'))));
     }
     const std::vector<std::string> tops = Split(parts[1], ' ');
-    for (int f = 1; f <= static_cast<int>(tops.size()); ++f)
-        if (tops[f - 1] != "-") SetFoundation(g, f, Card(tops[f - 1]));
+    for (int f = 1; f <= static_cast<int>(tops.size()); ++f) // each from its ace up to the card named
+        if (const int top = Card(tops[f - 1]); top > 0) {
+            PlaceOnFoundation(g, f, AceOfSuit(CardSuit(top)));
+            if (CardRank(top) != 1) g.Foundation(f, FoundTop) = top;
+        }
     for (int side = 1; side <= 2; ++side) {
         const std::string& waste = parts[static_cast<std::size_t>(1 + side)];
         const auto fan = waste.find('(');
         SetWaste(g, side, Cards(waste.substr(0, fan)), fan == std::string::npos ? 1 : std::stoi(waste.substr(fan + 1)));
     }
-}
-
-void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp)
-{
-    const int fd = g.TableauFaceDown(p) = static_cast<int>(faceDown.size());
-    for (int k = 1; k <= 3; ++k)
-        if (const int pos = FaceDownPosition(p, k)) g.Deck(pos) = k <= fd ? faceDown[k - 1] : 0;
-    const int k = static_cast<int>(faceUp.size());
-    for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = s <= k ? faceUp[s - 1] : 0;
-    g.TableauTop(p, TopX) = PileX(p);
-    if (k > 0) {
-        g.TableauTop(p, TopCard) = g.Tableau(p, k);
-        g.TableauTop(p, TopY) = 120 + 5 * fd + 20 * (k - 1);
-    } else if (fd > 0) {
-        g.TableauTop(p, TopCard) = TurnUpPending;
-        g.TableauTop(p, TopY) = 120 + 5 * (fd - 1);
-    } else {
-        g.TableauTop(p, TopCard) = EmptyPileCode;
-        g.TableauTop(p, TopY) = 100;
-    }
-}
-
-void SetWaste(Game& g, int side, const std::vector<int>& cards, int fan)
-{
-    const int k = static_cast<int>(cards.size());
-    int held = 0;
-    for (int i = 1; i <= 42; ++i) held += (g.Waste(side, i) = i <= k ? cards[i - 1] : 0) != 0;
-    g.WasteCount(side) = k;
-    g.WasteCards(side) = held;
-    g.WasteFan(side) = fan;
-    RecountHands(g);
 }
 
 void SetStock(Game& g, int side, const std::vector<int>& cards)
@@ -155,12 +158,6 @@ void SetStock(Game& g, int side, const std::vector<int>& cards)
     for (int i = 1; i <= 42; ++i) g.Stock(side, i) = i <= k ? cards[i - 1] : 0;
     g.StockPos(side) = 0;
     RecountHands(g);
-}
-
-void SetFoundation(Game& g, int f, int topCard)
-{
-    PlaceOnFoundation(g, f, AceOfSuit(CardSuit(topCard)));
-    if (CardRank(topCard) != 1) g.Foundation(f, FoundTop) = topCard;
 }
 
 void ParkRest(Game& g, int side)

@@ -34,9 +34,6 @@ constexpr int Card(std::string_view name)
     if (name.size() != 2 || rank == std::string_view::npos || suit == std::string_view::npos) return -1;
     return Card(static_cast<int>(suit) + 1, static_cast<int>(rank) + 1);
 }
-// A card as rank and suit letters.
-std::string Name(int card);
-
 // The visible table as text, the same for laying it out (Lay) and reading it
 // back (Table): the four piles left to right, each its face-down cards in
 // brackets bottom first, then its face-up run bottom first ("-" when empty; a
@@ -49,14 +46,8 @@ std::string Table(const Game& g);
 // off at the end (empty), as may a waste's fan (1).
 void Lay(Game& g, const std::string& text);
 
-// Face-down cards bottom first (pile p holds at most p - 1), then the face-up run.
-void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector<int>& faceUp);
-// A side's waste bottom first, with fan cards showing.
-void SetWaste(Game& g, int side, const std::vector<int>& cards, int fan = 1);
 // A side's stock in flip order from slot 1.
 void SetStock(Game& g, int side, const std::vector<int>& cards);
-// Foundation f holding its suit from the ace up to card.
-void SetFoundation(Game& g, int f, int topCard);
 // Cards not placed yet go to the end of side's stock (then the other's); CardsLeft follows.
 void ParkRest(Game& g, int side = 2);
 

@@ -29,7 +29,7 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
                 FlipCards(g, 1);
                 if (!g.GameOver) positions.push_back(g);
             }
-            selfplay::PlayComputerSideTurn(g, side);
+            ComputerTurn(g, side);
         }
     }
     return positions;

@@ -6,8 +6,9 @@
 #include <cstdio>
 #include <exception>
 #include <iterator>
+#include <map>
+#include <mutex>
 #include <thread>
-#include <utility>
 
 #include "engine/Cards.h"
 #include "engine/Deal.h"
@@ -88,43 +89,12 @@ void CheckingView::CheckFoundations()
         for (int c = 1; c <= 2; ++c) lastFoundation_[f][c] = g.Foundation(f, c);
 }
 
-void CheckingView::ScoreBoard(bool full)
-{
-    HeadlessView::ScoreBoard(full);
-    Check();
-}
-
-void CheckingView::PlayWave(int index)
-{
-    HeadlessView::PlayWave(index);
-    Check();
-}
-
-void CheckingView::ReleaseBuffers()
-{
-    HeadlessView::ReleaseBuffers();
-    Check();
-}
-
-void CheckingView::DrawEmptyStock(int side)
-{
-    HeadlessView::DrawEmptyStock(side);
-    Check();
-}
-
-// ---- Deals and turns ----
+// ---- Games ----
 
 void DealNumberedGame(Game& g, std::uint64_t gameNumber)
 {
     ShuffleDeck(g, static_cast<std::uint32_t>(gameNumber * 2654435761u + 1));
 }
-
-void PlayComputerSideTurn(Game& g, int side)
-{
-    ComputerTurn(g, side);
-}
-
-// ---- Games ----
 
 namespace {
 
@@ -137,43 +107,28 @@ Headway Measure(const Game& g)
     Headway h;
     h.handCards = g.CardsLeft(1) + g.CardsLeft(2);
     for (int p = 1; p <= 4; ++p) h.faceDown += g.TableauFaceDown(p);
-    for (int f = 1; f <= 4; ++f) {
-        const int suit = g.Foundation(f, FoundSuit);
-        h.foundationCards += Height(suit, g.Foundation(f, FoundTop));
-    }
+    for (int f = 1; f <= 4; ++f) h.foundationCards += Height(g.Foundation(f, FoundSuit), g.Foundation(f, FoundTop));
     return h;
 }
 
 // Watches for turns that change nothing lasting while both stocks go round.
-class StallWatch {
-public:
-    explicit StallWatch(const Game& g) : best_(Measure(g)) { Mark(g); }
+struct StallWatch {
+    Headway best;
+    int passes[3];
 
     // True when the game has stalled.
     bool AfterTurn(const Game& g)
     {
         const Headway now = Measure(g);
-        if (now.handCards < best_.handCards || now.faceDown < best_.faceDown ||
-            now.foundationCards > best_.foundationCards) {
-            best_.handCards = std::min(best_.handCards, now.handCards);
-            best_.faceDown = std::min(best_.faceDown, now.faceDown);
-            best_.foundationCards = std::max(best_.foundationCards, now.foundationCards);
-            Mark(g);
+        if (now.handCards < best.handCards || now.faceDown < best.faceDown || now.foundationCards > best.foundationCards) {
+            best = {std::min(best.handCards, now.handCards), std::min(best.faceDown, now.faceDown),
+                    std::max(best.foundationCards, now.foundationCards)};
+            passes[1] = g.StockPasses(1), passes[2] = g.StockPasses(2);
             return false;
         }
         // Two more pass ends on each side: at least one whole pass through each stock.
-        return g.StockPasses(1) - passes_[1] >= 2 && g.StockPasses(2) - passes_[2] >= 2;
+        return g.StockPasses(1) - passes[1] >= 2 && g.StockPasses(2) - passes[2] >= 2;
     }
-
-private:
-    void Mark(const Game& g)
-    {
-        passes_[1] = g.StockPasses(1);
-        passes_[2] = g.StockPasses(2);
-    }
-
-    Headway best_;
-    int passes_[3]{};
 };
 
 // A game long past any real one: counted as stalled whatever the stocks do.
@@ -198,7 +153,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
         DealNumberedGame(g, setup.number);
         NewGame(g, false);
         if (setup.check) view.Watch(g);
-        StallWatch stalls(g);
+        StallWatch stalls{Measure(g), {0, g.StockPasses(1), g.StockPasses(2)}};
         for (int side = setup.firstSide; !g.GameOver; side = OtherSide(side)) {
             if (startOfLastTurn) {
                 TableView* own = startOfLastTurn->view;
@@ -207,7 +162,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
             }
             g.cfg.Style = level[side];
             out.lastSide = side;
-            PlayComputerSideTurn(g, side);
+            ComputerTurn(g, side);
             ++out.turns;
             if (setup.check) view.Check();
             if (!g.GameOver && (stalls.AfterTurn(g) || out.turns >= TurnLimit)) {
@@ -225,75 +180,42 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
     return out;
 }
 
-namespace {
-
-// One worker's share: its totals, and its failures with their game numbers.
-struct Share {
-    SoakResult totals;
-    std::vector<std::pair<std::uint64_t, std::string>> notes;
-};
-
-constexpr std::size_t MaxNotes = 10;
-
-} // namespace
-
 SoakResult RunSoak(long games, int level1, int level2, int flipNum, std::uint64_t first, bool check, int threads)
 {
     const auto start = std::chrono::steady_clock::now();
-    threads = static_cast<int>(std::clamp<long>(threads, 1, std::max(games, 1L)));
+    SoakResult r;
+    r.threads = static_cast<int>(std::clamp<long>(threads, 1, std::max(games, 1L)));
     // Games go out in small blocks, so the workers finish together however long each game takes.
     constexpr long Block = 16;
+    constexpr std::size_t MaxNotes = 10;
     std::atomic<long> next{0};
-    std::vector<Share> shares(static_cast<std::size_t>(threads));
-    auto work = [&](Share& share) {
-        SoakResult& r = share.totals;
-        for (long from; (from = next.fetch_add(Block)) < games;) {
+    std::mutex lock;
+    std::map<std::uint64_t, std::string> notes; // the first failures by game number, whichever worker found them
+    auto work = [&] {
+        for (long from; (from = next.fetch_add(Block)) < games;)
             for (long i = from; i < std::min(games, from + Block); ++i) {
-                GameSetup setup;
-                setup.number = first + static_cast<std::uint64_t>(i);
-                setup.level1 = level1;
-                setup.level2 = level2;
-                setup.flipNum = flipNum;
-                setup.firstSide = setup.number % 2 == 0 ? 1 : 2;
-                setup.check = check;
-                const GameOutcome out = PlayOneGame(setup);
+                const std::uint64_t number = first + static_cast<std::uint64_t>(i);
+                const GameOutcome out = PlayOneGame({number, level1, level2, flipNum, number % 2 == 0 ? 1 : 2, check});
+                const std::lock_guard<std::mutex> hold(lock);
                 ++r.games;
                 r.turns += out.turns;
                 r.checks += out.checks;
-                if (out.stalled) ++r.stalls;
+                r.stalls += out.stalled;
                 r.wins[out.winner] += out.winner != 0;
-                if (!out.failure.empty()) {
-                    ++r.failures;
-                    if (share.notes.size() < MaxNotes)
-                        share.notes.emplace_back(setup.number, "game " + std::to_string(setup.number) + " (turn " +
-                                                                   std::to_string(out.turns + 1) + "): " + out.failure);
-                }
+                if (out.failure.empty()) continue;
+                ++r.failures;
+                notes.emplace(number, "game " + std::to_string(number) + " (turn " + std::to_string(out.turns + 1) +
+                                          "): " + out.failure);
+                if (notes.size() > MaxNotes) notes.erase(std::prev(notes.end()));
             }
-        }
     };
     std::vector<std::thread> workers;
-    for (std::size_t k = 1; k < shares.size(); ++k) workers.emplace_back(work, std::ref(shares[k]));
-    work(shares[0]);
+    for (int k = 1; k < r.threads; ++k) workers.emplace_back(work);
+    work();
     for (std::thread& w : workers) w.join();
-
-    SoakResult result;
-    result.threads = threads;
-    std::vector<std::pair<std::uint64_t, std::string>> notes;
-    for (Share& share : shares) {
-        const SoakResult& r = share.totals;
-        result.games += r.games;
-        result.turns += r.turns;
-        result.stalls += r.stalls;
-        result.failures += r.failures;
-        result.checks += r.checks;
-        for (int side = 1; side <= 2; ++side) result.wins[side] += r.wins[side];
-        std::move(share.notes.begin(), share.notes.end(), std::back_inserter(notes));
-    }
-    // The first failures by game number, as one worker would have found them.
-    std::sort(notes.begin(), notes.end());
-    for (std::size_t k = 0; k < notes.size() && k < MaxNotes; ++k) result.failureNotes.push_back(notes[k].second);
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return result;
+    for (const auto& [number, note] : notes) r.failureNotes.push_back(note);
+    r.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return r;
 }
 
 std::string DescribePosition(const Game& g)

@@ -37,10 +37,10 @@ public:
     // The position as it stood when a check failed.
     const std::string& faultPosition() const { return faultPosition_; }
 
-    void ScoreBoard(bool full) override;
-    void PlayWave(int index) override;
-    void ReleaseBuffers() override;
-    void DrawEmptyStock(int side) override;
+    void ScoreBoard(bool full) override { HeadlessView::ScoreBoard(full); Check(); }
+    void PlayWave(int index) override { HeadlessView::PlayWave(index); Check(); }
+    void ReleaseBuffers() override { HeadlessView::ReleaseBuffers(); Check(); }
+    void DrawEmptyStock(int side) override { HeadlessView::DrawEmptyStock(side); Check(); }
 
 private:
     void CheckFoundations();
@@ -56,10 +56,6 @@ private:
 // Fills Deck with a shuffled deal drawn from the game number, with the same
 // placement rule as the program's own shuffle, and records it in DealString.
 void DealNumberedGame(Game& g, std::uint64_t gameNumber);
-
-// One turn of a side played by the computer's logic: the computer's turn loop,
-// written for either side (the player's side has no refusal message to show).
-void PlayComputerSideTurn(Game& g, int side);
 
 struct GameOutcome {
     int winner = 0;      // 0: no winner (stalled or failed)
