@@ -38,10 +38,10 @@ TEST(ProfileRead, IntegerReadTakesTheLeadingNumber)
 {
     const ProfileFile f = ProfileFile::FromText(
         "[S]\nA=12abc\nB=-5\nC=abc\nD=\nE=   7\nF=+3\nG=99999999999\nH=-99999999999\nI=- 5\nJ=0x1F\n");
-    // No number at all reads 0, present but empty the default; blanks before the
+    // No number at all, or an empty value, reads as the default; blanks before the
     // number are skipped; held at the ends, never wrapped; decimal only.
-    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", -5}, {"C", 0},       {"D", 1},       {"E", 7},
-                                                 {"F", 3},  {"G", INT_MAX}, {"H", INT_MIN}, {"I", 0}, {"J", 0}};
+    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", -5}, {"C", 1},       {"D", 1},       {"E", 7},
+                                                 {"F", 3},  {"G", INT_MAX}, {"H", INT_MIN}, {"I", 1}, {"J", 0}};
     for (const auto& [key, value] : cases) EXPECT_EQ(f.ReadInt("S", key, 1), value) << key;
     EXPECT_EQ(LeadingNumber("\t42"), 42);
 }
