@@ -44,6 +44,12 @@ public:
     // Runs one action of the player or a timer; nothing else runs meanwhile.
     void RunAction(const std::function<void()>& action);
 
+    // Ends the program through the exit sequence, as a close of the window
+    // does: at once, or when the action in hand is over.
+    void RequestExit();
+    // The window was destroyed from outside: the exit sequence, then the program ends.
+    void WindowDestroyed();
+
     // The play-time alarm: goes off after minutes of play counted from start.
     void SetAlarm(int minutes, QTime start);
     void tmrAlarm_Timer();
@@ -77,6 +83,7 @@ private:
     void MusicBySettings();
     void ExitSequence();
     void ReportStoreFailure(bool stored);
+    void KeepProgress(int wins, int losses, int computerTurns);
 
     void mnuNew_Click();
     void mnuRestart_Click();
@@ -96,6 +103,7 @@ private:
     bool busy_ = false;
     bool closePending_ = false;
     bool exited_ = false;
+    bool windowGone_ = false;
     bool storeFailureShown_ = false;
     bool suppressClick_ = false;
 

@@ -1,0 +1,192 @@
+// The real program as separate processes: many starts at once, a second
+// display, a copy killed and started again, the exit signals and no display.
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "store/Profile.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr int Running = -1;
+
+class ProgramProcesses : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        dir = folder.path().toStdString();
+        // The program in a folder of its own, which then holds its settings.
+        std::error_code ec;
+        fs::create_hard_link(TANDREL_PROGRAM, dir + "/tandrel", ec);
+        if (ec) fs::copy_file(TANDREL_PROGRAM, dir + "/tandrel", ec);
+        ASSERT_FALSE(ec) << ec.message();
+        runtime = dir + "/run";
+        fs::create_directory(runtime);
+        fs::permissions(runtime, fs::perms::owner_all);
+    }
+    void TearDown() override
+    {
+        for (pid_t p : started) {
+            ::kill(p, SIGKILL);
+            ::waitpid(p, nullptr, 0);
+        }
+    }
+
+    // Starts a copy; vars add "NAME=value" to its environment or, as "NAME", take it away.
+    pid_t Launch(const std::vector<std::string>& vars, const std::string& errors = "/dev/null")
+    {
+        std::vector<std::string> env = {"HOME=" + dir, "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
+                                        "QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy"};
+        for (const auto& v : vars) {
+            const std::string name = v.substr(0, v.find('='));
+            std::erase_if(env, [&](const std::string& e) { return e.compare(0, name.size() + 1, name + "=") == 0; });
+            if (v.find('=') != std::string::npos) env.push_back(v);
+        }
+        std::vector<char*> envp;
+        for (auto& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        const std::string program = dir + "/tandrel";
+        char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&files, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        pid_t pid = 0;
+        const int failed = posix_spawn(&pid, program.c_str(), &files, nullptr, argv, envp.data());
+        posix_spawn_file_actions_destroy(&files);
+        EXPECT_EQ(failed, 0);
+        if (failed == 0) started.push_back(pid);
+        return pid;
+    }
+
+    // The status of a copy that ended within ms, or Running.
+    int Wait(pid_t pid, int ms)
+    {
+        const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+        for (;;) {
+            int status = 0;
+            if (::waitpid(pid, &status, WNOHANG) == pid) {
+                std::erase(started, pid);
+                return status;
+            }
+            if (Clock::now() >= deadline) return Running;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+
+    static bool Within(int ms, const std::function<bool()>& ready)
+    {
+        const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+        while (!ready()) {
+            if (Clock::now() >= deadline) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return true;
+    }
+
+    int Sockets() const
+    {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(runtime)) n += fs::is_socket(e.status());
+        return n;
+    }
+
+    QTemporaryDir folder;
+    std::string dir, runtime;
+    std::vector<pid_t> started;
+};
+
+bool EndedWell(int status)
+{
+    return status != Running && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+TEST_F(ProgramProcesses, TwentyStartsAtOnceRunOneCopyAndAnotherDisplayItsOwn)
+{
+    std::vector<pid_t> copies;
+    for (int i = 0; i < 20; ++i) copies.push_back(Launch({"DISPLAY=:71"}));
+    int endedWell = 0;
+    std::vector<pid_t> running = copies;
+    Within(20000, [&] {
+        std::erase_if(running, [&](pid_t p) {
+            const int status = Wait(p, 0);
+            endedWell += EndedWell(status);
+            return status != Running;
+        });
+        return running.size() <= 1;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::erase_if(running, [&](pid_t p) { return Wait(p, 0) != Running; });
+    EXPECT_EQ(endedWell, 19);
+    ASSERT_EQ(running.size(), 1u);
+    const pid_t first = running.front();
+
+    // Another display runs a copy of its own.
+    const pid_t other = Launch({"DISPLAY=:72"});
+    EXPECT_TRUE(Within(20000, [&] { return Sockets() == 2; }));
+    EXPECT_EQ(Wait(other, 0), Running);
+
+    // A copy killed outright leaves its lock and socket; the next start takes them over.
+    ::kill(first, SIGKILL);
+    Wait(first, 5000);
+    const pid_t next = Launch({"DISPLAY=:71"});
+    EXPECT_TRUE(EndedWell(Wait(Launch({"DISPLAY=:71"}), 20000))); // asked the next one forward
+    EXPECT_EQ(Wait(next, 0), Running);
+
+    for (pid_t p : {next, other}) {
+        ::kill(p, SIGTERM);
+        EXPECT_TRUE(EndedWell(Wait(p, 20000)));
+    }
+    EXPECT_EQ(Sockets(), 0);
+}
+
+TEST_F(ProgramProcesses, ExitSignalsRunTheExitSequence)
+{
+    const std::string ini = dir + "/duelpat.ini", dealt = dir + "/gamesdealt";
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        std::ofstream(ini) << "[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\n";
+        fs::remove(dealt);
+        const pid_t p = Launch({"DISPLAY=:73"});
+        ASSERT_TRUE(Within(20000, [&] { return fs::exists(dealt); })) << signal;
+        ::kill(p, signal);
+        EXPECT_TRUE(EndedWell(Wait(p, 20000))) << signal;
+        // The game dealt at the start is in the file, with the statistics.
+        EXPECT_NE(tandrel::ReadProfileString(ini, "Ann", "Save1", ""), "") << signal;
+        EXPECT_EQ(tandrel::ReadProfileString(ini, "Ann", "Win", ""), "0") << signal;
+    }
+}
+
+TEST_F(ProgramProcesses, WithoutADisplayOneLineAndStatusOne)
+{
+    const std::string errors = dir + "/errors";
+    const std::pair<const char*, const char*> cases[] = {{"DISPLAY", "DISPLAY is not set"},
+                                                         {"DISPLAY=:97", "no X server answers at DISPLAY :97"}};
+    for (const auto& [display, why] : cases) {
+        if (fs::exists("/tmp/.X11-unix/X97")) continue; // something does answer there
+        const int status = Wait(Launch({display, "QT_QPA_PLATFORM", "WAYLAND_DISPLAY"}, errors), 20000);
+        EXPECT_TRUE(status != Running && WIFEXITED(status) && WEXITSTATUS(status) == 1) << display << " " << status;
+        std::ifstream in(errors);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+                  std::string("Tandrel needs a graphical display; none could be opened (") + why + ").\n");
+    }
+}
