@@ -1,5 +1,7 @@
 // The real program as separate processes: many starts at once, a second
-// display, a copy killed and started again, the exit signals and no display.
+// display, a copy killed and started again, the exit signals, no display and
+// a window destroyed by another X client.
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -10,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -189,4 +193,60 @@ TEST_F(ProgramProcesses, WithoutADisplayOneLineAndStatusOne)
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
                   std::string("Tandrel needs a graphical display; none could be opened (") + why + ").\n");
     }
+}
+
+namespace {
+
+// Destroys an X window as another client would (libxcb, loaded as the program loads it).
+bool DestroyWindow(const std::string& display, unsigned window)
+{
+    void* xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!xcb) return false;
+    const auto connect = reinterpret_cast<void* (*)(const char*, int*)>(::dlsym(xcb, "xcb_connect"));
+    const auto destroy = reinterpret_cast<unsigned (*)(void*, unsigned)>(::dlsym(xcb, "xcb_destroy_window"));
+    const auto flush = reinterpret_cast<int (*)(void*)>(::dlsym(xcb, "xcb_flush"));
+    const auto disconnect = reinterpret_cast<void (*)(void*)>(::dlsym(xcb, "xcb_disconnect"));
+    void* c = connect(display.c_str(), nullptr);
+    destroy(c, window);
+    const bool sent = flush(c) > 0;
+    disconnect(c);
+    ::dlclose(xcb);
+    return sent;
+}
+
+// The id of the top-level window whose name starts with title, or 0.
+unsigned WindowNamed(const std::string& display, const std::string& title)
+{
+    const std::string command = "DISPLAY=" + display + " xwininfo -root -tree 2>/dev/null";
+    FILE* p = ::popen(command.c_str(), "r");
+    if (!p) return 0;
+    char line[512];
+    unsigned id = 0;
+    while (std::fgets(line, sizeof line, p))
+        if (std::strstr(line, ("\"" + title).c_str())) id = static_cast<unsigned>(std::strtoul(line, nullptr, 16));
+    ::pclose(p);
+    return id;
+}
+
+} // namespace
+
+TEST_F(ProgramProcesses, AWindowDestroyedFromOutsideEndsTheProgramWithTheGameSaved)
+{
+    if (!fs::exists("/usr/bin/Xvfb") || !fs::exists("/usr/bin/xwininfo")) GTEST_SKIP() << "needs Xvfb and xwininfo";
+    std::string display = ":" + std::to_string(150 + ::getpid() % 400);
+    pid_t server = 0;
+    char* argv[] = {const_cast<char*>("Xvfb"), display.data(), const_cast<char*>("-nolisten"),
+                    const_cast<char*>("tcp"), nullptr};
+    ASSERT_EQ(posix_spawn(&server, "/usr/bin/Xvfb", nullptr, nullptr, argv, environ), 0);
+    started.push_back(server);
+    ASSERT_TRUE(Within(20000, [&] { return fs::exists("/tmp/.X11-unix/X" + display.substr(1)); }));
+
+    const std::string ini = dir + "/duelpat.ini";
+    std::ofstream(ini) << "[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\n";
+    const pid_t p = Launch({"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"});
+    unsigned window = 0;
+    ASSERT_TRUE(Within(20000, [&] { return fs::exists(dir + "/gamesdealt") && (window = WindowNamed(display, "Tandrel - Ann")); }));
+    ASSERT_TRUE(DestroyWindow(display, window));
+    EXPECT_TRUE(EndedWell(Wait(p, 20000)));
+    EXPECT_NE(tandrel::ReadProfileString(ini, "Ann", "Save1", ""), "");
 }
