@@ -8,11 +8,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 #include <thread>
 
 #include "app/ExitSignals.h"
@@ -33,46 +31,6 @@ int Count(const std::vector<std::string>& messages, const char* part)
     for (const auto& m : messages) n += m.find(part) != std::string::npos;
     return n;
 }
-
-// After a while, opens the FIFOs for writing again and again, so that a reader
-// stuck in open() or read() gets an end of file: a reader that blocks fails
-// the test instead of hanging it.
-class FifoRelease {
-public:
-    explicit FifoRelease(std::vector<std::string> fifos)
-        : thread_([this, fifos = std::move(fifos)] {
-              std::unique_lock lock(mutex_);
-              if (done_cv_.wait_for(lock, std::chrono::seconds(3), [this] { return done_; })) return;
-              while (!done_) {
-                  for (const auto& f : fifos)
-                      if (const int fd = ::open(f.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
-                          blocked_ = true;
-                          ::close(fd);
-                      }
-                  done_cv_.wait_for(lock, std::chrono::milliseconds(20), [this] { return done_; });
-              }
-          })
-    {
-    }
-    // Whether some reader was found waiting.
-    bool Finish()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        done_cv_.notify_all();
-        thread_.join();
-        return blocked_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable done_cv_;
-    bool done_ = false;
-    std::atomic<bool> blocked_{false};
-    std::thread thread_;
-};
 
 // What is at path, without following a link or opening a FIFO.
 std::string Describe(const std::string& path)
@@ -148,13 +106,27 @@ TEST_F(GuiTest, FifosLinksAndAReadOnlyFileAreNeitherWaitedOnNorReplaced)
             before.push_back(Describe(p));
             if (fs::is_fifo(fs::symlink_status(p))) fifos.push_back(p);
         }
-        FifoRelease release(fifos);
+        // Three seconds on, the FIFOs are opened for writing every 50 ms: a reader
+        // stuck in open() or read() gets an end of file and the test fails, not hangs.
+        std::atomic<bool> done = false, waitedOn = false;
+        std::thread release([&] {
+            for (int i = 0; !done; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                for (const auto& f : fifos)
+                    if (const int fd = i < 60 ? -1 : ::open(f.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                        waitedOn = true;
+                        ::close(fd);
+                    }
+            }
+        });
         messages.clear();
         Start();
         QTest::keyClick(window.get(), Qt::Key_F2);
         window->close();
         window.reset();
-        EXPECT_FALSE(release.Finish()) << c.what << ": the start waited on a FIFO";
+        done = true;
+        release.join();
+        EXPECT_FALSE(waitedOn) << c.what << ": the start waited on a FIFO";
         for (std::size_t i = 0; i < c.odd.size(); ++i) EXPECT_EQ(Describe(c.odd[i]), before[i]) << c.what;
         EXPECT_EQ(Count(messages, CannotWrite), c.messages) << c.what;
     }

@@ -56,31 +56,39 @@ protected:
         }
     }
 
+    // Starts path; its standard error goes to errors, and fd3 (when given) becomes its descriptor 3.
+    pid_t Spawn(const std::string& path, std::vector<std::string> args, std::vector<std::string> env,
+                const std::string& errors = "/dev/null", int fd3 = -1)
+    {
+        std::vector<char*> argv, envp;
+        for (auto& a : args) argv.push_back(a.data());
+        for (auto& e : env) envp.push_back(e.data());
+        argv.push_back(nullptr);
+        envp.push_back(nullptr);
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&files, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fd3 >= 0) posix_spawn_file_actions_adddup2(&files, fd3, 3);
+        pid_t pid = 0;
+        const bool ok = posix_spawn(&pid, path.c_str(), &files, nullptr, argv.data(), envp.data()) == 0;
+        posix_spawn_file_actions_destroy(&files);
+        EXPECT_TRUE(ok) << path;
+        if (ok) started.push_back(pid);
+        return ok ? pid : -1;
+    }
+
     // Starts a copy; vars add "NAME=value" to its environment or, as "NAME", take it away.
     pid_t Launch(const std::vector<std::string>& vars, const std::string& errors = "/dev/null")
     {
         std::vector<std::string> env = {"HOME=" + dir, "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
                                         "QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy"};
         for (const auto& v : vars) {
-            const std::string name = v.substr(0, v.find('='));
-            std::erase_if(env, [&](const std::string& e) { return e.compare(0, name.size() + 1, name + "=") == 0; });
+            const std::string name = v.substr(0, v.find('=')) + "=";
+            std::erase_if(env, [&](const std::string& e) { return e.rfind(name, 0) == 0; });
             if (v.find('=') != std::string::npos) env.push_back(v);
         }
-        std::vector<char*> envp;
-        for (auto& e : env) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        const std::string program = dir + "/tandrel";
-        char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-        posix_spawn_file_actions_t files;
-        posix_spawn_file_actions_init(&files);
-        posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&files, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        pid_t pid = 0;
-        const int failed = posix_spawn(&pid, program.c_str(), &files, nullptr, argv, envp.data());
-        posix_spawn_file_actions_destroy(&files);
-        EXPECT_EQ(failed, 0);
-        if (failed == 0) started.push_back(pid);
-        return pid;
+        return Spawn(dir + "/tandrel", {dir + "/tandrel"}, env, errors);
     }
 
     // The status of a copy that ended within ms, or Running.
@@ -122,25 +130,17 @@ protected:
         for (int attempt = 0; attempt < 3; ++attempt) {
             int fds[2];
             if (::pipe2(fds, O_CLOEXEC) != 0) return {};
-            posix_spawn_file_actions_t files;
-            posix_spawn_file_actions_init(&files);
-            posix_spawn_file_actions_adddup2(&files, fds[1], 3);
-            posix_spawn_file_actions_addopen(&files, 2, "/dev/null", O_WRONLY, 0);
-            char* argv[] = {const_cast<char*>("Xvfb"), const_cast<char*>("-displayfd"), const_cast<char*>("3"),
-                            const_cast<char*>("-nolisten"), const_cast<char*>("tcp"), nullptr};
-            pid_t server = 0;
-            const int failed = posix_spawn(&server, "/usr/bin/Xvfb", &files, nullptr, argv, environ);
-            posix_spawn_file_actions_destroy(&files);
+            const pid_t server =
+                Spawn("/usr/bin/Xvfb", {"Xvfb", "-displayfd", "3", "-nolisten", "tcp"}, {"PATH=/usr/bin:/bin"}, "/dev/null", fds[1]);
             ::close(fds[1]);
-            if (failed == 0) started.push_back(server);
             char number[16] = {};
-            const ssize_t n = failed == 0 ? ::read(fds[0], number, sizeof number - 1) : 0;
+            const ssize_t n = server > 0 ? ::read(fds[0], number, sizeof number - 1) : 0;
             ::close(fds[0]);
             const std::string display = ":" + std::to_string(std::atoi(number));
             const std::string ask = "DISPLAY=" + display + " xwininfo -root >/dev/null 2>&1";
             if (n > 0 && Within(5000, [&] { return Wait(server, 0) == Running && std::system(ask.c_str()) == 0; }))
                 return display;
-            if (failed == 0) {
+            if (server > 0) {
                 ::kill(server, SIGKILL);
                 Wait(server, 5000);
             }

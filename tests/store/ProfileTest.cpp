@@ -1,13 +1,9 @@
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <array>
 #include <climits>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
 
 #include "store/AtomicFile.h"
 #include "store/Profile.h"
@@ -178,46 +174,6 @@ TEST_F(ProfileDisk, RewritingKeepsALinkLinkedAndTheFilePermissions)
     EXPECT_EQ(ReadText(Path("real.ini")), "[A]\nK=2\n");
     EXPECT_EQ(std::filesystem::status(Path("real.ini")).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0640));
-}
-
-namespace {
-
-// What is at path, without following a link or opening a FIFO: its kind, a
-// link's target, a regular file's content and permissions.
-std::string Describe(const std::string& path)
-{
-    namespace fs = std::filesystem;
-    const fs::file_status s = fs::symlink_status(path);
-    if (fs::is_symlink(s)) return "link to " + fs::read_symlink(path).string();
-    if (!fs::is_regular_file(s)) return "kind " + std::to_string(static_cast<int>(s.type()));
-    std::ifstream in(path, std::ios::binary);
-    return "file " + std::to_string(static_cast<int>(s.permissions())) + " " +
-           std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-} // namespace
-
-TEST_F(ProfileDisk, OnlyARegularFileTheUserMayWriteIsReplaced)
-{
-    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
-    const std::vector<std::pair<std::string, std::function<void(const std::string&)>>> odd = {
-        {"fifo.ini", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); }},
-        {"to-pipe.ini", [this](const std::string& p) { std::filesystem::create_symlink(Path("pipe"), p); }},
-        {"dangling.ini", [](const std::string& p) { std::filesystem::create_symlink("nowhere.ini", p); }},
-        {"readonly.ini",
-         [](const std::string& p) {
-             WriteText(p, "[A]\nK=1\n");
-             std::filesystem::permissions(p, std::filesystem::perms(0444));
-         }},
-    };
-    for (const auto& [name, make] : odd) {
-        make(Path(name));
-        const std::string before = Describe(Path(name));
-        EXPECT_FALSE(WriteFileAtomically(Path(name), "[A]\nK=2\n")) << name;
-        EXPECT_EQ(Describe(Path(name)), before) << name;
-    }
-    EXPECT_EQ(Describe(Path("pipe")), Describe(Path("fifo.ini")));
-    EXPECT_EQ(FileCount(), 5); // no temporary file left
 }
 
 TEST_F(ProfileDisk, TemporaryFilesOfADeadWriterAreRemoved)
