@@ -19,10 +19,10 @@ python3 bench/startup/measure_startup.py build-bench/tandrel 7
 echo "== What sound costs at start-up (medians of 7 runs each)"
 python3 bench/startup/measure_sound.py build-bench/tandrel 7
 
-echo "== Self-play soak"
+echo "== Self-play soak: a million games, four pairings of levels"
 for pair in "2 0" "0 2" "1 1" "2 2"; do
-  build-bench/tandrel-selfplay 20000 $pair
+  build-bench/tandrel-selfplay 250000 $pair
 done
 
-echo "== Store fuzzer"
-build-bench/tandrel-fuzz-store 100000
+echo "== Store fuzzer: a million cases"
+build-bench/tandrel-fuzz-store 1000000

@@ -293,11 +293,16 @@ public:
                "player selection outside the list");
 
         const char* prefix = rng() % 2 ? "Save" : "Snap";
-        if (RestoreGame(g, prefix))
+        const bool restored = RestoreGame(g, prefix);
+        if (restored)
             ++sum_.restored;
         else
             ++sum_.newGames;
-        Expect(!g.GameOver && g.FlippedCard == 0, "the game is not ready after a restore");
+        // A new deal after a lost game starts with the computer's turn, which
+        // leaves its last flipped card: the player's turn is ready all the same.
+        const bool computerFirst = !restored && g.LastWinner == 2;
+        Expect(!g.GameOver && !g.ComputerBusy && !g.FlipInProgress && (g.FlippedCard == 0 || computerFirst),
+               "the game is not ready after a restore");
         CheckTable(g, "after a restore");
 
         CheckSettingsRoundTrip(g, folder);

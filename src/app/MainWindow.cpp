@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -79,7 +80,9 @@ QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const char* capti
     QAction* a = menu->addAction(QString::fromUtf8(caption));
     a->setObjectName(name);
     if (!key.isEmpty()) a->setShortcut(key);
-    if (handler)
+    if (handler == &MainWindow::mnuExit_Click)
+        connect(a, &QAction::triggered, this, &MainWindow::RequestExit); // waits for a move, as a close does
+    else if (handler)
         connect(a, &QAction::triggered, this, [this, handler] { RunAction([this, handler] { (this->*handler)(); }); });
     else
         a->setEnabled(false); // arrives with its own window; shown, never silently dead
@@ -131,10 +134,52 @@ void MainWindow::RunAction(const std::function<void()>& action)
 {
     if (busy_ || exited_) return;
     busy_ = true;
+    const Game& g = *game_;
+    const int wins = g.Wins, losses = g.Losses, turns = g.ComputerTurnsPlayed;
     action();
+    KeepProgress(wins, losses, turns);
     busy_ = false;
     UpdateMenus();
     if (closePending_) close();
+}
+
+void MainWindow::RequestExit()
+{
+    if (busy_) closePending_ = true;
+    else close();
+}
+
+void MainWindow::EndFromOutside()
+{
+    // Innermost first; a window that will not go is left, rather than looping.
+    for (int i = 0; i < 8; ++i) {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) break;
+        if (auto* d = qobject_cast<QDialog*>(w))
+            d->reject();
+        else
+            w->close();
+        if (QApplication::activeModalWidget() == w) break;
+    }
+    RequestExit();
+}
+
+void MainWindow::WindowDestroyed()
+{
+    windowGone_ = true;
+    EndFromOutside();
+}
+
+// What a lost display or a power cut must not take: the statistics as soon as
+// a game ends and, with AutoSave, the game each time the turn comes back to
+// the player. One atomic write, as on exit.
+void MainWindow::KeepProgress(int wins, int losses, int computerTurns)
+{
+    const Game& g = *game_;
+    const bool ended = g.Wins != wins || g.Losses != losses;
+    const bool turnBack = g.cfg.AutoSave && g.ComputerTurnsPlayed != computerTurns;
+    if (exited_ || g.cfg.SettingsFile.empty() || (!ended && !turnBack)) return;
+    ReportStoreFailure(StoreOnExit(g));
 }
 
 bool MainWindow::eventFilter(QObject* o, QEvent* e)
@@ -303,7 +348,7 @@ void MainWindow::mnuRestart_Click()
 
 void MainWindow::mnuExit_Click()
 {
-    closePending_ = true; // closes once this action is over
+    RequestExit();
 }
 
 void MainWindow::mnuUndo_Click()
@@ -440,6 +485,8 @@ void MainWindow::closeEvent(QCloseEvent* e)
     closePending_ = false;
     ExitSequence();
     e->accept();
+    // With no window left to close, nothing else would end the event loop.
+    if (windowGone_) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 } // namespace tandrel

@@ -44,6 +44,16 @@ public:
     // Runs one action of the player or a timer; nothing else runs meanwhile.
     void RunAction(const std::function<void()>& action);
 
+    // Ends the program through the exit sequence, as a close of the window
+    // does: at once, or when the action in hand is over.
+    void RequestExit();
+    // Told to end from outside (a signal): a window waiting for the player is
+    // cancelled, so that nothing holds the exit up, then as RequestExit.
+    void EndFromOutside();
+    // The window was destroyed from outside: the exit sequence, then the program ends.
+    void WindowDestroyed();
+    bool Exited() const { return exited_; }
+
     // The play-time alarm: goes off after minutes of play counted from start.
     void SetAlarm(int minutes, QTime start);
     void tmrAlarm_Timer();
@@ -77,6 +87,7 @@ private:
     void MusicBySettings();
     void ExitSequence();
     void ReportStoreFailure(bool stored);
+    void KeepProgress(int wins, int losses, int computerTurns);
 
     void mnuNew_Click();
     void mnuSave_Click();
@@ -101,6 +112,7 @@ private:
     bool busy_ = false;
     bool closePending_ = false;
     bool exited_ = false;
+    bool windowGone_ = false;
     bool storeFailureShown_ = false;
     bool suppressClick_ = false;
 

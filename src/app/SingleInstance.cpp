@@ -1,40 +1,210 @@
 #include "app/SingleInstance.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
 
 namespace tandrel {
 
-SingleInstance::SingleInstance(QString name, QObject* parent) : QObject(parent), name_(std::move(name)) {}
+namespace {
 
-QString SingleInstance::DefaultName()
+// How long a start waits for a copy that holds the lock to answer (it may be
+// between taking the lock and listening).
+constexpr auto AnswerWait = std::chrono::seconds(2);
+
+std::string Env(const char* name)
 {
-    return QStringLiteral("tandrel-%1").arg(static_cast<qulonglong>(getuid()));
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+// The session's display: the Wayland socket, else DISPLAY without its screen.
+std::string DisplayName()
+{
+    if (std::string w = Env("WAYLAND_DISPLAY"); !w.empty()) return w;
+    std::string x = Env("DISPLAY");
+    const auto colon = x.rfind(':');
+    if (colon != std::string::npos) {
+        const auto dot = x.find('.', colon);
+        if (dot != std::string::npos) x.erase(dot);
+    }
+    return x;
+}
+
+// A folder only this user can enter.
+bool IsPrivateFolder(const std::string& path)
+{
+    struct stat st {};
+    return !path.empty() && path[0] == '/' && ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+std::string RuntimeFolder()
+{
+    if (const std::string xdg = Env("XDG_RUNTIME_DIR"); IsPrivateFolder(xdg)) return xdg;
+    // Our own folder in /tmp; one made by someone else under that name is not used.
+    const std::string own = "/tmp/tandrel-run-" + std::to_string(::geteuid());
+    ::mkdir(own.c_str(), 0700);
+    return IsPrivateFolder(own) ? own : std::string();
+}
+
+std::string Hex(std::uint64_t v)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(v));
+    return text;
+}
+
+std::uint64_t Fnv1a(const std::string& s)
+{
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+bool FillAddress(const std::string& path, sockaddr_un& addr)
+{
+    addr = {};
+    addr.sun_family = AF_UNIX;
+    if (path.empty() || path.size() >= sizeof addr.sun_path) return false;
+    std::memcpy(addr.sun_path, path.c_str(), path.size());
+    return true;
+}
+
+// The process at the other end of a local socket runs as this user.
+bool SameUser(int fd)
+{
+    ucred cred{};
+    socklen_t len = sizeof cred;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == ::geteuid();
+}
+
+int OpenLockFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+SingleInstance::Names SingleInstance::For(const std::string& settingsFolder)
+{
+    const std::string display = DisplayName();
+    std::string folder = settingsFolder;
+    if (char* real = ::realpath(settingsFolder.c_str(), nullptr)) {
+        folder = real;
+        std::free(real);
+    }
+    std::string shown = display.empty() ? "none" : display;
+    for (char& c : shown)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != ':' && c != '.' && c != '-') c = '_';
+    Names n;
+    n.lockFile = folder + "/.tandrel-" + shown + ".lock";
+    const std::string runtime = RuntimeFolder();
+    if (!runtime.empty()) n.socketFile = runtime + "/tandrel-" + Hex(Fnv1a(display + '\n' + folder));
+    return n;
+}
+
+SingleInstance::SingleInstance(Names names, QObject* parent) : QObject(parent), names_(std::move(names)) {}
+
+SingleInstance::~SingleInstance()
+{
+    StopListening();
+    if (lockFd_ >= 0) ::close(lockFd_);
 }
 
 bool SingleInstance::ActivatePrevInstance()
 {
-    QLocalSocket probe;
-    probe.connectToServer(name_);
-    if (probe.waitForConnected(500)) {
-        probe.write("activate\n");
-        probe.waitForBytesWritten(500);
-        probe.disconnectFromServer();
-        return true;
+    lockFd_ = OpenLockFile(names_.lockFile);
+    if (lockFd_ < 0 && !names_.socketFile.empty()) lockFd_ = OpenLockFile(names_.socketFile + ".lock");
+    if (lockFd_ < 0) {
+        // Nowhere to keep a lock: this copy runs, as it would without the rule.
+        Listen();
+        return false;
     }
-    // Nobody answered: a socket file left by a crashed copy must not block this one.
-    QLocalServer::removeServer(name_);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name_)) return false;
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* s = server_->nextPendingConnection()) {
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-            emit activationRequested();
+    const auto deadline = std::chrono::steady_clock::now() + AnswerWait;
+    for (;;) {
+        if (::flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
+            Listen();
+            return false;
         }
-    });
-    return false;
+        if (Knock()) return true;
+        if (std::chrono::steady_clock::now() > deadline) {
+            std::fputs("Tandrel is already running.\n", stderr);
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+bool SingleInstance::Knock() const
+{
+    sockaddr_un addr;
+    if (!FillAddress(names_.socketFile, addr)) return false;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return false;
+    bool answered = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0 && SameUser(fd);
+    if (answered) answered = ::send(fd, "activate\n", 9, MSG_NOSIGNAL) == 9;
+    ::close(fd);
+    return answered;
+}
+
+void SingleInstance::Listen()
+{
+    sockaddr_un addr;
+    if (!FillAddress(names_.socketFile, addr)) return;
+    // Holding the lock, whatever is at the name was left by a copy that is gone.
+    ::unlink(names_.socketFile.c_str());
+    serverFd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (serverFd_ < 0) return;
+    if (::bind(serverFd_, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0 || ::listen(serverFd_, 16) != 0) {
+        ::close(serverFd_);
+        serverFd_ = -1;
+        return;
+    }
+    notifier_ = new QSocketNotifier(serverFd_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::Accept);
+}
+
+void SingleInstance::Accept()
+{
+    bool asked = false;
+    for (;;) {
+        const int fd = ::accept4(serverFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) break;
+        // Only this user's own starts may bring the window forward.
+        asked = SameUser(fd) || asked;
+        ::close(fd);
+    }
+    if (asked) emit activationRequested();
+}
+
+void SingleInstance::StopListening()
+{
+    if (serverFd_ < 0) return;
+    delete notifier_;
+    notifier_ = nullptr;
+    ::close(serverFd_);
+    serverFd_ = -1;
+    ::unlink(names_.socketFile.c_str());
 }
 
 } // namespace tandrel

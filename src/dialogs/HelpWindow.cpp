@@ -1,5 +1,6 @@
 #include "dialogs/HelpWindow.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -10,8 +11,28 @@
 
 #include "dialogs/CenterForm.h"
 #include "engine/Game.h"
+#include "engine/RegularFile.h"
 
 namespace tandrel {
+
+namespace {
+
+// Pages, pictures and the stylesheet are read as regular files only: a FIFO or
+// a device in the handbook's folder reads as missing instead of hanging the window.
+class HandbookBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (!name.isLocalFile()) return QTextBrowser::loadResource(type, name);
+        std::string bytes;
+        if (ReadRegularFile(QFile::encodeName(name.toLocalFile()).toStdString(), bytes) != FileRead::Read)
+            return {};
+        return QByteArray::fromStdString(bytes);
+    }
+};
+
+} // namespace
 
 HelpWindow::HelpWindow(const QString& folder, QWidget* owner) : QDialog(owner)
 {
@@ -19,7 +40,7 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* owner) : QDialog(owner)
     setWindowTitle(QString::fromUtf8(ProgramTitle) + " Handbook");
     contents_ = QFileInfo(folder + "/index.html").absoluteFilePath();
 
-    txtHelp = new QTextBrowser(this);
+    txtHelp = new HandbookBrowser(this);
     txtHelp->setObjectName("txtHelp");
     txtHelp->setOpenExternalLinks(false); // offline: nothing leaves the program
     cmdBack = new QPushButton("&Back", this);

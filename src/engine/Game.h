@@ -57,6 +57,7 @@ struct Game {
     bool ComputerBusy = false;
     bool FlipInProgress = false;
     int LastWinner = 1;
+    int ComputerTurnsPlayed = 0;            // the program keeps the game each time the turn comes back
     int Wins = 0;
     int Losses = 0;
     int DragCard = 0;

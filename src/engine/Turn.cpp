@@ -248,7 +248,10 @@ void ComputerTurn(Game& g, int side)
     }
     g.ComputerBusy = false;
     g.GameOver = CheckGameOver(g, side);
-    if (side == 2) g.UndoRecord.clear();
+    if (side == 2) {
+        g.UndoRecord.clear();
+        ++g.ComputerTurnsPlayed;
+    }
     g.view->StatusPanel(false);
 }
 

@@ -1,10 +1,10 @@
 // The bare table: a tiled picture, a solid colour or a gradient, painted into
 // picTemp, from which every erase on the table is copied.
-#include <QFile>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "engine/RegularFile.h"
 #include "render/QtTable.h"
 
 namespace tandrel {
@@ -59,9 +59,11 @@ void QtTable::TileBackground(const QImage& source, QImage& target)
 
 bool QtTable::LoadBackImage(const std::string& path)
 {
-    const QString name = QFile::decodeName(path.c_str());
-    if (path.empty() || !QFile::exists(name)) return false;
-    QImage picture(name);
+    // Read by us, not by the image reader: a FIFO or a device named as the
+    // picture must neither block the start nor be taken as a picture.
+    std::string bytes;
+    if (ReadRegularFile(path, bytes) != FileRead::Read) return false;
+    QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
     if (picture.isNull()) return false;
     picBackGrd_ = picture.convertToFormat(QImage::Format_RGB32);
     return true;

@@ -1,5 +1,6 @@
 #include "sound/Mixer.h"
 
+#include "engine/RegularFile.h"
 #include "sound/MidiFile.h"
 
 #include <SDL.h>
@@ -8,8 +9,6 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <unistd.h>
 
@@ -20,13 +19,14 @@ namespace {
 // 512 frames at 44.1 kHz: a card's sound follows its landing within about 12 ms.
 constexpr int Rate = 44100;
 constexpr int ChunkFrames = 512;
-constexpr std::uintmax_t LargestTune = 16u << 20;
+constexpr std::size_t LargestTune = 16u << 20;
+constexpr std::size_t LargestWave = 64u << 20;
 
 // The mixer and SDL are loaded when the device first opens, not linked: linking
 // them would cost every start of the program about 15 ms and 5 MB, sound or none.
 #define TANDREL_SDL_CALLS(X) \
     X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) \
-    X(SDL_RWFromConstMem) X(SDL_RWFromFile) \
+    X(SDL_RWFromConstMem) \
     X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) \
     X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) \
     X(Mix_LoadWAV_RW) X(Mix_PlayChannelTimed) X(Mix_PlayMusic) X(Mix_PlayingMusic) X(Mix_Quit) \
@@ -58,24 +58,24 @@ bool IsFile(const std::string& path)
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-// A RIFF WAVE file; the mixer would read a tune or a compressed file as an
-// effect too, and a tune would load the whole sound font on the way.
-bool IsWaveFile(const std::string& path)
+// The bytes of a RIFF WAVE file, empty for anything else: the mixer would read
+// a tune or a compressed file as an effect too, and a tune would load the whole
+// sound font on the way. Read by us without blocking, so that a FIFO named as a
+// sound cannot hang the game.
+std::string ReadWave(const std::string& path)
 {
-    if (!IsFile(path)) return false;
-    char head[12] = {};
-    std::ifstream(path, std::ios::binary).read(head, sizeof head);
-    return std::string_view(head, 4) == "RIFF" && std::string_view(head + 8, 4) == "WAVE";
+    std::string data;
+    if (ReadRegularFile(path, data, LargestWave) != FileRead::Read || data.size() < 12) return {};
+    const bool wave = std::string_view(data).substr(0, 4) == "RIFF" && std::string_view(data).substr(8, 4) == "WAVE";
+    return wave ? data : std::string();
 }
 
 // The whole tune when it is one the synthesiser can play; empty otherwise.
 std::string ReadTune(const std::string& path)
 {
-    std::error_code ec;
-    if (!IsFile(path) || std::filesystem::file_size(path, ec) > LargestTune || ec) return {};
-    std::ifstream in(path, std::ios::binary);
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return in.bad() || !IsPlayableMidi(data) ? std::string() : data;
+    std::string data;
+    if (ReadRegularFile(path, data, LargestTune) != FileRead::Read) return {};
+    return IsPlayableMidi(data) ? data : std::string();
 }
 
 // The audio libraries chatter on standard error when there is no device; the
@@ -147,8 +147,10 @@ bool Mixer::Open(const std::string& soundFont)
 
 void Mixer::PlaySoundFile(const std::string& path)
 {
-    if (!IsWaveFile(path) || !Open()) return;
-    Mix_Chunk* chunk = sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromFile(path.c_str(), "rb"), 1);
+    const std::string wave = ReadWave(path);
+    if (wave.empty() || !Open()) return;
+    // The mixer decodes into its own buffer; the bytes are needed only meanwhile.
+    Mix_Chunk* chunk = sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
     if (!chunk) return;
     sdl.Mix_HaltChannel(0);
     if (chunk_) sdl.Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));

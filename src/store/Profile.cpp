@@ -54,6 +54,16 @@ Line Classify(std::string_view text)
     return {Line::Entry, key, Trim(s.substr(eq + 1))};
 }
 
+// Whether the value starts with a number as LeadingNumber reads it: blanks,
+// a sign, then at least one digit.
+bool StartsWithNumber(std::string_view s)
+{
+    std::size_t i = s.find_first_not_of(" \t");
+    if (i == std::string_view::npos) return false;
+    if (s[i] == '-' || s[i] == '+') ++i;
+    return i < s.size() && s[i] >= '0' && s[i] <= '9';
+}
+
 // Cuts a value to what a 256-byte buffer holds, without leaving half a UTF-8 character.
 std::string Limit(std::string s)
 {
@@ -174,7 +184,7 @@ std::string ProfileFile::ReadString(std::string_view section, std::string_view k
 int ProfileFile::ReadInt(std::string_view section, std::string_view key, int def) const
 {
     const auto value = Find(section, key);
-    if (!value || value->empty()) return def;
+    if (!value || !StartsWithNumber(*value)) return def;
     return LeadingNumber(Limit(*value));
 }
 

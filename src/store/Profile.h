@@ -36,7 +36,7 @@ public:
     // The value, or def when the key is missing; at most ProfileReadLimit characters.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view def) const;
     // The leading decimal number of the value (sign allowed, blanks before it
-    // skipped, 0 when there is none); def when the key is missing or empty.
+    // skipped); def when the key is missing or its value does not start with a number.
     // Values beyond the int range stop at its ends.
     int ReadInt(std::string_view section, std::string_view key, int def) const;
 

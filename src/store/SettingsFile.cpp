@@ -41,12 +41,14 @@ std::string ReadPath(const ProfileFile& f, const std::string& section, const std
     return ProfileFile::IsStorableValue(path) ? path : def;
 }
 
+constexpr long DefaultTableColor = 16711808;
+
 // The table colour is read as text and converted by its leading decimal
-// number (fraction allowed) to the nearest whole 32-bit value.
+// number (fraction allowed) to the nearest whole 32-bit value; no number, the default.
 long ColorFromText(const std::string& text)
 {
     std::size_t i = text.find_first_not_of(" \t");
-    if (i == std::string::npos) return 0;
+    if (i == std::string::npos) return DefaultTableColor;
     std::size_t end = i;
     if (end < text.size() && (text[end] == '-' || text[end] == '+')) ++end;
     const std::size_t digits = end;
@@ -55,7 +57,7 @@ long ColorFromText(const std::string& text)
         ++end;
         while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
     }
-    if (end == digits || (end == digits + 1 && text[digits] == '.')) return 0;
+    if (end == digits || (end == digits + 1 && text[digits] == '.')) return DefaultTableColor;
     const double v = std::nearbyint(std::strtod(text.substr(i, end - i).c_str(), nullptr));
     if (v > INT32_MAX) return INT32_MAX;
     if (v < INT32_MIN) return INT32_MIN;
@@ -70,7 +72,7 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g, bool waveDevice)
 
     c.Bkgrd = ReadRanged(f, s, "Bkgrd", 1, 0, 1);
     c.BackImage = ReadPath(f, s, "BackImage", folder + "/back7.bmp");
-    c.TableColor = ColorFromText(f.ReadString(s, "TableColor", "16711808"));
+    c.TableColor = ColorFromText(f.ReadString(s, "TableColor", ""));
     c.Gradiant = ReadRanged(f, s, "Gradiant", 1, 0, 1);
     c.CardBack = ReadRanged(f, s, "CardBack", 56, 56, 65);
     c.Animate = ReadRanged(f, s, "Animate", 1, 0, 1);

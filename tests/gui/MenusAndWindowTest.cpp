@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QLocalServer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "app/SingleInstance.h"
 #include "engine/Deal.h"
@@ -156,33 +160,42 @@ TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixel)
     EXPECT_TRUE(Sound());
 }
 
-TEST_F(GuiTest, InputDuringTheComputersTurnIsDroppedAndCloseWaits)
+TEST_F(GuiTest, InputDuringTheComputersTurnIsDroppedAndCloseOrExitWaits)
 {
-    Start();
-    Click(400, 340);
-    const int playersStockPos = game().StockPos(1);
-    auto stockCards = [this] {
-        int n = 0;
-        for (int i = 1; i <= 42; ++i) n += game().Stock(1, i) != 0;
-        return n;
+    // A close of the window, Ctrl+X and the Exit item all wait for the turn's end.
+    const std::function<void(MainWindow&)> ends[] = {
+        [](MainWindow& w) { w.close(); },
+        [](MainWindow& w) { QTest::keyClick(&w, Qt::Key_X, Qt::ControlModifier); },
+        [](MainWindow& w) { Command(w, "mnuExit")->trigger(); },
     };
-    const int playersStock = stockCards();
-    bool sawBusy = false;
-    EndTurnPoking([&] {
-        sawBusy = true;
-        // A flip on the player's stock, a menu shortcut and a close request.
-        QTest::mouseClick(table(), Qt::LeftButton, {}, QPoint(400, 340));
-        QTest::keyClick(window.get(), Qt::Key_F2);
-        window->close();
-    });
-    EXPECT_TRUE(sawBusy);
-    EXPECT_EQ(game().GamesDealt, 1);
-    EXPECT_EQ(game().StockPos(1), playersStockPos); // the player's stock was never flipped
-    EXPECT_EQ(stockCards(), playersStock);
-    // The close came after the turn, through the whole exit sequence.
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Options", "Player", ""), game().cfg.CurrentPlayer);
-    EXPECT_TRUE(Sound());
+    for (const auto& end : ends) {
+        Start();
+        Click(400, 340);
+        const int playersStockPos = game().StockPos(1), dealt = game().GamesDealt;
+        auto stockCards = [this] {
+            int n = 0;
+            for (int i = 1; i <= 42; ++i) n += game().Stock(1, i) != 0;
+            return n;
+        };
+        const int playersStock = stockCards();
+        bool sawBusy = false;
+        EndTurnPoking([&] {
+            sawBusy = true;
+            // A flip on the player's stock, a menu shortcut and the end of the program.
+            QTest::mouseClick(table(), Qt::LeftButton, {}, QPoint(400, 340));
+            QTest::keyClick(window.get(), Qt::Key_F2);
+            end(*window);
+        });
+        EXPECT_TRUE(sawBusy);
+        EXPECT_EQ(game().GamesDealt, dealt);
+        EXPECT_EQ(game().StockPos(1), playersStockPos); // the player's stock was never flipped
+        EXPECT_EQ(stockCards(), playersStock);
+        // The end came after the turn, through the whole exit sequence.
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Options", "Player", ""), game().cfg.CurrentPlayer);
+        EXPECT_TRUE(Sound());
+        window.reset();
+    }
 }
 
 // Presses the player could make count now, made while the computer plays: a
@@ -215,34 +228,81 @@ TEST_F(GuiTest, TableInputDuringTheComputersTurnChangesNothing)
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
-TEST(SingleInstance, SecondStartBringsTheFirstForwardAndEnds)
+namespace {
+
+// A socket someone else listens on at path; closed with the returned descriptor.
+int ListenAt(const std::string& path)
 {
-    const QString name = QStringLiteral("tandrel-test-%1").arg(QCoreApplication::applicationPid());
-    SingleInstance first(name);
-    ASSERT_FALSE(first.ActivatePrevInstance());
-    QSignalSpy forward(&first, &SingleInstance::activationRequested);
-    SingleInstance second(name);
-    EXPECT_TRUE(second.ActivatePrevInstance());
-    EXPECT_TRUE(forward.wait(2000));
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    path.copy(addr.sun_path, sizeof addr.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ::bind(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr);
+    ::listen(fd, 4);
+    return fd;
 }
 
-TEST(SingleInstance, SocketLeftByACrashedCopyDoesNotStopTheNext)
+} // namespace
+
+// The second start brings the first forward; whatever sits at the socket's
+// name (a crashed copy's socket, a stranger listening, a folder) neither stops
+// a start nor lets two copies run.
+TEST(SingleInstance, OneCopyRunsWhateverSitsAtTheSocketsName)
 {
-    const QString name = QStringLiteral("tandrel-stale-%1").arg(QCoreApplication::applicationPid());
-    {
-        // What a crash leaves: the socket file, with nobody listening.
-        QLocalServer dead;
-        dead.setSocketOptions(QLocalServer::UserAccessOption);
-        ASSERT_TRUE(dead.listen(name));
-        const QString path = dead.fullServerName();
-        dead.close();
-        QFile stale(path);
-        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    QTemporaryDir dir;
+    const std::string base = dir.path().toStdString();
+    const std::pair<const char*, std::function<int(const std::string&)>> squatters[] = {
+        {"nothing", [](const std::string&) { return -1; }},
+        {"a stranger listening", ListenAt},
+        {"a crashed copy's socket",
+         [](const std::string& p) {
+             ::close(ListenAt(p));
+             return -1;
+         }},
+        {"a folder",
+         [](const std::string& p) {
+             std::filesystem::create_directory(p);
+             return -1;
+         }},
+    };
+    int n = 0;
+    for (const auto& [what, squat] : squatters) {
+        const SingleInstance::Names names{base + "/lock" + std::to_string(n), base + "/socket" + std::to_string(n)};
+        ++n;
+        const int squatter = squat(names.socketFile);
+        SingleInstance first(names);
+        ASSERT_FALSE(first.ActivatePrevInstance()) << what;
+        QSignalSpy forward(&first, &SingleInstance::activationRequested);
+        SingleInstance second(names);
+        EXPECT_TRUE(second.ActivatePrevInstance()) << what;
+        if (std::string(what) != "a folder") {
+            EXPECT_TRUE(forward.wait(2000)) << what;
+        }
+        if (squatter >= 0) ::close(squatter);
     }
-    SingleInstance next(name);
-    EXPECT_FALSE(next.ActivatePrevInstance());
-    SingleInstance after(name);
-    EXPECT_TRUE(after.ActivatePrevInstance());
+}
+
+TEST(SingleInstance, TheSocketLivesInAPrivateFolderNamedByDisplayAndSettings)
+{
+    QTemporaryDir dir;
+    const std::string shared = dir.path().toStdString() + "/shared";
+    std::filesystem::create_directory(shared);
+    std::filesystem::permissions(shared, std::filesystem::perms::all);
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), display = qgetenv("DISPLAY");
+    qputenv("XDG_RUNTIME_DIR", shared.c_str());
+    qputenv("DISPLAY", ":5.0");
+    const SingleInstance::Names a = SingleInstance::For(dir.path().toStdString());
+    qputenv("DISPLAY", ":6");
+    const SingleInstance::Names b = SingleInstance::For(dir.path().toStdString());
+    const SingleInstance::Names c = SingleInstance::For(shared);
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("DISPLAY", display);
+    ASSERT_FALSE(a.socketFile.empty());
+    EXPECT_EQ(a.socketFile.rfind(shared, 0), std::string::npos); // not in a folder others may enter
+    EXPECT_EQ(a.lockFile, dir.path().toStdString() + "/.tandrel-:5.lock");
+    EXPECT_NE(a.socketFile, b.socketFile);
+    EXPECT_NE(b.socketFile, c.socketFile);
+    EXPECT_NE(a.lockFile, b.lockFile);
 }
 
 TEST_F(GuiTest, AlarmAsksAndNoEndsTheProgramAsExitDoes)

@@ -1,3 +1,6 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
 #include <climits>
 #include <filesystem>
@@ -38,10 +41,10 @@ TEST(ProfileRead, IntegerReadTakesTheLeadingNumber)
 {
     const ProfileFile f = ProfileFile::FromText(
         "[S]\nA=12abc\nB=-5\nC=abc\nD=\nE=   7\nF=+3\nG=99999999999\nH=-99999999999\nI=- 5\nJ=0x1F\n");
-    // No number at all reads 0, present but empty the default; blanks before the
+    // No number at all, or an empty value, reads as the default; blanks before the
     // number are skipped; held at the ends, never wrapped; decimal only.
-    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", -5}, {"C", 0},       {"D", 1},       {"E", 7},
-                                                 {"F", 3},  {"G", INT_MAX}, {"H", INT_MIN}, {"I", 0}, {"J", 0}};
+    const std::pair<const char*, int> cases[] = {{"A", 12}, {"B", -5}, {"C", 1},       {"D", 1},       {"E", 7},
+                                                 {"F", 3},  {"G", INT_MAX}, {"H", INT_MIN}, {"I", 1}, {"J", 0}};
     for (const auto& [key, value] : cases) EXPECT_EQ(f.ReadInt("S", key, 1), value) << key;
     EXPECT_EQ(LeadingNumber("\t42"), 42);
 }
@@ -171,4 +174,18 @@ TEST_F(ProfileDisk, RewritingKeepsALinkLinkedAndTheFilePermissions)
     EXPECT_EQ(ReadText(Path("real.ini")), "[A]\nK=2\n");
     EXPECT_EQ(std::filesystem::status(Path("real.ini")).permissions() & std::filesystem::perms::all,
               std::filesystem::perms(0640));
+}
+
+TEST_F(ProfileDisk, TemporaryFilesOfADeadWriterAreRemoved)
+{
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    WriteText(Path("duelpat.ini.tmp" + std::to_string(dead) + "-3"), "half a file");
+    // A live writer (the first process never ends) and names that are not ours stay.
+    const std::vector<std::string> kept = {"duelpat.ini.tmp1-0", "notes.tmp", "a.tmp12-", "duelpat.ini"};
+    for (const auto& name : kept) WriteText(Path(name), "x");
+    EXPECT_EQ(RemoveStaleTemporaries(dir), 1);
+    EXPECT_EQ(FileCount(), static_cast<int>(kept.size()));
+    EXPECT_EQ(RemoveStaleTemporaries(Path("none")), 0);
 }

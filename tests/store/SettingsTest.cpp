@@ -68,12 +68,11 @@ TEST_F(SettingsStore, FirstStartOrAnUnusablePlayerKeyMakesThePlayerFromTheLoginN
 
 TEST_F(SettingsStore, ValuesInRangeAreTakenAndOthersLoadAsTheirDefaults)
 {
-    // Counts above 16 bits are kept at the top; not a number reads as 0, which may
-    // be in range; the leading number counts; the table colour goes to the nearest
+    // Counts above 16 bits are kept at the top; the leading number counts; the table colour goes to the nearest
     // whole number, halves to even.
     LoadAnn("CardBack=70\nSpeed=2\nPlaySpeed=600\nFlipNum=0\nWin=-3\nLoss=40000\nStyle=abc\nLastWin=3\nBkgrd=-1\n"
             "AutoSave=1x\nTableColor=255.5\nGradiant=2\nAnimate=-1\nShowStats=9\n");
-    EXPECT_EQ(Held(g), "Win=0 Loss=32767 Sound=1 Animate=1 PlayMIDI=0 FlipNum=1 Style=0 TableColor=256 Gradiant=1 "
+    EXPECT_EQ(Held(g), "Win=0 Loss=32767 Sound=1 Animate=1 PlayMIDI=0 FlipNum=1 Style=2 TableColor=256 Gradiant=1 "
                        "Bkgrd=1 Speed=13 ShowStats=1 CardBack=56 PlaySpeed=250 LastWin=1 AutoSave=1 "
                        "Wav0=/opt/tandrel/win.wav Wav1=/opt/tandrel/lose.wav ");
     LoadAnn("CardBack=65\nSpeed=3\nPlaySpeed=0\nFlipNum=3\nWin=32767\nLoss=5\nStyle=1\nLastWin=2\nBkgrd=0\n"
@@ -81,6 +80,18 @@ TEST_F(SettingsStore, ValuesInRangeAreTakenAndOthersLoadAsTheirDefaults)
     EXPECT_EQ(Held(g), "Win=32767 Loss=5 Sound=1 Animate=0 PlayMIDI=0 FlipNum=3 Style=1 TableColor=-12 Gradiant=0 "
                        "Bkgrd=0 Speed=3 ShowStats=0 CardBack=65 PlaySpeed=0 LastWin=2 AutoSave=0 "
                        "Wav0=/opt/tandrel/win.wav Wav1=/opt/tandrel/lose.wav ");
+}
+
+TEST_F(SettingsStore, NotANumberInAnyNumericKeyReadsAsItsDefault)
+{
+    // Zero is in range for most keys, so reading "abc" as 0 would turn sound and
+    // animation off and make the computer a Beginner.
+    for (const char* key : {"Bkgrd", "TableColor", "Gradiant", "CardBack", "Animate", "FlipNum", "Win", "Loss",
+                            "Speed", "ShowStats", "Style", "PlaySpeed", "LastWin", "AutoSave", "PlayMIDI", "Sound"})
+        for (const char* value : {"abc", " - 5", ".", ""}) {
+            LoadAnn(std::string(key) + "=" + value + "\n");
+            EXPECT_EQ(Held(g), Defaults) << key << "=" << value;
+        }
 }
 
 TEST_F(SettingsStore, PathsEmptyMissingOrDamaged)

@@ -1,0 +1,82 @@
+#include "app/DisplayCheck.h"
+
+#include <dlfcn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+namespace tandrel {
+
+namespace {
+
+std::string Env(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+bool WaylandAnswers()
+{
+    std::string name = Env("WAYLAND_DISPLAY");
+    if (name.empty()) return false;
+    if (name[0] != '/') {
+        const std::string runtime = Env("XDG_RUNTIME_DIR");
+        if (runtime.empty()) return false;
+        name = runtime + "/" + name;
+    }
+    sockaddr_un addr{};
+    if (name.size() >= sizeof addr.sun_path) return false;
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path, name.c_str(), name.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// Asks the X server itself, through the library the toolkit would use; when
+// that library cannot be loaded the toolkit is left to find out.
+bool XAnswers()
+{
+    void* xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!xcb) return true;
+    using Connect = void* (*)(const char*, int*);
+    using HasError = int (*)(void*);
+    using Disconnect = void (*)(void*);
+    const auto connect = reinterpret_cast<Connect>(::dlsym(xcb, "xcb_connect"));
+    const auto hasError = reinterpret_cast<HasError>(::dlsym(xcb, "xcb_connection_has_error"));
+    const auto disconnect = reinterpret_cast<Disconnect>(::dlsym(xcb, "xcb_disconnect"));
+    bool ok = true;
+    if (connect && hasError && disconnect) {
+        void* c = connect(nullptr, nullptr);
+        ok = c && hasError(c) == 0;
+        if (c) disconnect(c);
+    }
+    ::dlclose(xcb);
+    return ok;
+}
+
+} // namespace
+
+std::string DisplayProblem(int argc, char** argv)
+{
+    std::string platform = Env("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string_view(argv[i]) == "-platform") platform = argv[i + 1];
+    // Offscreen, VNC, a framebuffer: nothing to connect to here.
+    if (!platform.empty() && platform.find("xcb") == std::string::npos &&
+        platform.find("wayland") == std::string::npos)
+        return {};
+    if (WaylandAnswers()) return {};
+    const std::string display = Env("DISPLAY");
+    if (display.empty()) return "DISPLAY is not set";
+    if (!XAnswers()) return "no X server answers at DISPLAY " + display;
+    return {};
+}
+
+} // namespace tandrel

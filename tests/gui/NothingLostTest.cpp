@@ -1,0 +1,149 @@
+// Nothing is lost whatever ends the program or stands in a file's place: the
+// statistics when a game ends, the game when the turn comes back, files that
+// are FIFOs, links or read-only, and a write past the file-size limit.
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <thread>
+
+#include "app/ExitSignals.h"
+#include "gui/GuiFixture.h"
+#include "store/Profile.h"
+
+using namespace tandrel;
+using namespace tandrel::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const CannotWrite = "cannot be written";
+
+int Count(const std::vector<std::string>& messages, const char* part)
+{
+    int n = 0;
+    for (const auto& m : messages) n += m.find(part) != std::string::npos;
+    return n;
+}
+
+// What is at path, without following a link or opening a FIFO.
+std::string Describe(const std::string& path)
+{
+    const fs::file_status s = fs::symlink_status(path);
+    if (fs::is_symlink(s)) return "link to " + fs::read_symlink(path).string();
+    if (!fs::is_regular_file(s)) return "kind " + std::to_string(static_cast<int>(s.type()));
+    std::ifstream in(path, std::ios::binary);
+    return "file " + std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST_F(GuiTest, AGameEndStoresTheStatisticsAndEachTurnTheGame)
+{
+    Start();
+    const std::string ini = game().cfg.SettingsFile, player = game().cfg.CurrentPlayer;
+    game().cfg.AutoSave = 1;
+    Click(400, 340); // a flip, then the turn handed over
+    ASSERT_EQ(ReadProfileString(ini, player, "Save1", ""), "");
+    Click(480, 250);
+    ASSERT_FALSE(game().ComputerBusy);
+    EXPECT_NE(ReadProfileString(ini, player, "Save1", ""), "");
+
+    Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
+    Click(470, 347);
+    DoubleClick(470, 347); // the last card goes home: a win
+    ASSERT_TRUE(game().GameOver);
+    EXPECT_EQ(ReadProfileInt(ini, player, "Win", 0), 1);
+}
+
+TEST_F(GuiTest, FifosLinksAndAReadOnlyFileAreNeitherWaitedOnNorReplaced)
+{
+    const std::string dir = folder.path().toStdString(), ini = dir + "/duelpat.ini";
+    const auto fifo = [](const std::string& p) { ::mkfifo(p.c_str(), 0600); };
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        std::vector<std::string> odd; // the paths that must stay as they are
+        int messages;                 // "cannot be written", once at most
+    };
+    const std::vector<Case> cases = {
+        {"a FIFO as the settings file", [&] { fifo(ini); }, {ini}, 1},
+        {"FIFOs as the games dealt and the picture",
+         [&] {
+             fifo(dir + "/gamesdealt");
+             fifo(dir + "/back7.bmp");
+         },
+         {dir + "/gamesdealt", dir + "/back7.bmp"},
+         0},
+        {"a link to a FIFO",
+         [&] {
+             fifo(dir + "/pipe");
+             fs::create_symlink(dir + "/pipe", ini);
+         },
+         {ini, dir + "/pipe"},
+         1},
+        {"a dangling link", [&] { fs::create_symlink(dir + "/elsewhere.ini", ini); }, {ini}, 1},
+        {"a read-only file",
+         [&] {
+             std::ofstream(ini) << "[Options]\nPlayer=Ann\n[Ann]\nWin=2\nAutoSave=1\n";
+             fs::permissions(ini, fs::perms(0444));
+         },
+         {ini},
+         1},
+    };
+    for (const Case& c : cases) {
+        for (const auto& e : fs::directory_iterator(dir)) fs::remove(e.path());
+        c.make();
+        std::vector<std::string> before;
+        std::vector<std::string> fifos;
+        for (const auto& p : c.odd) {
+            before.push_back(Describe(p));
+            if (fs::is_fifo(fs::symlink_status(p))) fifos.push_back(p);
+        }
+        // Three seconds on, the FIFOs are opened for writing every 50 ms: a reader
+        // stuck in open() or read() gets an end of file and the test fails, not hangs.
+        std::atomic<bool> done = false, waitedOn = false;
+        std::thread release([&] {
+            for (int i = 0; !done; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                for (const auto& f : fifos)
+                    if (const int fd = i < 60 ? -1 : ::open(f.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                        waitedOn = true;
+                        ::close(fd);
+                    }
+            }
+        });
+        messages.clear();
+        Start();
+        QTest::keyClick(window.get(), Qt::Key_F2);
+        window->close();
+        window.reset();
+        done = true;
+        release.join();
+        EXPECT_FALSE(waitedOn) << c.what << ": the start waited on a FIFO";
+        for (std::size_t i = 0; i < c.odd.size(); ++i) EXPECT_EQ(Describe(c.odd[i]), before[i]) << c.what;
+        EXPECT_EQ(Count(messages, CannotWrite), c.messages) << c.what;
+    }
+}
+
+TEST_F(GuiTest, AFileSizeLimitGivesTheMessageAndLeavesNoTemporaryFile)
+{
+    InstallExitSignals(); // as the program does: a write past the limit fails, it does not kill
+    Start();
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    window->close();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(Count(messages, CannotWrite), 1);
+    for (const auto& e : fs::directory_iterator(folder.path().toStdString()))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
