@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/PlayAids.h"
 #include "app/WindowTable.h"
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
@@ -62,6 +63,8 @@ public:
     void TableMouseRelease(int button, float x, float y);
     void TableDoubleClick(int button, float x, float y);
     void TableLostMouse();
+    void TableKeyPress(tandrel::TableKey key);
+    PlayAids& aids() { return aids_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -85,6 +88,7 @@ private:
     void mnuUndo_Click();
     void mnuSnap_Click();
     void mnuRestore_Click();
+    void mnuHint_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;
@@ -92,6 +96,7 @@ private:
     TableWidget* tableWidget_ = nullptr;
     std::unique_ptr<WindowTable> table_;
     MouseState mouse_;
+    PlayAids aids_;
     std::string programFolder_;
 
     bool busy_ = false;
