@@ -49,6 +49,7 @@ TableWidget::TableWidget(MainWindow& owner) : QWidget(&owner), owner_(owner)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setFocus(); // the keys play on the table from the start
 }
 
 void TableWidget::paintEvent(QPaintEvent* e)

@@ -89,6 +89,16 @@ TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
     EXPECT_TRUE(Sound());
 }
 
+TEST_F(KeysAndAids, KeysDuringTheComputersTurnAreDropped)
+{
+    Click(400, 340);
+    int pokes = 0;
+    EndTurnPoking([&] { ++pokes, QTest::keyClick(table(), Qt::Key_Right); });
+    EXPECT_GT(pokes, 0);
+    EXPECT_FALSE(window->aids().keys.shown);
+    EXPECT_EQ(window->aids().keys.focus.kind, PlaceKind::PlayerStock);
+}
+
 TEST_F(KeysAndAids, ADragLightsUpOnlyThePlacesThatTakeItAndLeavesNoTrace)
 {
     const QImage before = screen().copy();
