@@ -13,7 +13,6 @@ struct HintCase {
     HintAdvice advice;
     TablePlace from = {}, to = {};
 };
-void PrintTo(const HintCase& c, std::ostream* os) { *os << c.name; }
 
 const TablePlace Waste{PlaceKind::PlayerWaste}, TheirWaste{PlaceKind::ComputerWaste};
 const HintCase Cases[] = {
@@ -32,7 +31,6 @@ TEST_P(Hint, ExpertsFirstMoveAndNothingChanged)
     const HintCase& c = GetParam();
     Lay(g, c.layout);
     g.FlippedCard = *c.flipped ? Card(c.flipped) : 0;
-    g.UndoRecord = "11";
     Done();
     const Game before = g;
     HintMove move;
