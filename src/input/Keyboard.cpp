@@ -124,6 +124,11 @@ void Act(Game& g, MouseState& m, const TablePlace& place)
 void Form_KeyDown(Game& g, MouseState& m, KeyboardState& k, TableKey key)
 {
     if (g.ComputerBusy || g.FlipInProgress) return;
+    // The first key only brings the focus into view, where it was left.
+    if (!k.shown && key != TableKey::Back) {
+        k.shown = true;
+        return;
+    }
     // The mouse keeps its own idea of where the pointer is.
     const float mouseX = m.LastMouseX, mouseY = m.LastMouseY;
     const bool holding = m.Dragging();
@@ -135,9 +140,7 @@ void Form_KeyDown(Game& g, MouseState& m, KeyboardState& k, TableKey key)
     case TableKey::Down: to = Vertical(g, k.focus, 1, holding); break;
     case TableKey::Next: to = Tabbed(k.focus, 1); break;
     case TableKey::Previous: to = Tabbed(k.focus, -1); break;
-    case TableKey::Act:
-        if (k.shown) Act(g, m, k.focus);
-        break;
+    case TableKey::Act: Act(g, m, k.focus); break;
     case TableKey::Back:
         if (holding) CancelDrag(g, m);
         break;
