@@ -14,7 +14,6 @@ class StandstillWatch {
 public:
     // Looks at the game after an action; true while the notice should show.
     bool Update(const Game& g);
-    bool Showing() const { return showing_; }
 
 private:
     void Restart(const Game& g);
