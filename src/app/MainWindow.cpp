@@ -38,7 +38,8 @@ constexpr int InitialTableHeight = 480;
 
 } // namespace
 
-MainWindow::MainWindow(const std::string& programFolder) : programFolder_(programFolder)
+MainWindow::MainWindow(const std::string& programFolder)
+    : aids_([this] { tableWidget_->update(); }), programFolder_(programFolder)
 {
     setObjectName("frmMain");
     setWindowTitle(ProgramTitle);
@@ -104,6 +105,7 @@ void MainWindow::BuildMenus()
     AddCommand(opt, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::mnuUndo_Click);
     AddCommand(opt, "mnuSnap", "&Take Snapshot", {}, &MainWindow::mnuSnap_Click);
     AddCommand(opt, "mnuRestore", "&Restore Snapshot", {}, &MainWindow::mnuRestore_Click);
+    AddCommand(opt, "mnuHint", "&Hint", Qt::Key_H, &MainWindow::mnuHint_Click);
     opt->addSeparator()->setObjectName("mnuSpe2");
     AddCommand(opt, "mnuAlarm", "&Alarm", {}, &MainWindow::mnuAlarm_Click);
 
@@ -128,6 +130,7 @@ void MainWindow::UpdateMenus()
     findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty());
     findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
     findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
+    findChild<QAction*>("mnuHint")->setEnabled(!g.GameOver);
 }
 
 void MainWindow::RunAction(const std::function<void()>& action)
@@ -139,6 +142,7 @@ void MainWindow::RunAction(const std::function<void()>& action)
     action();
     KeepProgress(wins, losses, turns);
     busy_ = false;
+    aids_.Refresh(*game_, mouse_);
     UpdateMenus();
     if (closePending_) close();
 }
@@ -383,6 +387,11 @@ void MainWindow::mnuAbout_Click()
     ShowAbout(this);
 }
 
+void MainWindow::mnuHint_Click()
+{
+    if (!game_->GameOver && !mouse_.Dragging()) aids_.ShowHint(*game_);
+}
+
 void MainWindow::SetAlarm(int minutes, QTime start)
 {
     AlarmMinutes = minutes;
@@ -422,6 +431,7 @@ void MainWindow::tmrAlarm_Timer()
 void MainWindow::TableMousePress(int button, float x, float y)
 {
     suppressClick_ = false;
+    aids_.keys.shown = false;
     // Clicks act where the pointer last moved; a press under a pointer that has
     // not moved since the window appeared brings no move of its own.
     if (x != mouse_.LastMouseX || y != mouse_.LastMouseY) TableMouseMove(x, y);
@@ -457,6 +467,11 @@ void MainWindow::TableDoubleClick(int button, float x, float y)
 void MainWindow::TableLostMouse()
 {
     if (mouse_.Dragging()) RunAction([&] { CancelDrag(*game_, mouse_); });
+}
+
+void MainWindow::TableKeyPress(tandrel::TableKey key)
+{
+    RunAction([&] { Form_KeyDown(*game_, mouse_, aids_.keys, key); });
 }
 
 void MainWindow::ExitSequence()

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/PlayAids.h"
 #include "app/WindowTable.h"
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
@@ -72,6 +73,8 @@ public:
     void TableMouseRelease(int button, float x, float y);
     void TableDoubleClick(int button, float x, float y);
     void TableLostMouse();
+    void TableKeyPress(tandrel::TableKey key);
+    PlayAids& aids() { return aids_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -100,6 +103,7 @@ private:
     void mnuQuick_Click();
     void mnuAbout_Click();
     void mnuAlarm_Click();
+    void mnuHint_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;
@@ -107,6 +111,7 @@ private:
     TableWidget* tableWidget_ = nullptr;
     std::unique_ptr<WindowTable> table_;
     MouseState mouse_;
+    PlayAids aids_;
     std::string programFolder_;
 
     bool busy_ = false;

@@ -1,5 +1,6 @@
 #include "app/TableWidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QGuiApplication>
 #include <QPainter>
@@ -23,12 +24,32 @@ int ButtonOf(const QMouseEvent* e)
 
 } // namespace
 
+void TableWidget::keyPressEvent(QKeyEvent* e)
+{
+    // Keys with Ctrl or Alt belong to the menus.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return QWidget::keyPressEvent(e);
+    switch (e->key()) {
+    case Qt::Key_Left: return owner_.TableKeyPress(TableKey::Left);
+    case Qt::Key_Right: return owner_.TableKeyPress(TableKey::Right);
+    case Qt::Key_Up: return owner_.TableKeyPress(TableKey::Up);
+    case Qt::Key_Down: return owner_.TableKeyPress(TableKey::Down);
+    case Qt::Key_Tab: return owner_.TableKeyPress(TableKey::Next);
+    case Qt::Key_Backtab: return owner_.TableKeyPress(TableKey::Previous);
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return owner_.TableKeyPress(TableKey::Act);
+    case Qt::Key_Escape: return owner_.TableKeyPress(TableKey::Back);
+    default: return QWidget::keyPressEvent(e);
+    }
+}
+
 TableWidget::TableWidget(MainWindow& owner) : QWidget(&owner), owner_(owner)
 {
     // Clicks act where the pointer last moved, so the table follows it without a button too.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setFocus(); // the keys play on the table from the start
 }
 
 void TableWidget::paintEvent(QPaintEvent* e)
@@ -36,6 +57,7 @@ void TableWidget::paintEvent(QPaintEvent* e)
     if (!table_) return;
     QPainter p(this);
     p.drawImage(e->rect(), table_->WindowImage(), e->rect());
+    owner_.aids().Paint(p, table_->TextFont());
 }
 
 void TableWidget::resizeEvent(QResizeEvent* e)

@@ -22,6 +22,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // Tab moves the focus on the table, not between widgets.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     bool IsSecondPressOfDoubleClick(const QMouseEvent* e) const;

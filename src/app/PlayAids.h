@@ -1,0 +1,63 @@
+#pragma once
+// What the window shows over the table without touching the table picture:
+// the keyboard's focus, the places that would take the card in hand, a hint,
+// and a notice in the status panel. Worked out after every action and painted
+// last, so the table itself stays exactly as the moves leave it.
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "engine/Places.h"
+#include "engine/Standstill.h"
+#include "input/Keyboard.h"
+#include "opponent/Hint.h"
+
+class QFont;
+class QPainter;
+
+namespace tandrel {
+
+enum class OutlineKind { Drop, Hint, Focus };
+
+struct Outline {
+    Rect rect;
+    OutlineKind kind;
+    bool operator==(const Outline&) const = default;
+};
+
+struct OverlayPicture {
+    std::vector<Outline> outlines;
+    QString line1, line2; // a notice over the status panel
+    bool operator==(const OverlayPicture&) const = default;
+};
+
+class PlayAids {
+public:
+    // changed: the overlay differs from what was painted; the window repaints.
+    explicit PlayAids(std::function<void()> changed);
+
+    // After every action and timer: the overlay for the game as it stands.
+    void Refresh(const Game& g, const MouseState& m);
+    const OverlayPicture& Overlay() const { return overlay_; }
+    void Paint(QPainter& p, const QFont& font) const;
+
+    // Shows a hint for about two seconds; nothing in the game changes.
+    void ShowHint(const Game& g);
+
+    KeyboardState keys;
+
+private:
+    std::function<void()> changed_;
+    StandstillWatch standstill_;
+    QTimer hintTimer_;
+    bool hintOn_ = false;
+    HintAdvice advice_ = HintAdvice::Move;
+    HintMove hint_;
+    OverlayPicture overlay_;
+    std::vector<int> hintPosition_; // the position the hint was for
+    const Game* game_ = nullptr;
+    const MouseState* mouse_ = nullptr;
+};
+
+} // namespace tandrel
