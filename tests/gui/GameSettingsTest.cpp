@@ -58,35 +58,8 @@ TEST_F(GameSettingsTest, CancelledAtStartUpTheTableStaysEmptyUntilF2)
     EXPECT_EQ(game().GamesDealt, 1);
 }
 
-TEST_F(GameSettingsTest, TheControlsShowTheSettingsAndOKStoresThemForAFreshDeal)
-{
-    Start();
-    OpenSettings([](frmNewGame& f) {
-        EXPECT_EQ(f.hscPlaySpeed->value(), 250);
-        EXPECT_TRUE(f.optStyle[2]->isChecked() && f.optDraw[0]->isChecked() && f.optBack[0]->isChecked());
-        EXPECT_EQ(f.hscSpeed->value(), 13);
-        EXPECT_FALSE(f.chkSolid->isEnabled() || f.cmdColor->isEnabled());
-        EXPECT_TRUE(f.cmdBack->isEnabled());
-        f.show();
-        QTest::keyClick(f.hscPlaySpeed, Qt::Key_End); // the fastest computer
-        QTest::mouseClick(f.optDraw[2], Qt::LeftButton);
-        QTest::mouseClick(f.optStyle[0], Qt::LeftButton);
-        QTest::mouseClick(f.optBack[1], Qt::LeftButton);
-        EXPECT_TRUE(f.chkSolid->isEnabled() && f.cmdColor->isEnabled());
-        EXPECT_FALSE(f.cmdBack->isEnabled());
-        QTest::mouseClick(f.chkAutoSave, Qt::LeftButton);
-        QTest::keyClick(&f, Qt::Key_Return); // OK, the default button
-    });
-    const Settings& c = game().cfg;
-    EXPECT_EQ(std::tuple(c.PlaySpeed, c.FlipNum, c.Style, c.Bkgrd, c.Gradiant, c.AutoSave),
-              std::tuple(0, 3, 0, 0, 1, 1));
-    for (auto [key, value] : {std::pair("PlaySpeed", "0"), {"FlipNum", "3"}, {"Style", "0"}, {"Bkgrd", "0"},
-                              {"Gradiant", "1"}, {"AutoSave", "1"}})
-        EXPECT_EQ(Stored(key), value) << key;
-    EXPECT_EQ(game().GamesDealt, 2); // OK deals afresh
-}
-
-TEST_F(GameSettingsTest, CancelKeepsTheCardBackButNothingTheOKWouldRead)
+// Cancel keeps what takes effect at once (the card back) and nothing OK would read.
+TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStoresThemForAFreshDeal)
 {
     Start();
     const std::string deal = game().DealString;
@@ -95,10 +68,26 @@ TEST_F(GameSettingsTest, CancelKeepsTheCardBackButNothingTheOKWouldRead)
         f.optDraw[2]->click();
         f.cmdCancel->click();
     });
-    EXPECT_EQ(game().cfg.CardBack, 61);
-    EXPECT_EQ(game().cfg.FlipNum, 1);
+    EXPECT_EQ(std::pair(game().cfg.CardBack, game().cfg.FlipNum), std::pair(61, 1));
     EXPECT_EQ(game().DealString, deal);
     EXPECT_TRUE(Shows(61, 280, 120, 5)); // the table shows the new back at once
+
+    OpenSettings([](frmNewGame& f) {
+        EXPECT_EQ(std::tuple(f.hscPlaySpeed->value(), f.hscSpeed->value(), f.hscCardBack->value()),
+                  std::tuple(250, 13, 5));
+        EXPECT_TRUE(f.optStyle[2]->isChecked() && f.optDraw[0]->isChecked() && f.optBack[0]->isChecked());
+        EXPECT_FALSE(f.chkSolid->isEnabled() || f.cmdColor->isEnabled() || !f.cmdBack->isEnabled());
+        f.show();
+        QTest::keyClick(f.hscPlaySpeed, Qt::Key_End); // the fastest computer
+        for (QWidget* w : std::initializer_list<QWidget*>{f.optDraw[2], f.optStyle[0], f.optBack[1], f.chkAutoSave})
+            QTest::mouseClick(w, Qt::LeftButton);
+        EXPECT_TRUE(f.chkSolid->isEnabled() && f.cmdColor->isEnabled() && !f.cmdBack->isEnabled());
+        QTest::keyClick(&f, Qt::Key_Return); // OK, the default button
+    });
+    for (auto [key, value] : {std::pair("PlaySpeed", "0"), {"FlipNum", "3"}, {"Style", "0"}, {"Bkgrd", "0"},
+                              {"Gradiant", "1"}, {"AutoSave", "1"}, {"CardBack", "61"}})
+        EXPECT_EQ(Stored(key), value) << key;
+    EXPECT_EQ(game().GamesDealt, 2); // OK deals afresh
 }
 
 TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
@@ -154,38 +143,9 @@ TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
     EXPECT_EQ(window->windowTitle().toStdString(), "Tandrel - " + FirstPlayerName());
 }
 
-TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundWithTheCardBack)
-{
-    Start();
-    const QImage& tile = window->table().BackgroundPicture();
-    for (auto [bkgrd, gradiant] : {std::pair(1, 1), {0, 0}, {0, 1}}) {
-        game().cfg.Bkgrd = bkgrd, game().cfg.Gradiant = gradiant;
-        OpenSettings([&](frmNewGame& f) {
-            hands.push_back([](QDialog& d) {
-                dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(0x20, 0x40, 0x60));
-                d.accept();
-            });
-            if (bkgrd == 0) f.cmdColor->click();
-            const QImage p = f.Preview();
-            const QRgb top = p.pixel(2, 0), bottom = p.pixel(2, p.height() - 1);
-            if (bkgrd == 1) {
-                EXPECT_EQ(top, tile.pixel(2, 0));
-                EXPECT_EQ(bottom, tile.pixel(2, (p.height() - 1) % tile.height()));
-            } else {
-                EXPECT_EQ(top, qRgb(0x20, 0x40, 0x60)) << gradiant;
-                EXPECT_EQ(bottom, gradiant ? qRgb(0x20 + 126, 0x40 + 126, 0x60 + 126) : top);
-            }
-            QImage back(71, 95, QImage::Format_RGB32);
-            window->table().DrawCardOn(back, 0, 0, game().cfg.CardBack);
-            EXPECT_EQ(p.copy(48, 20, 71, 95).copy(10, 10, 50, 70), back.copy(10, 10, 50, 70)) << bkgrd << gradiant;
-            hands.clear();
-            f.cmdCancel->click();
-        });
-    }
-    EXPECT_EQ(game().cfg.TableColor, 0x604020); // the colour chosen holds after Cancel
-}
-
-TEST_F(GameSettingsTest, ThePictureAndTheWinSoundComeFromTheChoosers)
+// The picture and the win sound come from their choosers, the colour from the
+// colour chooser; all three hold after Cancel.
+TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTheCardBack)
 {
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(qRgb(10, 200, 30));
@@ -199,16 +159,36 @@ TEST_F(GameSettingsTest, ThePictureAndTheWinSoundComeFromTheChoosers)
         list->setCurrentItem(found.front());
         button->click();
     };
-    OpenSettings([&](frmNewGame& f) {
-        hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmBMP&>(d); pick(c.lstFiles, "table.png", c.cmdOK); });
-        f.cmdBack->click();
-        EXPECT_EQ(f.Preview().pixel(0, 0), qRgb(10, 200, 30));
-        hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmFile&>(d); pick(c.lstFiles, "ding.wav", c.cmdAssign); });
-        f.cmdWin->click();
-        f.cmdOK->click();
-    });
+    for (auto [bkgrd, gradiant] : {std::pair(1, 1), {0, 0}, {0, 1}}) {
+        game().cfg.Bkgrd = bkgrd, game().cfg.Gradiant = gradiant;
+        OpenSettings([&](frmNewGame& f) {
+            if (bkgrd == 1) {
+                hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmBMP&>(d); pick(c.lstFiles, "table.png", c.cmdOK); });
+                f.cmdBack->click();
+                hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmFile&>(d); pick(c.lstFiles, "ding.wav", c.cmdAssign); });
+                f.cmdWin->click();
+            } else {
+                hands.push_back([](QDialog& d) {
+                    dynamic_cast<QColorDialog&>(d).setCurrentColor(QColor(0x20, 0x40, 0x60));
+                    d.accept();
+                });
+                f.cmdColor->click();
+            }
+            const QImage p = f.Preview();
+            const QRgb colour = bkgrd ? qRgb(10, 200, 30) : qRgb(0x20, 0x40, 0x60);
+            EXPECT_EQ(p.pixel(2, 0), colour);
+            EXPECT_EQ(p.pixel(2, p.height() - 1), bkgrd == 0 && gradiant ? qRgb(0x20 + 126, 0x40 + 126, 0x60 + 126) : colour);
+            QImage back(71, 95, QImage::Format_RGB32);
+            window->table().DrawCardOn(back, 0, 0, game().cfg.CardBack);
+            EXPECT_EQ(p.copy(48, 20, 71, 95).copy(10, 10, 50, 70), back.copy(10, 10, 50, 70)) << bkgrd << gradiant;
+            f.cmdCancel->click();
+        });
+        if (bkgrd == 1) {
+            EXPECT_EQ(screen().pixel(630, 5), qRgb(10, 200, 30)); // the table itself
+        }
+    }
+    EXPECT_EQ(game().cfg.TableColor, 0x604020);
     EXPECT_EQ(game().cfg.BackImage, folder.filePath("table.png").toStdString());
-    EXPECT_EQ(Stored("BackImage"), game().cfg.BackImage);
-    EXPECT_EQ(Stored("Wav0"), folder.filePath("ding.wav").toStdString());
-    EXPECT_EQ(screen().pixel(630, 5), qRgb(10, 200, 30)); // the table itself
+    EXPECT_EQ(Stored("BackImage"), game().cfg.BackImage); // written at once
+    EXPECT_EQ(game().cfg.WavFiles[0], folder.filePath("ding.wav").toStdString());
 }
