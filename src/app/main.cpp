@@ -8,6 +8,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tandrel");
+    QGuiApplication::setDesktopFileName("io.github.tandrel.Tandrel"); // the menu entry's icon on Wayland
 
     tandrel::SingleInstance instance(tandrel::SingleInstance::DefaultName());
     if (instance.ActivatePrevInstance()) return 0;
