@@ -96,6 +96,7 @@ void MainWindow::BuildMenus()
     AddCommand(opt, "mnuRestore", "&Restore Snapshot", {}, &MainWindow::mnuRestore_Click);
     opt->addSeparator()->setObjectName("mnuSpe2");
     AddCommand(opt, "mnuAlarm", "&Alarm", {}, nullptr);
+    AddCommand(opt, "mnuFitTable", "&Fit Table to Window", {}, &MainWindow::mnuFitTable_Click)->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -118,6 +119,9 @@ void MainWindow::UpdateMenus()
     findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty());
     findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
     findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
+    // After every action, so a player switched in Game Settings brings their own fit.
+    findChild<QAction*>("mnuFitTable")->setChecked(g.cfg.FitTable != 0);
+    tableWidget_->SetFit(g.cfg.FitTable != 0, {InitialTableWidth, InitialTableHeight});
 }
 
 void MainWindow::RunAction(const std::function<void()>& action)
@@ -162,7 +166,7 @@ void MainWindow::ShowMainWindow()
     table_->SetBusyCursor(true);
     g.DrawingTable = true;
     show();
-    table_->Resize(tableWidget_->width(), tableWidget_->height());
+    if (!tableWidget_->Fit()) table_->Resize(tableWidget_->width(), tableWidget_->height());
     table_->RedrawTable();
     QCoreApplication::processEvents();
     table_->SetBusyCursor(false);
@@ -177,6 +181,7 @@ void MainWindow::Form_Load()
     const bool stored = LoadSettings(g);
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
     table_->LoadBackImage(g.cfg.BackImage);
+    UpdateMenus();
     CenterForm(*this);
     ShowMainWindow();
     OpenSound();
@@ -253,6 +258,14 @@ void MainWindow::ReportStoreFailure(bool stored)
     storeFailureShown_ = true;
     ShowInfo(*game_, "The settings file " + game_->cfg.SettingsFile +
                          " cannot be written. Settings, statistics and the saved game cannot be stored.");
+}
+
+void MainWindow::mnuFitTable_Click()
+{
+    Settings& c = game_->cfg;
+    c.FitTable = c.FitTable ? 0 : 1;
+    ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
+    UpdateMenus();
 }
 
 void MainWindow::mnuNew_Click()

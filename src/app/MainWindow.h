@@ -85,6 +85,7 @@ private:
     void mnuUndo_Click();
     void mnuSnap_Click();
     void mnuRestore_Click();
+    void mnuFitTable_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;

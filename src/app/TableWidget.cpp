@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStyleHints>
+#include <algorithm>
 
 #include "app/MainWindow.h"
 #include "app/WindowTable.h"
@@ -35,15 +36,55 @@ void TableWidget::paintEvent(QPaintEvent* e)
 {
     if (!table_) return;
     QPainter p(this);
-    p.drawImage(e->rect(), table_->WindowImage(), e->rect());
+    if (!fit_) {
+        p.drawImage(e->rect(), table_->WindowImage(), e->rect());
+        return;
+    }
+    const QRectF table(QPointF(0, 0), QSizeF(fitSize_));
+    const QRectF shown = toWidget_.mapRect(table);
+    // The bands beside the table, then the table smoothly scaled.
+    p.fillRect(rect(), Qt::black);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setClipRect(e->rect());
+    p.drawImage(shown, table_->WindowImage());
 }
 
 void TableWidget::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     if (!table_) return;
-    table_->Resize(width(), height());
-    table_->RedrawTable();
+    SizeTable();
+}
+
+void TableWidget::SetFit(bool fit, QSize fitSize)
+{
+    const bool changed = fit != fit_ || (fit && fitSize != fitSize_);
+    fit_ = fit;
+    fitSize_ = fitSize;
+    if (!changed || !table_) return;
+    SizeTable();
+    update();
+}
+
+void TableWidget::SizeTable()
+{
+    if (!fit_ || fitSize_.isEmpty()) {
+        toWidget_ = {};
+        table_->toSurface = {};
+        table_->Resize(width(), height());
+        table_->RedrawTable();
+        return;
+    }
+    const double scale = std::min(double(width()) / fitSize_.width(), double(height()) / fitSize_.height());
+    toWidget_ = QTransform::fromTranslate((width() - scale * fitSize_.width()) / 2,
+                                          (height() - scale * fitSize_.height()) / 2)
+                    .scale(scale, scale);
+    table_->toSurface = toWidget_;
+    if (table_->TableWidth() != fitSize_.width() || table_->TableHeight() != fitSize_.height()) {
+        table_->Resize(fitSize_.width(), fitSize_.height());
+        table_->RedrawTable();
+    }
+    update();
 }
 
 bool TableWidget::IsSecondPressOfDoubleClick(const QMouseEvent* e) const
@@ -68,12 +109,14 @@ void TableWidget::mousePressEvent(QMouseEvent* e)
         doubleClickPending_ = true;
         return;
     }
-    owner_.TableMousePress(b, e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    owner_.TableMousePress(b, t.x(), t.y());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* e)
 {
-    owner_.TableMouseMove(e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    owner_.TableMouseMove(t.x(), t.y());
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* e)
@@ -83,16 +126,19 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* e)
     if (doubleClickPending_) {
         // No double-click came after all: the press counts as a press of its own.
         doubleClickPending_ = false;
-        owner_.TableMousePress(b, e->position().x(), e->position().y());
+        const QPointF t = ToTable(e->position());
+        owner_.TableMousePress(b, t.x(), t.y());
     }
-    owner_.TableMouseRelease(b, e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    owner_.TableMouseRelease(b, t.x(), t.y());
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
 {
     doubleClickPending_ = false;
     lastPressTime_ = 0; // a third press starts afresh
-    if (const int b = ButtonOf(e)) owner_.TableDoubleClick(b, e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    if (const int b = ButtonOf(e)) owner_.TableDoubleClick(b, t.x(), t.y());
 }
 
 bool TableWidget::event(QEvent* e)

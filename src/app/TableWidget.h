@@ -1,6 +1,7 @@
 #pragma once
 // The client area of the main window: shows the table picture and hands the
 // mouse to the main window in table pixels.
+#include <QTransform>
 #include <QWidget>
 
 namespace tandrel {
@@ -14,6 +15,13 @@ public:
     explicit TableWidget(MainWindow& owner);
     void SetTable(WindowTable* table) { table_ = table; }
 
+    // Fit Table to Window: the table keeps the size of the first window
+    // (fitSize) and is scaled to the widget, shape kept, centred; the mouse is
+    // mapped back to table pixels. Off: the table is the widget's size.
+    void SetFit(bool fit, QSize fitSize);
+    bool Fit() const { return fit_; }
+    QPointF ToTable(QPointF widgetPoint) const { return toWidget_.inverted().map(widgetPoint); }
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -25,6 +33,7 @@ protected:
 
 private:
     bool IsSecondPressOfDoubleClick(const QMouseEvent* e) const;
+    void SizeTable();
 
     MainWindow& owner_;
     WindowTable* table_ = nullptr;
@@ -33,6 +42,9 @@ private:
     quint64 lastPressTime_ = 0;
     QPointF lastPressPos_;
     bool doubleClickPending_ = false;
+    bool fit_ = false;
+    QSize fitSize_;
+    QTransform toWidget_; // table pixels to widget pixels
 };
 
 } // namespace tandrel
