@@ -36,17 +36,21 @@ void TableWidget::paintEvent(QPaintEvent* e)
 {
     if (!table_) return;
     QPainter p(this);
+    const QImage& table = table_->WindowImage();
+    // A screen between two art scales (1.5) gets the finer picture smoothly reduced.
+    if (devicePixelRatioF() != table.devicePixelRatio()) p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!fit_) {
-        p.drawImage(e->rect(), table_->WindowImage(), e->rect());
+        const QRect r = e->rect();
+        const int k = table_->Scale();
+        p.drawImage(r, table, QRect(r.x() * k, r.y() * k, r.width() * k, r.height() * k));
         return;
     }
-    const QRectF table(QPointF(0, 0), QSizeF(fitSize_));
-    const QRectF shown = toWidget_.mapRect(table);
+    const QRectF shown = toWidget_.mapRect(QRectF(QPointF(0, 0), QSizeF(fitSize_)));
     // The bands beside the table, then the table smoothly scaled.
     p.fillRect(rect(), Qt::black);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setClipRect(e->rect());
-    p.drawImage(shown, table_->WindowImage());
+    p.drawImage(shown, table);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* e)
@@ -68,6 +72,7 @@ void TableWidget::SetFit(bool fit, QSize fitSize)
 
 void TableWidget::SizeTable()
 {
+    const bool rescaled = table_->SetScale(ArtScaleFor(devicePixelRatioF()));
     if (!fit_ || fitSize_.isEmpty()) {
         toWidget_ = {};
         table_->toSurface = {};
@@ -80,7 +85,7 @@ void TableWidget::SizeTable()
                                           (height() - scale * fitSize_.height()) / 2)
                     .scale(scale, scale);
     table_->toSurface = toWidget_;
-    if (table_->TableWidth() != fitSize_.width() || table_->TableHeight() != fitSize_.height()) {
+    if (rescaled || table_->TableWidth() != fitSize_.width() || table_->TableHeight() != fitSize_.height()) {
         table_->Resize(fitSize_.width(), fitSize_.height());
         table_->RedrawTable();
     }
@@ -143,6 +148,9 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
 
 bool TableWidget::event(QEvent* e)
 {
+    // Moved to a screen of another ratio: the table at that screen's own resolution.
+    if (e->type() == QEvent::ScreenChangeInternal && table_ && ArtScaleFor(devicePixelRatioF()) != table_->Scale())
+        SizeTable();
     // A drag whose release will never come puts its cards back.
     if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::FocusOut) owner_.TableLostMouse();
     return QWidget::event(e);
