@@ -37,15 +37,31 @@ void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRec
 
 } // namespace
 
-QtTable::QtTable(Game& g) : QtTable(g, LoadBuiltinArt())
+// The built-in art is decoded when the table is first sized, at the scale the
+// screen wants by then: a finer screen never decodes the coarse sheets.
+QtTable::QtTable(Game& g) : g_(g), builtinArt_(true)
 {
-    builtinArt_ = true;
+    font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
 }
 
-QtTable::QtTable(Game& g, const CardArt& art) : g_(g), scale_(std::clamp(art.scale, 1, 3))
+QtTable::QtTable(Game& g, const CardArt& art) : g_(g), scale_(std::clamp(art.scale, 1, 3)), artScale_(scale_)
 {
     TakeArt(art);
     font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
+}
+
+void QtTable::LoadArt()
+{
+    if (!builtinArt_ || artScale_ == scale_) return;
+    artScale_ = scale_;
+    const QImage picture = picBackGrd_;
+    TakeArt(LoadBuiltinArt(scale_));
+    if (backImagePath_.empty()) return;
+    // The player's picture stays; on a finer screen its finer version is looked for.
+    if (scale_ == 1 && picture.devicePixelRatio() == 1)
+        picBackGrd_ = picture;
+    else
+        LoadBackImage(backImagePath_);
 }
 
 void QtTable::TakeArt(const CardArt& art)
@@ -73,13 +89,13 @@ bool QtTable::SetScale(int scale)
     scale = std::clamp(scale, 1, 3);
     if (scale == scale_ || !builtinArt_) return false;
     scale_ = scale;
-    TakeArt(LoadBuiltinArt(scale));
-    if (!backImagePath_.empty()) LoadBackImage(backImagePath_);
+    if (artScale_ != 0) LoadArt(); // already drawn at another scale
     return true;
 }
 
 void QtTable::Resize(int w, int h)
 {
+    LoadArt();
     tableWidth_ = std::max(0, w);
     tableHeight_ = std::max(0, h);
     window_ = Surface32(tableWidth_, tableHeight_, scale_);

@@ -30,7 +30,7 @@ StatusText StatusLines(const Game& g, bool forceNewGameHint);
 
 class QtTable : public TableView {
 public:
-    explicit QtTable(Game& g);              // built-in pictures
+    explicit QtTable(Game& g);              // built-in pictures, decoded by the first Resize
     QtTable(Game& g, const CardArt& art);   // given pictures (tests, benchmarks)
 
     // Sizes the window, picTemp and the table size to the client area. Nothing
@@ -102,6 +102,7 @@ protected:
 
 private:
     void TakeArt(const CardArt& art);
+    void LoadArt();
     QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
     QImage* SurfaceImage(Surface s);
     void WindowChanged(const QRect& r);
@@ -112,6 +113,7 @@ private:
     Game& g_;
     bool builtinArt_ = false;
     int scale_ = 1;
+    int artScale_ = 0;              // the scale of the art in cells_; 0 none yet
     std::string backImagePath_;     // reloaded at its own scale when the scale changes
     int tableWidth_ = 0;
     int tableHeight_ = 0;
