@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 WITH_BENCH_TOOLS=1 bash scripts/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$(nproc)" --target tandrel bench_render bench_sound tandrel-selfplay tandrel-fuzz-store
+cmake --build build-bench -j"$(nproc)" --target tandrel tandrel-bare-window bench_render bench_sound tandrel-selfplay tandrel-fuzz-store
 
 echo "== Table drawing (640 x 480, offscreen)"
 build-bench/bench/bench_render
@@ -15,6 +15,9 @@ TANDREL_SOUNDS=build-bench build-bench/bench/bench_sound
 
 echo "== Start-up of the real program under Xvfb"
 python3 bench/startup/measure_startup.py build-bench/tandrel 7
+
+echo "== Start-up against a bare Qt window with a menu bar, at ratios 1 and 2"
+python3 bench/startup/measure_startup.py build-bench/tandrel 7 --floor build-bench/tandrel-bare-window
 
 echo "== What sound costs at start-up (medians of 7 runs each)"
 python3 bench/startup/measure_sound.py build-bench/tandrel 7

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth x11-utils
+  dpkg-dev desktop-file-utils appstream lintian
 )
 # Only the benchmarks grab screenshots of the real window.
 if [ "${WITH_BENCH_TOOLS:-0}" = 1 ]; then

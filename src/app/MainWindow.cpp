@@ -108,6 +108,7 @@ void MainWindow::BuildMenus()
     AddCommand(opt, "mnuHint", "&Hint", Qt::Key_H, &MainWindow::mnuHint_Click);
     opt->addSeparator()->setObjectName("mnuSpe2");
     AddCommand(opt, "mnuAlarm", "&Alarm", {}, &MainWindow::mnuAlarm_Click);
+    AddCommand(opt, "mnuFitTable", "&Fit Table to Window", {}, &MainWindow::mnuFitTable_Click)->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
@@ -131,6 +132,9 @@ void MainWindow::UpdateMenus()
     findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
     findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
     findChild<QAction*>("mnuHint")->setEnabled(!g.GameOver);
+    // After every action, so a player switched in Game Settings brings their own fit.
+    findChild<QAction*>("mnuFitTable")->setChecked(g.cfg.FitTable != 0);
+    tableWidget_->SetFit(g.cfg.FitTable != 0, {InitialTableWidth, InitialTableHeight});
 }
 
 void MainWindow::RunAction(const std::function<void()>& action)
@@ -218,7 +222,9 @@ void MainWindow::ShowMainWindow()
     table_->SetBusyCursor(true);
     g.DrawingTable = true;
     show();
-    table_->Resize(tableWidget_->width(), tableWidget_->height());
+    // Showing has sized the table already, unless the size did not change.
+    if (!tableWidget_->Fit() && QSize(table_->TableWidth(), table_->TableHeight()) != tableWidget_->size())
+        table_->Resize(tableWidget_->width(), tableWidget_->height());
     table_->RedrawTable();
     QCoreApplication::processEvents();
     table_->SetBusyCursor(false);
@@ -233,6 +239,7 @@ void MainWindow::Form_Load()
     const bool stored = LoadSettings(g);
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
     table_->LoadBackImage(g.cfg.BackImage);
+    UpdateMenus();
     CenterForm(*this);
     ShowMainWindow();
     OpenSound();
@@ -309,6 +316,14 @@ void MainWindow::ReportStoreFailure(bool stored)
     storeFailureShown_ = true;
     ShowInfo(*game_, "The settings file " + game_->cfg.SettingsFile +
                          " cannot be written. Settings, statistics and the saved game cannot be stored.");
+}
+
+void MainWindow::mnuFitTable_Click()
+{
+    Settings& c = game_->cfg;
+    c.FitTable = c.FitTable ? 0 : 1;
+    ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
+    UpdateMenus();
 }
 
 void MainWindow::mnuNew_Click()

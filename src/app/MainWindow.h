@@ -104,6 +104,7 @@ private:
     void mnuAbout_Click();
     void mnuAlarm_Click();
     void mnuHint_Click();
+    void mnuFitTable_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStyleHints>
+#include <algorithm>
 
 #include "app/MainWindow.h"
 #include "app/WindowTable.h"
@@ -56,7 +57,22 @@ void TableWidget::paintEvent(QPaintEvent* e)
 {
     if (!table_) return;
     QPainter p(this);
-    p.drawImage(e->rect(), table_->WindowImage(), e->rect());
+    const QImage& table = table_->WindowImage();
+    // A screen between two art scales (1.5) gets the finer picture smoothly reduced.
+    if (devicePixelRatioF() != table.devicePixelRatio()) p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!fit_) {
+        const QRect r = e->rect();
+        const int k = table_->Scale();
+        p.drawImage(r, table, QRect(r.x() * k, r.y() * k, r.width() * k, r.height() * k));
+    } else {
+        const QRectF shown = toWidget_.mapRect(QRectF(QPointF(0, 0), QSizeF(fitSize_)));
+        // The bands beside the table, then the table smoothly scaled.
+        p.fillRect(rect(), Qt::black);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.setClipRect(e->rect());
+        p.drawImage(shown, table);
+        p.setTransform(toWidget_); // the aids are drawn in table pixels too
+    }
     owner_.aids().Paint(p, table_->TextFont());
 }
 
@@ -64,8 +80,39 @@ void TableWidget::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     if (!table_) return;
-    table_->Resize(width(), height());
-    table_->RedrawTable();
+    SizeTable();
+}
+
+void TableWidget::SetFit(bool fit, QSize fitSize)
+{
+    const bool changed = fit != fit_ || (fit && fitSize != fitSize_);
+    fit_ = fit;
+    fitSize_ = fitSize;
+    if (!changed || !table_) return;
+    SizeTable();
+    update();
+}
+
+void TableWidget::SizeTable()
+{
+    const bool rescaled = table_->SetScale(ArtScaleFor(devicePixelRatioF()));
+    if (!fit_ || fitSize_.isEmpty()) {
+        toWidget_ = {};
+        table_->toSurface = {};
+        table_->Resize(width(), height());
+        table_->RedrawTable();
+        return;
+    }
+    const double scale = std::min(double(width()) / fitSize_.width(), double(height()) / fitSize_.height());
+    toWidget_ = QTransform::fromTranslate((width() - scale * fitSize_.width()) / 2,
+                                          (height() - scale * fitSize_.height()) / 2)
+                    .scale(scale, scale);
+    table_->toSurface = toWidget_;
+    if (rescaled || table_->TableWidth() != fitSize_.width() || table_->TableHeight() != fitSize_.height()) {
+        table_->Resize(fitSize_.width(), fitSize_.height());
+        table_->RedrawTable();
+    }
+    update();
 }
 
 bool TableWidget::IsSecondPressOfDoubleClick(const QMouseEvent* e) const
@@ -90,12 +137,14 @@ void TableWidget::mousePressEvent(QMouseEvent* e)
         doubleClickPending_ = true;
         return;
     }
-    owner_.TableMousePress(b, e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    owner_.TableMousePress(b, t.x(), t.y());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* e)
 {
-    owner_.TableMouseMove(e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    owner_.TableMouseMove(t.x(), t.y());
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* e)
@@ -105,20 +154,26 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* e)
     if (doubleClickPending_) {
         // No double-click came after all: the press counts as a press of its own.
         doubleClickPending_ = false;
-        owner_.TableMousePress(b, e->position().x(), e->position().y());
+        const QPointF t = ToTable(e->position());
+        owner_.TableMousePress(b, t.x(), t.y());
     }
-    owner_.TableMouseRelease(b, e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    owner_.TableMouseRelease(b, t.x(), t.y());
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
 {
     doubleClickPending_ = false;
     lastPressTime_ = 0; // a third press starts afresh
-    if (const int b = ButtonOf(e)) owner_.TableDoubleClick(b, e->position().x(), e->position().y());
+    const QPointF t = ToTable(e->position());
+    if (const int b = ButtonOf(e)) owner_.TableDoubleClick(b, t.x(), t.y());
 }
 
 bool TableWidget::event(QEvent* e)
 {
+    // Moved to a screen of another ratio: the table at that screen's own resolution.
+    if (e->type() == QEvent::ScreenChangeInternal && table_ && ArtScaleFor(devicePixelRatioF()) != table_->Scale())
+        SizeTable();
     // A drag whose release will never come puts its cards back.
     if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::FocusOut) owner_.TableLostMouse();
     return QWidget::event(e);

@@ -1,6 +1,7 @@
 #pragma once
 // The client area of the main window: shows the table picture and hands the
 // mouse to the main window in table pixels.
+#include <QTransform>
 #include <QWidget>
 
 namespace tandrel {
@@ -13,6 +14,13 @@ class TableWidget : public QWidget {
 public:
     explicit TableWidget(MainWindow& owner);
     void SetTable(WindowTable* table) { table_ = table; }
+
+    // Fit Table to Window: the table keeps the size of the first window
+    // (fitSize) and is scaled to the widget, shape kept, centred; the mouse is
+    // mapped back to table pixels. Off: the table is the widget's size.
+    void SetFit(bool fit, QSize fitSize);
+    bool Fit() const { return fit_; }
+    QPointF ToTable(QPointF widgetPoint) const { return toWidget_.inverted().map(widgetPoint); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -28,6 +36,7 @@ protected:
 
 private:
     bool IsSecondPressOfDoubleClick(const QMouseEvent* e) const;
+    void SizeTable();
 
     MainWindow& owner_;
     WindowTable* table_ = nullptr;
@@ -36,6 +45,9 @@ private:
     quint64 lastPressTime_ = 0;
     QPointF lastPressPos_;
     bool doubleClickPending_ = false;
+    bool fit_ = false;
+    QSize fitSize_;
+    QTransform toWidget_; // table pixels to widget pixels
 };
 
 } // namespace tandrel

@@ -75,7 +75,10 @@ void WindowTable::SetBusyCursor(bool busy)
 
 void WindowTable::Changed(const QRect& r)
 {
-    surface_.update(r);
+    if (toSurface.isIdentity())
+        surface_.update(r);
+    else
+        surface_.update(toSurface.mapRect(r).adjusted(-1, -1, 1, 1)); // smoothing reaches a pixel further
 }
 
 } // namespace tandrel

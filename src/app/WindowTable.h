@@ -3,6 +3,7 @@
 // time. Pauses and slides keep the event loop running so the window paints,
 // while the main window drops the player's input until the move is over.
 #include <QElapsedTimer>
+#include <QTransform>
 #include <functional>
 
 #include "render/QtTable.h"
@@ -31,6 +32,7 @@ public:
     double timeScale = 1.0;
     int frameIntervalMs = 16; // about sixty frames a second
     Mixer* mixer = nullptr;   // none: silence
+    QTransform toSurface;     // table pixels to the widget's (Fit Table to Window)
 
 protected:
     void Changed(const QRect& r) override;

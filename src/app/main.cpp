@@ -18,6 +18,7 @@ int main(int argc, char** argv)
     tandrel::InstallExitSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tandrel");
+    QGuiApplication::setDesktopFileName("io.github.tandrel.Tandrel"); // the menu entry's icon on Wayland
 
     const std::string programFolder = tandrel::ExecutableFolder();
     const std::string settingsFolder = tandrel::SettingsFolder(programFolder);

@@ -23,6 +23,7 @@ struct Settings {
     std::string MusicFile;
     int PlayMIDI = 0;
     int SoundOn = 1;
+    int FitTable = 0;                 // the table scaled to the window, shape kept
 
     std::string CurrentPlayer;
     std::string SettingsFile;

@@ -15,13 +15,21 @@ QImage LoadPicture(const QString& name)
 
 } // namespace
 
-CardArt LoadBuiltinArt()
+CardArt LoadBuiltinArt(int scale)
 {
     CardArt art;
-    for (int i = 0; i < 4; ++i) art.sheets[i] = LoadPicture(QString("cards%1.png").arg(i));
-    art.shadow = LoadPicture("shadow.png");
-    art.tile = LoadPicture("tile.png");
+    art.scale = scale;
+    const QString at = scale > 1 ? QString("@%1x").arg(scale) : QString();
+    for (int i = 0; i < 4; ++i) art.sheets[i] = LoadPicture(QString("cards%1%2.png").arg(i).arg(at));
+    art.shadow = LoadPicture("shadow" + at + ".png");
+    art.tile = LoadPicture("tile" + at + ".png");
     return art;
+}
+
+int ArtScaleFor(double devicePixelRatio)
+{
+    if (devicePixelRatio <= 1.0) return 1;
+    return devicePixelRatio <= 2.0 ? 2 : 3;
 }
 
 std::optional<CardCell> GetCardImage(int card)

@@ -11,14 +11,20 @@ namespace tandrel {
 constexpr QRgb TransparentKey = 0xFFFFFF00; // RGB(255, 255, 0), opaque
 
 struct CardArt {
+    int scale = 1;                // pixels per table pixel: 1, 2 or 3 (each size times scale)
     std::array<QImage, 4> sheets; // 284 x 380, a 4 x 4 grid of cells
     QImage shadow;                // 73 x 97, yellow field with a shadow on the right and bottom
     QImage tile;                  // the built-in table picture
 };
 
-// Reads ":/builtin/cards0.png" .. "cards3.png", "shadow.png" and "tile.png";
-// a picture that is missing stays null and simply draws nothing.
-CardArt LoadBuiltinArt();
+// Reads ":/builtin/cards0.png" .. "cards3.png", "shadow.png" and "tile.png",
+// at scale 2 or 3 their "@2x"/"@3x" versions; a picture that is missing stays
+// null and simply draws nothing.
+CardArt LoadBuiltinArt(int scale = 1);
+
+// The art scale for a screen's device pixel ratio: the smallest that is at
+// least as fine, 3 at most.
+int ArtScaleFor(double devicePixelRatio);
 
 struct CardCell {
     int sheet; // 0..3

@@ -10,52 +10,98 @@ namespace tandrel {
 
 namespace {
 
-QImage Surface32(int w, int h)
+// A rectangle in table pixels as the pixels of a picture scale times finer.
+QRect DevicePixels(const QRect& r, int scale)
+{
+    return {r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale};
+}
+
+QImage Surface32(int w, int h, int scale)
 {
     if (w < 1 || h < 1) return {};
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::black);
     return image;
 }
 
 // Copies a rectangle of one picture onto another unchanged (no blending),
-// clipped to both pictures.
+// clipped to both pictures; both in table pixels.
 void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRect& from)
 {
     if (target.isNull() || source.isNull()) return;
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(to, source, from);
+    p.drawImage(to, source, DevicePixels(from, static_cast<int>(source.devicePixelRatio())));
 }
 
 } // namespace
 
-QtTable::QtTable(Game& g) : QtTable(g, LoadBuiltinArt()) {}
-
-QtTable::QtTable(Game& g, const CardArt& art) : g_(g)
+// The built-in art is decoded when the table is first sized, at the scale the
+// screen wants by then: a finer screen never decodes the coarse sheets.
+QtTable::QtTable(Game& g) : g_(g), builtinArt_(true)
 {
+    font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
+}
+
+QtTable::QtTable(Game& g, const CardArt& art) : g_(g), scale_(std::clamp(art.scale, 1, 3)), artScale_(scale_)
+{
+    TakeArt(art);
+    font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
+}
+
+void QtTable::LoadArt()
+{
+    if (!builtinArt_ || artScale_ == scale_) return;
+    artScale_ = scale_;
+    const QImage picture = picBackGrd_;
+    TakeArt(LoadBuiltinArt(scale_));
+    if (backImagePath_.empty()) return;
+    // The player's picture stays; on a finer screen its finer version is looked for.
+    if (scale_ == 1 && picture.devicePixelRatio() == 1)
+        picBackGrd_ = picture;
+    else
+        LoadBackImage(backImagePath_);
+}
+
+void QtTable::TakeArt(const CardArt& art)
+{
+    const int k = art.scale;
     // The key colour goes once, here: drawing a card is then one plain draw.
     for (int i = 0; i < 4; ++i) {
         const QImage sheet = KeyedCopy(art.sheets[i]);
         if (sheet.isNull()) continue;
         for (int card = 2; card <= 65; ++card) {
             const auto cell = GetCardImage(card);
-            if (cell && cell->sheet == i) cells_[card] = sheet.copy(cell->x, cell->y, CardWidth, CardHeight);
+            if (!cell || cell->sheet != i) continue;
+            cells_[card] = sheet.copy(cell->x * k, cell->y * k, CardWidth * k, CardHeight * k);
+            cells_[card].setDevicePixelRatio(k);
         }
     }
     shadow_ = KeyedCopy(art.shadow);
+    shadow_.setDevicePixelRatio(k);
     picBackGrd_ = art.tile.isNull() ? QImage() : art.tile.convertToFormat(QImage::Format_RGB32);
-    font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
+    picBackGrd_.setDevicePixelRatio(k);
+}
+
+bool QtTable::SetScale(int scale)
+{
+    scale = std::clamp(scale, 1, 3);
+    if (scale == scale_ || !builtinArt_) return false;
+    scale_ = scale;
+    if (artScale_ != 0) LoadArt(); // already drawn at another scale
+    return true;
 }
 
 void QtTable::Resize(int w, int h)
 {
+    LoadArt();
     tableWidth_ = std::max(0, w);
     tableHeight_ = std::max(0, h);
-    window_ = Surface32(tableWidth_, tableHeight_);
-    picTemp_ = Surface32(tableWidth_, tableHeight_);
+    window_ = Surface32(tableWidth_, tableHeight_, scale_);
+    picTemp_ = Surface32(tableWidth_, tableHeight_, scale_);
     painted_ = {};
-    WindowChanged(window_.rect());
+    WindowChanged(TableRect());
 }
 
 QImage* QtTable::SurfaceImage(Surface s)
@@ -66,7 +112,7 @@ QImage* QtTable::SurfaceImage(Surface s)
 
 void QtTable::WindowChanged(const QRect& r)
 {
-    const QRect changed = r & window_.rect();
+    const QRect changed = r & TableRect();
     if (!changed.isEmpty()) Changed(changed);
 }
 
@@ -111,8 +157,12 @@ void QtTable::SnapshotTable() { tableBuffer_ = window_.copy(); }
 // its bottom edge and rounded corner stay at the bottom.
 QImage QtTable::StretchedShadow(int w, int h) const
 {
+    // In device pixels, so a finer shadow keeps its fine edges.
+    w *= scale_;
+    h *= scale_;
     QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
+    out.setDevicePixelRatio(scale_);
     if (shadow_.isNull()) return out;
     const int sw = shadow_.width(), sh = shadow_.height();
     if (w == sw && h == sh) return shadow_.copy();
@@ -140,7 +190,7 @@ void QtTable::CaptureDragImage(int x, int y, int w, int h)
     // The cards cover all but the last two columns and rows: the shadow edges.
     const QRect cards(0, 0, w - 2, h - 2);
     CopyRect(dragImage_, {0, 0}, window_, cards.translated(x, y));
-    KeyOut(dragImage_, cards);
+    KeyOut(dragImage_, DevicePixels(cards, static_cast<int>(dragImage_.devicePixelRatio())));
 }
 
 void QtTable::ReleaseBuffers()
@@ -153,8 +203,8 @@ void QtTable::ReleaseBuffers()
 void QtTable::ShowTableBuffer()
 {
     if (tableBuffer_.isNull()) return;
-    CopyRect(window_, {0, 0}, tableBuffer_, tableBuffer_.rect());
-    WindowChanged(tableBuffer_.rect());
+    CopyRect(window_, {0, 0}, tableBuffer_, TableRect());
+    WindowChanged(TableRect());
 }
 
 // One frame of a slide: the table without the moving cards around the spot,
@@ -166,22 +216,23 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
     const int ix = static_cast<int>(ToPixel(x));
     const int iy = static_cast<int>(ToPixel(y));
     const QRect frame = QRect(ix - MoveMargin, iy - MoveMargin, w + 2 * MoveMargin, h + 3 * MoveMargin) &
-                        window_.rect();
+                        TableRect();
     if (frame.isEmpty()) return;
     QPainter p(&window_);
     if (!tableBuffer_.isNull()) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
         // A fast slide can jump further than the margin: the last picture is
         // wiped as well, so no trail of it is left on the table.
-        const QRect last = lastFrame_ & window_.rect();
+        const QRect last = lastFrame_ & TableRect();
         if (!last.isEmpty() && !frame.contains(last)) {
-            p.drawImage(last.topLeft(), tableBuffer_, last);
+            p.drawImage(last.topLeft(), tableBuffer_, DevicePixels(last, scale_));
             WindowChanged(last);
         }
-        p.drawImage(frame.topLeft(), tableBuffer_, frame);
+        p.drawImage(frame.topLeft(), tableBuffer_, DevicePixels(frame, scale_));
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
-    if (!dragImage_.isNull()) p.drawImage(QPoint(ix, iy), dragImage_, QRect(0, 0, w, h));
+    if (!dragImage_.isNull())
+        p.drawImage(QPoint(ix, iy), dragImage_, DevicePixels({0, 0, w, h}, static_cast<int>(dragImage_.devicePixelRatio())));
     p.end();
     lastFrame_ = QRect(ix, iy, w, h);
     WindowChanged(frame);

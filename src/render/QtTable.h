@@ -30,12 +30,18 @@ StatusText StatusLines(const Game& g, bool forceNewGameHint);
 
 class QtTable : public TableView {
 public:
-    explicit QtTable(Game& g);              // built-in pictures
+    explicit QtTable(Game& g);              // built-in pictures, decoded by the first Resize
     QtTable(Game& g, const CardArt& art);   // given pictures (tests, benchmarks)
 
     // Sizes the window, picTemp and the table size to the client area. Nothing
     // moves: a small window clips the table. Follow it with RedrawTable.
     void Resize(int w, int h);
+    // Pixels per table pixel for a screen's device pixel ratio: every surface
+    // is that much finer (its device pixel ratio set), the card art is loaded
+    // at that scale. True when it changed: follow it with Resize and RedrawTable.
+    // Positions, sizes and hit tests stay in table pixels.
+    bool SetScale(int scale);
+    int Scale() const { return scale_; }
     int TableWidth() const { return tableWidth_; }
     int TableHeight() const { return tableHeight_; }
 
@@ -95,6 +101,9 @@ protected:
     virtual void Changed(const QRect& r) { (void)r; }
 
 private:
+    void TakeArt(const CardArt& art);
+    void LoadArt();
+    QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
     QImage* SurfaceImage(Surface s);
     void WindowChanged(const QRect& r);
     void CopyFromPicTemp(QImage& target, const QRect& r);
@@ -102,6 +111,10 @@ private:
     QImage StretchedShadow(int w, int h) const;
 
     Game& g_;
+    bool builtinArt_ = false;
+    int scale_ = 1;
+    int artScale_ = 0;              // the scale of the art in cells_; 0 none yet
+    std::string backImagePath_;     // reloaded at its own scale when the scale changes
     int tableWidth_ = 0;
     int tableHeight_ = 0;
     QImage window_;

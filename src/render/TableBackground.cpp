@@ -1,5 +1,7 @@
 // The bare table: a tiled picture, a solid colour or a gradient, painted into
 // picTemp, from which every erase on the table is copied.
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -25,12 +27,12 @@ QColor FromColourLong(long colour)
 void QtTable::PaintGradient(QImage& target, long colour)
 {
     const int r = QtTable::ColorPart(colour, 1), g = QtTable::ColorPart(colour, 2), b = QtTable::ColorPart(colour, 3);
-    const int height = target.height();
+    const int height = static_cast<int>(target.deviceIndependentSize().height());
     const auto bandTop = [height](int i) { return static_cast<int>(std::nearbyint(i * height / 128.0)); };
     QPainter p(&target);
     for (int i = 0; i <= 126; i += 2) {
         const QColor band(std::min(r + i, 255), std::min(g + i, 255), std::min(b + i, 255));
-        p.fillRect(QRect(0, bandTop(i), target.width(), bandTop(i + 2) - bandTop(i)), band);
+        p.fillRect(QRectF(0, bandTop(i), target.deviceIndependentSize().width(), bandTop(i + 2) - bandTop(i)), band);
     }
 }
 
@@ -46,15 +48,16 @@ int QtTable::ColorPart(long colour, int n)
 }
 
 // Copies of the source from the top left, the last column and row cut off by
-// the target's edges.
+// the target's edges; sizes in table pixels, whatever either picture's scale.
 void QtTable::TileBackground(const QImage& source, QImage& target)
 {
     if (target.isNull() || source.isNull()) return;
-    const int tw = source.width(), th = source.height();
+    const QSizeF tile = source.deviceIndependentSize(), area = target.deviceIndependentSize();
+    const int tw = std::max(1, static_cast<int>(tile.width())), th = std::max(1, static_cast<int>(tile.height()));
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (int j = 0; j <= target.width() / tw; ++j)
-        for (int k = 0; k <= target.height() / th; ++k) p.drawImage(j * tw, k * th, source);
+    for (int j = 0; j <= static_cast<int>(area.width()) / tw; ++j)
+        for (int k = 0; k <= static_cast<int>(area.height()) / th; ++k) p.drawImage(j * tw, k * th, source);
 }
 
 bool QtTable::LoadBackImage(const std::string& path)
@@ -65,7 +68,22 @@ bool QtTable::LoadBackImage(const std::string& path)
     if (ReadRegularFile(path, bytes) != FileRead::Read) return false;
     QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
     if (picture.isNull()) return false;
+    backImagePath_ = path;
+    // On a finer screen a finer version beside it, "name@2x.png", when there is one.
+    if (scale_ > 1) {
+        const QFileInfo file(QFile::decodeName(path.c_str()));
+        const QString finerName = file.path() + "/" + file.completeBaseName() + QString("@%1x.png").arg(scale_);
+        QImage finer;
+        if (ReadRegularFile(QFile::encodeName(finerName).toStdString(), bytes) == FileRead::Read)
+            finer = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+        if (!finer.isNull()) {
+            picture = finer;
+            picture.setDevicePixelRatio(scale_);
+        }
+    }
+    const qreal ratio = picture.devicePixelRatio();
     picBackGrd_ = picture.convertToFormat(QImage::Format_RGB32);
+    picBackGrd_.setDevicePixelRatio(ratio);
     return true;
 }
 
@@ -91,8 +109,8 @@ void QtTable::DrawBackground()
 void QtTable::DrawTableBackground()
 {
     DrawBackground();
-    CopyFromPicTemp(window_, window_.rect());
-    WindowChanged(window_.rect());
+    CopyFromPicTemp(window_, TableRect());
+    WindowChanged(TableRect());
 }
 
 } // namespace tandrel

@@ -85,6 +85,7 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g, bool waveDevice)
     c.PlaySpeed = ReadRanged(f, s, "PlaySpeed", 250, 0, 500);
     g.LastWinner = ReadRanged(f, s, "LastWin", 1, 1, 2);
     c.AutoSave = ReadRanged(f, s, "AutoSave", 0, 0, 1);
+    c.FitTable = ReadRanged(f, s, "FitTable", 0, 0, 1); // written when the menu item changes
 
     g.GamesDealt = LoadGamesDealt(g.GamesDealtFile);
     g.CardSoundIndex = 4;

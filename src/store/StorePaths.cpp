@@ -33,6 +33,23 @@ std::string ConfigFolder()
     return home + "/.config/tandrel";
 }
 
+// The user's configuration folder, created when missing; empty when it cannot be had.
+std::string UserConfigFolder()
+{
+    const std::string config = ConfigFolder();
+    if (config.empty()) return {};
+    std::error_code ec;
+    std::filesystem::create_directories(config, ec);
+    if (ec || ::access(config.c_str(), W_OK | X_OK) != 0) return {};
+    return config;
+}
+
+bool HoldsDefaultFiles(const std::string& folder)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(folder + "/back7.bmp", ec);
+}
+
 } // namespace
 
 std::string ExecutableFolder()
@@ -46,18 +63,32 @@ std::string ExecutableFolder()
 std::string SettingsFolder(const std::string& programFolder)
 {
     if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK | X_OK) == 0) return programFolder;
-    const std::string config = ConfigFolder();
-    if (config.empty()) return programFolder;
+    const std::string config = UserConfigFolder();
+    return config.empty() ? programFolder : config;
+}
+
+std::string DefaultFilesFolder(const std::string& programFolder)
+{
+    if (HoldsDefaultFiles(programFolder)) return programFolder;
+    const std::string shared = programFolder + "/../share/tandrel";
+    if (!HoldsDefaultFiles(shared)) return programFolder;
     std::error_code ec;
-    std::filesystem::create_directories(config, ec);
-    if (ec || ::access(config.c_str(), W_OK | X_OK) != 0) return programFolder;
-    return config;
+    const auto clean = std::filesystem::weakly_canonical(shared, ec);
+    return ec ? shared : clean.string();
 }
 
 void SetStorePaths(Game& g, const std::string& programFolder)
 {
-    const std::string folder = SettingsFolder(programFolder);
-    g.cfg.ProgramFolder = programFolder;
+    const std::string defaults = DefaultFilesFolder(programFolder);
+    std::string folder;
+    if (defaults == programFolder) {
+        folder = SettingsFolder(programFolder);
+    } else {
+        // Installed: never beside the shared files, even where they can be written.
+        folder = UserConfigFolder();
+        if (folder.empty()) folder = defaults;
+    }
+    g.cfg.ProgramFolder = defaults;
     g.cfg.SettingsFile = folder + "/" + SettingsFileName;
     g.GamesDealtFile = folder + "/" + GamesDealtFileName;
 }

@@ -188,14 +188,15 @@ void Guilloche(QPainter& p)
 
 } // namespace
 
-QImage CardBack(int index)
+QImage CardBack(int index, int scale)
 {
   using Design = void (*)(QPainter&);
   static const Design designs[] = {Lattice, Argyle, Tartan, Sunburst, FishScales,
                                    Chevrons, PolkaDots, Concentric, Checkers, Guilloche};
-  QImage card = BlankCard();
+  QImage card = BlankCard(scale);
   QPainter p(&card);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   QPainterPath clip;
   clip.addRoundedRect(Panel, 2, 2);
   p.setClipPath(clip);

@@ -66,16 +66,17 @@ bool InCornerBox(int x, int y)
   return (x < CornerBox || x >= CardWidth - CornerBox) && (y < CornerBox || y >= CardHeight - CornerBox);
 }
 
-QImage FinishCell(const QImage& card)
+QImage FinishCell(const QImage& card, int scale)
 {
   const QImage src = card.convertToFormat(QImage::Format_ARGB32);
-  QImage out(CardWidth, CardHeight, QImage::Format_RGB32);
-  for (int y = 0; y < CardHeight; ++y) {
-    for (int x = 0; x < CardWidth; ++x) {
+  QImage out(CardWidth * scale, CardHeight * scale, QImage::Format_RGB32);
+  for (int y = 0; y < out.height(); ++y) {
+    for (int x = 0; x < out.width(); ++x) {
       const QRgb p = src.pixel(x, y);
-      const bool key = InCornerBox(x, y) && qAlpha(p) < 128;
+      const bool corner = InCornerBox(x / scale, y / scale);
+      const bool key = corner && qAlpha(p) < 128;
       QRgb c = key ? TransparentKey
-             : InCornerBox(x, y) ? (p | 0xff000000)
+             : corner ? (p | 0xff000000)
              // inside the card anything see-through sits on white card
              : qRgb(255 - (255 - qRed(p)) * qAlpha(p) / 255, 255 - (255 - qGreen(p)) * qAlpha(p) / 255,
                     255 - (255 - qBlue(p)) * qAlpha(p) / 255);
@@ -86,11 +87,12 @@ QImage FinishCell(const QImage& card)
   return out;
 }
 
-QImage BlankCard()
+QImage BlankCard(int scale)
 {
-  QImage img = Transparent(CardWidth, CardHeight);
+  QImage img = Transparent(CardWidth * scale, CardHeight * scale);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(Qt::white);
   p.drawRoundedRect(QRectF(0.5, 0.5, CardWidth - 1, CardHeight - 1), 3, 3);
@@ -111,8 +113,15 @@ bool CardFaces::Loaded() const
       && jokers->elementExists("red_joker");
 }
 
-QImage CardFaces::Face(int code) const
+QImage CardFaces::Face(int code, int scale) const
 {
+  if (scale > 1) {
+    // Enough pixels that the one-unit squeeze of 96 into 95 does not show.
+    QImage img = Transparent(CardWidth * scale, CardHeight * scale);
+    QPainter p(&img);
+    faces->render(&p, FaceElement(code), QRectF(0, 0, img.width(), img.height()));
+    return img;
+  }
   QImage tall = Transparent(CardWidth, CardHeight + 1);
   QPainter p(&tall);
   faces->render(&p, FaceElement(code), QRectF(0, 0, CardWidth, CardHeight + 1));
@@ -120,47 +129,51 @@ QImage CardFaces::Face(int code) const
   return DropOneRow(tall);
 }
 
-QImage CardFaces::Joker(int code) const
+QImage CardFaces::Joker(int code, int scale) const
 {
   // A Nicu joker element is its card (135 x 185 units, corner radius 16) plus a
   // one-unit rim above and left and a three-unit shadow below and right. Only
   // the card's inside and its art are kept, fitted inside our own outline.
   const QRectF card(1, 1, CardWidth - 2, CardHeight - 2);
   const double sx = card.width() / 135, sy = card.height() / 185;
-  QImage art = Transparent(CardWidth, CardHeight);
+  QImage art = Transparent(CardWidth * scale, CardHeight * scale);
   QPainter p(&art);
+  p.scale(scale, scale);
   // 54 is the first joker (red), 55 the second (black).
   jokers->render(&p, code == 54 ? "red_joker" : "black_joker",
                  QRectF(card.x() - sx, card.y() - sy, 139 * sx, 189 * sy));
   QPainterPath inside;
   inside.addRoundedRect(card.adjusted(1, 1, -1, -1), 16 * sx - 1, 16 * sy - 1);
-  QImage mask = Transparent(CardWidth, CardHeight);
+  QImage mask = Transparent(CardWidth * scale, CardHeight * scale);
   QPainter m(&mask);
   m.setRenderHint(QPainter::Antialiasing);
+  m.scale(scale, scale);
   m.fillPath(inside, Qt::black);
   m.end();
+  p.resetTransform();
   p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
   p.drawImage(0, 0, mask);
   p.end();
-  QImage img = BlankCard();
+  QImage img = BlankCard(scale);
   QPainter(&img).drawImage(0, 0, art);
   return img;
 }
 
-QImage CardFaces::Cell(int code) const
+QImage CardFaces::Cell(int code, int scale) const
 {
-  if (code >= 2 && code <= 53) return FinishCell(Face(code));
-  if (code == 54 || code == 55) return FinishCell(Joker(code));
-  return FinishCell(CardBack(code - 56));
+  if (code >= 2 && code <= 53) return FinishCell(Face(code, scale), scale);
+  if (code == 54 || code == 55) return FinishCell(Joker(code, scale), scale);
+  return FinishCell(CardBack(code - 56, scale), scale);
 }
 
-QImage MakeSheet(const CardFaces& faces, int sheet)
+QImage MakeSheet(const CardFaces& faces, int sheet, int scale)
 {
-  QImage img(4 * CardWidth, 4 * CardHeight, QImage::Format_RGB32);
+  const int w = CardWidth * scale, h = CardHeight * scale;
+  QImage img(4 * w, 4 * h, QImage::Format_RGB32);
   QPainter p(&img);
   for (int row = 0; row < 4; ++row)
     for (int col = 0; col < 4; ++col)
-      p.drawImage(col * CardWidth, row * CardHeight, faces.Cell(CodeInCell(sheet, row, col)));
+      p.drawImage(col * w, row * h, faces.Cell(CodeInCell(sheet, row, col), scale));
   return img;
 }
 

@@ -59,23 +59,28 @@ QRgb Shade(double r, double g, double b)
 
 } // namespace
 
-QImage MakeFeltTile()
+QImage MakeFeltTile(int scale)
 {
-  const int w = 239, h = 177;
+  const int w = 239 * scale, h = 177 * scale;
   QImage img(w, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       const double fx = double(x) / w, fy = double(y) / h;
       const double cloud = Fractal(fx, fy, 4, 3, 3, 11);
       const double nap = Fractal(fx, fy, 48, 36, 2, 23); // short fibres
-      const double k = 1 + 0.16 * cloud + 0.10 * nap + 0.10 * Grain(x, y, 37);
+      const double k = 1 + 0.16 * cloud + 0.10 * nap + 0.10 * Grain(x / scale, y / scale, 37);
       img.setPixel(x, y, Shade(26 * k, 112 * k, 58 * k));
     }
   return img;
 }
 
-QImage MakeWoodTile()
+QImage MakeWoodTile(int scale)
 {
+  if (scale > 1) {
+    // Board by board the same as one pixel per unit, with smooth rings and fibres.
+    const QImage one = MakeWoodTile(1);
+    return one.scaled(one.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
   const int size = 240, planks = 4, plankHeight = size / planks;
   const int joints[planks] = {40, 170, 95, 215};
   QImage img(size, size, QImage::Format_RGB32);
@@ -97,8 +102,12 @@ QImage MakeWoodTile()
   return img;
 }
 
-QImage MakeShadow()
+QImage MakeShadow(int scale)
 {
+  if (scale > 1) {
+    const QImage one = MakeShadow(1); // flat colours: each pixel becomes a block
+    return one.scaled(one.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  }
   // A card-shaped shadow two pixels down and right of the card: it shows in the
   // two outer columns from row 2 and the two outer rows from column 2.
   const int w = CardWidth + 2, h = CardHeight + 2;
