@@ -293,7 +293,10 @@ TEST_F(SettingsStore, GamesDealtSurvivesAndDamageReadsAsZero)
     EXPECT_EQ(g.CardSoundIndex, 4);
 }
 
-TEST_F(SettingsStore, TheProgramFolderIsUsedWhileItCanBeWrittenOtherwiseTheUsersConfigFolder)
+// A build folder keeps everything beside the program while it can be written;
+// an installed program reads its files from ../share/tandrel and keeps the
+// settings in the user's configuration folder, even in a writable prefix.
+TEST_F(SettingsStore, WhereTheFilesLiveForABuildFolderAndAnInstalledProgram)
 {
     SetStorePaths(g, dir);
     EXPECT_EQ(g.cfg.ProgramFolder, dir);
@@ -308,8 +311,16 @@ TEST_F(SettingsStore, TheProgramFolderIsUsedWhileItCanBeWrittenOtherwiseTheUsers
     EXPECT_EQ(SettingsFolder(unwritable), Path("config") + "/tandrel");
     EXPECT_TRUE(std::filesystem::is_directory(Path("config/tandrel")));
     EXPECT_EQ(SettingsFolder(Path("missing")), Path("config") + "/tandrel");
-    if (old)
-        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-    else
-        ::unsetenv("XDG_CONFIG_HOME");
+
+    std::filesystem::create_directories(Path("prefix/games"));
+    std::filesystem::create_directories(Path("prefix/share/tandrel"));
+    WriteText(Path("prefix/share/tandrel/back7.bmp"), "BM");
+    SetStorePaths(g, Path("prefix/games"));
+    EXPECT_EQ(g.cfg.ProgramFolder, Path("prefix/share/tandrel"));
+    EXPECT_EQ(g.cfg.SettingsFile, Path("config/tandrel/duelpat.ini"));
+    EXPECT_EQ(g.GamesDealtFile, Path("config/tandrel/gamesdealt"));
+    WriteText(Path("prefix/games/back7.bmp"), "BM"); // files beside it: a build folder, as before
+    SetStorePaths(g, Path("prefix/games"));
+    EXPECT_EQ(g.cfg.SettingsFile, Path("prefix/games/duelpat.ini"));
+    old ? ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
 }
