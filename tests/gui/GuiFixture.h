@@ -3,7 +3,9 @@
 // folder per test, time passing at once, messages answered and recorded.
 #include <QDir>
 #include <QDialog>
+#include <QAction>
 #include <QImage>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,12 +30,12 @@ protected:
         ASSERT_TRUE(folder.isValid());
         // The player's hand at every window: the next of hands, else a press of OK.
         SetModalHand([this](QDialog& d) {
-            if (hands.empty()) {
-                if (auto* ok = d.findChild<QPushButton*>("cmdOK")) ok->click();
-            } else {
+            if (!hands.empty()) {
                 const auto hand = hands.front();
                 hands.erase(hands.begin());
                 hand(d);
+            } else if (auto* ok = d.findChild<QPushButton*>("cmdOK")) {
+                ok->click();
             }
             return d.result();
         });
@@ -75,6 +77,13 @@ protected:
         window->table().RedrawTable();
     }
     QWidget* table() { return &window->tableWidget(); }
+    QAction* Command(const char* name) { return window->findChild<QAction*>(name); }
+    // Whether a command is on offer once its menu opens.
+    bool Offered(const char* menu, const char* name)
+    {
+        emit window->findChild<QMenu*>(menu)->aboutToShow();
+        return Command(name)->isEnabled();
+    }
     const QImage& screen() { return window->table().WindowImage(); }
 
     void Move(int x, int y) { QTest::mouseMove(table(), QPoint(x, y)); }

@@ -1,11 +1,12 @@
 // Nothing is lost whatever ends the program or stands in a file's place: the
 // statistics when a game ends, the game when the turn comes back, files that
-// are FIFOs, links or read-only, and a write past the file-size limit.
+// are FIFOs, links, folders or read-only, and writes past the file-size limit.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -22,15 +23,6 @@ using namespace tandrel::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-const char* const CannotWrite = "cannot be written";
-
-int Count(const std::vector<std::string>& messages, const char* part)
-{
-    int n = 0;
-    for (const auto& m : messages) n += m.find(part) != std::string::npos;
-    return n;
-}
 
 // What is at path, without following a link or opening a FIFO.
 std::string Describe(const std::string& path)
@@ -62,8 +54,11 @@ TEST_F(GuiTest, AGameEndStoresTheStatisticsAndEachTurnTheGame)
     EXPECT_EQ(ReadProfileInt(ini, player, "Win", 0), 1);
 }
 
-TEST_F(GuiTest, FifosLinksAndAReadOnlyFileAreNeitherWaitedOnNorReplaced)
+TEST_F(GuiTest, FifosLinksFoldersReadOnlyFilesAndASizeLimitAreNeitherWaitedOnNorReplaced)
 {
+    InstallExitSignals(); // as the program does: a write past the limit fails, it does not kill
+    rlimit unlimited{};
+    ::getrlimit(RLIMIT_FSIZE, &unlimited);
     const std::string dir = folder.path().toStdString(), ini = dir + "/duelpat.ini";
     const auto fifo = [](const std::string& p) { ::mkfifo(p.c_str(), 0600); };
     struct Case {
@@ -74,34 +69,20 @@ TEST_F(GuiTest, FifosLinksAndAReadOnlyFileAreNeitherWaitedOnNorReplaced)
     };
     const std::vector<Case> cases = {
         {"a FIFO as the settings file", [&] { fifo(ini); }, {ini}, 1},
-        {"FIFOs as the games dealt and the picture",
-         [&] {
-             fifo(dir + "/gamesdealt");
-             fifo(dir + "/back7.bmp");
-         },
-         {dir + "/gamesdealt", dir + "/back7.bmp"},
-         0},
-        {"a link to a FIFO",
-         [&] {
-             fifo(dir + "/pipe");
-             fs::create_symlink(dir + "/pipe", ini);
-         },
-         {ini, dir + "/pipe"},
-         1},
+        {"FIFOs as the games dealt and the picture", [&] { fifo(dir + "/gamesdealt"), fifo(dir + "/back7.bmp"); },
+         {dir + "/gamesdealt", dir + "/back7.bmp"}, 0},
+        {"a link to a FIFO", [&] { fifo(dir + "/pipe"), fs::create_symlink(dir + "/pipe", ini); }, {ini, dir + "/pipe"}, 1},
         {"a dangling link", [&] { fs::create_symlink(dir + "/elsewhere.ini", ini); }, {ini}, 1},
-        {"a read-only file",
-         [&] {
+        {"a folder", [&] { fs::create_directory(ini); }, {ini}, 1},
+        {"a read-only file", [&] {
              std::ofstream(ini) << "[Options]\nPlayer=Ann\n[Ann]\nWin=2\nAutoSave=1\n";
-             fs::permissions(ini, fs::perms(0444));
-         },
-         {ini},
-         1},
+             fs::permissions(ini, fs::perms(0444)); }, {ini}, 1},
+        {"a file-size limit", [&] { rlimit small = unlimited; small.rlim_cur = 64, ::setrlimit(RLIMIT_FSIZE, &small); }, {}, 1},
     };
     for (const Case& c : cases) {
-        for (const auto& e : fs::directory_iterator(dir)) fs::remove(e.path());
+        for (const auto& e : fs::directory_iterator(dir)) fs::remove_all(e.path());
         c.make();
-        std::vector<std::string> before;
-        std::vector<std::string> fifos;
+        std::vector<std::string> before, fifos;
         for (const auto& p : c.odd) {
             before.push_back(Describe(p));
             if (fs::is_fifo(fs::symlink_status(p))) fifos.push_back(p);
@@ -121,29 +102,19 @@ TEST_F(GuiTest, FifosLinksAndAReadOnlyFileAreNeitherWaitedOnNorReplaced)
         });
         messages.clear();
         Start();
+        Click(400, 340);
+        Command("mnuSnap")->trigger();
         QTest::keyClick(window.get(), Qt::Key_F2);
         window->close();
         window.reset();
+        ::setrlimit(RLIMIT_FSIZE, &unlimited);
         done = true;
         release.join();
         EXPECT_FALSE(waitedOn) << c.what << ": the start waited on a FIFO";
         for (std::size_t i = 0; i < c.odd.size(); ++i) EXPECT_EQ(Describe(c.odd[i]), before[i]) << c.what;
-        EXPECT_EQ(Count(messages, CannotWrite), c.messages) << c.what;
+        EXPECT_EQ(std::ranges::count_if(messages, [](const std::string& m) { return m.find("cannot be written") != m.npos; }),
+                  c.messages) << c.what;
+        for (const auto& e : fs::directory_iterator(dir))
+            EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << c.what << ": " << e.path();
     }
-}
-
-TEST_F(GuiTest, AFileSizeLimitGivesTheMessageAndLeavesNoTemporaryFile)
-{
-    InstallExitSignals(); // as the program does: a write past the limit fails, it does not kill
-    Start();
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    window->close();
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_EQ(Count(messages, CannotWrite), 1);
-    for (const auto& e : fs::directory_iterator(folder.path().toStdString()))
-        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
 }
