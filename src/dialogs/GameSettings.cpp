@@ -305,17 +305,22 @@ void frmNewGame::ShowSettings()
 
 void frmNewGame::optBack_Click(int index)
 {
-    Settings& c = g_.cfg;
     cmdBack->setEnabled(index == 0);
     cmdColor->setEnabled(index == 1);
     chkSolid->setEnabled(index == 1);
-    if (index == 0) {
+    ReadBackgroundChoice();
+    PreviewTable();
+}
+
+void frmNewGame::ReadBackgroundChoice()
+{
+    Settings& c = g_.cfg;
+    if (optBack[0]->isChecked()) {
         c.Bkgrd = 1;
     } else {
         c.Bkgrd = 0;
         c.Gradiant = chkSolid->isChecked() ? 0 : 1;
     }
-    PreviewTable();
 }
 
 void frmNewGame::PreviewTable()
@@ -428,12 +433,7 @@ void frmNewGame::cmdOK_Click()
     c.Speed = hscSpeed->value();
     c.PlaySpeed = 500 - hscPlaySpeed->value();
     c.CardBack = 56 + hscCardBack->value();
-    if (optBack[0]->isChecked()) {
-        c.Bkgrd = 1;
-    } else {
-        c.Bkgrd = 0;
-        c.Gradiant = chkSolid->isChecked() ? 0 : 1;
-    }
+    ReadBackgroundChoice();
     Store(SaveSettings(g_));
     accept();
 }

@@ -67,6 +67,7 @@ private:
     void cmdAdd_Click();
     void cmdRemove_Click();
     void optBack_Click(int index);
+    void ReadBackgroundChoice();
     void cmdColor_Click();
     void cmdBack_Click();
     void hscCardBack_Change();
