@@ -4,25 +4,20 @@
 
 namespace tandrel {
 
-namespace {
-
-QImage LoadPicture(const QString& name)
+QImage LoadBuiltinPicture(const QString& name, int scale)
 {
-    const QString path = ":/builtin/" + name;
+    const QString path = ":/builtin/" + name + (scale > 1 ? QString("@%1x.png").arg(scale) : QString(".png"));
     if (!QFile::exists(path)) return {};
     return QImage(path);
 }
-
-} // namespace
 
 CardArt LoadBuiltinArt(int scale)
 {
     CardArt art;
     art.scale = scale;
-    const QString at = scale > 1 ? QString("@%1x").arg(scale) : QString();
-    for (int i = 0; i < 4; ++i) art.sheets[i] = LoadPicture(QString("cards%1%2.png").arg(i).arg(at));
-    art.shadow = LoadPicture("shadow" + at + ".png");
-    art.tile = LoadPicture("tile" + at + ".png");
+    for (int i = 0; i < 4; ++i) art.sheets[i] = LoadBuiltinPicture(QString("cards%1").arg(i), scale);
+    art.shadow = LoadBuiltinPicture("shadow", scale);
+    art.tile = LoadBuiltinPicture("tile", scale);
     return art;
 }
 
@@ -57,14 +52,15 @@ void KeyOut(QImage& image, const QRect& r)
     }
 }
 
-QImage KeyedCopy(const QImage& picture)
+QImage KeyedCopy(QImage picture)
 {
     if (picture.isNull()) return {};
-    // Any alpha in the file is ignored, as a plain bitmap copy would.
-    QImage keyed = picture.convertToFormat(QImage::Format_RGB32)
-                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    KeyOut(keyed, keyed.rect());
-    return keyed;
+    // Any alpha in the file is ignored, as a plain bitmap copy would. A picture
+    // handed over whole is converted where it lies, without a second buffer.
+    picture.convertTo(QImage::Format_RGB32);
+    picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+    KeyOut(picture, picture.rect());
+    return picture;
 }
 
 } // namespace tandrel

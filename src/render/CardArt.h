@@ -21,6 +21,8 @@ struct CardArt {
 // at scale 2 or 3 their "@2x"/"@3x" versions; a picture that is missing stays
 // null and simply draws nothing.
 CardArt LoadBuiltinArt(int scale = 1);
+// One of them by its name without ".png" ("cards2", "tile").
+QImage LoadBuiltinPicture(const QString& name, int scale);
 
 // The art scale for a screen's device pixel ratio: the smallest that is at
 // least as fine, 3 at most.
@@ -37,7 +39,7 @@ std::optional<CardCell> GetCardImage(int card);
 
 // A copy of the picture with every pixel of the key colour made transparent
 // and every other pixel opaque (premultiplied ARGB, ready to draw).
-QImage KeyedCopy(const QImage& picture);
+QImage KeyedCopy(QImage picture);
 
 // Makes the key-coloured pixels of r in an ARGB32_Premultiplied image transparent.
 void KeyOut(QImage& image, const QRect& r);

@@ -37,8 +37,9 @@ void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRec
 
 } // namespace
 
-// The built-in art is decoded when the table is first sized, at the scale the
-// screen wants by then: a finer screen never decodes the coarse sheets.
+// The built-in art is read at the scale the screen wants when the table is
+// first sized (a finer screen never decodes the coarse sheets), and the card
+// sheets only when a card is first drawn.
 QtTable::QtTable(Game& g) : g_(g), builtinArt_(true)
 {
     font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
@@ -55,7 +56,11 @@ void QtTable::LoadArt()
     if (!builtinArt_ || artScale_ == scale_) return;
     artScale_ = scale_;
     const QImage picture = picBackGrd_;
-    TakeArt(LoadBuiltinArt(scale_));
+    sheets_ = {};
+    shadow_ = {};
+    artTried_ = 0;
+    picBackGrd_ = LoadBuiltinPicture("tile", scale_).convertToFormat(QImage::Format_RGB32);
+    picBackGrd_.setDevicePixelRatio(scale_);
     if (backImagePath_.empty()) return;
     // The player's picture stays; on a finer screen its finer version is looked for.
     if (scale_ == 1 && picture.devicePixelRatio() == 1)
@@ -64,24 +69,40 @@ void QtTable::LoadArt()
         LoadBackImage(backImagePath_);
 }
 
-void QtTable::TakeArt(const CardArt& art)
+void QtTable::TakeArt(CardArt art)
 {
-    const int k = art.scale;
     // The key colour goes once, here: drawing a card is then one plain draw.
     for (int i = 0; i < 4; ++i) {
-        const QImage sheet = KeyedCopy(art.sheets[i]);
-        if (sheet.isNull()) continue;
-        for (int card = 2; card <= 65; ++card) {
-            const auto cell = GetCardImage(card);
-            if (!cell || cell->sheet != i) continue;
-            cells_[card] = sheet.copy(cell->x * k, cell->y * k, CardWidth * k, CardHeight * k);
-            cells_[card].setDevicePixelRatio(k);
-        }
+        sheets_[i] = KeyedCopy(std::move(art.sheets[i]));
+        sheets_[i].setDevicePixelRatio(art.scale);
     }
-    shadow_ = KeyedCopy(art.shadow);
-    shadow_.setDevicePixelRatio(k);
+    shadow_ = KeyedCopy(std::move(art.shadow));
+    shadow_.setDevicePixelRatio(art.scale);
+    artTried_ = ~0u;
     picBackGrd_ = art.tile.isNull() ? QImage() : art.tile.convertToFormat(QImage::Format_RGB32);
-    picBackGrd_.setDevicePixelRatio(k);
+    picBackGrd_.setDevicePixelRatio(art.scale);
+}
+
+const QImage& QtTable::Sheet(int i) const
+{
+    if (!(artTried_ & (1u << i))) {
+        artTried_ |= 1u << i;
+        const int k = std::max(artScale_, 1); // drawn before the table was sized: the plain sheets
+        sheets_[i] = KeyedCopy(LoadBuiltinPicture(QString("cards%1").arg(i), k));
+        sheets_[i].setDevicePixelRatio(k);
+    }
+    return sheets_[i];
+}
+
+const QImage& QtTable::Shadow() const
+{
+    if (!(artTried_ & (1u << 4))) {
+        artTried_ |= 1u << 4;
+        const int k = std::max(artScale_, 1);
+        shadow_ = KeyedCopy(LoadBuiltinPicture("shadow", k));
+        shadow_.setDevicePixelRatio(k);
+    }
+    return shadow_;
 }
 
 bool QtTable::SetScale(int scale)
@@ -99,8 +120,6 @@ void QtTable::Resize(int w, int h)
     tableWidth_ = std::max(0, w);
     tableHeight_ = std::max(0, h);
     window_ = Surface32(tableWidth_, tableHeight_, scale_);
-    picTemp_ = Surface32(tableWidth_, tableHeight_, scale_);
-    painted_ = {};
     WindowChanged(TableRect());
 }
 
@@ -116,15 +135,14 @@ void QtTable::WindowChanged(const QRect& r)
     if (!changed.isEmpty()) Changed(changed);
 }
 
-void QtTable::CopyFromPicTemp(QImage& target, const QRect& r)
-{
-    CopyRect(target, r.topLeft(), picTemp_, r);
-}
-
 void QtTable::PaintCard(QPainter& p, int x, int y, int card) const
 {
-    if (card < 0 || card >= static_cast<int>(cells_.size()) || cells_[card].isNull()) return;
-    p.drawImage(x, y, cells_[card]);
+    const auto cell = GetCardImage(card);
+    if (!cell) return;
+    const QImage& sheet = Sheet(cell->sheet);
+    if (sheet.isNull()) return;
+    const int k = static_cast<int>(sheet.devicePixelRatio());
+    p.drawImage(QPoint(x, y), sheet, DevicePixels({cell->x, cell->y, CardWidth, CardHeight}, k));
 }
 
 void QtTable::DrawCardOn(QImage& target, int x, int y, int card) const
@@ -146,7 +164,7 @@ void QtTable::RestoreBackground(Surface s, int x, int y, int w, int h)
 {
     QImage* target = SurfaceImage(s);
     if (!target) return;
-    CopyFromPicTemp(*target, {x, y, w, h});
+    PaintBareTable(*target, {x, y, w, h});
     if (s == Surface::Window) WindowChanged({x, y, w, h});
 }
 
@@ -163,9 +181,10 @@ QImage QtTable::StretchedShadow(int w, int h) const
     QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     out.setDevicePixelRatio(scale_);
-    if (shadow_.isNull()) return out;
-    const int sw = shadow_.width(), sh = shadow_.height();
-    if (w == sw && h == sh) return shadow_.copy();
+    const QImage& shadow = Shadow();
+    if (shadow.isNull()) return out;
+    const int sw = shadow.width(), sh = shadow.height();
+    if (w == sw && h == sh) return shadow.copy();
     const auto source = [](int t, int size, int sourceSize) {
         const int middle = sourceSize / 2;
         if (t < middle) return std::min(t, sourceSize - 1);
@@ -173,7 +192,7 @@ QImage QtTable::StretchedShadow(int w, int h) const
         return fromEnd > middle ? fromEnd : middle;
     };
     for (int y = 0; y < h; ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(shadow_.constScanLine(source(y, h, sh)));
+        const auto* from = reinterpret_cast<const QRgb*>(shadow.constScanLine(source(y, h, sh)));
         auto* to = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < w; ++x) to[x] = from[source(x, w, sw)];
     }

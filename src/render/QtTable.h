@@ -1,8 +1,9 @@
 #pragma once
 // The table drawn with Qt: the window is a QImage the size of the client area
 // that every drawing routine paints into; the widget copies it to the screen.
-// The bare table (picTemp), the table buffer and the drag image of a card move
-// are QImages too. The view reads the game it was made for and never changes
+// The table buffer and the drag image of a card move are QImages too. The bare
+// table is painted where it shows, from the picture or the colour, rather than
+// kept as a second window-sized picture. The view reads the game it was made for and never changes
 // it, apart from the one setting the gradient repairs (a table colour of 0).
 #include <QColor>
 #include <QFont>
@@ -30,10 +31,10 @@ StatusText StatusLines(const Game& g, bool forceNewGameHint);
 
 class QtTable : public TableView {
 public:
-    explicit QtTable(Game& g);              // built-in pictures, decoded by the first Resize
+    explicit QtTable(Game& g);              // built-in pictures, decoded when first drawn
     QtTable(Game& g, const CardArt& art);   // given pictures (tests, benchmarks)
 
-    // Sizes the window, picTemp and the table size to the client area. Nothing
+    // Sizes the window and the table size to the client area. Nothing
     // moves: a small window clips the table. Follow it with RedrawTable.
     void Resize(int w, int h);
     // Pixels per table pixel for a screen's device pixel ratio: every surface
@@ -46,7 +47,8 @@ public:
     int TableHeight() const { return tableHeight_; }
 
     const QImage& WindowImage() const { return window_; }
-    const QImage& PicTemp() const { return picTemp_; }
+    // The bare table at the window's size, as every erase shows it.
+    QImage BareTable();
     const QImage& BackgroundPicture() const { return picBackGrd_; }
     const QImage* TableBufferImage() const { return tableBuffer_.isNull() ? nullptr : &tableBuffer_; }
     const QImage* DragImagePicture() const { return dragImage_.isNull() ? nullptr : &dragImage_; }
@@ -58,10 +60,13 @@ public:
 
     // A card onto any picture (previews in dialogs use it too).
     void DrawCardOn(QImage& target, int x, int y, int card) const;
-    static void TileBackground(const QImage& source, QImage& target);
+    // The picture repeated from the top left; only the part in clip (table
+    // pixels) when one is given.
+    static void TileBackground(const QImage& source, QImage& target, const QRect& clip = {});
     // The colour table, solid or as the gradient (the settings dialog's sample too).
-    static void FillColour(QImage& target, long colour);
-    static void PaintGradient(QImage& target, long colour);
+    // The gradient's bands follow the height given, the target's own when none is.
+    static void FillColour(QImage& target, long colour, const QRect& clip = {});
+    static void PaintGradient(QImage& target, long colour, const QRect& clip = {}, int height = 0);
     static int ColorPart(long colour, int n);
 
     // Cards and the surfaces of a card move.
@@ -76,7 +81,6 @@ public:
     void DrawMoveFrame(float x, float y, int w, int h) override;
 
     // The bare table.
-    void DrawBackground();
     void DrawTableBackground() override;
 
     // Piles.
@@ -101,41 +105,36 @@ protected:
     virtual void Changed(const QRect& r) { (void)r; }
 
 private:
-    void TakeArt(const CardArt& art);
+    void TakeArt(CardArt art);
     void LoadArt();
+    const QImage& Sheet(int i) const;
+    const QImage& Shadow() const;
     QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
     QImage* SurfaceImage(Surface s);
     void WindowChanged(const QRect& r);
-    void CopyFromPicTemp(QImage& target, const QRect& r);
+    void PaintBareTable(QImage& target, const QRect& r);
     void PaintCard(QPainter& p, int x, int y, int card) const;
     QImage StretchedShadow(int w, int h) const;
 
     Game& g_;
     bool builtinArt_ = false;
     int scale_ = 1;
-    int artScale_ = 0;              // the scale of the art in cells_; 0 none yet
+    int artScale_ = 0;              // the scale of the art; 0 none yet
     std::string backImagePath_;     // reloaded at its own scale when the scale changes
     int tableWidth_ = 0;
     int tableHeight_ = 0;
     QImage window_;
-    QImage picTemp_;
     QImage picBackGrd_;
     QImage tableBuffer_;
     QImage dragImage_;
     QRect lastFrame_;               // the drag picture of the last move frame
-    QImage shadow_;                 // key made transparent
-    std::array<QImage, 66> cells_;  // by card code, key made transparent
+    // The card sheets and the shadow, key made transparent. The built-in ones
+    // are decoded the first time they are drawn: the first sight of the table
+    // shows no card and waits for none of them.
+    mutable std::array<QImage, 4> sheets_;
+    mutable QImage shadow_;
+    mutable unsigned artTried_ = 0; // bit i: sheet i looked for; bit 4: the shadow
     QFont font_;
-
-    // What picTemp shows now, so an unchanged table is not painted again.
-    struct BackgroundKey {
-        int bkgrd = -1, gradiant = 0;
-        long colour = 0;
-        qint64 picture = 0;
-        QSize size;
-        bool operator==(const BackgroundKey&) const = default;
-    };
-    BackgroundKey painted_;
 };
 
 } // namespace tandrel

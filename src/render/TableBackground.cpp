@@ -1,5 +1,5 @@
-// The bare table: a tiled picture, a solid colour or a gradient, painted into
-// picTemp, from which every erase on the table is copied.
+// The bare table: a tiled picture, a solid colour or a gradient, painted
+// wherever the table is erased.
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -24,21 +24,28 @@ QColor FromColourLong(long colour)
 
 // 64 bands, each a sixty-fourth of the height and 2 lighter in every
 // component than the one above, the top band in the table colour.
-void QtTable::PaintGradient(QImage& target, long colour)
+void QtTable::PaintGradient(QImage& target, long colour, const QRect& clip, int height)
 {
+    if (target.isNull()) return;
     const int r = QtTable::ColorPart(colour, 1), g = QtTable::ColorPart(colour, 2), b = QtTable::ColorPart(colour, 3);
-    const int height = static_cast<int>(target.deviceIndependentSize().height());
+    if (height <= 0) height = static_cast<int>(target.deviceIndependentSize().height());
     const auto bandTop = [height](int i) { return static_cast<int>(std::nearbyint(i * height / 128.0)); };
     QPainter p(&target);
+    if (!clip.isNull()) p.setClipRect(clip);
     for (int i = 0; i <= 126; i += 2) {
         const QColor band(std::min(r + i, 255), std::min(g + i, 255), std::min(b + i, 255));
         p.fillRect(QRectF(0, bandTop(i), target.deviceIndependentSize().width(), bandTop(i + 2) - bandTop(i)), band);
     }
 }
 
-void QtTable::FillColour(QImage& target, long colour)
+void QtTable::FillColour(QImage& target, long colour, const QRect& clip)
 {
-    target.fill(FromColourLong(colour));
+    if (clip.isNull()) {
+        target.fill(FromColourLong(colour));
+        return;
+    }
+    QPainter p(&target);
+    p.fillRect(clip, FromColourLong(colour));
 }
 
 int QtTable::ColorPart(long colour, int n)
@@ -49,15 +56,17 @@ int QtTable::ColorPart(long colour, int n)
 
 // Copies of the source from the top left, the last column and row cut off by
 // the target's edges; sizes in table pixels, whatever either picture's scale.
-void QtTable::TileBackground(const QImage& source, QImage& target)
+void QtTable::TileBackground(const QImage& source, QImage& target, const QRect& clip)
 {
     if (target.isNull() || source.isNull()) return;
-    const QSizeF tile = source.deviceIndependentSize(), area = target.deviceIndependentSize();
+    const QSizeF tile = source.deviceIndependentSize();
+    const QRect area = clip.isNull() ? QRect(QPoint(0, 0), target.deviceIndependentSize().toSize()) : clip;
     const int tw = std::max(1, static_cast<int>(tile.width())), th = std::max(1, static_cast<int>(tile.height()));
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (int j = 0; j <= static_cast<int>(area.width()) / tw; ++j)
-        for (int k = 0; k <= static_cast<int>(area.height()) / th; ++k) p.drawImage(j * tw, k * th, source);
+    p.setClipRect(area);
+    for (int j = std::max(0, area.left() / tw); j <= area.right() / tw; ++j)
+        for (int k = std::max(0, area.top() / th); k <= area.bottom() / th; ++k) p.drawImage(j * tw, k * th, source);
 }
 
 bool QtTable::LoadBackImage(const std::string& path)
@@ -87,29 +96,35 @@ bool QtTable::LoadBackImage(const std::string& path)
     return true;
 }
 
-void QtTable::DrawBackground()
+// r in table pixels, on a picture of the table's size (the window or the table buffer).
+void QtTable::PaintBareTable(QImage& target, const QRect& r)
 {
-    if (picTemp_.isNull()) return;
+    const QRect area = r & TableRect();
+    if (target.isNull() || area.isEmpty()) return;
     Settings& cfg = g_.cfg;
     const bool gradient = cfg.Bkgrd == 0 && cfg.Gradiant == 1;
     if (gradient && cfg.TableColor == 0) cfg.TableColor = DefaultGradientColour; // and it stays so
 
-    const BackgroundKey key{cfg.Bkgrd, cfg.Gradiant, cfg.TableColor, picBackGrd_.cacheKey(), picTemp_.size()};
-    if (key == painted_) return;
-    painted_ = key;
-
     if (cfg.Bkgrd != 0 && !picBackGrd_.isNull())
-        TileBackground(picBackGrd_, picTemp_);
+        TileBackground(picBackGrd_, target, area);
     else if (cfg.Bkgrd != 0 || !gradient)
-        FillColour(picTemp_, cfg.TableColor); // also when the table picture is missing
+        FillColour(target, cfg.TableColor, area); // also when the table picture is missing
     else
-        PaintGradient(picTemp_, cfg.TableColor);
+        PaintGradient(target, cfg.TableColor, area, tableHeight_);
+}
+
+QImage QtTable::BareTable()
+{
+    QImage table = window_.isNull() ? QImage() : QImage(window_.size(), QImage::Format_RGB32);
+    if (table.isNull()) return table;
+    table.setDevicePixelRatio(window_.devicePixelRatio());
+    PaintBareTable(table, TableRect());
+    return table;
 }
 
 void QtTable::DrawTableBackground()
 {
-    DrawBackground();
-    CopyFromPicTemp(window_, TableRect());
+    PaintBareTable(window_, TableRect());
     WindowChanged(TableRect());
 }
 

@@ -29,9 +29,10 @@ TEST_F(Background, BackImageIsTakenOnlyWhenItLoads)
     ASSERT_TRUE(picture.save(file, "BMP"));
     EXPECT_TRUE(table->LoadBackImage(file.toStdString()));
     table->RedrawTable();
+    const QImage bare = table->BareTable();
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 640; ++x)
-            ASSERT_EQ(table->PicTemp().pixel(x, y), picture.pixel(x % 30, y % 20)) << x << "," << y;
+            ASSERT_EQ(bare.pixel(x, y), picture.pixel(x % 30, y % 20)) << x << "," << y;
 }
 
 TEST_F(Background, SolidColourReplacesEveryTileAndABlackGradientBecomesTheDefault)
@@ -43,7 +44,7 @@ TEST_F(Background, SolidColourReplacesEveryTileAndABlackGradientBecomesTheDefaul
     table->DrawTableBackground();
     QImage solid(640, 480, QImage::Format_RGB32);
     solid.fill(qRgb(0x99, 0x66, 0x33));
-    EXPECT_EQ(table->PicTemp(), solid);
+    EXPECT_EQ(table->BareTable(), solid);
 
     game.cfg.TableColor = 0;
     table->DrawTableBackground();
@@ -75,7 +76,7 @@ TEST_F(Background, GradientHasSixtyFourBandsLighteningDownwards)
     for (int height : {480, 256, 300}) {
         table->Resize(640, height);
         table->DrawTableBackground();
-        const auto bands = Bands(table->PicTemp());
+        const auto bands = Bands(table->BareTable());
         ASSERT_EQ(bands.size(), 64u) << height;
         for (int band = 0; band < 64; ++band) {
             const int i = 2 * band;

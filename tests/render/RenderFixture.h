@@ -28,7 +28,7 @@ protected:
     };
     QImage Expected(std::initializer_list<Placed> cards) const
     {
-        QImage image = table->PicTemp().copy();
+        QImage image = table->BareTable();
         for (const Placed& c : cards) table->DrawCardOn(image, c.x, c.y, c.card);
         return image;
     }

@@ -56,7 +56,7 @@ TEST_F(TableRepaint, PilesLieWhereTheStateSaysAndAPassedThroughStockShowsTheEmpt
     // One waste card at x = 465 beside it, no card backs anywhere in the place.
     const QImage waste = Expected({{465, 25, 33}});
     EXPECT_EQ(AreaDiff(window(), waste, {465, 25, 71, 95}), "");
-    EXPECT_EQ(AreaDiff(window(), table->PicTemp(), {536, 25, 50, 95}), "");
+    EXPECT_EQ(AreaDiff(window(), table->BareTable(), {536, 25, 50, 95}), "");
 
     const QImage round2 = window().copy(380, 25, 72, 95);
     game.StockPasses(2) = 3;
@@ -85,7 +85,7 @@ TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
         table->RedrawTable();
         game.CardsLeft(1) = c.left;
         table->DrawStock(1);
-        QImage expected = table->PicTemp().copy();
+        QImage expected = table->BareTable();
         for (int x : c.backs) table->DrawCardOn(expected, x, 300, 58);
         EXPECT_EQ(AreaDiff(window(), expected, {380, 300, 190, 95}), "") << c.left << " cards left";
     }
@@ -112,7 +112,7 @@ TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNineAndSmallOrEmptyWindowsClip)
     table->Resize(300, 200);
     table->RedrawTable();
     EXPECT_EQ(window().size(), QSize(300, 200));
-    EXPECT_EQ(table->PicTemp().size(), QSize(300, 200));
+    EXPECT_EQ(table->BareTable().size(), QSize(300, 200));
     EXPECT_EQ(AreaDiff(window(), Expected({{10, 120, 12}}), {0, 112, 90, 88}), "");
 
     table->Resize(0, 0);
