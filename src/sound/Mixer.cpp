@@ -38,18 +38,19 @@ struct Sdl {
 #undef TANDREL_SDL_POINTER
 } sdl;
 
-bool LoadSdl()
+// Each opening holds the library once; a failed one lets it go again, so a
+// machine without audio does not keep some 4 MB of audio libraries for nothing.
+void* LoadSdl()
 {
-    static const bool loaded = [] {
-        void* lib = ::dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (!lib) return false;
-        bool all = true;
+    void* lib = ::dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!lib) return nullptr;
+    bool all = true;
 #define TANDREL_SDL_LOOKUP(f) all = all && (sdl.f = reinterpret_cast<decltype(&::f)>(::dlsym(lib, #f)));
-        TANDREL_SDL_CALLS(TANDREL_SDL_LOOKUP)
+    TANDREL_SDL_CALLS(TANDREL_SDL_LOOKUP)
 #undef TANDREL_SDL_LOOKUP
-        return all;
-    }();
-    return loaded;
+    if (all) return lib;
+    ::dlclose(lib);
+    return nullptr;
 }
 
 bool IsFile(const std::string& path)
@@ -124,12 +125,14 @@ bool Mixer::Open(const std::string& soundFont)
         QuietStderr quiet;
         // SDL would take over SIGINT and SIGTERM and wait for an SDL event
         // loop we never run: the program could then not be ended by a signal.
-        open_ = LoadSdl() && sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") &&
+        void* lib = LoadSdl();
+        open_ = lib && sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") &&
                 sdl.SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
         if (open_ && sdl.Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
             sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
             open_ = false;
         }
+        if (lib && !open_) ::dlclose(lib);
     }
     if (!open_) {
         std::fprintf(stderr, "tandrel: no audio output, playing silently\n");
