@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "app/TableWidget.h"
 #include "dialogs/Alarm.h"
@@ -238,6 +241,8 @@ void MainWindow::Form_Load()
     SetStorePaths(g, programFolder_);
     const bool stored = LoadSettings(g);
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
+    // The screen's scale first, so the picture is read once, at the size it is shown.
+    table_->SetScale(ArtScaleFor(tableWidget_->devicePixelRatioF()));
     table_->LoadBackImage(g.cfg.BackImage);
     UpdateMenus();
     CenterForm(*this);
@@ -254,6 +259,11 @@ void MainWindow::Form_Load()
             mnuSave_Click();
         }
     });
+#ifdef __GLIBC__
+    // What the start freed (the decoded pictures, the deal's buffers) goes back
+    // to the system instead of staying with the heap for good.
+    malloc_trim(0);
+#endif
 }
 
 // The device opens after the table is painted, so a slow or absent one never

@@ -55,18 +55,13 @@ void QtTable::LoadArt()
 {
     if (!builtinArt_ || artScale_ == scale_) return;
     artScale_ = scale_;
-    const QImage picture = picBackGrd_;
     sheets_ = {};
     shadow_ = {};
     artTried_ = 0;
+    // The player's picture stays; at another scale its finer (or plain) version is read.
+    if (!backImagePath_.empty() && (backImageScale_ == scale_ || LoadBackImage(backImagePath_))) return;
     picBackGrd_ = LoadBuiltinPicture("tile", scale_).convertToFormat(QImage::Format_RGB32);
     picBackGrd_.setDevicePixelRatio(scale_);
-    if (backImagePath_.empty()) return;
-    // The player's picture stays; on a finer screen its finer version is looked for.
-    if (scale_ == 1 && picture.devicePixelRatio() == 1)
-        picBackGrd_ = picture;
-    else
-        LoadBackImage(backImagePath_);
 }
 
 void QtTable::TakeArt(CardArt art)

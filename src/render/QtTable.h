@@ -121,6 +121,7 @@ private:
     int scale_ = 1;
     int artScale_ = 0;              // the scale of the art; 0 none yet
     std::string backImagePath_;     // reloaded at its own scale when the scale changes
+    int backImageScale_ = 0;        // the scale it was read at
     int tableWidth_ = 0;
     int tableHeight_ = 0;
     QImage window_;

@@ -78,6 +78,7 @@ bool QtTable::LoadBackImage(const std::string& path)
     QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
     if (picture.isNull()) return false;
     backImagePath_ = path;
+    backImageScale_ = scale_;
     // On a finer screen a finer version beside it, "name@2x.png", when there is one.
     if (scale_ > 1) {
         const QFileInfo file(QFile::decodeName(path.c_str()));
