@@ -224,11 +224,14 @@ void MainWindow::ShowMainWindow()
     Game& g = *game_;
     table_->SetBusyCursor(true);
     g.DrawingTable = true;
+    const int redraws = table_->Redraws();
     show();
-    // Showing has sized the table already, unless the size did not change.
-    if (!tableWidget_->Fit() && QSize(table_->TableWidth(), table_->TableHeight()) != tableWidget_->size())
-        table_->Resize(tableWidget_->width(), tableWidget_->height());
-    table_->RedrawTable();
+    // Showing has sized and drawn the table already, unless the size did not change.
+    if (table_->Redraws() == redraws) {
+        if (!tableWidget_->Fit() && QSize(table_->TableWidth(), table_->TableHeight()) != tableWidget_->size())
+            table_->Resize(tableWidget_->width(), tableWidget_->height());
+        table_->RedrawTable();
+    }
     QCoreApplication::processEvents();
     table_->SetBusyCursor(false);
     g.DrawingTable = false;

@@ -75,6 +75,7 @@ void QtTable::ShowHandAtEnd(int side)
 
 void QtTable::RedrawTable()
 {
+    ++redraws_;
     DrawTableBackground();
     RedrawHand(1);
     RedrawHand(2);

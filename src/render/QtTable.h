@@ -88,6 +88,7 @@ public:
     void DrawStock(int side) override;
     void ShowHandAtEnd(int side) override;
     void RedrawTable() override;
+    int Redraws() const { return redraws_; } // how many times the whole table was drawn
     void RedrawHand(int side) override;
     void RedrawFoundations() override;
     void RedrawTableau() override;
@@ -122,6 +123,7 @@ private:
     int artScale_ = 0;              // the scale of the art; 0 none yet
     std::string backImagePath_;     // reloaded at its own scale when the scale changes
     int backImageScale_ = 0;        // the scale it was read at
+    int redraws_ = 0;
     int tableWidth_ = 0;
     int tableHeight_ = 0;
     QImage window_;

@@ -87,13 +87,13 @@ bool QtTable::LoadBackImage(const std::string& path)
         if (ReadRegularFile(QFile::encodeName(finerName).toStdString(), bytes) == FileRead::Read)
             finer = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
         if (!finer.isNull()) {
-            picture = finer;
+            picture = std::move(finer);
             picture.setDevicePixelRatio(scale_);
         }
     }
-    const qreal ratio = picture.devicePixelRatio();
-    picBackGrd_ = picture.convertToFormat(QImage::Format_RGB32);
-    picBackGrd_.setDevicePixelRatio(ratio);
+    // Held once: a picture shared while its ratio is set would be copied whole.
+    picture.convertTo(QImage::Format_RGB32);
+    picBackGrd_ = std::move(picture);
     return true;
 }
 
