@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 WITH_BENCH_TOOLS=1 bash scripts/setup.sh
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTANDREL_GUI=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" --target tandrel tandrel-bare-window bench_render bench_sound tandrel-selfplay tandrel-fuzz-store
 
 echo "== Table drawing (640 x 480, offscreen)"

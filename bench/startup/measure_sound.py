@@ -15,7 +15,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from measure_startup import one_run, with_xvfb  # noqa: E402
 
-SETTINGS = "[Options]\nPlayer=Bench\n[Bench]\nSound={sound}\nPlayMIDI={music}\n"
+SETTINGS = "[Options]\nPlayer=Bench\n[Bench]\nAutoSave=1\nSound={sound}\nPlayMIDI={music}\n"
 CONFIGS = [
     ("sound off", SETTINGS.format(sound=0, music=0), {}),
     ("sound on, music off (dummy device)", SETTINGS.format(sound=1, music=0), {"SDL_AUDIODRIVER": "dummy"}),
