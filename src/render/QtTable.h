@@ -3,8 +3,9 @@
 // that every drawing routine paints into; the widget copies it to the screen.
 // The table buffer and the drag image of a card move are QImages too. The bare
 // table is painted where it shows, from the picture or the colour, rather than
-// kept as a second window-sized picture. The view reads the game it was made for and never changes
-// it, apart from the one setting the gradient repairs (a table colour of 0).
+// kept as a second window-sized picture. The view reads the game it was made
+// for and never changes it, apart from the one setting the gradient repairs (a
+// table colour of 0).
 #include <QColor>
 #include <QFont>
 #include <QImage>
