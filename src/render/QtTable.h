@@ -64,10 +64,10 @@ public:
     // The picture repeated from the top left; only the part in clip (table
     // pixels) when one is given.
     static void TileBackground(const QImage& source, QImage& target, const QRect& clip = {});
-    // The colour table, solid or as the gradient (the settings dialog's sample too).
-    // The gradient's bands follow the height given, the target's own when none is.
+    // The colour table, solid or as the gradient (the settings dialog's sample too),
+    // over the target or only the part in clip.
     static void FillColour(QImage& target, long colour, const QRect& clip = {});
-    static void PaintGradient(QImage& target, long colour, const QRect& clip = {}, int height = 0);
+    static void PaintGradient(QImage& target, long colour, const QRect& clip = {});
     static int ColorPart(long colour, int n);
 
     // Cards and the surfaces of a card move.

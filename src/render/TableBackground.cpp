@@ -24,11 +24,11 @@ QColor FromColourLong(long colour)
 
 // 64 bands, each a sixty-fourth of the height and 2 lighter in every
 // component than the one above, the top band in the table colour.
-void QtTable::PaintGradient(QImage& target, long colour, const QRect& clip, int height)
+void QtTable::PaintGradient(QImage& target, long colour, const QRect& clip)
 {
     if (target.isNull()) return;
     const int r = QtTable::ColorPart(colour, 1), g = QtTable::ColorPart(colour, 2), b = QtTable::ColorPart(colour, 3);
-    if (height <= 0) height = static_cast<int>(target.deviceIndependentSize().height());
+    const int height = static_cast<int>(target.deviceIndependentSize().height());
     const auto bandTop = [height](int i) { return static_cast<int>(std::nearbyint(i * height / 128.0)); };
     QPainter p(&target);
     if (!clip.isNull()) p.setClipRect(clip);
@@ -111,7 +111,7 @@ void QtTable::PaintBareTable(QImage& target, const QRect& r)
     else if (cfg.Bkgrd != 0 || !gradient)
         FillColour(target, cfg.TableColor, area); // also when the table picture is missing
     else
-        PaintGradient(target, cfg.TableColor, area, tableHeight_);
+        PaintGradient(target, cfg.TableColor, area);
 }
 
 QImage QtTable::BareTable()
