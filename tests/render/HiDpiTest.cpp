@@ -1,6 +1,7 @@
 // On a finer screen the table is drawn from the finer art, pixel for pixel,
 // while places stay in table pixels.
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "RenderFixture.h"
 
@@ -12,6 +13,9 @@ protected:
     {
         if (!QFile::exists(":/builtin/cards0@2x.png")) GTEST_SKIP() << "the built-in pictures are not in this build";
         table = std::make_unique<OffscreenTable>(game); // the built-in art
+        // First drawn on a plain screen, then moved to a finer one.
+        table->Resize(640, 480);
+        table->DrawCard(Surface::Window, 13, 120, 2);
         ASSERT_TRUE(table->SetScale(2));
         table->Resize(640, 480);
         game.cfg.Bkgrd = 0;
@@ -54,6 +58,20 @@ TEST_F(FinerTable, CardsAndSlidesShowTheTwiceFinerSheetsPixelForPixel)
     table->DrawMoveFrame(300, 200, OneCardDragWidth, OneCardDragHeight);
     EXPECT_TRUE(ShowsCard(65, 300, 200));
     EXPECT_EQ(AreaDiff(window(), table->BareTable(), {300, 260, 146, 194}), ""); // device pixels
+}
+
+TEST_F(FinerTable, TheTablePictureIsReadAgainWhenTheScreenChanges)
+{
+    QTemporaryDir dir;
+    QImage plain(30, 20, QImage::Format_RGB32), finer(60, 40, QImage::Format_RGB32);
+    plain.fill(Qt::red);
+    finer.fill(Qt::blue);
+    ASSERT_TRUE(plain.save(dir.path() + "/p.bmp") && finer.save(dir.path() + "/p@2x.png"));
+    ASSERT_TRUE(table->LoadBackImage((dir.path() + "/p.bmp").toStdString()));
+    EXPECT_EQ(table->BackgroundPicture().pixel(0, 0), qRgb(0, 0, 255));
+    ASSERT_TRUE(table->SetScale(1));
+    table->Resize(640, 480);
+    EXPECT_EQ(table->BackgroundPicture().pixel(0, 0), qRgb(255, 0, 0));
 }
 
 } // namespace tandrel::testing
