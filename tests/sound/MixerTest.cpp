@@ -1,7 +1,6 @@
 // The speakers through SDL's disk driver, which writes what would have sounded
 // to a file: real sound comes out, a new effect cuts off the old one, the tune
 // loops on time and stops, and bad files or no device at all are silence.
-#include <SDL.h>
 #include <chrono>
 #include <csignal>
 #include <dlfcn.h>
