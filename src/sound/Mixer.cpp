@@ -25,7 +25,7 @@ constexpr std::size_t LargestWave = 64u << 20;
 // The mixer and SDL are loaded when the device first opens, not linked: linking
 // them would cost every start of the program about 15 ms and 5 MB, sound or none.
 #define TANDREL_SDL_CALLS(X) \
-    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) \
+    X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_WasInit) X(SDL_Quit) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) \
     X(SDL_RWFromConstMem) \
     X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) \
     X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) \
@@ -132,7 +132,11 @@ bool Mixer::Open(const std::string& soundFont)
             sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
             open_ = false;
         }
-        if (lib && !open_) ::dlclose(lib);
+        if (lib && !open_) {
+            // Unless another mixer still uses SDL, its state goes before the library does.
+            if (sdl.SDL_WasInit(0) == 0) sdl.SDL_Quit();
+            ::dlclose(lib);
+        }
     }
     if (!open_) {
         std::fprintf(stderr, "tandrel: no audio output, playing silently\n");
