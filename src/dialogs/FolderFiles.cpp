@@ -1,9 +1,11 @@
 #include "dialogs/FolderFiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QStandardPaths>
 #include <algorithm>
 #include <set>
@@ -59,13 +61,6 @@ void ListOne(const QString& dir, int depth, const std::vector<std::string>& exte
 
 } // namespace
 
-void ListFolderFiles(const SearchFolder& folder, const std::vector<std::string>& extensions,
-                     std::vector<FolderFile>& found, std::size_t limit)
-{
-    std::set<QString> seen;
-    if (!folder.path.empty()) ListOne(QFile::decodeName(folder.path.c_str()), folder.depth, extensions, found, limit, seen);
-}
-
 std::vector<FolderFile> ListFiles(const std::vector<SearchFolder>& folders, const std::vector<std::string>& extensions,
                                   std::size_t limit)
 {
@@ -74,6 +69,20 @@ std::vector<FolderFile> ListFiles(const std::vector<SearchFolder>& folders, cons
     for (const SearchFolder& f : folders)
         if (!f.path.empty()) ListOne(QFile::decodeName(f.path.c_str()), f.depth, extensions, found, limit, seen);
     return found;
+}
+
+std::vector<std::string> FillFileList(QListWidget& list, const std::vector<SearchFolder>& folders,
+                                      const std::vector<std::string>& extensions)
+{
+    std::vector<std::string> paths;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (const FolderFile& f : ListFiles(folders, extensions)) {
+        auto* item = new QListWidgetItem(QString::fromStdString(f.name), &list);
+        item->setToolTip(QFile::decodeName(f.path.c_str()));
+        paths.push_back(f.path);
+    }
+    QApplication::restoreOverrideCursor();
+    return paths;
 }
 
 std::vector<SearchFolder> PictureFolders(const std::string& programFolder)

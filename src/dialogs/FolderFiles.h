@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class QListWidget;
+
 namespace tandrel {
 
 // A folder to search, with its subfolders down to depth levels (0: the folder alone).
@@ -25,17 +27,19 @@ struct FolderFile {
     std::string path; // the full path, as the file system spells it
 };
 
-// Appends the regular files of folder whose extension, in any case, is one of
-// extensions (lower case, no dot): the folder's own files by name, then each
-// subfolder's in turn, until found holds limit entries. A missing folder adds
-// nothing; hidden files and folders and folders reached through links are left out.
-void ListFolderFiles(const SearchFolder& folder, const std::vector<std::string>& extensions,
-                     std::vector<FolderFile>& found, std::size_t limit = MaxListedFiles);
-
-// Every folder in turn; a folder met a second time is not listed again.
+// The regular files of each folder in turn whose extension, in any case, is
+// one of extensions (lower case, no dot): a folder's own files by name, then
+// each subfolder's, until limit entries are found. A missing folder adds
+// nothing, a folder met a second time is not listed again; hidden files and
+// folders and folders reached through links are left out.
 std::vector<FolderFile> ListFiles(const std::vector<SearchFolder>& folders,
                                   const std::vector<std::string>& extensions,
                                   std::size_t limit = MaxListedFiles);
+
+// Fills a chooser's list with them under a busy cursor, each with its full path
+// as a tip (which tells two of one name apart); gives the paths row by row.
+std::vector<std::string> FillFileList(QListWidget& list, const std::vector<SearchFolder>& folders,
+                                      const std::vector<std::string>& extensions);
 
 // Where the choosers look on this system, the program folder first.
 std::vector<SearchFolder> PictureFolders(const std::string& programFolder);

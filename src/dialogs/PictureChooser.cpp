@@ -90,13 +90,7 @@ frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDia
     connect(cmdOK, &QPushButton::clicked, this, &frmBMP::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (const FolderFile& f : ListFiles(folders, PictureExtensions())) {
-        auto* item = new QListWidgetItem(QString::fromStdString(f.name), lstFiles);
-        item->setToolTip(QFile::decodeName(f.path.c_str())); // tells two of one name apart
-        lstFiles2.push_back(f.path);
-    }
-    QApplication::restoreOverrideCursor();
+    lstFiles2 = FillFileList(*lstFiles, folders, PictureExtensions());
     cmdOK->setEnabled(false);
     if (lstFiles->count() > 0) lstFiles->setCurrentRow(0);
     lstFiles->setFocus();

@@ -1,7 +1,5 @@
 #include "dialogs/SoundChooser.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -55,13 +53,7 @@ frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>&
     // Close and Escape both leave the answer as the caller gave it.
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (const FolderFile& f : ListFiles(folders, SoundExtensions())) {
-        auto* item = new QListWidgetItem(QString::fromStdString(f.name), lstFiles);
-        item->setToolTip(QFile::decodeName(f.path.c_str())); // tells two of one name apart
-        lstFiles2.push_back(f.path);
-    }
-    QApplication::restoreOverrideCursor();
+    lstFiles2 = FillFileList(*lstFiles, folders, SoundExtensions());
     lblFileCount->setText(QString::number(lstFiles->count()) + " files found");
     const bool any = lstFiles->count() > 0;
     cmdTest->setEnabled(any);
