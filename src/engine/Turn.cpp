@@ -72,11 +72,16 @@ bool StockUsedUp(const Game& g, int side)
 
 } // namespace
 
+bool FlipAllowed(const Game& g, int side)
+{
+    return WasteEmpty(g, side) || g.Waste(side, g.WasteCount(side)) != g.FlippedCard;
+}
+
 void FlipCards(Game& g, int side)
 {
     g.GameOver = CheckGameOver(g, side);
     if (g.GameOver) return;
-    if (!WasteEmpty(g, side) && g.Waste(side, g.WasteCount(side)) == g.FlippedCard) return;
+    if (!FlipAllowed(g, side)) return;
 
     g.UndoRecord = FlipRecord(g.WasteFan(side));
     g.FlipInProgress = true;

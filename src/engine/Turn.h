@@ -5,6 +5,8 @@
 
 namespace tandrel {
 
+// False while the card just flipped still lies on top of that side's waste.
+bool FlipAllowed(const Game& g, int side);
 void FlipCards(Game& g, int side);
 // Turns up pile p's waiting face-down card.
 void TurnUpPile(Game& g, int p);

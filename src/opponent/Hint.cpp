@@ -5,6 +5,7 @@
 #include "engine/Cards.h"
 #include "engine/HeadlessView.h"
 #include "engine/Moves.h"
+#include "engine/Turn.h"
 #include "opponent/Computer.h"
 
 namespace tandrel {
@@ -45,12 +46,6 @@ HintMove MoveBetween(const Game& before, const Game& after)
     return m;
 }
 
-// The player may flip unless the card just flipped is still on the waste.
-bool MayFlip(const Game& g)
-{
-    return g.WasteCount(1) < 1 || g.Waste(1, g.WasteCount(1)) != g.FlippedCard;
-}
-
 } // namespace
 
 HintAdvice FindHint(const Game& g, HintMove& move)
@@ -78,7 +73,7 @@ HintAdvice FindHint(const Game& g, HintMove& move)
         if (move.from.kind != PlaceKind::None && move.to.kind != PlaceKind::None) return HintAdvice::Move;
         move = {};
     }
-    return MayFlip(g) ? HintAdvice::FlipStock : HintAdvice::EndTurn;
+    return FlipAllowed(g, 1) ? HintAdvice::FlipStock : HintAdvice::EndTurn;
 }
 
 } // namespace tandrel
