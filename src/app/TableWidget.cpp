@@ -151,13 +151,12 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* e)
 {
     const int b = ButtonOf(e);
     if (!b) return;
+    const QPointF t = ToTable(e->position());
     if (doubleClickPending_) {
         // No double-click came after all: the press counts as a press of its own.
         doubleClickPending_ = false;
-        const QPointF t = ToTable(e->position());
         owner_.TableMousePress(b, t.x(), t.y());
     }
-    const QPointF t = ToTable(e->position());
     owner_.TableMouseRelease(b, t.x(), t.y());
 }
 
