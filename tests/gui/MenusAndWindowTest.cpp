@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 
 #include "app/SingleInstance.h"
 #include "engine/Deal.h"
@@ -190,10 +194,11 @@ TEST(SingleInstance, OneCopyRunsWhateverSitsAtTheSocketsName)
         if (folder) std::filesystem::create_directory(socket);
         else ::bind(stranger, reinterpret_cast<const sockaddr*>(&addr), sizeof addr), ::listen(stranger, 4);
         SingleInstance first({socket + ".lock", socket});
-        ASSERT_FALSE(first.ActivatePrevInstance()) << folder;
+        ASSERT_EQ(first.ActivatePrevInstance(), SingleInstance::Start::Run) << folder;
         QSignalSpy forward(&first, &SingleInstance::activationRequested);
         SingleInstance second({socket + ".lock", socket});
-        EXPECT_TRUE(second.ActivatePrevInstance()) << folder;
+        EXPECT_EQ(second.ActivatePrevInstance(),
+                  folder ? SingleInstance::Start::Unanswered : SingleInstance::Start::Activated);
         EXPECT_TRUE(folder || forward.wait(2000));
         ::close(stranger);
     }
@@ -212,8 +217,45 @@ TEST(SingleInstance, TheSocketLivesInAPrivateFolderNamedByDisplayAndSettings)
     qputenv("XDG_RUNTIME_DIR", runtime);
     qputenv("DISPLAY", display);
     EXPECT_EQ(a.socketFile.rfind(shared, 0), std::string::npos); // not in a folder others may enter
-    EXPECT_EQ(a.lockFile, home + "/.tandrel-:5.lock");
+    EXPECT_EQ(a.lockFile, home + "/.tandrel.lock");
     EXPECT_NE(a.socketFile, b.socketFile);
+}
+
+// One copy per settings folder: a start on another display is told where the
+// game runs, one on the same display (another screen of it) brings it forward;
+// a lock file another user made is not honoured.
+TEST(SingleInstance, OneCopyPerSettingsFolderOnAnyDisplay)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const QByteArray display = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    const auto startOn = [&](const char* name) {
+        qputenv("DISPLAY", name);
+        return std::make_unique<SingleInstance>(SingleInstance::For(folder));
+    };
+    const auto first = startOn(":5");
+    ASSERT_EQ(first->ActivatePrevInstance(), SingleInstance::Start::Run);
+    const auto elsewhere = startOn(":6");
+    EXPECT_EQ(elsewhere->ActivatePrevInstance(), SingleInstance::Start::OtherDisplay);
+    EXPECT_EQ(elsewhere->RunningDisplay(), ":5");
+    EXPECT_EQ(startOn(":5.1")->ActivatePrevInstance(), SingleInstance::Start::Activated);
+
+    if (::geteuid() == 0) {
+        QTemporaryDir shared;
+        const std::string lock = shared.path().toStdString() + "/.tandrel.lock";
+        std::ofstream(lock) << ":9\n";
+        ASSERT_EQ(::chown(lock.c_str(), 65534, 65534), 0);
+        const int held = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        SingleInstance mine({lock, folder + "/fallback"});
+        EXPECT_EQ(mine.ActivatePrevInstance(), SingleInstance::Start::Run);
+        ::close(held);
+    } else {
+        std::puts("A lock of another user's is tried only as root.");
+    }
+    qputenv("DISPLAY", display);
+    if (!wayland.isEmpty()) qputenv("WAYLAND_DISPLAY", wayland);
 }
 
 TEST_F(GuiTest, AlarmAsksAndNoEndsTheProgramAsExitDoes)
