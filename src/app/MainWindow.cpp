@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -156,12 +157,13 @@ void MainWindow::RunAction(const std::function<void()>& action)
 
 void MainWindow::RequestExit()
 {
-    if (busy_) closePending_ = true;
+    if (busy_ || starting_) closePending_ = true;
     else close();
 }
 
 void MainWindow::EndFromOutside()
 {
+    endedFromOutside_ = true;
     // Innermost first; a window that will not go is left, rather than looping.
     for (int i = 0; i < 8; ++i) {
         QWidget* w = QApplication::activeModalWidget();
@@ -241,6 +243,8 @@ void MainWindow::Form_Load()
 {
     Game& g = *game_;
     g.GameOver = true;
+    // Until the game is restored or dealt an exit waits: it would store the empty table.
+    starting_ = true;
     SetStorePaths(g, programFolder_);
     const bool stored = LoadSettings(g);
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
@@ -252,12 +256,13 @@ void MainWindow::Form_Load()
     ShowMainWindow();
     OpenSound();
     MusicBySettings();
-    ReportStoreFailure(stored);
+    if (!closePending_) ReportStoreFailure(stored);
+    starting_ = false;
     RunAction([this, &g] {
         if (g.cfg.AutoSave) {
             RestoreGame(g, "Save");
             table_->RedrawTable();
-        } else {
+        } else if (!closePending_) {
             // Cancelled, the table stays empty and the game over until F2.
             mnuSave_Click();
         }
@@ -329,6 +334,27 @@ void MainWindow::ReportStoreFailure(bool stored)
     storeFailureShown_ = true;
     ShowInfo(*game_, "The settings file " + game_->cfg.SettingsFile +
                          " cannot be written. Settings, statistics and the saved game cannot be stored.");
+}
+
+void MainWindow::ReportStoreFailureOnExit(bool stored) const
+{
+    if (stored) return;
+    std::fprintf(stderr, "The settings file %s cannot be written. Settings, statistics and the saved game cannot be stored.\n",
+                 game_->cfg.SettingsFile.c_str());
+}
+
+void MainWindow::StoreOnLostDisplay()
+{
+    if (exited_ || starting_ || game_->cfg.SettingsFile.empty()) return;
+    exited_ = true;
+    Game& g = *game_;
+    // In the middle of a move the position is not whole: the game stays as last stored.
+    if (busy_) {
+        ReportStoreFailureOnExit(SaveSettings(g));
+        return;
+    }
+    CancelDrag(g, mouse_);
+    ReportStoreFailureOnExit(StoreOnExit(g));
 }
 
 void MainWindow::mnuFitTable_Click()
@@ -508,7 +534,10 @@ void MainWindow::ExitSequence()
     Game& g = *game_;
     // A card in flight goes home first, so that nothing is lost from the saved game.
     CancelDrag(g, mouse_);
-    ReportStoreFailure(StoreOnExit(g));
+    const bool stored = StoreOnExit(g);
+    // Ended from outside, nobody may be there to answer a message box.
+    if (endedFromOutside_) ReportStoreFailureOnExit(stored);
+    else ReportStoreFailure(stored);
     exited_ = true;
     tmrAlarm_.stop();
     tmrMidi_.stop();
@@ -519,7 +548,7 @@ void MainWindow::ExitSequence()
 
 void MainWindow::closeEvent(QCloseEvent* e)
 {
-    if (busy_) {
+    if (busy_ || starting_) {
         // Never inside a move: the close runs once the move in hand is over.
         closePending_ = true;
         e->ignore();
