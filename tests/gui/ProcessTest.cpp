@@ -133,8 +133,10 @@ protected:
         for (int attempt = 0; attempt < 3; ++attempt) {
             int fds[2];
             if (::pipe2(fds, O_CLOEXEC) != 0) return {};
-            const pid_t server =
-                Spawn("/usr/bin/Xvfb", {"Xvfb", "-displayfd", "3", "-nolisten", "tcp"}, {"PATH=/usr/bin:/bin"}, "/dev/null", fds[1]);
+            // Not reset when its last client leaves: it would refuse connections for a
+            // moment, as the display check leaves just before the toolkit comes.
+            const pid_t server = Spawn("/usr/bin/Xvfb", {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset"},
+                                       {"PATH=/usr/bin:/bin"}, "/dev/null", fds[1]);
             ::close(fds[1]);
             char number[16] = {};
             const ssize_t n = server > 0 ? ::read(fds[0], number, sizeof number - 1) : 0;
