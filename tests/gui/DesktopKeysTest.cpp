@@ -1,7 +1,7 @@
-// What a desktop player reaches for: F1, Ctrl+Q, and music switched from the menu.
+// What a desktop player reaches for: F1, Ctrl+Q, and music from the Options menu.
 #include <SDL.h>
-#include <QMenuBar>
 #include <QListWidget>
+#include <QMenuBar>
 #include <fstream>
 #include <set>
 
@@ -16,8 +16,7 @@ namespace {
 TEST_F(GuiTest, F1OpensHelpTopicsCtrlQExitsAndNoKeyServesTwoCommands)
 {
     MainWindow& w = Start();
-    // Access keys are each used once in their menu, shortcuts once in the window.
-    std::set<QString> shortcuts;
+    std::set<QString> shortcuts; // once in the window; access keys once in their menu
     for (QAction* title : w.menuBar()->actions()) {
         std::set<QString> keys;
         for (QAction* a : title->menu()->actions()) {
@@ -27,13 +26,12 @@ TEST_F(GuiTest, F1OpensHelpTopicsCtrlQExitsAndNoKeyServesTwoCommands)
                 EXPECT_TRUE(shortcuts.insert(k.toString()).second) << k.toString().toStdString();
         }
     }
-
     QTest::keyClick(&w, Qt::Key_F1);
     auto* help = w.findChild<HelpWindow*>("frmHelp");
     ASSERT_TRUE(help && help->isVisible());
     help->close();
     w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }, 30000));
     QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(w.Exited());
 }
@@ -45,62 +43,46 @@ protected:
         GuiTest::TearDown();
         setenv("SDL_AUDIODRIVER", "dummy", 1);
     }
-    // Ann without music and Bob with it, both with the sounds off.
-    MainWindow& StartAnnAndBob(const char* driver)
-    {
-        setenv("SDL_AUDIODRIVER", driver, 1);
-        const std::string tune = "MIDI=" TANDREL_ASSETS "/rag.mid\nSound=0\n";
-        std::ofstream(folder.filePath("duelpat.ini").toStdString())
-            << "[Options]\nPlayer=Ann\n[Ann]\nPlayMIDI=0\n" << tune << "[Bob]\nPlayMIDI=1\n" << tune;
-        return Start();
-    }
-    QAction* music() { return Command("mnuMusic"); }
     // The choice in memory, on the menu and in the file, and whether the tune sounds.
     std::tuple<int, bool, std::string, bool> Music()
     {
         const Settings& c = game().cfg;
-        return {c.PlayMIDI, music()->isChecked(), ReadProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", ""),
-                window->mixer().MusicPlaying()};
+        return {c.PlayMIDI, Command("mnuMusic")->isChecked(),
+                ReadProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", ""), window->mixer().MusicPlaying()};
     }
 };
 
-TEST_F(MusicMenu, MusicPlaysWithSoundsOffFollowsThePlayerAndGoesOffWithTheDevice)
+TEST_F(MusicMenu, MusicPlaysWithSoundsOffFollowsThePlayerAndKeepsTheChoiceWithoutADevice)
 {
-    MainWindow& w = StartAnnAndBob("dummy");
+    const std::string tune = "MIDI=" TANDREL_ASSETS "/rag.mid\nSound=0\n";
+    std::ofstream(folder.filePath("duelpat.ini").toStdString())
+        << "[Options]\nPlayer=Ann\n[Ann]\nPlayMIDI=0\n" << tune << "[Bob]\nPlayMIDI=1\n" << tune;
+    MainWindow& w = Start();
     EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
-    music()->trigger();
-    EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
-    EXPECT_TRUE(w.MusicTimerOn());
-    EXPECT_EQ(game().cfg.SoundOn, 0);
-    music()->trigger();
-    EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
-    EXPECT_FALSE(w.MusicTimerOn());
-
-    hands.push_back([](QDialog& d) {
-        auto& f = dynamic_cast<frmNewGame&>(d);
-        f.lstPlayers->setCurrentRow(1);
-        f.cmdCancel->click();
+    for (const int on : {1, 0}) {
+        Command("mnuMusic")->trigger();
+        EXPECT_EQ(Music(), std::tuple(on, on == 1, std::to_string(on), on == 1));
+        EXPECT_EQ(w.MusicTimerOn(), on == 1);
+    }
+    hands.push_back([](QDialog& d) { // Bob's music comes with Bob
+        dynamic_cast<frmNewGame&>(d).lstPlayers->setCurrentRow(1);
+        d.reject();
     });
     QTest::keyClick(&w, Qt::Key_F4);
-    ASSERT_EQ(game().cfg.CurrentPlayer, "Bob");
     EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
-
     SDL_Event e{};
     e.type = SDL_AUDIODEVICEREMOVED;
     SDL_PushEvent(&e);
     w.tmrMidi_Timer();
     EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
-}
 
-// Without a device this run is silent, but the player's choice stays in the file.
-TEST_F(MusicMenu, WithoutADeviceMusicIsSilentButTheChoiceIsKept)
-{
-    MainWindow& w = StartAnnAndBob("no-such-driver");
-    music()->trigger();
+    window.reset();
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    Start();
+    Command("mnuMusic")->trigger(); // silent, but chosen
     EXPECT_EQ(Music(), std::tuple(1, true, "1", false));
-    EXPECT_FALSE(w.MusicTimerOn());
-    w.close();
-    EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Ann", "PlayMIDI", ""), "1");
+    window->close();
+    EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Bob", "PlayMIDI", ""), "1");
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Game Settings from the keyboard alone: Tab walks the controls as they are laid
 // out, an option group is one stop at its checked button, and every control has
 // an access key of its own.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,40 +19,24 @@ using namespace tandrel::testing;
 
 namespace {
 
-// Takes the access key's press meant for a button, so nothing is pressed, and
-// tells which button it was.
-class ButtonKeys : public QObject {
-public:
-    ButtonKeys() { qApp->installEventFilter(this); }
-    ~ButtonKeys() override { qApp->removeEventFilter(this); }
-    QWidget* pressed = nullptr;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() != QEvent::Shortcut || !qobject_cast<QAbstractButton*>(o)) return false;
-        pressed = static_cast<QWidget*>(o);
-        return true;
-    }
-};
-
-// The control Alt+key reaches: the button it would press, else where the focus goes.
-QWidget* Reached(frmNewGame& f, char key)
-{
-    f.cmdCancel->setFocus();
-    ButtonKeys buttons;
-    QTest::keyClick(&f, key, Qt::AltModifier);
-    return buttons.pressed ? buttons.pressed : f.focusWidget();
-}
-
 std::string Name(const QWidget* w)
 {
-    if (!w) return "nothing";
-    if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text().toStdString();
-    return w->objectName().toStdString();
+    auto* b = qobject_cast<const QAbstractButton*>(w);
+    return !w ? "nothing" : b ? b->text().toStdString() : w->objectName().toStdString();
 }
 
-// How often each access key is shown in the window: on buttons, labels and frames.
+// What Alt+key reaches: the button that shows the key, else where the key puts the focus.
+std::string Reached(frmNewGame& f, char key)
+{
+    for (auto* b : f.findChildren<QAbstractButton*>())
+        if (b->isEnabled() && QKeySequence::mnemonic(b->text()) == QKeySequence(Qt::ALT | (Qt::Key_A + key - 'a')))
+            return Name(b);
+    f.cmdCancel->setFocus();
+    QTest::keyClick(&f, key, Qt::AltModifier);
+    return Name(f.focusWidget());
+}
+
+// How often each access key is shown in the window, on buttons, labels and frames.
 std::map<QString, int> AccessKeysShown(const QWidget& f)
 {
     QStringList captions;
@@ -64,12 +47,6 @@ std::map<QString, int> AccessKeysShown(const QWidget& f)
     for (const QString& c : captions)
         if (const QKeySequence key = QKeySequence::mnemonic(c); !key.isEmpty()) ++shown[key.toString()];
     return shown;
-}
-
-bool TabStop(const QWidget* w)
-{
-    auto* option = qobject_cast<const QRadioButton*>(w);
-    return w->isEnabled() && (!option || option->isChecked());
 }
 
 } // namespace
@@ -94,32 +71,27 @@ TEST_F(GuiTest, GameSettingsTabsThroughTheLayoutAndEveryControlHasItsOwnAccessKe
         const auto shown = AccessKeysShown(f);
         EXPECT_EQ(shown.size(), controls.size());
         for (auto [key, times] : shown) EXPECT_EQ(times, 1) << key.toStdString();
-        // Every control the keyboard can reach is in the table, an option by its group.
-        for (QWidget* w : f.findChildren<QWidget*>()) {
-            if (w->focusPolicy() == Qt::NoFocus) continue;
-            EXPECT_TRUE(std::any_of(controls.begin(), controls.end(), [w](auto c) {
-                return c.first == w || (qobject_cast<QRadioButton*>(w) && c.first->parent() == w->parent());
-            })) << Name(w);
-        }
+        for (QWidget* w : f.findChildren<QWidget*>()) // every control is in the table, an option by its group
+            EXPECT_TRUE(w->focusPolicy() == Qt::NoFocus || std::any_of(controls.begin(), controls.end(), [w](auto c) {
+                            return c.first == w || (qobject_cast<QRadioButton*>(w) && c.first->parent() == w->parent());
+                        })) << Name(w);
 
-        for (const bool coloured : {false, true}) { // the background picture's controls, then the colour's
+        for (const bool coloured : {false, true}) { // the picture's controls enabled, then the colour's
             SCOPED_TRACE(coloured ? "coloured background" : "background picture");
             if (coloured) f.optBack[1]->click();
             std::vector<std::string> expected, seen;
-            for (auto [w, key] : controls)
-                if (TabStop(w)) expected.push_back(Name(w));
-            expected.push_back(Name(f.lstPlayers)); // round again
-            f.lstPlayers->setFocus();
-            seen.push_back(Name(f.focusWidget()));
-            while (seen.size() < expected.size()) {
-                QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
-                seen.push_back(Name(f.focusWidget()));
+            for (auto [w, key] : controls) {
+                auto* option = qobject_cast<QRadioButton*>(w);
+                if (w->isEnabled() && (!option || option->isChecked())) expected.push_back(Name(w));
             }
+            expected.push_back(Name(f.lstPlayers)); // and round again
+            f.lstPlayers->setFocus();
+            for (seen.push_back(Name(f.focusWidget())); seen.size() < expected.size(); seen.push_back(Name(f.focusWidget())))
+                QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(seen, expected);
-
             for (auto [w, key] : controls) {
                 if (!w->isEnabled()) continue;
-                EXPECT_EQ(Name(Reached(f, key)), Name(w)) << "Alt+" << key;
+                EXPECT_EQ(Reached(f, key), Name(w)) << "Alt+" << key;
             }
         }
         f.cmdCancel->click();
