@@ -102,7 +102,9 @@ void MainWindow::BuildMenus()
     AddCommand(file, "mnuRestart", "&Restart Game", Qt::Key_F3, &MainWindow::mnuRestart_Click);
     AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, &MainWindow::mnuSave_Click);
     file->addSeparator()->setObjectName("mnuSep1");
-    AddCommand(file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::mnuExit_Click);
+    // Ctrl+Q as well, the desktop's own; the menu shows the first.
+    AddCommand(file, "mnuExit", "E&xit", {}, &MainWindow::mnuExit_Click)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     QMenu* opt = menuBar()->addMenu("&Options");
     opt->setObjectName("mnuOpt");
@@ -113,10 +115,11 @@ void MainWindow::BuildMenus()
     opt->addSeparator()->setObjectName("mnuSpe2");
     AddCommand(opt, "mnuAlarm", "&Alarm", {}, &MainWindow::mnuAlarm_Click);
     AddCommand(opt, "mnuFitTable", "&Fit Table to Window", {}, &MainWindow::mnuFitTable_Click)->setCheckable(true);
+    AddCommand(opt, "mnuMusic", "&Music", {}, &MainWindow::mnuMusic_Click)->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    AddCommand(help, "mnuHelpTopics", "&Help Topics", {}, &MainWindow::mnuHelpTopics_Click);
+    AddCommand(help, "mnuHelpTopics", "&Help Topics", Qt::Key_F1, &MainWindow::mnuHelpTopics_Click);
     AddCommand(help, "mnuQuick", "&Quick look at the rules", {}, &MainWindow::mnuQuick_Click);
     help->addSeparator()->setObjectName("mnuSep");
     AddCommand(help, "mnuAbout", "&About", {}, &MainWindow::mnuAbout_Click);
@@ -138,6 +141,7 @@ void MainWindow::UpdateMenus()
     findChild<QAction*>("mnuHint")->setEnabled(!g.GameOver);
     // After every action, so a player switched in Game Settings brings their own fit.
     findChild<QAction*>("mnuFitTable")->setChecked(g.cfg.FitTable != 0);
+    findChild<QAction*>("mnuMusic")->setChecked(g.cfg.PlayMIDI != 0);
     tableWidget_->SetFit(g.cfg.FitTable != 0, {InitialTableWidth, InitialTableHeight});
 }
 
@@ -317,6 +321,7 @@ void MainWindow::StopMusic()
     WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", "0");
     tmrMidi_.stop();
     mixer_.CloseMusic();
+    findChild<QAction*>("mnuMusic")->setChecked(false); // the timer turns it off between actions
 }
 
 void MainWindow::tmrMidi_Timer()
@@ -363,6 +368,16 @@ void MainWindow::mnuFitTable_Click()
     c.FitTable = c.FitTable ? 0 : 1;
     ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
     UpdateMenus();
+}
+
+// Music does not wait for Sound. Without a device the choice is still kept:
+// this run stays silent, and a start with a device plays.
+void MainWindow::mnuMusic_Click()
+{
+    Settings& c = game_->cfg;
+    c.PlayMIDI = c.PlayMIDI ? 0 : 1;
+    ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", std::to_string(c.PlayMIDI)));
+    MusicBySettings();
 }
 
 void MainWindow::mnuNew_Click()

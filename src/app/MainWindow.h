@@ -109,6 +109,7 @@ private:
     void mnuAlarm_Click();
     void mnuHint_Click();
     void mnuFitTable_Click();
+    void mnuMusic_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;
