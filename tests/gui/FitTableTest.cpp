@@ -1,6 +1,7 @@
 // Fit Table to Window: the whole table scaled to the window, shape kept and
 // centred, the mouse mapped back to table pixels; kept per player.
 #include <QAction>
+#include <QFile>
 #include <algorithm>
 
 #include "gui/GuiFixture.h"
@@ -58,4 +59,93 @@ TEST_F(GuiTest, FitTableToWindowScalesTheTableAndTheMouseFollows)
     Start();
     EXPECT_TRUE(window->tableWidget().Fit());
     EXPECT_EQ(window->table().TableWidth(), 640);
+}
+
+namespace {
+
+// The window's table area as the screen shows it, in device pixels.
+QImage Grab(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// Device pixels between the bare table and the first pixel of the card's
+// border, along a row going right into the card: 0 when the edge is sharp.
+int EdgeBlur(const QImage& shown, QPoint start, QRgb bare, QRgb border)
+{
+    int x = start.x();
+    while (x < shown.width() && shown.pixel(x, start.y()) == bare) ++x;
+    const int first = x;
+    while (x < shown.width() && shown.pixel(x, start.y()) != border) ++x;
+    return x - first;
+}
+
+} // namespace
+
+TEST_F(GuiTest, AFittedTableIsDrawnAtItsOwnScaleWithItsBackgroundAround)
+{
+    MainWindow& w = Start();
+    if (!QFile::exists(":/builtin/cards0@2x.png")) GTEST_SKIP() << "the built-in pictures are not in this build";
+    w.findChild<QAction*>("mnuFitTable")->trigger();
+    Settings& cfg = game().cfg;
+    const QRgb colour = qRgb(0x33, 0x66, 0x99);
+    cfg.TableColor = 0x996633;
+    // The card at (10, 120) of the deal, its middle row; its border as the art draws it.
+    const QRgb border = w.table().WindowImage().pixel(10, 167);
+    struct Case {
+        QSize size;
+        int art;      // the art scale drawn from
+        double ratio; // device pixels per table pixel
+        QPoint margin;
+        int bkgrd, gradient;
+    };
+    for (const Case c : {Case{{801, 480}, 1, 1, {80, 0}, 1, 0}, Case{{1000, 720}, 2, 1.5, {20, 0}, 0, 0},
+                         Case{{1280, 1100}, 2, 2, {0, 70}, 0, 1}}) {
+        SCOPED_TRACE(c.ratio);
+        w.resize(c.size + QSize(0, w.tableWidget().y()));
+        ASSERT_EQ(w.tableWidget().size(), c.size);
+        cfg.Bkgrd = c.bkgrd;
+        cfg.Gradiant = c.gradient;
+        w.table().RedrawTable();
+        const QImage& table = w.table().WindowImage();
+        EXPECT_EQ(table.size(), QSize(640, 480) * c.art);
+        const QImage shown = Grab(w.tableWidget());
+        const QRect area(c.margin, QSize(640, 480) * c.ratio);
+        if (c.art == c.ratio) {
+            EXPECT_EQ(shown.copy(area), table.convertToFormat(QImage::Format_RGB32));
+        }
+        const QPoint cardRow = c.margin + QPoint(0, int(167 * c.ratio));
+        if (!c.bkgrd) {
+            EXPECT_EQ(EdgeBlur(shown, cardRow, shown.pixel(cardRow), border), 0);
+        }
+        // The margins: the tiles reach on, the colour, the gradient's end bands.
+        const QImage tile = w.table().BackgroundPicture();
+        const auto tiled = [&tile](QPoint t) {
+            const int tw = tile.width(), th = tile.height();
+            return tile.pixel((t.x() % tw + tw) % tw, (t.y() % th + th) % th);
+        };
+        for (int y = 0; y < shown.height(); y += 7)
+            for (int x = 0; x < shown.width(); x += 5) {
+                if (area.contains(x, y)) continue;
+                const QRgb want = c.bkgrd      ? tiled(QPoint(x, y) - c.margin) // at 1x
+                                  : c.gradient ? (y < area.top() ? colour : qRgb(0x33 + 126, 0x66 + 126, 255))
+                                               : colour;
+                ASSERT_EQ(shown.pixel(x, y), want) << x << ", " << y;
+            }
+    }
+}
+
+TEST_F(GuiTest, UnfittedTheWindowKeepsTheWholeTable)
+{
+    MainWindow& w = Start();
+    QAction* fit = w.findChild<QAction*>("mnuFitTable");
+    const auto tableFits = [&w] { return w.tableWidget().width() >= 640 && w.tableWidget().height() >= 480; };
+    w.resize(300, 200);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(tableFits());
+    EXPECT_GE(w.table().TableWidth(), 640);
+
+    fit->trigger(); // fitted, a smaller window
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.minimumWidth() < 640; }, 20000));
+    w.resize(320, 300);
+    EXPECT_EQ(w.tableWidget().width(), 320);
+    fit->trigger(); // off: the window grows to the table again
+    EXPECT_TRUE(QTest::qWaitFor(tableFits, 20000));
 }
