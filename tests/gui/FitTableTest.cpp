@@ -73,7 +73,7 @@ int EdgeBlur(const QImage& shown, QPoint start, QRgb bare, QRgb border)
     int x = start.x();
     while (x < shown.width() && shown.pixel(x, start.y()) == bare) ++x;
     const int first = x;
-    while (x < shown.width() && shown.pixel(x, start.y()) != border) ++x;
+    while (x < std::min(first + 8, shown.width()) && shown.pixel(x, start.y()) != border) ++x;
     return x - first;
 }
 
