@@ -38,8 +38,8 @@ TEST_F(GuiTest, FirstStartDealsPresetZeroUnderThePlayersNameAndRedrawsWhenResize
     EXPECT_EQ(LoadGamesDealt(game().GamesDealtFile), 1);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(Sound());
-    w.tableWidget().resize(420, 260);
-    EXPECT_EQ(screen().size(), QSize(420, 260));
+    w.tableWidget().resize(700, 500);
+    EXPECT_EQ(screen().size(), QSize(700, 500));
     EXPECT_TRUE(Shows(12, 10, 120));
     EXPECT_EQ(game().TableauTop(1, TopY), 120);
     w.tableWidget().resize(800, 600);
