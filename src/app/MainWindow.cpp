@@ -26,6 +26,7 @@
 #include "engine/Turn.h"
 #include "engine/Undo.h"
 #include "engine/PlaySound.h"
+#include "engine/Position.h"
 #include "opponent/Computer.h"
 #include "store/GamesDealt.h"
 #include "store/SavedGame.h"
@@ -353,13 +354,12 @@ void MainWindow::StoreOnLostDisplay()
     if (exited_ || starting_ || game_->cfg.SettingsFile.empty()) return;
     exited_ = true;
     Game& g = *game_;
-    // In the middle of a move the position is not whole: the game stays as last stored.
-    if (busy_) {
-        ReportStoreFailureOnExit(SaveSettings(g));
-        return;
-    }
     CancelDrag(g, mouse_);
-    ReportStoreFailureOnExit(StoreOnExit(g));
+    // Inside an action the player's move is kept once its cards are all in
+    // place; a computer's turn half played, or a move half made, is not: the
+    // game then stays as last stored.
+    const bool whole = !busy_ || (!g.ComputerBusy && !g.FlipInProgress && CheckPosition(g));
+    ReportStoreFailureOnExit(whole ? StoreOnExit(g) : SaveSettings(g));
 }
 
 void MainWindow::mnuFitTable_Click()

@@ -404,8 +404,8 @@ public:
         sync(dpy_, 0);
     }
 
-    // A fingerprint of what a window shows.
-    std::size_t Picture(unsigned window, int width, int height)
+    // A fingerprint of what a part of a window shows.
+    std::size_t Picture(unsigned window, int x, int y, int width, int height)
     {
         struct Cookie {
             unsigned sequence;
@@ -415,7 +415,8 @@ public:
         const auto reply = Symbol<void* (*)(void*, Cookie, void**)>(xcb_, "xcb_get_image_reply");
         const auto data = Symbol<std::uint8_t* (*)(void*)>(xcb_, "xcb_get_image_data");
         const auto length = Symbol<int (*)(void*)>(xcb_, "xcb_get_image_data_length");
-        void* image = reply(conn_, get(conn_, 2 /* Z pixmap */, window, 0, 0, static_cast<std::uint16_t>(width),
+        void* image = reply(conn_, get(conn_, 2 /* Z pixmap */, window, static_cast<std::int16_t>(x),
+                                       static_cast<std::int16_t>(y), static_cast<std::uint16_t>(width),
                                        static_cast<std::uint16_t>(height), ~0u),
                             nullptr);
         if (!image) return 0;
@@ -491,12 +492,18 @@ TEST_F(ProgramProcesses, ALostDisplayStillStoresTheLastMove)
     ASSERT_TRUE(Geometry(display, window, x, y, width, height));
     XClient client(display);
     ASSERT_TRUE(client.Ready());
-    // The first key shows the focus on the stock, the second flips it.
-    for (int press = 0; press < 2; ++press) {
-        const std::size_t before = client.Picture(window, width, height);
+    // The table lies below the menu bar; the player's stock and waste in its lower row.
+    const int top = height - 480;
+    const auto stock = [&] { return client.Picture(window, 390, top + 310, 50, 75); };
+    const auto waste = [&] { return client.Picture(window, 475, top + 310, 50, 75); };
+    ASSERT_TRUE(Within(20000, [&] { return stock() != waste(); })); // the restored table is shown
+    const std::size_t empty = waste();
+    // The first key shows the focus on the stock, the next flips it; a key
+    // that comes while the start is still busy is dropped, so keys go on.
+    EXPECT_TRUE(Within(30000, [&] {
         client.Key(0x20 /* space */, x + width / 2, y + height / 2);
-        EXPECT_TRUE(Within(20000, [&] { return client.Picture(window, width, height) != before; })) << press;
-    }
+        return Within(1000, [&] { return waste() != empty; });
+    }));
     for (pid_t s : started)
         if (s != p) ::kill(s, SIGKILL); // every X server of the test: the display is gone
     EXPECT_NE(Wait(p, 20000), Running);
