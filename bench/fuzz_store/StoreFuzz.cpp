@@ -205,7 +205,7 @@ public:
     }
 
     // What SaveSettings stored must come back through LoadSettings.
-    void CheckSettingsRoundTrip(const Game& g, const std::string& folder)
+    void CheckSettingsRoundTrip(Game& g, const std::string& folder)
     {
         if (!SaveSettings(g)) return Fail("saving the settings loaded from the file failed");
         Table back(folder);
@@ -226,7 +226,7 @@ public:
     }
 
     // What SaveGame stored must come back through RestoreGame.
-    void CheckGameRoundTrip(const Game& g, const std::string& folder)
+    void CheckGameRoundTrip(Game& g, const std::string& folder)
     {
         if (!SaveGame(g, "Save")) return Fail("saving a game failed");
         Table back(folder);

@@ -193,11 +193,14 @@ void MainWindow::WindowDestroyed()
 // the player. One atomic write, as on exit.
 void MainWindow::KeepProgress(int wins, int losses, int computerTurns)
 {
-    const Game& g = *game_;
+    Game& g = *game_;
     const bool ended = g.Wins != wins || g.Losses != losses;
     const bool turnBack = g.cfg.AutoSave && g.ComputerTurnsPlayed != computerTurns;
     if (exited_ || g.cfg.SettingsFile.empty() || (!ended && !turnBack)) return;
+    const int counted = g.Wins + g.Losses;
     ReportStoreFailure(StoreOnExit(g));
+    // The file's totals may hold games counted elsewhere (another copy, a hand edit).
+    if (g.Wins + g.Losses != counted) g.view->ScoreBoard(true);
 }
 
 bool MainWindow::eventFilter(QObject* o, QEvent* e)
@@ -280,16 +283,13 @@ void MainWindow::Form_Load()
 }
 
 // The device opens after the table is painted, so a slow or absent one never
-// delays the first sight of the table, and only when sound or music is wanted;
-// without one, sound and music stay off until the settings are next loaded.
+// delays the first sight of the table, and only when sound or music is wanted.
+// Without one the session plays silently (the mixer plays nothing), and the
+// player's choices stay as they are, in the file too.
 void MainWindow::OpenSound()
 {
-    Settings& c = game_->cfg;
-    if (!c.SoundOn && !c.PlayMIDI) return;
-    if (!mixer_.Open() && c.SoundOn) {
-        c.SoundOn = 0;
-        c.PlayMIDI = 0;
-    }
+    const Settings& c = game_->cfg;
+    if (c.SoundOn || c.PlayMIDI) mixer_.Open();
 }
 
 void MainWindow::MusicBySettings()
@@ -395,7 +395,7 @@ void MainWindow::mnuSave_Click()
     choosers.sound = [this](const std::string& current) {
         return ChooseSoundFile(this, mixer_, SoundFolders(programFolder_), current);
     };
-    frmNewGame dlg(this, g, *table_, choosers, !mixer_.Failed());
+    frmNewGame dlg(this, g, *table_, choosers);
     ShowModal(dlg);
     QCoreApplication::processEvents();
     // Player changes, the card back and the table colour hold even after Cancel.

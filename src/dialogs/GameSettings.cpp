@@ -78,8 +78,8 @@ long ChooseTableColor(QWidget* owner, long initial)
     return c.red() | (c.green() << 8) | (static_cast<long>(c.blue()) << 16);
 }
 
-frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers, bool waveDevice)
-    : QDialog(parent), g_(g), table_(table), choosers_(std::move(choosers)), waveDevice_(waveDevice),
+frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers)
+    : QDialog(parent), g_(g), table_(table), choosers_(std::move(choosers)),
       picTemp_(PreviewWidth, PreviewHeight, QImage::Format_RGB32)
 {
     setObjectName("frmNewGame");
@@ -281,7 +281,7 @@ void frmNewGame::lstPlayers_Click()
     const int row = lstPlayers->currentRow();
     if (row < 0) return;
     cmdRemove->setEnabled(row != 0);
-    Store(SwitchPlayer(g_, lstPlayers->item(row)->text().toStdString(), waveDevice_).stored);
+    Store(SwitchPlayer(g_, lstPlayers->item(row)->text().toStdString()).stored);
     PlayerChanged();
 }
 
@@ -375,7 +375,7 @@ void frmNewGame::cmdAdd_Click()
                                               return t.empty() ? std::string() : NewPlayerNameProblem(players, t);
                                           }));
     if (name.empty()) return;
-    const PlayerResult added = AddPlayer(g_, name, waveDevice_);
+    const PlayerResult added = AddPlayer(g_, name);
     Store(added.stored);
     if (added.refused) return;
     PlayerChanged();
@@ -405,7 +405,7 @@ void frmNewGame::cmdRemove_Click()
     // place, named as on the very first start.
     cmdRemove->setEnabled(false);
     const std::string fresh = FirstPlayerName();
-    const PlayerResult added = AddPlayer(g_, fresh, waveDevice_);
+    const PlayerResult added = AddPlayer(g_, fresh);
     Store(added.stored);
     {
         const QSignalBlocker quiet(lstPlayers);

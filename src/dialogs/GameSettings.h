@@ -34,8 +34,7 @@ long ChooseTableColor(QWidget* owner, long initial);
 class frmNewGame : public QDialog {
     Q_OBJECT
 public:
-    // waveDevice: whether the machine can play sound (players switched to load by it).
-    frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers, bool waveDevice);
+    frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers);
 
     bool NewGameConfirmed = false;
     // False once a write of the settings file failed while the dialog was open.
@@ -79,7 +78,6 @@ private:
     Game& g_;
     QtTable& table_;
     SettingsChoosers choosers_;
-    bool waveDevice_;
     bool stored_ = true;
     QImage picTemp_;
 };

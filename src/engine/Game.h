@@ -2,6 +2,8 @@
 // One game in progress: the state both sides play on, the current player's
 // settings, and the few move globals the rules and the mouse share. The main
 // window owns one Game; tests make as many as they like.
+#include <map>
+#include <optional>
 #include <string>
 
 #include "engine/Bounded.h"
@@ -24,6 +26,14 @@ struct GameHooks {
     bool (*PlayComputerMoves)(Game&, int side) = nullptr; // the computer's move search
     void (*GamesDealtChanged)(Game&) = nullptr;           // keep the count across restarts
     void (*ClearSnapshot)(Game&) = nullptr;               // a new game empties the stored snapshot
+};
+
+// What this copy of the program last read from or wrote to its files, kept by
+// the store: a write changes only what this copy changed since, so another copy
+// or a hand edit in the meantime is not undone.
+struct SyncedValues {
+    std::map<std::string, std::string> keys; // settings file, "section\nkey" in lower case
+    std::optional<int> gamesDealt;
 };
 
 struct Game {
@@ -78,6 +88,7 @@ struct Game {
     int CardSoundIndex = 4;
 
     Settings cfg;
+    SyncedValues Synced;
     TableView* view;
     GameHooks hooks;
 };

@@ -1,10 +1,12 @@
 #include "store/GamesDealt.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include "engine/Game.h"
 #include "store/AtomicFile.h"
+#include "store/FileLock.h"
 
 namespace tandrel {
 
@@ -32,7 +34,17 @@ bool StoreGamesDealt(const std::string& path, int n)
 
 void KeepGamesDealt(Game& g)
 {
-    if (!g.GamesDealtFile.empty()) StoreGamesDealt(g.GamesDealtFile, g.GamesDealt);
+    if (g.GamesDealtFile.empty()) return;
+    const FileLock lock(g.GamesDealtFile);
+    // Every copy adds its own deals to the count in the file.
+    int total = g.GamesDealt;
+    if (g.Synced.gamesDealt) {
+        const long long since = g.GamesDealt - *g.Synced.gamesDealt;
+        total = static_cast<int>(std::clamp<long long>(LoadGamesDealt(g.GamesDealtFile) + since, 0, MaxGamesDealt));
+    }
+    if (!StoreGamesDealt(g.GamesDealtFile, total)) return;
+    g.GamesDealt = total;
+    g.Synced.gamesDealt = total;
 }
 
 } // namespace tandrel

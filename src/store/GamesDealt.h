@@ -21,7 +21,9 @@ int LoadGamesDealt(const std::string& path);
 // written (or path is empty); the old count is then left untouched.
 bool StoreGamesDealt(const std::string& path, int n);
 
-// For the game's hook: the count after a deal goes to the game's file, when it has one.
+// For the game's hook: the deals since the count was last read or stored are
+// added to the file's count (another copy may have dealt too), and the game
+// takes the total. Nothing when the game has no file.
 void KeepGamesDealt(Game& g);
 
 } // namespace tandrel

@@ -7,6 +7,7 @@
 #include <ctime>
 
 #include "store/AtomicFile.h"
+#include "store/MergedWrite.h"
 #include "store/Profile.h"
 #include "store/SettingsFile.h"
 
@@ -28,11 +29,11 @@ PlayerResult Refused(const std::string& why)
 
 // The outgoing player's settings go back into its section, but only while that
 // section is still there: a player just removed must not come back.
-bool KeepOutgoingPlayer(ProfileFile& f, const Game& g)
+bool KeepOutgoingPlayer(MergedWrite& w, Game& g)
 {
     const std::string& name = g.cfg.CurrentPlayer;
     if (name.empty() || !PlayerNameProblem(name).empty()) return true;
-    return f.HasSection(name) ? WriteSettings(f, g) : true;
+    return w.File().HasSection(name) ? WriteSettings(w, g) : true;
 }
 
 } // namespace
@@ -75,31 +76,33 @@ namespace {
 
 // Saves the outgoing player, makes name the current player (a new one gets its
 // "Created" date) and loads its settings, in one write of the file.
-PlayerResult MakeCurrent(Game& g, const std::string& name, bool created, bool waveDevice)
+PlayerResult MakeCurrent(Game& g, const std::string& name, bool created)
 {
     if (const std::string why = PlayerNameProblem(name); !why.empty()) return Refused(why);
-    ProfileFile f;
-    bool stored = f.Load(g.cfg.SettingsFile) != ProfileFile::LoadStatus::Unreadable;
-    // The outgoing player's games since the last save would otherwise be lost.
-    stored &= KeepOutgoingPlayer(f, g);
-    g.cfg.CurrentPlayer = name;
-    stored &= f.Write(OptionsSection, "Player", name);
-    if (created) stored &= f.Write(name, "Created", ShortDate(std::time(nullptr)));
-    stored = stored && f.Save(g.cfg.SettingsFile);
-    LoadSettings(g, waveDevice);
+    bool stored = true;
+    {
+        MergedWrite w(g);
+        // The outgoing player's games since the last save would otherwise be lost.
+        stored &= KeepOutgoingPlayer(w, g);
+        g.cfg.CurrentPlayer = name;
+        stored &= w.Set(OptionsSection, "Player", name);
+        if (created) stored &= w.Set(name, "Created", ShortDate(std::time(nullptr)));
+        stored = w.Commit() && stored;
+    }
+    LoadSettings(g);
     return stored ? PlayerResult{} : NotStored(g);
 }
 
 } // namespace
 
-PlayerResult SwitchPlayer(Game& g, const std::string& name, bool waveDevice)
+PlayerResult SwitchPlayer(Game& g, const std::string& name)
 {
-    return MakeCurrent(g, name, false, waveDevice);
+    return MakeCurrent(g, name, false);
 }
 
-PlayerResult AddPlayer(Game& g, const std::string& name, bool waveDevice)
+PlayerResult AddPlayer(Game& g, const std::string& name)
 {
-    return MakeCurrent(g, name, true, waveDevice);
+    return MakeCurrent(g, name, true);
 }
 
 RemoveResult RemovePlayer(Game& g, const std::string& name)
@@ -109,10 +112,10 @@ RemoveResult RemovePlayer(Game& g, const std::string& name)
     const MsgAnswer answer = g.view->ShowMessage("Are you sure you want to remove " + name + "?",
                                                  MsgIcon::Question, MsgButtons::YesNo, "Remove Player");
     if (answer != MsgAnswer::Yes) return RemoveResult::Declined;
-    ProfileFile f;
-    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return RemoveResult::NotStored;
-    if (!f.DeleteSection(name)) return RemoveResult::Removed;  // already gone
-    return f.Save(g.cfg.SettingsFile) ? RemoveResult::Removed : RemoveResult::NotStored;
+    MergedWrite w(g);
+    if (!w.Readable()) return RemoveResult::NotStored;
+    if (!w.DeleteSection(name)) return RemoveResult::Removed;  // already gone
+    return w.Commit() ? RemoveResult::Removed : RemoveResult::NotStored;
 }
 
 PlayerList ListPlayers(const std::string& settingsFile, const std::string& currentPlayer)

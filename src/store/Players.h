@@ -39,11 +39,11 @@ std::string PlayerNameProblem(const std::string& name);
 std::string NewPlayerNameProblem(const std::vector<std::string>& players, const std::string& name);
 
 // Saves the outgoing player, makes name the current player and loads its settings.
-PlayerResult SwitchPlayer(Game& g, const std::string& name, bool waveDevice = true);
+PlayerResult SwitchPlayer(Game& g, const std::string& name);
 
 // Makes a new player (its section holds only "Created"; an existing player of
 // that name keeps its statistics) and loads its settings, all defaults.
-PlayerResult AddPlayer(Game& g, const std::string& name, bool waveDevice = true);
+PlayerResult AddPlayer(Game& g, const std::string& name);
 
 // Asks "Are you sure you want to remove <name>?" and on Yes deletes the
 // player's section. CurrentPlayer is left as it is.

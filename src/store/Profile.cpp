@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "store/AtomicFile.h"
+#include "store/FileLock.h"
 
 namespace tandrel {
 
@@ -266,6 +267,7 @@ int ReadProfileInt(const std::string& path, std::string_view section, std::strin
 bool WriteProfileString(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value)
 {
+    const FileLock lock(path);
     ProfileFile f;
     if (f.Load(path) == ProfileFile::LoadStatus::Unreadable) return false;
     return f.Write(section, key, value) && f.Save(path);
@@ -273,6 +275,7 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
 
 bool DeleteProfileSection(const std::string& path, std::string_view section)
 {
+    const FileLock lock(path);
     ProfileFile f;
     if (f.Load(path) == ProfileFile::LoadStatus::Unreadable) return false;
     if (!f.DeleteSection(section)) return true;  // nothing to delete: the file already says so

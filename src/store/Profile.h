@@ -69,7 +69,8 @@ private:
     bool unreadable_ = false;
 };
 
-// One-shot forms for a single read or write of a file on disk.
+// One-shot forms for a single read or write of a file on disk; a write reads
+// the file again under its lock, so it changes that one key and nothing else.
 std::string ReadProfileString(const std::string& path, std::string_view section, std::string_view key,
                               std::string_view def);
 int ReadProfileInt(const std::string& path, std::string_view section, std::string_view key, int def);

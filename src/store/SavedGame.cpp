@@ -116,46 +116,43 @@ bool ReadRecords(const ProfileFile& f, const std::string& section, const std::st
 
 std::string FormatThree(int value) { return Digits(std::clamp(value, -99, 999), 3); }
 
-bool WriteGame(ProfileFile& f, const Game& g, const std::string& prefix)
+bool WriteGame(MergedWrite& w, const Game& g, const std::string& prefix)
 {
-    if (g.GameOver) return WriteClearedGame(f, g, prefix);
+    if (g.GameOver) return WriteClearedGame(w, g, prefix);
     const auto records = BuildRecords(g);
-    bool written = true;
-    for (int n = 1; n <= 9; ++n) written &= f.Write(g.cfg.CurrentPlayer, Key(prefix, n), records[n - 1]);
-    return written;
+    KeyValues keys;
+    for (int n = 1; n <= 9; ++n) keys.emplace_back(Key(prefix, n), records[n - 1]);
+    return w.PutGroup(g.cfg.CurrentPlayer, keys);
 }
 
-bool WriteClearedGame(ProfileFile& f, const Game& g, const std::string& prefix)
+bool WriteClearedGame(MergedWrite& w, const Game& g, const std::string& prefix)
 {
-    bool written = true;
-    for (int n = 1; n <= 11; ++n) written &= f.Write(g.cfg.CurrentPlayer, Key(prefix, n), "");
-    return written;
+    KeyValues keys;
+    for (int n = 1; n <= 11; ++n) keys.emplace_back(Key(prefix, n), "");
+    return w.PutGroup(g.cfg.CurrentPlayer, keys);
 }
 
-bool SaveGame(const Game& g, const std::string& prefix)
+bool SaveGame(Game& g, const std::string& prefix)
 {
-    ProfileFile f;
-    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
-    const bool written = WriteGame(f, g, prefix);
-    return written && f.Save(g.cfg.SettingsFile);
+    MergedWrite w(g);
+    const bool written = WriteGame(w, g, prefix);
+    return written && w.Commit();
 }
 
-bool ClearGame(const Game& g, const std::string& prefix)
+bool ClearGame(Game& g, const std::string& prefix)
 {
-    ProfileFile f;
-    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
-    const bool written = WriteClearedGame(f, g, prefix);
-    return written && f.Save(g.cfg.SettingsFile);
+    MergedWrite w(g);
+    const bool written = WriteClearedGame(w, g, prefix);
+    return written && w.Commit();
 }
 
-bool StoreOnExit(const Game& g)
+bool StoreOnExit(Game& g)
 {
-    ProfileFile f;
-    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
-    bool written = f.Write("Options", "Player", g.cfg.CurrentPlayer);
-    if (g.cfg.AutoSave) written &= WriteGame(f, g, "Save");
-    written &= WriteSettings(f, g);
-    return f.Save(g.cfg.SettingsFile) && written;
+    MergedWrite w(g);
+    bool written = w.Put("Options", "Player", g.cfg.CurrentPlayer);
+    if (g.cfg.AutoSave) written &= WriteGame(w, g, "Save");
+    written &= WriteSettings(w, g);
+    return w.Commit() && written;
 }
 
 bool RestoreGame(Game& g, const std::string& prefix)
@@ -173,6 +170,9 @@ bool RestoreGame(Game& g, const std::string& prefix)
         NewGame(g, true);
         return false;
     }
+    KeyValues read;
+    for (int n = 1; n <= 11; ++n) read.emplace_back(Key(prefix, n), f.Find(section, Key(prefix, n)).value_or(""));
+    RememberSynced(stored, section, read);
     stored.UndoRecord = f.ReadString(section, Key(prefix, 2), "");
     if (!UndoRecordFits(stored)) stored.UndoRecord.clear();
     stored.FlippedCard = 0;

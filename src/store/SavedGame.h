@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/Game.h"
-#include "store/Profile.h"
+#include "store/MergedWrite.h"
 
 namespace tandrel {
 
@@ -14,19 +14,20 @@ std::string FormatThree(int value);
 
 // Writes the records prefix1..prefix9 (a finished game is cleared instead).
 // False when they did not reach the file.
-bool SaveGame(const Game& g, const std::string& prefix);
+bool SaveGame(Game& g, const std::string& prefix);
 
 // Empties prefix1..prefix11 (the keys stay in the file, empty).
-bool ClearGame(const Game& g, const std::string& prefix);
+bool ClearGame(Game& g, const std::string& prefix);
 
 // The file part of the exit sequence in one atomic write: Options/Player,
-// the game as "Save" when AutoSave is on, then the settings. False when it did
-// not reach the disk.
-bool StoreOnExit(const Game& g);
+// the game as "Save" when AutoSave is on, then the settings, each merged with
+// what others wrote meanwhile (MergedWrite). False when it did not reach the disk.
+bool StoreOnExit(Game& g);
 
-// The records (or the emptied keys) put into an open file without saving it.
-bool WriteGame(ProfileFile& file, const Game& g, const std::string& prefix);
-bool WriteClearedGame(ProfileFile& file, const Game& g, const std::string& prefix);
+// The records (or the emptied keys) put into a merged write without saving it.
+// Each record is one group: written whole or, unchanged here, not at all.
+bool WriteGame(MergedWrite& w, const Game& g, const std::string& prefix);
+bool WriteClearedGame(MergedWrite& w, const Game& g, const std::string& prefix);
 
 // Brings the stored game back and redraws; when there is none, or it does not
 // make a sound position, deals a new game instead (and returns false).

@@ -64,7 +64,7 @@ long ColorFromText(const std::string& text)
     return static_cast<long>(v);
 }
 
-void ReadPlayerSettings(const ProfileFile& f, Game& g, bool waveDevice)
+void ReadPlayerSettings(const ProfileFile& f, Game& g)
 {
     Settings& c = g.cfg;
     const std::string& s = c.CurrentPlayer;
@@ -95,16 +95,26 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g, bool waveDevice)
             ReadPath(f, s, "Wav" + std::to_string(i), folder + DefaultWavNames[i]);
     c.MusicFile = ReadPath(f, s, "MIDI", folder + "/rag.mid");
 
+    // The player's choices, whether or not this session has a device to play them on.
     c.PlayMIDI = ReadRanged(f, s, "PlayMIDI", 0, 0, 1);
-    const int sound = ReadRanged(f, s, "Sound", 1, 0, 1);
-    if (sound == 0) {
-        c.SoundOn = 0;
-    } else if (waveDevice) {
-        c.SoundOn = 1;
-    } else {
-        c.SoundOn = 0;
-        c.PlayMIDI = 0;
-    }
+    c.SoundOn = ReadRanged(f, s, "Sound", 1, 0, 1);
+}
+
+// What this copy has just read becomes what its next write compares with.
+void RememberLoaded(const ProfileFile& f, Game& g)
+{
+    const std::string& s = g.cfg.CurrentPlayer;
+    RememberSynced(g, OptionsSection, {{"Player", s}});
+    KeyValues held = SettingsValues(g);
+    held.emplace_back("Win", std::to_string(g.Wins));
+    held.emplace_back("Loss", std::to_string(g.Losses));
+    for (const char* prefix : {"Save", "Snap"})
+        for (int n = 1; n <= 11; ++n) {
+            const std::string key = prefix + std::to_string(n);
+            held.emplace_back(key, f.Find(s, key).value_or(""));
+        }
+    RememberSynced(g, s, held);
+    g.Synced.gamesDealt = g.GamesDealt;
 }
 
 } // namespace
@@ -132,11 +142,11 @@ std::string ShortDate(std::time_t when)
     return std::string(text, n);
 }
 
-bool LoadSettings(Game& g, bool waveDevice)
+bool LoadSettings(Game& g)
 {
     Settings& c = g.cfg;
     ProfileFile f;
-    const bool readable = f.Load(c.SettingsFile) != ProfileFile::LoadStatus::Unreadable;
+    f.Load(c.SettingsFile);
     bool stored = true;
 
     // A name the file could not hold again counts as no name at all.
@@ -145,45 +155,44 @@ bool LoadSettings(Game& g, bool waveDevice)
         c.CurrentPlayer = player;
     } else {
         c.CurrentPlayer = FirstPlayerName();
-        stored = readable && f.Write(OptionsSection, "Player", c.CurrentPlayer) &&
-                 f.Write(c.CurrentPlayer, "Created", ShortDate(std::time(nullptr))) && f.Save(c.SettingsFile);
+        MergedWrite w(g);
+        stored = w.Set(OptionsSection, "Player", c.CurrentPlayer) &&
+                 w.Set(c.CurrentPlayer, "Created", ShortDate(std::time(nullptr))) && w.Commit();
+        f = w.File();
     }
-    ReadPlayerSettings(f, g, waveDevice);
+    ReadPlayerSettings(f, g);
+    RememberLoaded(f, g);
     return stored;
 }
 
-bool WriteSettings(ProfileFile& f, const Game& g)
+KeyValues SettingsValues(const Game& g)
 {
     const Settings& c = g.cfg;
-    const std::string& s = c.CurrentPlayer;
-    auto put = [&](const char* key, long value) { return f.Write(s, key, std::to_string(value)); };
-    bool ok = put("Win", g.Wins);
-    ok &= put("Loss", g.Losses);
-    ok &= put("Sound", c.SoundOn);
-    ok &= put("Animate", c.Animate);
-    ok &= put("PlayMIDI", c.PlayMIDI);
-    ok &= put("FlipNum", c.FlipNum);
-    ok &= put("Style", c.Style);
-    ok &= put("TableColor", c.TableColor);
-    ok &= put("Gradiant", c.Gradiant);
-    ok &= put("Bkgrd", c.Bkgrd);
-    ok &= put("Speed", c.Speed);
-    ok &= put("ShowStats", c.ShowStats);
-    ok &= put("CardBack", c.CardBack);
-    ok &= put("PlaySpeed", c.PlaySpeed);
-    ok &= put("LastWin", g.LastWinner);
-    ok &= put("AutoSave", c.AutoSave);
-    ok &= f.Write(s, "Wav0", c.WavFiles[0]);
-    ok &= f.Write(s, "Wav1", c.WavFiles[1]);
+    auto text = [](long value) { return std::to_string(value); };
+    return {
+        {"Sound", text(c.SoundOn)},         {"Animate", text(c.Animate)},     {"PlayMIDI", text(c.PlayMIDI)},
+        {"FlipNum", text(c.FlipNum)},       {"Style", text(c.Style)},         {"TableColor", text(c.TableColor)},
+        {"Gradiant", text(c.Gradiant)},     {"Bkgrd", text(c.Bkgrd)},         {"Speed", text(c.Speed)},
+        {"ShowStats", text(c.ShowStats)},   {"CardBack", text(c.CardBack)},   {"PlaySpeed", text(c.PlaySpeed)},
+        {"LastWin", text(g.LastWinner)},    {"AutoSave", text(c.AutoSave)},   {"Wav0", c.WavFiles[0]},
+        {"Wav1", c.WavFiles[1]},
+    };
+}
+
+bool WriteSettings(MergedWrite& w, Game& g)
+{
+    const std::string& s = g.cfg.CurrentPlayer;
+    bool ok = w.AddCount(s, "Win", g.Wins);
+    ok &= w.AddCount(s, "Loss", g.Losses);
+    for (const auto& [key, value] : SettingsValues(g)) ok &= w.Put(s, key, value);
     return ok;
 }
 
-bool SaveSettings(const Game& g)
+bool SaveSettings(Game& g)
 {
-    ProfileFile f;
-    if (f.Load(g.cfg.SettingsFile) == ProfileFile::LoadStatus::Unreadable) return false;
-    const bool written = WriteSettings(f, g);
-    return f.Save(g.cfg.SettingsFile) && written;
+    MergedWrite w(g);
+    const bool written = WriteSettings(w, g);
+    return w.Commit() && written;
 }
 
 } // namespace tandrel

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/Game.h"
-#include "store/Profile.h"
+#include "store/MergedWrite.h"
 
 namespace tandrel {
 
@@ -20,20 +20,26 @@ std::string ShortDate(std::time_t when);
 
 // Reads the current player (making one from the login name on the very first
 // start) and all of that player's settings and statistics into g; loads the
-// games-dealt count. waveDevice: whether the machine can play sound at all
-// (without one, sound and music are off until the next load).
+// games-dealt count. Sound and music are the player's choices: whether this
+// session has a device to play them on is the mixer's business, and a start
+// without one changes nothing in the file.
 // The window's own part is the caller's: caption (MainCaption), the picture
 // in cfg.BackImage when that file exists, and starting or stopping the music
 // by cfg.PlayMIDI. False when the first-start write did not reach the disk
 // (everything is still loaded).
-bool LoadSettings(Game& g, bool waveDevice = true);
+bool LoadSettings(Game& g);
 
 // Writes the settings and statistics to the current player's section, in one
-// atomic file write. False when they were not stored.
-bool SaveSettings(const Game& g);
+// atomic file write that keeps what others wrote meanwhile (MergedWrite):
+// afterwards g holds the file's win and loss totals. False when they were not
+// stored.
+bool SaveSettings(Game& g);
 
-// Puts what SaveSettings stores into an open file without saving it; false
+// The keys SaveSettings writes after Win and Loss, in the file's order.
+KeyValues SettingsValues(const Game& g);
+
+// Puts what SaveSettings stores into a merged write without saving it; false
 // when some value could not be stored (the others still are).
-bool WriteSettings(ProfileFile& file, const Game& g);
+bool WriteSettings(MergedWrite& w, Game& g);
 
 } // namespace tandrel

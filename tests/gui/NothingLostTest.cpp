@@ -47,11 +47,19 @@ TEST_F(GuiTest, AGameEndStoresTheStatisticsAndEachTurnTheGame)
     ASSERT_FALSE(game().ComputerBusy);
     EXPECT_NE(ReadProfileString(ini, player, "Save1", ""), "");
 
+    // A hand edit while the game runs (an editor writes the file in place), then a win: both count.
+    ProfileFile edited;
+    edited.Load(ini);
+    edited.Write(player, "Win", "5");
+    std::ofstream(ini, std::ios::binary | std::ios::trunc) << edited.Text();
     Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
     Click(470, 347);
     DoubleClick(470, 347); // the last card goes home: a win
     ASSERT_TRUE(game().GameOver);
-    EXPECT_EQ(ReadProfileInt(ini, player, "Win", 0), 1);
+    EXPECT_EQ(ReadProfileInt(ini, player, "Win", 0), 6);
+    EXPECT_EQ(game().Wins, 6) << "the score board counts what the file holds";
+    window->close();
+    EXPECT_EQ(ReadProfileInt(ini, player, "Win", 0), 6) << "the exit adds nothing twice";
 }
 
 TEST_F(GuiTest, FifosLinksFoldersReadOnlyFilesAndASizeLimitAreNeitherWaitedOnNorReplaced)

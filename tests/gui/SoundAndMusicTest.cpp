@@ -1,7 +1,9 @@
 // Music through the main window: its timer, the way music that cannot play
 // turns itself off, and a machine with no audio at all.
 #include <SDL.h>
+#include <QCheckBox>
 #include <QFile>
+#include <QPushButton>
 #include <fstream>
 
 #include "gui/GuiFixture.h"
@@ -92,18 +94,25 @@ TEST_F(SoundAndMusic, WithSoundAndMusicOffTheDeviceIsNotOpened)
     EXPECT_FALSE(w.mixer().IsOpen());
 }
 
-TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilently)
+// The player's choices are kept: a start without a device is a passing condition.
+TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilentlyAndKeepsThePlayersChoice)
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     MainWindow& w = StartWith("Sound=1\nPlayMIDI=1\nMIDI=" TANDREL_ASSETS "/rag.mid\n");
-    EXPECT_EQ(game().cfg.SoundOn, 0);
-    EXPECT_EQ(game().cfg.PlayMIDI, 0);
+    EXPECT_TRUE(w.mixer().Failed());
     EXPECT_FALSE(w.MusicTimerOn());
     EXPECT_FALSE(game().GameOver) << "a game is dealt";
     Click(StockX, HandRowY(1) + 10); // a flip, with its sound
     EXPECT_EQ(game().WasteCount(1), 1);
+    bool soundShown = false;
+    hands.push_back([&](QDialog& d) {
+        soundShown = d.findChild<QCheckBox*>("chkSound")->isChecked();
+        d.findChild<QPushButton*>("cmdOK")->click();
+    });
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_TRUE(soundShown) << "Game Settings shows what the player chose";
     w.close(); // the exit sequence stores the settings
-    EXPECT_EQ(Stored("Sound"), "0");
+    EXPECT_EQ(std::pair(Stored("Sound"), Stored("PlayMIDI")), std::pair(std::string("1"), std::string("1")));
 }
 
 } // namespace
