@@ -373,7 +373,6 @@ void MainWindow::mnuRestart_Click()
     Game& g = *game_;
     if (g.DealString.empty()) return;
     g.FlippedCard = 0;
-    g.LastTurnCard = 0;
     DeckFromDealString(g);
     NewGame(g, false);
 }

@@ -48,7 +48,6 @@ void TurnWasteOver(Game& g, int side)
     g.view->DrawStock(side);
     PlaySound(g, 2);
     g.FlippedCard = 0;
-    g.LastTurnCard = 0;
     g.FlipInProgress = false;
 }
 
@@ -84,6 +83,7 @@ void FlipCards(Game& g, int side)
     if (!FlipAllowed(g, side)) return;
 
     g.UndoRecord = FlipRecord(g.WasteFan(side));
+    if (side == 1) ++g.FlipsThisTurn;
     g.FlipInProgress = true;
     if (g.StockEmpty(side)) {
         TurnWasteOver(g, side);
@@ -190,11 +190,11 @@ bool CheckGameOver(Game& g, int side)
 void EndPlayerTurn(Game& g)
 {
     if (g.ComputerBusy || g.FlipInProgress || g.GameOver) return;
-    if (!WasteEmpty(g, 1) && g.Waste(1, g.WasteCount(1)) == g.LastTurnCard && g.CardsLeft(1) > 1) {
+    // Asked of the flips themselves: a card the computer loads onto the waste is no flip.
+    if (!WasteEmpty(g, 1) && g.FlipsThisTurn == 0 && g.CardsLeft(1) > 1) {
         ShowInfo(g, "You must flip a card.");
         return;
     }
-    g.LastTurnCard = g.FlippedCard;
     ComputerTurn(g, 2);
 }
 
@@ -227,6 +227,7 @@ void ComputerTurn(Game& g, int side)
         if (side == 2) ShowInfo(g, "You need to flip a card first.");
         return;
     }
+    if (side == 2) g.FlipsThisTurn = 0;
     for (int p = 1; p <= 4; ++p)
         if (g.TableauTop(p, TopCard) == TurnUpPending)
             TurnUpPile(g, p);
