@@ -67,6 +67,7 @@ TEST_F(TurnTest, NothingToPlayAgainstUntilThePlayerHasFlippedUnlessOneCardIsLeft
     view.Clear();
     Lay(g, "- | - | - | - ; 8c 8d Kh Ks ; 9c ; 9d");
     Done();
+    g.FlipsThisTurn = 0;
     ASSERT_EQ(g.CardsLeft(1), 1);
     EndPlayerTurn(g);
     EXPECT_TRUE(view.messages.empty());
