@@ -163,11 +163,27 @@ void TurnUpCard(Game& g, float x, float y, int pile)
     if (PtInRect(RectAt(PileX(pile), FaceDownY(fd), CardWidth, CardHeight), ToPixel(x), ToPixel(y))) TurnUpPile(g, pile);
 }
 
+namespace {
+
+bool HandPlayedOut(const Game& g, int side)
+{
+    for (int i = 1; i <= 42; ++i)
+        if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
+    return true;
+}
+
+} // namespace
+
+int Winner(const Game& g)
+{
+    const bool out1 = HandPlayedOut(g, 1), out2 = HandPlayedOut(g, 2);
+    return out1 == out2 ? 0 : out1 ? 1 : 2;
+}
+
 bool CheckGameOver(Game& g, int side)
 {
     if (g.GameOver) return true;
-    for (int i = 1; i <= 42; ++i)
-        if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
+    if (!HandPlayedOut(g, side)) return false;
 
     g.view->DoEvents();
     g.view->ShowHandAtEnd(side);
