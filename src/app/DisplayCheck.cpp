@@ -1,13 +1,17 @@
 #include "app/DisplayCheck.h"
 
+#include <QString>
+#include <QtGlobal>
 #include <dlfcn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace tandrel {
 
@@ -61,7 +65,47 @@ bool XAnswers()
     return ok;
 }
 
+QtMessageHandler passOn = nullptr;
+
+struct KeptMessage {
+    QtMsgType type;
+    QString text;
+};
+std::vector<KeptMessage> keptMessages;
+
+void KeepStartMessage(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        keptMessages.push_back({type, text});
+        return;
+    }
+    // The first thing said is the cause ("could not connect to display ..."),
+    // the fatal message only the toolkit's conclusion.
+    const QString& cause = keptMessages.empty() ? text : keptMessages.front().text;
+    TellNoDisplay(cause.section('\n', 0, 0).trimmed().toStdString());
+    std::_Exit(1);
+}
+
 } // namespace
+
+void TellNoDisplay(const std::string& problem)
+{
+    std::fprintf(stderr, "Tandrel needs a graphical display; none could be opened (%s).\n", problem.c_str());
+}
+
+StartErrors::StartErrors()
+{
+    keptMessages.clear();
+    passOn = qInstallMessageHandler(KeepStartMessage);
+}
+
+StartErrors::~StartErrors()
+{
+    qInstallMessageHandler(passOn);
+    const QMessageLogContext none;
+    for (const KeptMessage& m : keptMessages) qt_message_output(m.type, none, m.text);
+    keptMessages.clear();
+}
 
 std::string DisplayProblem(int argc, char** argv)
 {

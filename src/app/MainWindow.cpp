@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -101,7 +102,9 @@ void MainWindow::BuildMenus()
     AddCommand(file, "mnuRestart", "&Restart Game", Qt::Key_F3, &MainWindow::mnuRestart_Click);
     AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, &MainWindow::mnuSave_Click);
     file->addSeparator()->setObjectName("mnuSep1");
-    AddCommand(file, "mnuExit", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::mnuExit_Click);
+    // Ctrl+Q as well, the desktop's own; the menu shows the first.
+    AddCommand(file, "mnuExit", "E&xit", {}, &MainWindow::mnuExit_Click)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     QMenu* opt = menuBar()->addMenu("&Options");
     opt->setObjectName("mnuOpt");
@@ -112,10 +115,11 @@ void MainWindow::BuildMenus()
     opt->addSeparator()->setObjectName("mnuSpe2");
     AddCommand(opt, "mnuAlarm", "&Alarm", {}, &MainWindow::mnuAlarm_Click);
     AddCommand(opt, "mnuFitTable", "&Fit Table to Window", {}, &MainWindow::mnuFitTable_Click)->setCheckable(true);
+    AddCommand(opt, "mnuMusic", "&Music", {}, &MainWindow::mnuMusic_Click)->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("mnuHelp");
-    AddCommand(help, "mnuHelpTopics", "&Help Topics", {}, &MainWindow::mnuHelpTopics_Click);
+    AddCommand(help, "mnuHelpTopics", "&Help Topics", Qt::Key_F1, &MainWindow::mnuHelpTopics_Click);
     AddCommand(help, "mnuQuick", "&Quick look at the rules", {}, &MainWindow::mnuQuick_Click);
     help->addSeparator()->setObjectName("mnuSep");
     AddCommand(help, "mnuAbout", "&About", {}, &MainWindow::mnuAbout_Click);
@@ -137,6 +141,7 @@ void MainWindow::UpdateMenus()
     findChild<QAction*>("mnuHint")->setEnabled(!g.GameOver);
     // After every action, so a player switched in Game Settings brings their own fit.
     findChild<QAction*>("mnuFitTable")->setChecked(g.cfg.FitTable != 0);
+    findChild<QAction*>("mnuMusic")->setChecked(g.cfg.PlayMIDI != 0);
     tableWidget_->SetFit(g.cfg.FitTable != 0, {InitialTableWidth, InitialTableHeight});
 }
 
@@ -159,12 +164,13 @@ void MainWindow::RunAction(const std::function<void()>& action)
 
 void MainWindow::RequestExit()
 {
-    if (busy_) closePending_ = true;
+    if (busy_ || starting_) closePending_ = true;
     else close();
 }
 
 void MainWindow::EndFromOutside()
 {
+    endedFromOutside_ = true;
     // Innermost first; a window that will not go is left, rather than looping.
     for (int i = 0; i < 8; ++i) {
         QWidget* w = QApplication::activeModalWidget();
@@ -244,6 +250,8 @@ void MainWindow::Form_Load()
 {
     Game& g = *game_;
     g.GameOver = true;
+    // Until the game is restored or dealt an exit waits: it would store the empty table.
+    starting_ = true;
     SetStorePaths(g, programFolder_);
     const bool stored = LoadSettings(g);
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
@@ -255,12 +263,13 @@ void MainWindow::Form_Load()
     ShowMainWindow();
     OpenSound();
     MusicBySettings();
-    ReportStoreFailure(stored);
+    if (!closePending_) ReportStoreFailure(stored);
+    starting_ = false;
     RunAction([this, &g] {
         if (g.cfg.AutoSave) {
             RestoreGame(g, "Save");
             table_->RedrawTable();
-        } else {
+        } else if (!closePending_) {
             // Cancelled, the table stays empty and the game over until F2.
             mnuSave_Click();
         }
@@ -315,6 +324,7 @@ void MainWindow::StopMusic()
     WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", "0");
     tmrMidi_.stop();
     mixer_.CloseMusic();
+    findChild<QAction*>("mnuMusic")->setChecked(false); // the timer turns it off between actions
 }
 
 void MainWindow::tmrMidi_Timer()
@@ -334,12 +344,43 @@ void MainWindow::ReportStoreFailure(bool stored)
                          " cannot be written. Settings, statistics and the saved game cannot be stored.");
 }
 
+void MainWindow::ReportStoreFailureOnExit(bool stored) const
+{
+    if (stored) return;
+    std::fprintf(stderr, "The settings file %s cannot be written. Settings, statistics and the saved game cannot be stored.\n",
+                 game_->cfg.SettingsFile.c_str());
+}
+
+void MainWindow::StoreOnLostDisplay()
+{
+    if (exited_ || starting_ || game_->cfg.SettingsFile.empty()) return;
+    exited_ = true;
+    Game& g = *game_;
+    // In the middle of a move the position is not whole: the game stays as last stored.
+    if (busy_) {
+        ReportStoreFailureOnExit(SaveSettings(g));
+        return;
+    }
+    CancelDrag(g, mouse_);
+    ReportStoreFailureOnExit(StoreOnExit(g));
+}
+
 void MainWindow::mnuFitTable_Click()
 {
     Settings& c = game_->cfg;
     c.FitTable = c.FitTable ? 0 : 1;
     ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
     UpdateMenus();
+}
+
+// Music does not wait for Sound. Without a device the choice is still kept:
+// this run stays silent, and a start with a device plays.
+void MainWindow::mnuMusic_Click()
+{
+    Settings& c = game_->cfg;
+    c.PlayMIDI = c.PlayMIDI ? 0 : 1;
+    ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", std::to_string(c.PlayMIDI)));
+    MusicBySettings();
 }
 
 void MainWindow::mnuNew_Click()
@@ -510,7 +551,10 @@ void MainWindow::ExitSequence()
     Game& g = *game_;
     // A card in flight goes home first, so that nothing is lost from the saved game.
     CancelDrag(g, mouse_);
-    ReportStoreFailure(StoreOnExit(g));
+    const bool stored = StoreOnExit(g);
+    // Ended from outside, nobody may be there to answer a message box.
+    if (endedFromOutside_) ReportStoreFailureOnExit(stored);
+    else ReportStoreFailure(stored);
     exited_ = true;
     tmrAlarm_.stop();
     tmrMidi_.stop();
@@ -521,7 +565,7 @@ void MainWindow::ExitSequence()
 
 void MainWindow::closeEvent(QCloseEvent* e)
 {
-    if (busy_) {
+    if (busy_ || starting_) {
         // Never inside a move: the close runs once the move in hand is over.
         closePending_ = true;
         e->ignore();

@@ -54,6 +54,9 @@ public:
     // The window was destroyed from outside: the exit sequence, then the program ends.
     void WindowDestroyed();
     bool Exited() const { return exited_; }
+    // The display went away and the process is ending past the event loop:
+    // the file part of the exit sequence, touching no window.
+    void StoreOnLostDisplay();
 
     // The play-time alarm: goes off after minutes of play counted from start.
     void SetAlarm(int minutes, QTime start);
@@ -90,6 +93,7 @@ private:
     void MusicBySettings();
     void ExitSequence();
     void ReportStoreFailure(bool stored);
+    void ReportStoreFailureOnExit(bool stored) const;
     void KeepProgress(int wins, int losses, int computerTurns);
 
     void mnuNew_Click();
@@ -105,6 +109,7 @@ private:
     void mnuAlarm_Click();
     void mnuHint_Click();
     void mnuFitTable_Click();
+    void mnuMusic_Click();
 
     Mixer mixer_; // outlives the table that plays through it
     HeadlessView bootView_;
@@ -116,6 +121,8 @@ private:
     std::string programFolder_;
 
     bool busy_ = false;
+    bool starting_ = false; // settings read, the game not yet restored or dealt
+    bool endedFromOutside_ = false;
     bool closePending_ = false;
     bool exited_ = false;
     bool windowGone_ = false;

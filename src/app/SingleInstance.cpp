@@ -9,12 +9,13 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+
+#include "store/StorePaths.h"
 
 namespace tandrel {
 
@@ -28,19 +29,6 @@ std::string Env(const char* name)
 {
     const char* v = std::getenv(name);
     return v ? v : "";
-}
-
-// The session's display: the Wayland socket, else DISPLAY without its screen.
-std::string DisplayName()
-{
-    if (std::string w = Env("WAYLAND_DISPLAY"); !w.empty()) return w;
-    std::string x = Env("DISPLAY");
-    const auto colon = x.rfind(':');
-    if (colon != std::string::npos) {
-        const auto dot = x.find('.', colon);
-        if (dot != std::string::npos) x.erase(dot);
-    }
-    return x;
 }
 
 // A folder only this user can enter.
@@ -91,12 +79,13 @@ bool SameUser(int fd)
     return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 && cred.uid == ::geteuid();
 }
 
+// A regular file of this user's own: a lock someone else made is not honoured.
 int OpenLockFile(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) return -1;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
         ::close(fd);
         return -1;
     }
@@ -104,6 +93,18 @@ int OpenLockFile(const std::string& path)
 }
 
 } // namespace
+
+std::string SingleInstance::DisplayName()
+{
+    if (std::string w = Env("WAYLAND_DISPLAY"); !w.empty()) return w;
+    std::string x = Env("DISPLAY");
+    const auto colon = x.rfind(':');
+    if (colon != std::string::npos) {
+        const auto dot = x.find('.', colon);
+        if (dot != std::string::npos) x.erase(dot);
+    }
+    return x;
+}
 
 SingleInstance::Names SingleInstance::For(const std::string& settingsFolder)
 {
@@ -113,17 +114,18 @@ SingleInstance::Names SingleInstance::For(const std::string& settingsFolder)
         folder = real;
         std::free(real);
     }
-    std::string shown = display.empty() ? "none" : display;
-    for (char& c : shown)
-        if (!std::isalnum(static_cast<unsigned char>(c)) && c != ':' && c != '.' && c != '-') c = '_';
     Names n;
-    n.lockFile = folder + "/.tandrel-" + shown + ".lock";
+    n.lockFile = folder + "/" + InstanceLockName;
     const std::string runtime = RuntimeFolder();
     if (!runtime.empty()) n.socketFile = runtime + "/tandrel-" + Hex(Fnv1a(display + '\n' + folder));
     return n;
 }
 
-SingleInstance::SingleInstance(Names names, QObject* parent) : QObject(parent), names_(std::move(names)) {}
+SingleInstance::SingleInstance(Names names, QObject* parent)
+    : QObject(parent), names_(std::move(names)), display_(DisplayName())
+{
+    if (display_.empty()) display_ = "none";
+}
 
 SingleInstance::~SingleInstance()
 {
@@ -131,28 +133,49 @@ SingleInstance::~SingleInstance()
     if (lockFd_ >= 0) ::close(lockFd_);
 }
 
-bool SingleInstance::ActivatePrevInstance()
+SingleInstance::Start SingleInstance::ActivatePrevInstance()
 {
     lockFd_ = OpenLockFile(names_.lockFile);
     if (lockFd_ < 0 && !names_.socketFile.empty()) lockFd_ = OpenLockFile(names_.socketFile + ".lock");
     if (lockFd_ < 0) {
         // Nowhere to keep a lock: this copy runs, as it would without the rule.
         Listen();
-        return false;
+        return Start::Run;
     }
     const auto deadline = std::chrono::steady_clock::now() + AnswerWait;
     for (;;) {
         if (::flock(lockFd_, LOCK_EX | LOCK_NB) == 0) {
+            ClaimLock();
             Listen();
-            return false;
+            return Start::Run;
         }
-        if (Knock()) return true;
-        if (std::chrono::steady_clock::now() > deadline) {
-            std::fputs("Tandrel is already running.\n", stderr);
-            return true;
-        }
+        // The holder writes its display just after taking the lock.
+        runningDisplay_ = ReadHolder();
+        if (!runningDisplay_.empty() && runningDisplay_ != display_) return Start::OtherDisplay;
+        if (Knock()) return Start::Activated;
+        if (std::chrono::steady_clock::now() > deadline) return Start::Unanswered;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+}
+
+// Says which display the game runs on, for starts elsewhere.
+void SingleInstance::ClaimLock()
+{
+    const std::string line = display_ + "\n";
+    if (::ftruncate(lockFd_, 0) == 0) {
+        [[maybe_unused]] const ssize_t n = ::pwrite(lockFd_, line.data(), line.size(), 0);
+    }
+}
+
+std::string SingleInstance::ReadHolder() const
+{
+    char text[256];
+    const ssize_t n = ::pread(lockFd_, text, sizeof text - 1, 0);
+    if (n <= 0) return {};
+    const std::string line(text, static_cast<std::size_t>(n));
+    const auto end = line.find('\n');
+    if (end == std::string::npos) return {}; // not written whole yet
+    return line.substr(0, end);
 }
 
 bool SingleInstance::Knock() const

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleHints>
 #include <algorithm>
+#include <cmath>
 
 #include "app/MainWindow.h"
 #include "app/WindowTable.h"
@@ -57,23 +58,37 @@ void TableWidget::paintEvent(QPaintEvent* e)
 {
     if (!table_) return;
     QPainter p(this);
-    const QImage& table = table_->WindowImage();
-    // A screen between two art scales (1.5) gets the finer picture smoothly reduced.
-    if (devicePixelRatioF() != table.devicePixelRatio()) p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!fit_) {
+        const QImage& table = table_->WindowImage();
+        // A screen between two art scales (1.5) gets the finer picture smoothly reduced.
+        if (devicePixelRatioF() != table.devicePixelRatio()) p.setRenderHint(QPainter::SmoothPixmapTransform);
         const QRect r = e->rect();
         const int k = table_->Scale();
         p.drawImage(r, table, QRect(r.x() * k, r.y() * k, r.width() * k, r.height() * k));
     } else {
-        const QRectF shown = toWidget_.mapRect(QRectF(QPointF(0, 0), QSizeF(fitSize_)));
-        // The bands beside the table, then the table smoothly scaled.
-        p.fillRect(rect(), Qt::black);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.setClipRect(e->rect());
-        p.drawImage(shown, table);
+        PaintFitted(p, e->region());
         p.setTransform(toWidget_); // the aids are drawn in table pixels too
     }
     owner_.aids().Paint(p, table_->TextFont());
+}
+
+// The table at its art's scale, smoothly reduced only when the fitted scale
+// lies between two art scales; the margins in the table's own background.
+void TableWidget::PaintFitted(QPainter& p, const QRegion& exposed)
+{
+    const QImage& table = table_->WindowImage();
+    const QRectF shown = toWidget_.mapRect(QRectF(0, 0, table_->TableWidth(), table_->TableHeight()));
+    if (std::abs(shown.width() * devicePixelRatioF() - table.width()) > 0.01)
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRegion margins = exposed - shown.toRect().adjusted(1, 1, -1, -1);
+    if (!margins.isEmpty()) {
+        p.setClipRegion(margins);
+        p.setTransform(toWidget_);
+        table_->PaintBareTableOn(p, toWidget_.inverted().mapRect(QRectF(margins.boundingRect())).toAlignedRect());
+        p.resetTransform();
+    }
+    p.setClipRegion(exposed);
+    p.drawImage(shown, table);
 }
 
 void TableWidget::resizeEvent(QResizeEvent* e)
@@ -88,14 +103,25 @@ void TableWidget::SetFit(bool fit, QSize fitSize)
     const bool changed = fit != fit_ || (fit && fitSize != fitSize_);
     fit_ = fit;
     fitSize_ = fitSize;
+    // Unfitted, the table is never cut off: the window is at least its size.
+    setMinimumSize(fit ? QSize(1, 1) : fitSize);
     if (!changed || !table_) return;
     SizeTable();
     update();
 }
 
+double TableWidget::FitFactor() const
+{
+    if (!fit_ || fitSize_.isEmpty()) return 1;
+    return std::min(double(width()) / fitSize_.width(), double(height()) / fitSize_.height());
+}
+
+// A fitted table is drawn at the screen's ratio times the fit factor, from the art for that.
+int TableWidget::WantedScale() const { return ArtScaleFor(devicePixelRatioF() * FitFactor()); }
+
 void TableWidget::SizeTable()
 {
-    const bool rescaled = table_->SetScale(ArtScaleFor(devicePixelRatioF()));
+    const bool rescaled = table_->SetScale(WantedScale());
     if (!fit_ || fitSize_.isEmpty()) {
         toWidget_ = {};
         table_->toSurface = {};
@@ -103,9 +129,11 @@ void TableWidget::SizeTable()
         table_->RedrawTable();
         return;
     }
-    const double scale = std::min(double(width()) / fitSize_.width(), double(height()) / fitSize_.height());
-    toWidget_ = QTransform::fromTranslate((width() - scale * fitSize_.width()) / 2,
-                                          (height() - scale * fitSize_.height()) / 2)
+    const double scale = FitFactor(), ratio = devicePixelRatioF();
+    // Centred on a whole device pixel, so a table at its art's scale is copied pixel for pixel.
+    const auto margin = [ratio](double room) { return std::floor(room / 2 * ratio) / ratio; };
+    toWidget_ = QTransform::fromTranslate(margin(width() - scale * fitSize_.width()),
+                                          margin(height() - scale * fitSize_.height()))
                     .scale(scale, scale);
     table_->toSurface = toWidget_;
     if (rescaled || table_->TableWidth() != fitSize_.width() || table_->TableHeight() != fitSize_.height()) {
@@ -171,7 +199,7 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
 bool TableWidget::event(QEvent* e)
 {
     // Moved to a screen of another ratio: the table at that screen's own resolution.
-    if (e->type() == QEvent::ScreenChangeInternal && table_ && ArtScaleFor(devicePixelRatioF()) != table_->Scale())
+    if (e->type() == QEvent::ScreenChangeInternal && table_ && WantedScale() != table_->Scale())
         SizeTable();
     // A drag whose release will never come puts its cards back.
     if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::FocusOut) owner_.TableLostMouse();

@@ -17,7 +17,8 @@ public:
 
     // Fit Table to Window: the table keeps the size of the first window
     // (fitSize) and is scaled to the widget, shape kept, centred; the mouse is
-    // mapped back to table pixels. Off: the table is the widget's size.
+    // mapped back to table pixels. Off: the table is the widget's size, at
+    // least fitSize.
     void SetFit(bool fit, QSize fitSize);
     bool Fit() const { return fit_; }
     QPointF ToTable(QPointF widgetPoint) const { return toWidget_.inverted().map(widgetPoint); }
@@ -37,6 +38,9 @@ protected:
 private:
     bool IsSecondPressOfDoubleClick(const QMouseEvent* e) const;
     void SizeTable();
+    double FitFactor() const;
+    int WantedScale() const;
+    void PaintFitted(QPainter& p, const QRegion& exposed);
 
     MainWindow& owner_;
     WindowTable* table_ = nullptr;

@@ -16,6 +16,7 @@
 
 #include "dialogs/AskText.h"
 #include "dialogs/CenterForm.h"
+#include "dialogs/FocusKeys.h"
 #include "dialogs/ShowModal.h"
 #include "engine/Layout.h"
 #include "render/QtTable.h"
@@ -41,10 +42,12 @@ QSlider* Bar(QWidget* parent, const char* name, int min, int max)
     return bar;
 }
 
-// A bar with its caption above and "Faster" at its right end.
+// A bar with its caption above, whose access key it takes, and "Faster" at its right end.
 void AddBar(QGridLayout* grid, int row, const char* caption, QSlider* bar)
 {
-    grid->addWidget(new QLabel(caption), row, 0, 1, 2);
+    auto* label = new QLabel(caption);
+    label->setBuddy(bar);
+    grid->addWidget(label, row, 0, 1, 2);
     grid->addWidget(bar, row + 1, 0);
     grid->addWidget(new QLabel("Faster"), row + 1, 1);
 }
@@ -83,7 +86,6 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
     setWindowTitle("Game Settings");
     if (!choosers_.colour) choosers_.colour = [this](long c) { return ChooseTableColor(this, c); };
 
-    // Built in reading order, which is also the tab order.
     auto* left = new QVBoxLayout;
     left->addWidget(PlayerFrame());
     left->addWidget(DrawFrame());
@@ -93,8 +95,8 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
     right->addWidget(SoundsFrame());
     right->addWidget(AppearanceFrame());
 
-    chkShowStats = Named(new QCheckBox("Show Stats"), "chkShowStats");
-    chkAutoSave = Named(new QCheckBox("Auto Save"), "chkAutoSave");
+    chkShowStats = Named(new QCheckBox("Show S&tats"), "chkShowStats");
+    chkAutoSave = Named(new QCheckBox("Auto Sa&ve"), "chkAutoSave");
     cmdOK = Named(new QPushButton("&OK"), "cmdOK");
     cmdOK->setDefault(true);
     cmdCancel = Named(new QPushButton("&Cancel"), "cmdCancel");
@@ -116,6 +118,7 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
     connect(cmdOK, &QPushButton::clicked, this, &frmNewGame::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmNewGame::cmdCancel_Click);
 
+    SetTabOrder();
     ListPlayers();
     ShowSettings();
     adjustSize();
@@ -124,11 +127,11 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
 
 QWidget* frmNewGame::PlayerFrame()
 {
-    auto* frame = new QGroupBox("Player");
+    auto* frame = new KeyedFrame("&Player", [this] { return lstPlayers; });
     lstPlayers = Named(new QListWidget, "lstPlayers");
     lstPlayers->setMinimumHeight(90);
-    cmdAdd = Named(new QPushButton("Add"), "cmdAdd");
-    cmdRemove = Named(new QPushButton("Remove"), "cmdRemove");
+    cmdAdd = Named(new QPushButton("&Add"), "cmdAdd");
+    cmdRemove = Named(new QPushButton("&Remove"), "cmdRemove");
     cmdRemove->setEnabled(false);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd);
@@ -147,19 +150,21 @@ QWidget* frmNewGame::PlayerFrame()
 
 QWidget* frmNewGame::DrawFrame()
 {
-    auto* frame = new QGroupBox("Draw");
+    // The options are one stop for Tab and the frame's key, the arrows choose.
+    auto* frame = new KeyedFrame("&Draw", [this] { return CheckedOf(optDraw); });
     auto* row = new QHBoxLayout(frame);
     const char* captions[] = {"One", "Two", "Three"};
     for (int i = 0; i < 3; ++i) {
         optDraw[i] = Named(new QRadioButton(captions[i]), "optDraw");
         row->addWidget(optDraw[i]);
     }
+    TabToChecked(optDraw);
     return frame;
 }
 
 QWidget* frmNewGame::OpponentFrame()
 {
-    auto* frame = new QGroupBox("Opponent");
+    auto* frame = new KeyedFrame("Oppo&nent", [this] { return CheckedOf(optStyle); });
     auto* grid = new QGridLayout(frame);
     auto* styles = new QHBoxLayout;
     const char* captions[] = {"Beginner", "Intermediate", "Expert"};
@@ -167,9 +172,10 @@ QWidget* frmNewGame::OpponentFrame()
         optStyle[i] = Named(new QRadioButton(captions[i]), "optStyle");
         styles->addWidget(optStyle[i]);
     }
+    TabToChecked(optStyle);
     grid->addLayout(styles, 0, 0, 1, 2);
     hscPlaySpeed = Bar(frame, "hscPlaySpeed", 0, 500);
-    AddBar(grid, 1, "Play Speed", hscPlaySpeed);
+    AddBar(grid, 1, "Pla&y Speed", hscPlaySpeed);
     return frame;
 }
 
@@ -177,10 +183,10 @@ QWidget* frmNewGame::AnimationFrame()
 {
     auto* frame = new QGroupBox("Animation");
     auto* grid = new QGridLayout(frame);
-    chkAnimate = Named(new QCheckBox("Animation"), "chkAnimate");
+    chkAnimate = Named(new QCheckBox("Ani&mation"), "chkAnimate");
     grid->addWidget(chkAnimate, 0, 0, 1, 2);
     hscSpeed = Bar(frame, "hscSpeed", 3, 23);
-    AddBar(grid, 1, "Animation Speed", hscSpeed);
+    AddBar(grid, 1, "Animation Sp&eed", hscSpeed);
     return frame;
 }
 
@@ -188,7 +194,7 @@ QWidget* frmNewGame::SoundsFrame()
 {
     auto* frame = new QGroupBox("Sounds");
     auto* row = new QHBoxLayout(frame);
-    chkSound = Named(new QCheckBox("Sounds"), "chkSound");
+    chkSound = Named(new QCheckBox("So&unds"), "chkSound");
     cmdWin = Named(new QPushButton("&Win"), "cmdWin");
     cmdLose = Named(new QPushButton("&Loss"), "cmdLose");
     row->addWidget(chkSound);
@@ -208,11 +214,12 @@ QWidget* frmNewGame::AppearanceFrame()
 {
     auto* frame = new QGroupBox("Appearance");
     auto* grid = new QGridLayout(frame);
-    optBack[0] = Named(new QRadioButton("Background image"), "optBack");
-    optBack[1] = Named(new QRadioButton("Colored background"), "optBack");
+    optBack[0] = Named(new QRadioButton("&Background image"), "optBack");
+    optBack[1] = Named(new QRadioButton("Colored back&ground"), "optBack");
     optBack[0]->setChecked(true);
-    chkSolid = Named(new QCheckBox("Solid background colors"), "chkSolid");
-    cmdColor = Named(new QPushButton("Change Color"), "cmdColor");
+    TabToChecked(optBack);
+    chkSolid = Named(new QCheckBox("&Solid background colors"), "chkSolid");
+    cmdColor = Named(new QPushButton("C&hange Color"), "cmdColor");
     cmdBack = Named(new QPushButton("Change &Image"), "cmdBack");
     cmdColor->setEnabled(false);
     cmdBack->setEnabled(false);
@@ -227,7 +234,9 @@ QWidget* frmNewGame::AppearanceFrame()
     choices->addWidget(optBack[1]);
     choices->addWidget(chkSolid);
     choices->addWidget(cmdColor);
-    choices->addWidget(new QLabel("Card Back"));
+    auto* cardBack = new QLabel("Card Bac&k");
+    cardBack->setBuddy(hscCardBack);
+    choices->addWidget(cardBack);
     choices->addWidget(hscCardBack);
     choices->addStretch();
     grid->addLayout(choices, 0, 0);
@@ -240,6 +249,14 @@ QWidget* frmNewGame::AppearanceFrame()
     connect(cmdBack, &QPushButton::clicked, this, &frmNewGame::cmdBack_Click);
     connect(hscCardBack, &QSlider::valueChanged, this, &frmNewGame::hscCardBack_Change);
     return frame;
+}
+
+// As the controls are laid out: the left column, the right, then the bottom row.
+void frmNewGame::SetTabOrder()
+{
+    ChainTabOrder({lstPlayers, cmdAdd, cmdRemove, optDraw[0], optDraw[1], optDraw[2], optStyle[0], optStyle[1],
+                   optStyle[2], hscPlaySpeed, chkAnimate, hscSpeed, chkSound, cmdWin, cmdLose, optBack[0], cmdBack,
+                   optBack[1], chkSolid, cmdColor, hscCardBack, chkShowStats, chkAutoSave, cmdOK, cmdCancel});
 }
 
 void frmNewGame::Store(bool ok)

@@ -61,6 +61,7 @@ private:
     QWidget* AnimationFrame();
     QWidget* SoundsFrame();
     QWidget* AppearanceFrame();
+    void SetTabOrder();
     void ListPlayers();
     void lstPlayers_Click();
     void PlayerChanged();

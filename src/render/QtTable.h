@@ -58,6 +58,9 @@ public:
     const QImage& WindowImage() const { return window_; }
     // The bare table at the window's size, as every erase shows it.
     QImage BareTable();
+    // The bare table over area (table pixels) through any painter; outside the
+    // table the picture's tiles and the gradient's end bands reach on.
+    void PaintBareTableOn(QPainter& p, const QRect& area);
     const QImage& BackgroundPicture() const { return picBackGrd_; }
     const QImage* TableBufferImage() const { return tableBuffer_.isNull() ? nullptr : &tableBuffer_; }
     const QImage* DragImagePicture() const { return dragImage_.isNull() ? nullptr : &dragImage_; }

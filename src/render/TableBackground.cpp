@@ -20,22 +20,42 @@ QColor FromColourLong(long colour)
     return QColor(QtTable::ColorPart(colour, 1), QtTable::ColorPart(colour, 2), QtTable::ColorPart(colour, 3));
 }
 
+// 64 bands, each a sixty-fourth of the table's height and 2 lighter in every
+// component than the one above, the top band in the table colour. Over area;
+// beyond the table (the margins of a fitted table) the first and last bands
+// reach on.
+void GradientBands(QPainter& p, long colour, int height, const QRectF& area)
+{
+    const int r = QtTable::ColorPart(colour, 1), g = QtTable::ColorPart(colour, 2), b = QtTable::ColorPart(colour, 3);
+    const auto bandTop = [height](int i) { return static_cast<int>(std::nearbyint(i * height / 128.0)); };
+    for (int i = 0; i <= 126; i += 2) {
+        const double top = i == 0 ? std::min(area.top(), 0.0) : bandTop(i);
+        const double bottom = i == 126 ? std::max(area.bottom(), double(height)) : bandTop(i + 2);
+        const QColor band(std::min(r + i, 255), std::min(g + i, 255), std::min(b + i, 255));
+        p.fillRect(QRectF(area.left(), top, area.width(), bottom - top), band);
+    }
+}
+
+int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// Copies of the source from the table's top left, in both directions, over area.
+void Tiles(QPainter& p, const QImage& source, const QRect& area)
+{
+    const QSizeF tile = source.deviceIndependentSize();
+    const int tw = std::max(1, static_cast<int>(tile.width())), th = std::max(1, static_cast<int>(tile.height()));
+    for (int j = FloorDiv(area.left(), tw); j <= FloorDiv(area.right(), tw); ++j)
+        for (int k = FloorDiv(area.top(), th); k <= FloorDiv(area.bottom(), th); ++k) p.drawImage(j * tw, k * th, source);
+}
+
 } // namespace
 
-// 64 bands, each a sixty-fourth of the height and 2 lighter in every
-// component than the one above, the top band in the table colour.
 void QtTable::PaintGradient(QImage& target, long colour, const QRect& clip)
 {
     if (target.isNull()) return;
-    const int r = QtTable::ColorPart(colour, 1), g = QtTable::ColorPart(colour, 2), b = QtTable::ColorPart(colour, 3);
-    const int height = static_cast<int>(target.deviceIndependentSize().height());
-    const auto bandTop = [height](int i) { return static_cast<int>(std::nearbyint(i * height / 128.0)); };
+    const QSizeF size = target.deviceIndependentSize();
     QPainter p(&target);
     if (!clip.isNull()) p.setClipRect(clip);
-    for (int i = 0; i <= 126; i += 2) {
-        const QColor band(std::min(r + i, 255), std::min(g + i, 255), std::min(b + i, 255));
-        p.fillRect(QRectF(0, bandTop(i), target.deviceIndependentSize().width(), bandTop(i + 2) - bandTop(i)), band);
-    }
+    GradientBands(p, colour, static_cast<int>(size.height()), QRectF(QPointF(0, 0), size));
 }
 
 void QtTable::FillColour(QImage& target, long colour, const QRect& clip)
@@ -59,14 +79,11 @@ int QtTable::ColorPart(long colour, int n)
 void QtTable::TileBackground(const QImage& source, QImage& target, const QRect& clip)
 {
     if (target.isNull() || source.isNull()) return;
-    const QSizeF tile = source.deviceIndependentSize();
     const QRect area = clip.isNull() ? QRect(QPoint(0, 0), target.deviceIndependentSize().toSize()) : clip;
-    const int tw = std::max(1, static_cast<int>(tile.width())), th = std::max(1, static_cast<int>(tile.height()));
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setClipRect(area);
-    for (int j = std::max(0, area.left() / tw); j <= area.right() / tw; ++j)
-        for (int k = std::max(0, area.top() / th); k <= area.bottom() / th; ++k) p.drawImage(j * tw, k * th, source);
+    Tiles(p, source, area);
 }
 
 bool QtTable::LoadBackImage(const std::string& path)
@@ -102,16 +119,24 @@ void QtTable::PaintBareTable(QImage& target, const QRect& r)
 {
     const QRect area = r & TableRect();
     if (target.isNull() || area.isEmpty()) return;
+    QPainter p(&target);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.setClipRect(area);
+    PaintBareTableOn(p, area);
+}
+
+void QtTable::PaintBareTableOn(QPainter& p, const QRect& area)
+{
     Settings& cfg = g_.cfg;
     const bool gradient = cfg.Bkgrd == 0 && cfg.Gradiant == 1;
     if (gradient && cfg.TableColor == 0) cfg.TableColor = DefaultGradientColour; // and it stays so
 
     if (cfg.Bkgrd != 0 && !picBackGrd_.isNull())
-        TileBackground(picBackGrd_, target, area);
+        Tiles(p, picBackGrd_, area);
     else if (cfg.Bkgrd != 0 || !gradient)
-        FillColour(target, cfg.TableColor, area); // also when the table picture is missing
+        p.fillRect(area, FromColourLong(cfg.TableColor)); // also when the table picture is missing
     else
-        PaintGradient(target, cfg.TableColor, area);
+        GradientBands(p, cfg.TableColor, tableHeight_, area);
 }
 
 QImage QtTable::BareTable()

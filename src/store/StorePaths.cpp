@@ -1,6 +1,7 @@
 #include "store/StorePaths.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -50,6 +51,22 @@ bool HoldsDefaultFiles(const std::string& folder)
     return std::filesystem::is_regular_file(folder + "/back7.bmp", ec);
 }
 
+// A folder this user owns and can write: one that others can write as well
+// must not let them decide where our settings go.
+bool OwnWritableFolder(const std::string& folder)
+{
+    struct stat st {};
+    return !folder.empty() && ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+// A lock file someone else made is not ours to honour, nor to fight over.
+bool ForeignLock(const std::string& folder)
+{
+    struct stat st {};
+    return ::lstat((folder + "/" + InstanceLockName).c_str(), &st) == 0 && st.st_uid != ::geteuid();
+}
+
 } // namespace
 
 std::string ExecutableFolder()
@@ -62,9 +79,12 @@ std::string ExecutableFolder()
 
 std::string SettingsFolder(const std::string& programFolder)
 {
-    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK | X_OK) == 0) return programFolder;
+    const std::string defaults = DefaultFilesFolder(programFolder);
+    const bool installed = defaults != programFolder;
+    if (!installed && OwnWritableFolder(programFolder) && !ForeignLock(programFolder)) return programFolder;
     const std::string config = UserConfigFolder();
-    return config.empty() ? programFolder : config;
+    if (!config.empty()) return config;
+    return defaults;
 }
 
 std::string DefaultFilesFolder(const std::string& programFolder)
@@ -79,16 +99,8 @@ std::string DefaultFilesFolder(const std::string& programFolder)
 
 void SetStorePaths(Game& g, const std::string& programFolder)
 {
-    const std::string defaults = DefaultFilesFolder(programFolder);
-    std::string folder;
-    if (defaults == programFolder) {
-        folder = SettingsFolder(programFolder);
-    } else {
-        // Installed: never beside the shared files, even where they can be written.
-        folder = UserConfigFolder();
-        if (folder.empty()) folder = defaults;
-    }
-    g.cfg.ProgramFolder = defaults;
+    const std::string folder = SettingsFolder(programFolder);
+    g.cfg.ProgramFolder = DefaultFilesFolder(programFolder);
     g.cfg.SettingsFile = folder + "/" + SettingsFileName;
     g.GamesDealtFile = folder + "/" + GamesDealtFileName;
 }

@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <array>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 
 #include "app/SingleInstance.h"
 #include "engine/Deal.h"
@@ -34,8 +38,8 @@ TEST_F(GuiTest, FirstStartDealsPresetZeroUnderThePlayersNameAndRedrawsWhenResize
     EXPECT_EQ(LoadGamesDealt(game().GamesDealtFile), 1);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(Sound());
-    w.tableWidget().resize(420, 260);
-    EXPECT_EQ(screen().size(), QSize(420, 260));
+    w.tableWidget().resize(700, 500);
+    EXPECT_EQ(screen().size(), QSize(700, 500));
     EXPECT_TRUE(Shows(12, 10, 120));
     EXPECT_EQ(game().TableauTop(1, TopY), 120);
     w.tableWidget().resize(800, 600);
@@ -190,10 +194,11 @@ TEST(SingleInstance, OneCopyRunsWhateverSitsAtTheSocketsName)
         if (folder) std::filesystem::create_directory(socket);
         else ::bind(stranger, reinterpret_cast<const sockaddr*>(&addr), sizeof addr), ::listen(stranger, 4);
         SingleInstance first({socket + ".lock", socket});
-        ASSERT_FALSE(first.ActivatePrevInstance()) << folder;
+        ASSERT_EQ(first.ActivatePrevInstance(), SingleInstance::Start::Run) << folder;
         QSignalSpy forward(&first, &SingleInstance::activationRequested);
         SingleInstance second({socket + ".lock", socket});
-        EXPECT_TRUE(second.ActivatePrevInstance()) << folder;
+        EXPECT_EQ(second.ActivatePrevInstance(),
+                  folder ? SingleInstance::Start::Unanswered : SingleInstance::Start::Activated);
         EXPECT_TRUE(folder || forward.wait(2000));
         ::close(stranger);
     }
@@ -212,8 +217,45 @@ TEST(SingleInstance, TheSocketLivesInAPrivateFolderNamedByDisplayAndSettings)
     qputenv("XDG_RUNTIME_DIR", runtime);
     qputenv("DISPLAY", display);
     EXPECT_EQ(a.socketFile.rfind(shared, 0), std::string::npos); // not in a folder others may enter
-    EXPECT_EQ(a.lockFile, home + "/.tandrel-:5.lock");
+    EXPECT_EQ(a.lockFile, home + "/.tandrel.lock");
     EXPECT_NE(a.socketFile, b.socketFile);
+}
+
+// One copy per settings folder: a start on another display is told where the
+// game runs, one on the same display (another screen of it) brings it forward;
+// a lock file another user made is not honoured.
+TEST(SingleInstance, OneCopyPerSettingsFolderOnAnyDisplay)
+{
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    const QByteArray display = qgetenv("DISPLAY"), wayland = qgetenv("WAYLAND_DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    const auto startOn = [&](const char* name) {
+        qputenv("DISPLAY", name);
+        return std::make_unique<SingleInstance>(SingleInstance::For(folder));
+    };
+    const auto first = startOn(":5");
+    ASSERT_EQ(first->ActivatePrevInstance(), SingleInstance::Start::Run);
+    const auto elsewhere = startOn(":6");
+    EXPECT_EQ(elsewhere->ActivatePrevInstance(), SingleInstance::Start::OtherDisplay);
+    EXPECT_EQ(elsewhere->RunningDisplay(), ":5");
+    EXPECT_EQ(startOn(":5.1")->ActivatePrevInstance(), SingleInstance::Start::Activated);
+
+    if (::geteuid() == 0) {
+        QTemporaryDir shared;
+        const std::string lock = shared.path().toStdString() + "/.tandrel.lock";
+        std::ofstream(lock) << ":9\n";
+        ASSERT_EQ(::chown(lock.c_str(), 65534, 65534), 0);
+        const int held = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(held, LOCK_EX), 0);
+        SingleInstance mine({lock, folder + "/fallback"});
+        EXPECT_EQ(mine.ActivatePrevInstance(), SingleInstance::Start::Run);
+        ::close(held);
+    } else {
+        std::puts("A lock of another user's is tried only as root.");
+    }
+    qputenv("DISPLAY", display);
+    if (!wayland.isEmpty()) qputenv("WAYLAND_DISPLAY", wayland);
 }
 
 TEST_F(GuiTest, AlarmAsksAndNoEndsTheProgramAsExitDoes)

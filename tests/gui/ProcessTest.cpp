@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -14,12 +15,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -129,15 +133,17 @@ protected:
         for (int attempt = 0; attempt < 3; ++attempt) {
             int fds[2];
             if (::pipe2(fds, O_CLOEXEC) != 0) return {};
-            const pid_t server =
-                Spawn("/usr/bin/Xvfb", {"Xvfb", "-displayfd", "3", "-nolisten", "tcp"}, {"PATH=/usr/bin:/bin"}, "/dev/null", fds[1]);
+            // Not reset when its last client leaves: it would refuse connections for a
+            // moment, as the display check leaves just before the toolkit comes.
+            const pid_t server = Spawn("/usr/bin/Xvfb", {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset"},
+                                       {"PATH=/usr/bin:/bin"}, "/dev/null", fds[1]);
             ::close(fds[1]);
             char number[16] = {};
             const ssize_t n = server > 0 ? ::read(fds[0], number, sizeof number - 1) : 0;
             ::close(fds[0]);
             const std::string display = ":" + std::to_string(std::atoi(number));
             const std::string ask = "DISPLAY=" + display + " xwininfo -root >/dev/null 2>&1";
-            if (n > 0 && Within(5000, [&] { return Wait(server, 0) == Running && std::system(ask.c_str()) == 0; }))
+            if (n > 0 && Within(20000, [&] { return Wait(server, 0) == Running && std::system(ask.c_str()) == 0; }))
                 return display;
             if (server > 0) {
                 ::kill(server, SIGKILL);
@@ -153,6 +159,12 @@ protected:
 };
 
 bool EndedWell(int status) { return status != Running && WIFEXITED(status) && WEXITSTATUS(status) == 0; }
+
+std::string Text(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 } // namespace
 
@@ -185,15 +197,22 @@ TEST_F(ProgramProcesses, TwentyStartsAtOnceRunOneCopyAndAnotherDisplayItsOwn)
     EXPECT_TRUE(EndedWell(Wait(Launch({"DISPLAY=:71"}), 20000)));
     EXPECT_EQ(Wait(next, 0), Running);
 
-    // Another display runs a copy of its own.
-    const pid_t other = Launch({"DISPLAY=:72"});
-    EXPECT_TRUE(Within(20000, [&] { return Sockets() == 2; }));
+    // Another display with the same settings is told where the game runs (on
+    // its own display too, until a signal closes the box) and writes nothing.
+    const std::string ini = dir + "/duelpat.ini", told = dir + "/told";
+    const std::string before = Text(ini);
+    const pid_t other = Launch({"DISPLAY=:72"}, told);
+    const std::string line = "Tandrel is already running on display :71, with the settings in " +
+                             fs::canonical(dir).string() + ".\n";
+    EXPECT_TRUE(Within(20000, [&] { return Text(told) == line; })) << Text(told);
     EXPECT_EQ(Wait(other, 0), Running);
+    ::kill(other, SIGTERM);
+    EXPECT_TRUE(EndedWell(Wait(other, 20000)));
+    EXPECT_EQ(Text(ini), before);
+    EXPECT_EQ(Sockets(), 1);
 
-    for (pid_t p : {next, other}) {
-        ::kill(p, SIGTERM);
-        EXPECT_TRUE(EndedWell(Wait(p, 20000)));
-    }
+    ::kill(next, SIGTERM);
+    EXPECT_TRUE(EndedWell(Wait(next, 20000)));
     EXPECT_EQ(Sockets(), 0);
 }
 
@@ -206,10 +225,15 @@ TEST_F(ProgramProcesses, WithoutADisplayOneLineAndStatusOne)
         if (fs::exists("/tmp/.X11-unix/X97")) continue; // something does answer there
         const int status = Wait(Launch({display, "QT_QPA_PLATFORM", "WAYLAND_DISPLAY"}, errors), 20000);
         EXPECT_TRUE(status != Running && WIFEXITED(status) && WEXITSTATUS(status) == 1) << display << " " << status;
-        std::ifstream in(errors);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-                  std::string("Tandrel needs a graphical display; none could be opened (") + why + ").\n");
+        EXPECT_EQ(Text(errors), std::string("Tandrel needs a graphical display; none could be opened (") + why + ").\n");
     }
+    // The check passes, then the toolkit cannot start (as when the display goes
+    // in between): the same single line instead of the toolkit's abort.
+    const int status = Wait(Launch({"QT_QPA_PLATFORM=nonesuch"}, errors), 20000);
+    EXPECT_TRUE(status != Running && WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    const std::string said = Text(errors);
+    EXPECT_EQ(said.rfind("Tandrel needs a graphical display; none could be opened (", 0), 0u) << said;
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << said;
 }
 
 namespace {
@@ -271,4 +295,257 @@ TEST_F(ProgramProcesses, ExitSignalsAndAWindowDestroyedFromOutsideRunTheExitSequ
         EXPECT_NE(tandrel::ReadProfileString(ini, "Ann", "Save1", ""), "") << signal;
         EXPECT_EQ(tandrel::ReadProfileString(ini, "Ann", "Win", ""), "0") << signal;
     }
+}
+
+namespace {
+
+// Whether a process has a handler of its own for a signal (from /proc).
+bool Catches(pid_t pid, int signal)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+}
+
+} // namespace
+
+// From the first instant of its own code the program ends through its exit
+// sequence, and nothing it stored before is lost. (A signal that comes while
+// the system is still loading the program, before any of its code runs, ends
+// it as any program ends, with nothing written.)
+TEST_F(ProgramProcesses, ASignalAtAnyMomentOfTheStartKeepsTheFiles)
+{
+    const std::string ini = dir + "/duelpat.ini";
+    std::ofstream(ini) << "[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\nWin=3\n";
+    const pid_t first = Launch({"DISPLAY=:74"});
+    ASSERT_TRUE(Within(20000, [&] { return Sockets(true) > 0; }));
+    ::kill(first, SIGTERM);
+    ASSERT_TRUE(EndedWell(Wait(first, 20000)));
+    const std::string saved = tandrel::ReadProfileString(ini, "Ann", "Save1", "");
+    ASSERT_NE(saved, "");
+    for (int ms : {0, 20, 50, 100, 200}) {
+        const std::string before = Text(ini);
+        const pid_t p = Launch({"DISPLAY=:74"});
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms)); // where the signal falls, not a wait
+        const bool ours = Catches(p, SIGTERM);
+        ::kill(p, SIGTERM);
+        const int status = Wait(p, 20000);
+        const bool stillLoading = !ours && WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM && Text(ini) == before;
+        EXPECT_TRUE(EndedWell(status) || stillLoading) << ms << " ms: " << status;
+        EXPECT_EQ(tandrel::ReadProfileString(ini, "Ann", "Save1", ""), saved) << ms;
+        EXPECT_EQ(tandrel::ReadProfileString(ini, "Ann", "Win", ""), "3") << ms;
+    }
+}
+
+// A settings file that cannot be written is told of in a box while the game
+// runs; a signal closes that box, and the exit sequence itself shows none.
+TEST_F(ProgramProcesses, NoMessageBoxHoldsUpTheExit)
+{
+    const std::string ini = dir + "/duelpat.ini";
+    std::ofstream(ini) << "[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\n";
+    pid_t p = Launch({"DISPLAY=:75"}, dir + "/errors");
+    ASSERT_TRUE(Within(20000, [&] { return Sockets(true) > 0 && fs::exists(dir + "/gamesdealt"); }));
+    fs::remove(ini);
+    fs::create_directory(ini); // nothing can be written there now
+    ::kill(p, SIGTERM);
+    EXPECT_TRUE(EndedWell(Wait(p, 5000)));
+    EXPECT_NE(Text(dir + "/errors").find("cannot be written"), std::string::npos) << Text(dir + "/errors");
+
+    if (!fs::exists("/usr/bin/Xvfb") || !fs::exists("/usr/bin/xwininfo")) GTEST_SKIP() << "needs Xvfb and xwininfo";
+    const std::string display = StartX();
+    ASSERT_FALSE(display.empty()) << "no X server came up";
+    fs::remove(ini);
+    fs::create_symlink(dir + "/nowhere/duelpat.ini", ini); // the first start's write fails: a box says so
+    p = Launch({"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"}, dir + "/errors");
+    // The box, not the toolkit's hidden window of the same name.
+    ASSERT_TRUE(Within(20000, [&] { return WindowNamed(display, "Tandrel\": (\"") != 0; })) << Text(dir + "/errors");
+    ::kill(p, SIGTERM);
+    EXPECT_TRUE(EndedWell(Wait(p, 5000)));
+}
+
+namespace {
+
+// Keys and pictures of a real X server, through the libraries the X tools use.
+class XClient {
+public:
+    explicit XClient(const std::string& display)
+    {
+        x11_ = ::dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
+        xtst_ = ::dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL);
+        xcb_ = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (!x11_ || !xtst_ || !xcb_) return;
+        const auto open = Symbol<void* (*)(const char*)>(x11_, "XOpenDisplay");
+        const auto connect = Symbol<void* (*)(const char*, int*)>(xcb_, "xcb_connect");
+        if (open && connect) {
+            dpy_ = open(display.c_str());
+            conn_ = connect(display.c_str(), nullptr);
+        }
+    }
+    ~XClient()
+    {
+        // The server is gone by now: the connections are only let go of.
+        for (void* lib : {x11_, xtst_, xcb_})
+            if (lib) ::dlclose(lib);
+    }
+    bool Ready() const { return dpy_ && conn_; }
+
+    // Presses and lets go of a key (by its keysym) with the pointer at x, y.
+    void Key(unsigned long keysym, int x, int y)
+    {
+        const auto move = Symbol<int (*)(void*, int, int, int, unsigned long)>(xtst_, "XTestFakeMotionEvent");
+        const auto code = Symbol<unsigned char (*)(void*, unsigned long)>(x11_, "XKeysymToKeycode");
+        const auto key = Symbol<int (*)(void*, unsigned, int, unsigned long)>(xtst_, "XTestFakeKeyEvent");
+        const auto sync = Symbol<int (*)(void*, int)>(x11_, "XSync");
+        move(dpy_, -1, x, y, 0);
+        const unsigned k = code(dpy_, keysym);
+        key(dpy_, k, 1, 0);
+        key(dpy_, k, 0, 0);
+        sync(dpy_, 0);
+    }
+
+    // A fingerprint of what a window shows.
+    std::size_t Picture(unsigned window, int width, int height)
+    {
+        struct Cookie {
+            unsigned sequence;
+        };
+        const auto get = Symbol<Cookie (*)(void*, std::uint8_t, unsigned, std::int16_t, std::int16_t, std::uint16_t,
+                                          std::uint16_t, std::uint32_t)>(xcb_, "xcb_get_image");
+        const auto reply = Symbol<void* (*)(void*, Cookie, void**)>(xcb_, "xcb_get_image_reply");
+        const auto data = Symbol<std::uint8_t* (*)(void*)>(xcb_, "xcb_get_image_data");
+        const auto length = Symbol<int (*)(void*)>(xcb_, "xcb_get_image_data_length");
+        void* image = reply(conn_, get(conn_, 2 /* Z pixmap */, window, 0, 0, static_cast<std::uint16_t>(width),
+                                       static_cast<std::uint16_t>(height), ~0u),
+                            nullptr);
+        if (!image) return 0;
+        const std::size_t print = std::hash<std::string_view>()(
+            std::string_view(reinterpret_cast<const char*>(data(image)), static_cast<std::size_t>(length(image))));
+        std::free(image);
+        return print;
+    }
+
+private:
+    template <class F>
+    static F Symbol(void* lib, const char* name)
+    {
+        return reinterpret_cast<F>(::dlsym(lib, name));
+    }
+    void* x11_ = nullptr;
+    void* xtst_ = nullptr;
+    void* xcb_ = nullptr;
+    void* dpy_ = nullptr;
+    void* conn_ = nullptr;
+};
+
+// A window's place and size on the screen, from xwininfo.
+bool Geometry(const std::string& display, unsigned window, int& x, int& y, int& width, int& height)
+{
+    char command[128];
+    std::snprintf(command, sizeof command, "DISPLAY=%s xwininfo -id %u 2>/dev/null", display.c_str(), window);
+    int found = 0;
+    if (FILE* p = ::popen(command, "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, p)) {
+            found += (std::sscanf(line, " Absolute upper-left X: %d", &x) == 1) +
+                     (std::sscanf(line, " Absolute upper-left Y: %d", &y) == 1) +
+                     (std::sscanf(line, " Width: %d", &width) == 1) + (std::sscanf(line, " Height: %d", &height) == 1);
+        }
+        ::pclose(p);
+    }
+    return found == 4;
+}
+
+} // namespace
+
+// The X server dies in the middle of the player's turn: the move just made is
+// in the file all the same.
+TEST_F(ProgramProcesses, ALostDisplayStillStoresTheLastMove)
+{
+    if (!fs::exists("/usr/bin/Xvfb") || !fs::exists("/usr/bin/xwininfo")) GTEST_SKIP() << "needs Xvfb and xwininfo";
+    const std::string ini = dir + "/duelpat.ini";
+    std::ofstream(ini) << "[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\nAnimate=0\n";
+    const std::string display = StartX();
+    ASSERT_FALSE(display.empty()) << "no X server came up";
+    const auto saved = [&] {
+        std::string records;
+        for (int i = 1; i <= 9; ++i) records += tandrel::ReadProfileString(ini, "Ann", "Save" + std::to_string(i), "") + "|";
+        return records;
+    };
+    unsigned window = 0;
+    const auto start = [&] {
+        const pid_t p = Launch({"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"}, dir + "/errors");
+        EXPECT_TRUE(Within(20000, [&] { return (window = WindowNamed(display, "Tandrel - Ann")) != 0; }));
+        return p;
+    };
+    pid_t p = start();
+    ASSERT_NE(window, 0u) << Text(dir + "/errors");
+    ::kill(p, SIGTERM);
+    ASSERT_TRUE(EndedWell(Wait(p, 20000)));
+    const std::string dealt = saved();
+    ASSERT_NE(tandrel::ReadProfileString(ini, "Ann", "Save1", ""), "");
+
+    p = start();
+    ASSERT_NE(window, 0u) << Text(dir + "/errors");
+    int x = 0, y = 0, width = 0, height = 0;
+    ASSERT_TRUE(Geometry(display, window, x, y, width, height));
+    XClient client(display);
+    ASSERT_TRUE(client.Ready());
+    // The first key shows the focus on the stock, the second flips it.
+    for (int press = 0; press < 2; ++press) {
+        const std::size_t before = client.Picture(window, width, height);
+        client.Key(0x20 /* space */, x + width / 2, y + height / 2);
+        EXPECT_TRUE(Within(20000, [&] { return client.Picture(window, width, height) != before; })) << press;
+    }
+    for (pid_t s : started)
+        if (s != p) ::kill(s, SIGKILL); // every X server of the test: the display is gone
+    EXPECT_NE(Wait(p, 20000), Running);
+    EXPECT_NE(saved(), dealt) << Text(dir + "/errors");
+}
+
+// An installed program whose folder can be written keeps its settings, lock
+// and games-dealt count together in the user's configuration folder: a second
+// start of it, or of a second installation, brings the first forward and
+// writes nothing, and what a crashed write left there is cleared away. A lock
+// another user holds beside a build-folder program sends its settings there too.
+TEST_F(ProgramProcesses, OneCopyPerSettingsFolderForInstalledProgramsToo)
+{
+    const std::string config = dir + "/.config/tandrel";
+    for (const char* prefix : {"/one", "/two"}) {
+        fs::create_directories(dir + prefix + "/games");
+        fs::create_directories(dir + prefix + "/share/tandrel");
+        fs::copy_file(std::string(TANDREL_ASSETS) + "/back7.bmp", dir + prefix + "/share/tandrel/back7.bmp");
+        fs::create_hard_link(dir + "/tandrel", dir + prefix + "/games/tandrel");
+    }
+    fs::create_directories(config);
+    std::ofstream(config + "/duelpat.ini") << "[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\n";
+    const std::string stale = config + "/duelpat.ini.tmp999999999-1";
+    std::ofstream(stale) << "half";
+    const auto launch = [&](const char* prefix) {
+        return Spawn(dir + prefix + "/games/tandrel", {"tandrel"},
+                     {"HOME=" + dir, "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime, "QT_QPA_PLATFORM=offscreen",
+                      "DISPLAY=:76", "SDL_AUDIODRIVER=dummy"});
+    };
+    const pid_t first = launch("/one");
+    ASSERT_TRUE(Within(20000, [&] { return fs::exists(config + "/gamesdealt") && Sockets(true) > 0; }));
+    EXPECT_TRUE(fs::exists(config + "/.tandrel.lock"));
+    EXPECT_FALSE(fs::exists(stale));
+    const std::string before = Text(config + "/duelpat.ini");
+    for (const char* prefix : {"/one", "/two"}) EXPECT_TRUE(EndedWell(Wait(launch(prefix), 20000))) << prefix;
+    EXPECT_EQ(Text(config + "/duelpat.ini"), before);
+    EXPECT_FALSE(fs::exists(dir + "/one/games/duelpat.ini"));
+    ::kill(first, SIGTERM);
+    ASSERT_TRUE(EndedWell(Wait(first, 20000)));
+
+    if (::geteuid() != 0) GTEST_SKIP() << "a lock of another user's is tried only as root";
+    fs::remove_all(config);
+    const std::string lock = dir + "/.tandrel.lock";
+    std::ofstream(lock) << ":76\n";
+    ASSERT_EQ(::chown(lock.c_str(), 65534, 65534), 0);
+    const int held = ::open(lock.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    const pid_t mine = Launch({"DISPLAY=:76"});
+    EXPECT_TRUE(Within(20000, [&] { return fs::exists(config + "/duelpat.ini"); }));
+    EXPECT_EQ(Wait(mine, 0), Running);
+    ::close(held);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <unistd.h>
 
 #include "StoreFixture.h"
 #include "store/Players.h"
@@ -322,5 +323,14 @@ TEST_F(SettingsStore, WhereTheFilesLiveForABuildFolderAndAnInstalledProgram)
     WriteText(Path("prefix/games/back7.bmp"), "BM"); // files beside it: a build folder, as before
     SetStorePaths(g, Path("prefix/games"));
     EXPECT_EQ(g.cfg.SettingsFile, Path("prefix/games/duelpat.ini"));
+    if (::geteuid() == 0) {
+        // A lock file or a folder of another user's decides nothing of ours.
+        WriteText(Path("prefix/games/.tandrel.lock"), "");
+        ASSERT_EQ(::chown(Path("prefix/games/.tandrel.lock").c_str(), 65534, 65534), 0);
+        EXPECT_EQ(SettingsFolder(Path("prefix/games")), Path("config/tandrel"));
+        std::filesystem::remove(Path("prefix/games/.tandrel.lock"));
+        ASSERT_EQ(::chown(Path("prefix/games").c_str(), 65534, 65534), 0);
+        EXPECT_EQ(SettingsFolder(Path("prefix/games")), Path("config/tandrel"));
+    }
     old ? ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
 }
