@@ -152,7 +152,10 @@ void MainWindow::RunAction(const std::function<void()>& action)
     busy_ = true;
     const Game& g = *game_;
     const int wins = g.Wins, losses = g.Losses, turns = g.ComputerTurnsPlayed;
+    const bool over = g.GameOver;
     action();
+    // Told once the move that ended the game has drawn all it draws.
+    if (g.GameOver && !over) table_->DrawEndNotice();
     KeepProgress(wins, losses, turns);
     busy_ = false;
     aids_.Refresh(*game_, mouse_);
@@ -414,7 +417,6 @@ void MainWindow::mnuRestart_Click()
     Game& g = *game_;
     if (g.DealString.empty()) return;
     g.FlippedCard = 0;
-    g.LastTurnCard = 0;
     DeckFromDealString(g);
     NewGame(g, false);
 }

@@ -138,7 +138,7 @@ void NewGame(Game& g, bool redeal)
         g.CardsLeft(side) = 21;
     }
     g.FlippedCard = 0;
-    g.LastTurnCard = 0;
+    g.FlipsThisTurn = 0;
     g.SnapshotTaken = false;
     g.GameOver = false;
     // The last move of the previous game must never be applied to this table.

@@ -62,7 +62,7 @@ struct Game {
     int GamesDealt = 0;
     std::string GamesDealtFile;             // where the count survives restarts; empty: not kept
     int FlippedCard = 0;
-    int LastTurnCard = 0;
+    int FlipsThisTurn = 0;                  // the player's flips since the computer last took the turn
     bool GameOver = true;                   // nothing acts until a game is dealt
     bool ComputerBusy = false;
     bool FlipInProgress = false;

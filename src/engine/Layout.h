@@ -88,6 +88,9 @@ constexpr int ScoreLossRowY = 255;
 constexpr int ScoreRuleLeft = 400;
 constexpr int ScoreRuleRight = 560;
 constexpr int ScoreNumberWidth = 20;
+// The notice over the tableau once a game is won, clear of the panels and of
+// the loser's cards laid out over its hand row.
+constexpr Rect EndNoticeArea{40, 165, 320, 255};
 // Panel text keeps clear of the chamfered outline, which lies this far inside the panel.
 constexpr int PanelTextMargin = 8;
 constexpr int PanelInnerEdge = 3;

@@ -48,7 +48,6 @@ void TurnWasteOver(Game& g, int side)
     g.view->DrawStock(side);
     PlaySound(g, 2);
     g.FlippedCard = 0;
-    g.LastTurnCard = 0;
     g.FlipInProgress = false;
 }
 
@@ -84,6 +83,7 @@ void FlipCards(Game& g, int side)
     if (!FlipAllowed(g, side)) return;
 
     g.UndoRecord = FlipRecord(g.WasteFan(side));
+    if (side == 1) ++g.FlipsThisTurn;
     g.FlipInProgress = true;
     if (g.StockEmpty(side)) {
         TurnWasteOver(g, side);
@@ -163,11 +163,27 @@ void TurnUpCard(Game& g, float x, float y, int pile)
     if (PtInRect(RectAt(PileX(pile), FaceDownY(fd), CardWidth, CardHeight), ToPixel(x), ToPixel(y))) TurnUpPile(g, pile);
 }
 
+namespace {
+
+bool HandPlayedOut(const Game& g, int side)
+{
+    for (int i = 1; i <= 42; ++i)
+        if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
+    return true;
+}
+
+} // namespace
+
+int Winner(const Game& g)
+{
+    const bool out1 = HandPlayedOut(g, 1), out2 = HandPlayedOut(g, 2);
+    return out1 == out2 ? 0 : out1 ? 1 : 2;
+}
+
 bool CheckGameOver(Game& g, int side)
 {
     if (g.GameOver) return true;
-    for (int i = 1; i <= 42; ++i)
-        if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
+    if (!HandPlayedOut(g, side)) return false;
 
     g.view->DoEvents();
     g.view->ShowHandAtEnd(side);
@@ -190,11 +206,11 @@ bool CheckGameOver(Game& g, int side)
 void EndPlayerTurn(Game& g)
 {
     if (g.ComputerBusy || g.FlipInProgress || g.GameOver) return;
-    if (!WasteEmpty(g, 1) && g.Waste(1, g.WasteCount(1)) == g.LastTurnCard && g.CardsLeft(1) > 1) {
+    // Asked of the flips themselves: a card the computer loads onto the waste is no flip.
+    if (!WasteEmpty(g, 1) && g.FlipsThisTurn == 0 && g.CardsLeft(1) > 1) {
         ShowInfo(g, "You must flip a card.");
         return;
     }
-    g.LastTurnCard = g.FlippedCard;
     ComputerTurn(g, 2);
 }
 
@@ -227,6 +243,7 @@ void ComputerTurn(Game& g, int side)
         if (side == 2) ShowInfo(g, "You need to flip a card first.");
         return;
     }
+    if (side == 2) g.FlipsThisTurn = 0;
     for (int p = 1; p <= 4; ++p)
         if (g.TableauTop(p, TopCard) == TurnUpPending)
             TurnUpPile(g, p);

@@ -13,6 +13,8 @@ void TurnUpPile(Game& g, int p);
 // The same when the point lies on that card.
 void TurnUpCard(Game& g, float x, float y, int pile);
 bool CheckGameOver(Game& g, int side);
+// The side whose hand is played out; 0 while both hold cards (or before a deal, when neither does).
+int Winner(const Game& g);
 // The score-board press: refuse with "You must flip a card." or hand over.
 void EndPlayerTurn(Game& g);
 void ComputerTurn(Game& g, int side);

@@ -147,7 +147,10 @@ void UndoMove(Game& g)
     if (!step || g.GameOver) return;
     const UndoStep& s = *step;
     switch (s.kind) {
-    case UndoKind::Flip: UndoFlip(g, s.fan); break;
+    case UndoKind::Flip:
+        UndoFlip(g, s.fan);
+        if (g.FlipsThisTurn > 0) --g.FlipsThisTurn; // a flip taken back was never made
+        break;
     case UndoKind::Stack: UndoStackMove(g, s); break;
     case UndoKind::WasteToPile: UndoWasteToTableau(g, s.to, s.card); break;
     case UndoKind::ToFoundation: UndoToFoundation(g, s.from, s.foundation); break;

@@ -83,6 +83,7 @@ void QtTable::RedrawTable()
     RedrawTableau();
     ScoreBoard(true);
     StatusPanel(g_.DrawingTable);
+    DrawEndNotice();
 }
 
 // The stock (or its empty place once passed through) and the waste fan with

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QString>
 #include <array>
 #include <string>
 
@@ -29,6 +30,13 @@ struct StatusText {
     bool busy;
 };
 StatusText StatusLines(const Game& g, bool forceNewGameHint);
+
+// The notice once a game is over; winner 0 (and no lines) while none shows.
+struct EndNoticeText {
+    QString title, score, next;
+    int winner = 0;
+};
+EndNoticeText EndNoticeLines(const Game& g);
 
 class QtTable : public TableView {
 public:
@@ -103,6 +111,8 @@ public:
     void StatusPanel(bool forceNewGameHint) override;
     void ScoreBoard(bool full) override;
     void DrawEmptyStock(int side) override;
+    // Over the tableau once a game is over: who won, the wins and losses, F2.
+    void DrawEndNotice();
 
 protected:
     // Called after every change of the window picture with the rectangle that

@@ -176,6 +176,7 @@ bool RestoreGame(Game& g, const std::string& prefix)
     stored.UndoRecord = f.ReadString(section, Key(prefix, 2), "");
     if (!UndoRecordFits(stored)) stored.UndoRecord.clear();
     stored.FlippedCard = 0;
+    stored.FlipsThisTurn = 0; // the record keeps no flips: a restored turn asks for one
     stored.GameOver = false;
     g = stored;
 

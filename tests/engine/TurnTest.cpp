@@ -1,6 +1,7 @@
 // Flips, the end of the player's turn, the end of a game and turning up a card.
 #include "engine/Deal.h"
 #include "engine/Turn.h"
+#include "engine/Undo.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -66,11 +67,41 @@ TEST_F(TurnTest, NothingToPlayAgainstUntilThePlayerHasFlippedUnlessOneCardIsLeft
     view.Clear();
     Lay(g, "- | - | - | - ; 8c 8d Kh Ks ; 9c ; 9d");
     Done();
-    g.LastTurnCard = Card(Clubs, 9);
+    g.FlipsThisTurn = 0;
     ASSERT_EQ(g.CardsLeft(1), 1);
     EndPlayerTurn(g);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(g.UndoRecord, ""); // the computer's turn ran and emptied it
+}
+
+// On the first fixed deal the computer loads a card onto the player's waste at
+// once; the player has still not flipped, so the board keeps the turn.
+TEST(EndPlayerTurn, ACardTheComputerLoadsIsNoFlip)
+{
+    TestGame t;
+    t.g.GamesDealt = 0;
+    NewGame(t.g, true);
+    FlipCards(t.g, 1);
+    EndPlayerTurn(t.g);
+    const int top = t.g.Waste(1, t.g.WasteCount(1));
+    ASSERT_NE(top, t.g.FlippedCard) << "the computer no longer loads the player's waste on this deal";
+    t.view.Clear();
+    const Game before = t.g;
+    EndPlayerTurn(t.g);
+    const std::vector<std::string> refused{"You must flip a card."};
+    EXPECT_EQ(t.view.messages, refused);
+    EXPECT_TRUE(Unchanged(t.g, before));
+
+    // A flip taken back is no flip either; one that stands hands the turn over.
+    FlipCards(t.g, 1);
+    UndoMove(t.g);
+    t.view.Clear();
+    EndPlayerTurn(t.g);
+    EXPECT_EQ(t.view.messages, refused);
+    FlipCards(t.g, 1);
+    EndPlayerTurn(t.g);
+    EXPECT_EQ(t.view.messages, refused);
+    EXPECT_EQ(t.g.ComputerTurnsPlayed, before.ComputerTurnsPlayed + 1);
 }
 
 // Everything on the foundations but the king of clubs, which a side holds.

@@ -119,7 +119,7 @@ TEST_F(MouseOnTable, DoubleClicksPlayToTheFoundations)
 
 TEST_F(MouseOnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
 {
-    game().LastTurnCard = Card(4, 8);
+    game().FlipsThisTurn = 0;
     const int computersBefore = game().CardsLeft(2);
     Click(480, 250);
     ASSERT_EQ(messages.size(), 1u);

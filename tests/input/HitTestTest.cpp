@@ -96,7 +96,7 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     EXPECT_TRUE(m.DragFromWaste);
     Form_MouseUp(g, m, LeftButton, 566, 340);
     // A press on the computer's stock, with either button, ends the turn.
-    g.LastTurnCard = Card(Hearts, 5);
+    g.FlipsThisTurn = 0;
     Form_MouseDown(g, m, RightButton, 420, 60);
     EXPECT_EQ(view.messages, std::vector<std::string>{"You must flip a card."});
 }

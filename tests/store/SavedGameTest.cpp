@@ -87,10 +87,11 @@ TEST_F(SavedGameStore, AHandMadeTableIsStoredInFixedWidthsAndComesBackExactly)
 
     const auto next = Next();
     next->g.FlippedCard = 17;
+    next->g.FlipsThisTurn = 2; // flips of the game before count for nothing here
     next->g.GameOver = true;
     ASSERT_TRUE(RestoreGame(next->g, "Save"));
     EXPECT_TRUE(SameRecord(g, next->g));
-    EXPECT_EQ(next->g.FlippedCard, 0);
+    EXPECT_EQ(std::pair(next->g.FlippedCard, next->g.FlipsThisTurn), std::pair(0, 0));
     EXPECT_FALSE(next->g.GameOver);
     EXPECT_EQ(std::pair(next->view.scoreBoards, next->view.statusPanels), std::pair(1, 1));
     EXPECT_TRUE(Sound(next->g));

@@ -125,7 +125,8 @@ void Lay(Game& g, const std::string& text)
     g.Foundation.fill(0);
     g.Deck.fill(0);
     g.GameOver = g.ComputerBusy = g.FlipInProgress = false;
-    g.FlippedCard = g.LastTurnCard = g.DragCard = 0;
+    g.FlippedCard = g.DragCard = 0;
+    g.FlipsThisTurn = 1; // a turn in progress, free to end
     g.UndoRecord.clear();
     g.DealString.clear();
 

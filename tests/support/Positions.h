@@ -42,8 +42,8 @@ constexpr int Card(std::string_view name)
 //   "9h | - | [5d 6d] 4s | [2d 3d 4d] @130 ; Qc Ah - - ; Ks . 8h (2) ; - (1)"
 std::string Table(const Game& g);
 // Clears the table (stocks empty, nothing flipped, dragged or recorded, the game
-// running) and lays it out as the text says. Foundations and wastes may be left
-// off at the end (empty), as may a waste's fan (1).
+// running, the player's turn free to end) and lays it out as the text says.
+// Foundations and wastes may be left off at the end (empty), as may a waste's fan (1).
 void Lay(Game& g, const std::string& text);
 
 // A side's stock in flip order from slot 1.

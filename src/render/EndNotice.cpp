@@ -1,0 +1,67 @@
+// The notice over the table once a game is over: who won, the wins and
+// losses, and how to deal again. Part of the table picture, so it is drawn,
+// scaled and repainted with the cards under it.
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "engine/Turn.h"
+#include "render/QtTable.h"
+
+namespace tandrel {
+
+namespace {
+
+const QColor NoticeFace(255, 255, 225);
+
+QColor WinnerInk(int winner) { return winner == 1 ? QColor(0, 110, 0) : QColor(170, 0, 0); }
+
+QRect AsQRect(const Rect& r) { return QRect(int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)); }
+
+// One centred line in its row, set smaller when the desktop's font is too wide for it.
+void CentredLine(QPainter& p, QFont font, const QRect& row, const QString& text, const QColor& ink)
+{
+    while (QFontMetrics(font, p.device()).horizontalAdvance(text) > row.width() && font.pointSizeF() > 5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(row, Qt::AlignCenter, text);
+}
+
+} // namespace
+
+EndNoticeText EndNoticeLines(const Game& g)
+{
+    const int winner = g.GameOver ? Winner(g) : 0;
+    if (winner == 0) return {};
+    return {winner == 1 ? "You won!" : "The computer won.",
+            QString("Win: %1   Loss: %2").arg(g.Wins).arg(g.Losses), "F2 deals a new game", winner};
+}
+
+void QtTable::DrawEndNotice()
+{
+    const EndNoticeText t = EndNoticeLines(g_);
+    if (t.winner == 0 || window_.isNull()) return;
+    const QRect area = AsQRect(EndNoticeArea);
+    const QColor ink = WinnerInk(t.winner);
+    // Opaque and without smoothing, so drawing it again changes no pixel.
+    QPainter p(&window_);
+    p.setPen(QPen(Qt::black, 0));
+    p.setBrush(NoticeFace);
+    p.drawRoundedRect(area.adjusted(0, 0, -1, -1), 10, 10);
+    p.setPen(QPen(ink, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(area.adjusted(4, 4, -5, -5), 7, 7);
+
+    const QRect inner = area.adjusted(PanelTextMargin, PanelTextMargin, -PanelTextMargin, -PanelTextMargin);
+    const int row = inner.height() / 3;
+    QFont title = font_;
+    title.setBold(true);
+    title.setPointSizeF(font_.pointSizeF() * 1.3);
+    CentredLine(p, title, QRect(inner.x(), inner.y(), inner.width(), row), t.title, ink);
+    CentredLine(p, font_, QRect(inner.x(), inner.y() + row, inner.width(), row), t.score, Qt::black);
+    CentredLine(p, font_, QRect(inner.x(), inner.y() + 2 * row, inner.width(), row), t.next, Qt::black);
+    p.end();
+    WindowChanged(area);
+}
+
+} // namespace tandrel
