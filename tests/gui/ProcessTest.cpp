@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -143,9 +144,14 @@ protected:
             ::close(fds[0]);
             const std::string display = ":" + std::to_string(std::atoi(number));
             const std::string ask = "DISPLAY=" + display + " xwininfo -root >/dev/null 2>&1";
-            if (n > 0 && Within(20000, [&] { return Wait(server, 0) == Running && std::system(ask.c_str()) == 0; }))
-                return display;
-            if (server > 0) {
+            // A server that could not take the display it named ends at once: try again.
+            bool ended = server <= 0;
+            const bool answers = n > 0 && Within(20000, [&] {
+                ended = ended || Wait(server, 0) != Running;
+                return ended || std::system(ask.c_str()) == 0;
+            });
+            if (answers && !ended) return display;
+            if (!ended) {
                 ::kill(server, SIGKILL);
                 Wait(server, 5000);
             }
@@ -238,40 +244,117 @@ TEST_F(ProgramProcesses, WithoutADisplayOneLineAndStatusOne)
 
 namespace {
 
-// Destroys an X window as another client would (libxcb, loaded as the program loads it).
-bool DestroyWindow(const std::string& display, unsigned window)
+template <class F>
+F Symbol(void* lib, const char* name)
 {
-    void* xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
-    if (!xcb) return false;
-    const auto connect = reinterpret_cast<void* (*)(const char*, int*)>(::dlsym(xcb, "xcb_connect"));
-    const auto destroy = reinterpret_cast<unsigned (*)(void*, unsigned)>(::dlsym(xcb, "xcb_destroy_window"));
-    const auto focus = reinterpret_cast<unsigned (*)(void*)>(::dlsym(xcb, "xcb_get_input_focus"));
-    const auto reply = reinterpret_cast<void* (*)(void*, unsigned, void**)>(::dlsym(xcb, "xcb_get_input_focus_reply"));
-    const auto disconnect = reinterpret_cast<void (*)(void*)>(::dlsym(xcb, "xcb_disconnect"));
-    void* c = connect(display.c_str(), nullptr);
-    destroy(c, window);
-    // A round trip: requests still unread when a client leaves (the toolkit may
-    // hold the server grabbed a moment) would be dropped.
-    void* answer = reply(c, focus(c), nullptr);
-    std::free(answer);
-    disconnect(c);
-    ::dlclose(xcb);
-    return answer != nullptr;
+    return reinterpret_cast<F>(::dlsym(lib, name));
 }
 
-// The id of the top-level window whose name starts with title, or 0.
-unsigned WindowNamed(const std::string& display, const std::string& title)
+// A top-level window by the start of its name, with its place and size on the
+// screen (from xwininfo); id 0 when there is none.
+struct XWindow {
+    unsigned id = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+XWindow WindowNamed(const std::string& display, const std::string& title)
 {
     const std::string command = "DISPLAY=" + display + " xwininfo -root -tree 2>/dev/null | grep -m1 '\"" + title + "'";
-    unsigned id = 0;
+    XWindow w;
+    char line[512] = {};
     if (FILE* p = ::popen(command.c_str(), "r")) {
-        if (std::fscanf(p, "%x", &id) != 1) id = 0;
+        // 0x200006 "Tandrel - Ann": ("tandrel" "Tandrel")  640x499+0+0  +320+262
+        const char* geometry = std::fgets(line, sizeof line, p) ? std::strrchr(line, ')') : nullptr;
+        if (std::sscanf(line, "%x", &w.id) != 1 || !geometry ||
+            std::sscanf(geometry + 1, " %dx%d%*d%*d %d%d", &w.width, &w.height, &w.x, &w.y) != 4)
+            w = {};
         ::pclose(p);
     }
-    return id;
+    return w;
+}
+
+// Another client of a real X server, through the libraries the X tools use:
+// it destroys windows, types and looks at what a window shows.
+class XClient {
+public:
+    explicit XClient(const std::string& display)
+    {
+        x11_ = ::dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
+        xtst_ = ::dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL);
+        xcb_ = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (!x11_ || !xtst_ || !xcb_) return;
+        dpy_ = Symbol<void* (*)(const char*)>(x11_, "XOpenDisplay")(display.c_str());
+        conn_ = Symbol<void* (*)(const char*, int*)>(xcb_, "xcb_connect")(display.c_str(), nullptr);
+    }
+    ~XClient()
+    {
+        // The server may be gone by now: the libraries are only let go of.
+        for (void* lib : {x11_, xtst_, xcb_})
+            if (lib) ::dlclose(lib);
+    }
+    bool Ready() const { return dpy_ && conn_; }
+
+    bool Destroy(unsigned window)
+    {
+        Symbol<unsigned (*)(void*, unsigned)>(xcb_, "xcb_destroy_window")(conn_, window);
+        // A round trip: requests still unread when a client leaves (the toolkit may
+        // hold the server grabbed a moment) would be dropped.
+        const auto focus = Symbol<unsigned (*)(void*)>(xcb_, "xcb_get_input_focus");
+        void* answer = Symbol<void* (*)(void*, unsigned, void**)>(xcb_, "xcb_get_input_focus_reply")(conn_, focus(conn_), nullptr);
+        std::free(answer);
+        return answer != nullptr;
+    }
+
+    // Presses and lets go of a key (by its keysym) with the pointer at x, y.
+    void Key(unsigned long keysym, int x, int y)
+    {
+        const auto key = Symbol<int (*)(void*, unsigned, int, unsigned long)>(xtst_, "XTestFakeKeyEvent");
+        Symbol<int (*)(void*, int, int, int, unsigned long)>(xtst_, "XTestFakeMotionEvent")(dpy_, -1, x, y, 0);
+        const unsigned k = Symbol<unsigned char (*)(void*, unsigned long)>(x11_, "XKeysymToKeycode")(dpy_, keysym);
+        key(dpy_, k, 1, 0);
+        key(dpy_, k, 0, 0);
+        Symbol<int (*)(void*, int)>(x11_, "XSync")(dpy_, 0);
+    }
+
+    // A fingerprint of what a part of a window shows.
+    std::size_t Picture(unsigned window, int x, int y, int width, int height)
+    {
+        struct Cookie {
+            unsigned sequence;
+        };
+        const auto get = Symbol<Cookie (*)(void*, std::uint8_t, unsigned, std::int16_t, std::int16_t, std::uint16_t,
+                                          std::uint16_t, std::uint32_t)>(xcb_, "xcb_get_image");
+        void* image = Symbol<void* (*)(void*, Cookie, void**)>(xcb_, "xcb_get_image_reply")(
+            conn_, get(conn_, 2 /* Z pixmap */, window, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+                       static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), ~0u),
+            nullptr);
+        if (!image) return 0;
+        const auto* data = Symbol<std::uint8_t* (*)(void*)>(xcb_, "xcb_get_image_data")(image);
+        const int length = Symbol<int (*)(void*)>(xcb_, "xcb_get_image_data_length")(image);
+        const std::size_t print = std::hash<std::string_view>()(
+            std::string_view(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length)));
+        std::free(image);
+        return print;
+    }
+
+private:
+    void* x11_ = nullptr;
+    void* xtst_ = nullptr;
+    void* xcb_ = nullptr;
+    void* dpy_ = nullptr;
+    void* conn_ = nullptr;
+};
+
+// Whether a process has a handler of its own for a signal (from /proc).
+bool Catches(pid_t pid, int signal)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
 }
 
 } // namespace
+
 
 // Signal 0 stands for the window destroyed by another X client.
 TEST_F(ProgramProcesses, ExitSignalsAndAWindowDestroyedFromOutsideRunTheExitSequence)
@@ -287,28 +370,15 @@ TEST_F(ProgramProcesses, ExitSignalsAndAWindowDestroyedFromOutsideRunTheExitSequ
                                       : std::vector<std::string>{"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"},
                                dir + "/errors");
         unsigned window = 0;
-        ASSERT_TRUE(Within(20000, [&] { return fs::exists(dealt) && (signal || (window = WindowNamed(display, "Tandrel - Ann"))); }))
+        ASSERT_TRUE(Within(20000, [&] { return fs::exists(dealt) && (signal || (window = WindowNamed(display, "Tandrel - Ann").id)); }))
             << signal << std::ifstream(dir + "/errors").rdbuf();
-        ASSERT_TRUE(signal ? ::kill(p, signal) == 0 : DestroyWindow(display, window));
+        ASSERT_TRUE(signal ? ::kill(p, signal) == 0 : XClient(display).Destroy(window));
         EXPECT_TRUE(EndedWell(Wait(p, 20000))) << signal << std::ifstream(dir + "/errors").rdbuf();
         // The game dealt at the start is in the file, with the statistics.
         EXPECT_NE(tandrel::ReadProfileString(ini, "Ann", "Save1", ""), "") << signal;
         EXPECT_EQ(tandrel::ReadProfileString(ini, "Ann", "Win", ""), "0") << signal;
     }
 }
-
-namespace {
-
-// Whether a process has a handler of its own for a signal (from /proc).
-bool Catches(pid_t pid, int signal)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
-    return false;
-}
-
-} // namespace
 
 // From the first instant of its own code the program ends through its exit
 // sequence, and nothing it stored before is lost. (A signal that comes while
@@ -359,105 +429,10 @@ TEST_F(ProgramProcesses, NoMessageBoxHoldsUpTheExit)
     fs::create_symlink(dir + "/nowhere/duelpat.ini", ini); // the first start's write fails: a box says so
     p = Launch({"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"}, dir + "/errors");
     // The box, not the toolkit's hidden window of the same name.
-    ASSERT_TRUE(Within(20000, [&] { return WindowNamed(display, "Tandrel\": (\"") != 0; })) << Text(dir + "/errors");
+    ASSERT_TRUE(Within(20000, [&] { return WindowNamed(display, "Tandrel\": (\"").id != 0; })) << Text(dir + "/errors");
     ::kill(p, SIGTERM);
     EXPECT_TRUE(EndedWell(Wait(p, 5000)));
 }
-
-namespace {
-
-// Keys and pictures of a real X server, through the libraries the X tools use.
-class XClient {
-public:
-    explicit XClient(const std::string& display)
-    {
-        x11_ = ::dlopen("libX11.so.6", RTLD_NOW | RTLD_LOCAL);
-        xtst_ = ::dlopen("libXtst.so.6", RTLD_NOW | RTLD_LOCAL);
-        xcb_ = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
-        if (!x11_ || !xtst_ || !xcb_) return;
-        const auto open = Symbol<void* (*)(const char*)>(x11_, "XOpenDisplay");
-        const auto connect = Symbol<void* (*)(const char*, int*)>(xcb_, "xcb_connect");
-        if (open && connect) {
-            dpy_ = open(display.c_str());
-            conn_ = connect(display.c_str(), nullptr);
-        }
-    }
-    ~XClient()
-    {
-        // The server is gone by now: the connections are only let go of.
-        for (void* lib : {x11_, xtst_, xcb_})
-            if (lib) ::dlclose(lib);
-    }
-    bool Ready() const { return dpy_ && conn_; }
-
-    // Presses and lets go of a key (by its keysym) with the pointer at x, y.
-    void Key(unsigned long keysym, int x, int y)
-    {
-        const auto move = Symbol<int (*)(void*, int, int, int, unsigned long)>(xtst_, "XTestFakeMotionEvent");
-        const auto code = Symbol<unsigned char (*)(void*, unsigned long)>(x11_, "XKeysymToKeycode");
-        const auto key = Symbol<int (*)(void*, unsigned, int, unsigned long)>(xtst_, "XTestFakeKeyEvent");
-        const auto sync = Symbol<int (*)(void*, int)>(x11_, "XSync");
-        move(dpy_, -1, x, y, 0);
-        const unsigned k = code(dpy_, keysym);
-        key(dpy_, k, 1, 0);
-        key(dpy_, k, 0, 0);
-        sync(dpy_, 0);
-    }
-
-    // A fingerprint of what a part of a window shows.
-    std::size_t Picture(unsigned window, int x, int y, int width, int height)
-    {
-        struct Cookie {
-            unsigned sequence;
-        };
-        const auto get = Symbol<Cookie (*)(void*, std::uint8_t, unsigned, std::int16_t, std::int16_t, std::uint16_t,
-                                          std::uint16_t, std::uint32_t)>(xcb_, "xcb_get_image");
-        const auto reply = Symbol<void* (*)(void*, Cookie, void**)>(xcb_, "xcb_get_image_reply");
-        const auto data = Symbol<std::uint8_t* (*)(void*)>(xcb_, "xcb_get_image_data");
-        const auto length = Symbol<int (*)(void*)>(xcb_, "xcb_get_image_data_length");
-        void* image = reply(conn_, get(conn_, 2 /* Z pixmap */, window, static_cast<std::int16_t>(x),
-                                       static_cast<std::int16_t>(y), static_cast<std::uint16_t>(width),
-                                       static_cast<std::uint16_t>(height), ~0u),
-                            nullptr);
-        if (!image) return 0;
-        const std::size_t print = std::hash<std::string_view>()(
-            std::string_view(reinterpret_cast<const char*>(data(image)), static_cast<std::size_t>(length(image))));
-        std::free(image);
-        return print;
-    }
-
-private:
-    template <class F>
-    static F Symbol(void* lib, const char* name)
-    {
-        return reinterpret_cast<F>(::dlsym(lib, name));
-    }
-    void* x11_ = nullptr;
-    void* xtst_ = nullptr;
-    void* xcb_ = nullptr;
-    void* dpy_ = nullptr;
-    void* conn_ = nullptr;
-};
-
-// A window's place and size on the screen, from xwininfo.
-bool Geometry(const std::string& display, unsigned window, int& x, int& y, int& width, int& height)
-{
-    char command[128];
-    std::snprintf(command, sizeof command, "DISPLAY=%s xwininfo -id %u 2>/dev/null", display.c_str(), window);
-    int found = 0;
-    if (FILE* p = ::popen(command, "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, p)) {
-            found += (std::sscanf(line, " Absolute upper-left X: %d", &x) == 1) +
-                     (std::sscanf(line, " Absolute upper-left Y: %d", &y) == 1) +
-                     (std::sscanf(line, " Width: %d", &width) == 1) + (std::sscanf(line, " Height: %d", &height) == 1);
-        }
-        ::pclose(p);
-    }
-    return found == 4;
-}
-
-} // namespace
 
 // The X server dies in the middle of the player's turn: the move just made is
 // in the file all the same.
@@ -473,35 +448,33 @@ TEST_F(ProgramProcesses, ALostDisplayStillStoresTheLastMove)
         for (int i = 1; i <= 9; ++i) records += tandrel::ReadProfileString(ini, "Ann", "Save" + std::to_string(i), "") + "|";
         return records;
     };
-    unsigned window = 0;
+    XWindow w;
     const auto start = [&] {
         const pid_t p = Launch({"DISPLAY=" + display, "QT_QPA_PLATFORM=xcb"}, dir + "/errors");
-        EXPECT_TRUE(Within(20000, [&] { return (window = WindowNamed(display, "Tandrel - Ann")) != 0; }));
+        EXPECT_TRUE(Within(20000, [&] { return (w = WindowNamed(display, "Tandrel - Ann")).id != 0; }));
         return p;
     };
     pid_t p = start();
-    ASSERT_NE(window, 0u) << Text(dir + "/errors");
+    ASSERT_NE(w.id, 0u) << Text(dir + "/errors");
     ::kill(p, SIGTERM);
     ASSERT_TRUE(EndedWell(Wait(p, 20000)));
     const std::string dealt = saved();
     ASSERT_NE(tandrel::ReadProfileString(ini, "Ann", "Save1", ""), "");
 
     p = start();
-    ASSERT_NE(window, 0u) << Text(dir + "/errors");
-    int x = 0, y = 0, width = 0, height = 0;
-    ASSERT_TRUE(Geometry(display, window, x, y, width, height));
+    ASSERT_NE(w.id, 0u) << Text(dir + "/errors");
     XClient client(display);
     ASSERT_TRUE(client.Ready());
     // The table lies below the menu bar; the player's stock and waste in its lower row.
-    const int top = height - 480;
-    const auto stock = [&] { return client.Picture(window, 390, top + 310, 50, 75); };
-    const auto waste = [&] { return client.Picture(window, 475, top + 310, 50, 75); };
+    const int top = w.height - 480;
+    const auto stock = [&] { return client.Picture(w.id, 390, top + 310, 50, 75); };
+    const auto waste = [&] { return client.Picture(w.id, 475, top + 310, 50, 75); };
     ASSERT_TRUE(Within(20000, [&] { return stock() != waste(); })); // the restored table is shown
     const std::size_t empty = waste();
     // The first key shows the focus on the stock, the next flips it; a key
     // that comes while the start is still busy is dropped, so keys go on.
     EXPECT_TRUE(Within(30000, [&] {
-        client.Key(0x20 /* space */, x + width / 2, y + height / 2);
+        client.Key(0x20 /* space */, w.x + w.width / 2, w.y + w.height / 2);
         return Within(1000, [&] { return waste() != empty; });
     }));
     for (pid_t s : started)
