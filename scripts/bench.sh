@@ -29,3 +29,6 @@ done
 
 echo "== Store fuzzer: a million cases"
 build-bench/tandrel-fuzz-store 1000000
+
+echo "== Exit signals at random moments of the first two seconds: a thousand starts"
+python3 bench/startup/signal_soak.py build-bench/tandrel 1000
