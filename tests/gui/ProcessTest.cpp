@@ -60,9 +60,9 @@ protected:
         }
     }
 
-    // Starts path; its standard error goes to errors, and fd3 (when given) becomes its descriptor 3.
+    // Starts path; its standard error goes to errors.
     pid_t Spawn(const std::string& path, std::vector<std::string> args, std::vector<std::string> env,
-                const std::string& errors = "/dev/null", int fd3 = -1)
+                const std::string& errors = "/dev/null")
     {
         std::vector<char*> argv, envp;
         for (auto& a : args) argv.push_back(a.data());
@@ -73,7 +73,6 @@ protected:
         posix_spawn_file_actions_init(&files);
         posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&files, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (fd3 >= 0) posix_spawn_file_actions_adddup2(&files, fd3, 3);
         pid_t pid = 0;
         const bool ok = posix_spawn(&pid, path.c_str(), &files, nullptr, argv.data(), envp.data()) == 0;
         posix_spawn_file_actions_destroy(&files);
@@ -127,26 +126,22 @@ protected:
         return n;
     }
 
-    // An X server of the test's own, on a display it picks; tried again when it
-    // does not answer (another server may take the same display at the same time).
+    // An X server of the test's own. Its display is picked from the test's
+    // process id, not the lowest free one, which every test starting a server
+    // at the same moment would race for; one that is taken is passed over.
     std::string StartX()
     {
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            int fds[2];
-            if (::pipe2(fds, O_CLOEXEC) != 0) return {};
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            const int number = 100 + (static_cast<int>(::getpid()) * 7 + attempt * 101) % 800;
+            const std::string display = ":" + std::to_string(number);
+            if (fs::exists("/tmp/.X11-unix/X" + std::to_string(number))) continue;
             // Not reset when its last client leaves: it would refuse connections for a
             // moment, as the display check leaves just before the toolkit comes.
-            const pid_t server = Spawn("/usr/bin/Xvfb", {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset"},
-                                       {"PATH=/usr/bin:/bin"}, "/dev/null", fds[1]);
-            ::close(fds[1]);
-            char number[16] = {};
-            const ssize_t n = server > 0 ? ::read(fds[0], number, sizeof number - 1) : 0;
-            ::close(fds[0]);
-            const std::string display = ":" + std::to_string(std::atoi(number));
+            const pid_t server = Spawn("/usr/bin/Xvfb", {"Xvfb", display, "-nolisten", "tcp", "-noreset"},
+                                       {"PATH=/usr/bin:/bin"});
             const std::string ask = "DISPLAY=" + display + " xwininfo -root >/dev/null 2>&1";
-            // A server that could not take the display it named ends at once: try again.
             bool ended = server <= 0;
-            const bool answers = n > 0 && Within(20000, [&] {
+            const bool answers = Within(20000, [&] {
                 ended = ended || Wait(server, 0) != Running;
                 return ended || std::system(ask.c_str()) == 0;
             });
