@@ -205,7 +205,8 @@ TEST_F(ProgramProcesses, TwentyStartsAtOnceRunOneCopyAndAnotherDisplayItsOwn)
     const pid_t other = Launch({"DISPLAY=:72"}, told);
     const std::string line = "Tandrel is already running on display :71, with the settings in " +
                              fs::canonical(dir).string() + ".\n";
-    EXPECT_TRUE(Within(20000, [&] { return Text(told) == line; })) << Text(told);
+    // The line first; the toolkit may add its own about the box.
+    EXPECT_TRUE(Within(20000, [&] { return Text(told).rfind(line, 0) == 0; })) << Text(told);
     EXPECT_EQ(Wait(other, 0), Running);
     ::kill(other, SIGTERM);
     EXPECT_TRUE(EndedWell(Wait(other, 20000)));
