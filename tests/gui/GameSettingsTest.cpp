@@ -45,19 +45,6 @@ protected:
 
 } // namespace
 
-TEST_F(GameSettingsTest, CancelledAtStartUpTheTableStaysEmptyUntilF2)
-{
-    hands.push_back([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-    Start();
-    EXPECT_TRUE(game().GameOver);
-    EXPECT_TRUE(game().DealString.empty());
-    Click(400, 340); // the stock: the game counts as over
-    EXPECT_EQ(game().WasteCount(1), 0);
-    QTest::keyClick(window.get(), Qt::Key_F2);
-    EXPECT_FALSE(game().GameOver);
-    EXPECT_EQ(game().GamesDealt, 1);
-}
-
 // Cancel keeps what takes effect at once (the card back) and nothing OK would read.
 TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStoresThemForAFreshDeal)
 {

@@ -67,11 +67,6 @@ TEST_F(GuiTest, NewGameRestartAndTheGameMenu)
 
     game().DealString.clear();
     EXPECT_FALSE(Offered("mnuFile", "mnuRestart"));
-    // Every command has its window now.
-    for (const char* name : {"mnuSave", "mnuAlarm", "mnuHelpTopics", "mnuQuick", "mnuAbout"})
-        EXPECT_TRUE(Command(name)->isEnabled()) << name;
-    EXPECT_EQ(Command("mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    EXPECT_EQ(Command("mnuQuick")->text(), "&Quick look at the rules");
 }
 
 TEST_F(GuiTest, UndoAndTheSnapshotFromTheMenu)

@@ -89,16 +89,6 @@ TEST(ProfileWrite, ReplacesInPlaceAddsAtTheEndsAndDeletesWholeSections)
     EXPECT_TRUE(f.HasSection("bob"));
 }
 
-TEST(ProfileWrite, LongValuesGoBothWays)
-{
-    ProfileFile f;
-    for (std::size_t n : {168u, 200u, 255u}) {
-        const std::string v(n, '7');
-        ASSERT_TRUE(f.Write("P", "Rec", v));
-        EXPECT_EQ(ProfileFile::FromText(f.Text()).ReadString("P", "Rec", ""), v);
-    }
-}
-
 TEST(ProfileWrite, RefusesWhatCouldNotBeReadBack)
 {
     ProfileFile f = ProfileFile::FromText(Sample);
