@@ -14,7 +14,6 @@
 #include "dialogs/SoundChooser.h"
 #include "gui/GuiFixture.h"
 #include "store/Players.h"
-#include "store/Profile.h"
 #include "store/SettingsFile.h"
 
 using namespace tandrel;
@@ -30,10 +29,6 @@ protected:
         hands.push_back([act](QDialog& d) { act(dynamic_cast<frmNewGame&>(d)); });
         QTest::keyClick(window.get(), Qt::Key_F4);
         ASSERT_TRUE(hands.empty());
-    }
-    std::string Stored(const char* key)
-    {
-        return ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, key, "<missing>");
     }
     std::vector<std::string> Listed(const frmNewGame& f)
     {
@@ -79,10 +74,7 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
 
 TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
 {
-    QFile ini(folder.filePath("duelpat.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
-    ini.close();
+    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
     Start();
     OpenSettings([this](frmNewGame& f) {
         EXPECT_EQ(Listed(f), std::vector<std::string>{"Ann"});

@@ -124,18 +124,6 @@ TEST(ProfileLineEnds, CrLfFilesAndAByteOrderMarkAreReadAndKept)
 
 class ProfileDisk : public StoreTest {};
 
-TEST_F(ProfileDisk, WritesReachTheFileAndLeaveNoTemporaryBehind)
-{
-    const std::string ini = Path("duelpat.ini");
-    EXPECT_TRUE(WriteProfileString(ini, "Options", "Player", "Ann"));
-    EXPECT_TRUE(WriteProfileString(ini, "Ann", "Win", "3"));
-    EXPECT_EQ(ReadText(ini), "[Options]\nPlayer=Ann\n\n[Ann]\nWin=3\n");
-    EXPECT_EQ(ReadProfileString(ini, "ann", "win", ""), "3");
-    EXPECT_TRUE(DeleteProfileSection(ini, "Ann"));
-    EXPECT_EQ(ReadText(ini), "[Options]\nPlayer=Ann\n\n");
-    EXPECT_EQ(FileCount(), 1);
-}
-
 TEST_F(ProfileDisk, AFailedWriteIsReportedAndTheOldFileStays)
 {
     // No folder to write into.
