@@ -2,13 +2,11 @@
 #include <SDL.h>
 #include <QListWidget>
 #include <QMenuBar>
-#include <fstream>
 #include <set>
 
 #include "dialogs/GameSettings.h"
 #include "dialogs/HelpWindow.h"
 #include "gui/GuiFixture.h"
-#include "store/Profile.h"
 
 namespace tandrel::testing {
 namespace {
@@ -46,17 +44,14 @@ protected:
     // The choice in memory, on the menu and in the file, and whether the tune sounds.
     std::tuple<int, bool, std::string, bool> Music()
     {
-        const Settings& c = game().cfg;
-        return {c.PlayMIDI, Command("mnuMusic")->isChecked(),
-                ReadProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", ""), window->mixer().MusicPlaying()};
+        return {game().cfg.PlayMIDI, Command("mnuMusic")->isChecked(), Stored("PlayMIDI"), window->mixer().MusicPlaying()};
     }
 };
 
 TEST_F(MusicMenu, MusicPlaysWithSoundsOffFollowsThePlayerAndKeepsTheChoiceWithoutADevice)
 {
     const std::string tune = "MIDI=" TANDREL_ASSETS "/rag.mid\nSound=0\n";
-    std::ofstream(folder.filePath("duelpat.ini").toStdString())
-        << "[Options]\nPlayer=Ann\n[Ann]\nPlayMIDI=0\n" << tune << "[Bob]\nPlayMIDI=1\n" << tune;
+    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nPlayMIDI=0\n" + tune + "[Bob]\nPlayMIDI=1\n" + tune);
     MainWindow& w = Start();
     EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
     for (const int on : {1, 0}) {
@@ -82,7 +77,7 @@ TEST_F(MusicMenu, MusicPlaysWithSoundsOffFollowsThePlayerAndKeepsTheChoiceWithou
     Command("mnuMusic")->trigger(); // silent, but chosen
     EXPECT_EQ(Music(), std::tuple(1, true, "1", false));
     window->close();
-    EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Bob", "PlayMIDI", ""), "1");
+    EXPECT_EQ(Stored("PlayMIDI", "Bob"), "1");
 }
 
 } // namespace

@@ -35,7 +35,10 @@ TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
     hands.push_back([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
     Start();
     ASSERT_TRUE(game().GameOver);
+    EXPECT_TRUE(game().DealString.empty());
     EXPECT_EQ(NoticeShown(screen()), 0);
+    Click(400, 340); // the stock: the game counts as over
+    EXPECT_EQ(game().WasteCount(1), 0);
     Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
     game().Wins = 3;
     game().Losses = 1;
@@ -45,6 +48,13 @@ TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
     const EndNoticeText t = EndNoticeLines(game());
     EXPECT_EQ(std::tuple(t.title, t.score, t.next), std::tuple("You won!", "Win: 4   Loss: 1", "F2 deals a new game"));
     EXPECT_EQ(NoticeShown(screen()), 1);
+    // Nothing to take back once the game is won.
+    EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
+    const QImage whole = screen().copy();
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    Command("mnuUndo")->trigger();
+    EXPECT_EQ(std::tuple(game().Foundation(1, FoundTop), game().Wins, game().GameOver), std::tuple(Card("Kc"), 4, true));
+    EXPECT_EQ(screen(), whole);
 
     const QRect area(EndNoticeArea.left, EndNoticeArea.top, 300, 100);
     const QImage won = screen().copy(area);
@@ -59,6 +69,7 @@ TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
 
     QTest::keyClick(window.get(), Qt::Key_F2);
     ASSERT_FALSE(game().GameOver);
+    EXPECT_EQ(game().GamesDealt, 1);
     window->table().RedrawTable();
     EXPECT_EQ(NoticeShown(screen(), 2), 0);
 }

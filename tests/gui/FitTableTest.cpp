@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "gui/GuiFixture.h"
-#include "store/Profile.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
@@ -28,7 +27,7 @@ TEST_F(GuiTest, FitTableToWindowScalesTheTableAndTheMouseFollows)
     ASSERT_TRUE(fit && fit->isCheckable());
     fit->trigger();
     EXPECT_TRUE(fit->isChecked());
-    EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, "FitTable", ""), "1");
+    EXPECT_EQ(Stored("FitTable"), "1");
 
     for (const QSize size : {QSize(1480, 960), QSize(700, 1000)}) {
         w.tableWidget().resize(size);

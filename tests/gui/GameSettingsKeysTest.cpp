@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
-#include <fstream>
 #include <map>
 
 #include "dialogs/GameSettings.h"
@@ -53,8 +52,7 @@ std::map<QString, int> AccessKeysShown(const QWidget& f)
 
 TEST_F(GuiTest, GameSettingsTabsThroughTheLayoutAndEveryControlHasItsOwnAccessKey)
 {
-    std::ofstream(folder.filePath("duelpat.ini").toStdString())
-        << "[Options]\nPlayer=Bob\n[Ann]\n[Bob]\nFlipNum=2\nStyle=2\nBkgrd=1\n";
+    WriteSettings("[Options]\nPlayer=Bob\n[Ann]\n[Bob]\nFlipNum=2\nStyle=2\nBkgrd=1\n");
     Start();
     hands.push_back([](QDialog& d) {
         auto& f = dynamic_cast<frmNewGame&>(d);

@@ -14,7 +14,6 @@
 #include "dialogs/SoundChooser.h"
 #include "gui/GuiFixture.h"
 #include "store/Players.h"
-#include "store/Profile.h"
 #include "store/SettingsFile.h"
 
 using namespace tandrel;
@@ -31,10 +30,6 @@ protected:
         QTest::keyClick(window.get(), Qt::Key_F4);
         ASSERT_TRUE(hands.empty());
     }
-    std::string Stored(const char* key)
-    {
-        return ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, key, "<missing>");
-    }
     std::vector<std::string> Listed(const frmNewGame& f)
     {
         std::vector<std::string> names;
@@ -44,19 +39,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(GameSettingsTest, CancelledAtStartUpTheTableStaysEmptyUntilF2)
-{
-    hands.push_back([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-    Start();
-    EXPECT_TRUE(game().GameOver);
-    EXPECT_TRUE(game().DealString.empty());
-    Click(400, 340); // the stock: the game counts as over
-    EXPECT_EQ(game().WasteCount(1), 0);
-    QTest::keyClick(window.get(), Qt::Key_F2);
-    EXPECT_FALSE(game().GameOver);
-    EXPECT_EQ(game().GamesDealt, 1);
-}
 
 // Cancel keeps what takes effect at once (the card back) and nothing OK would read.
 TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStoresThemForAFreshDeal)
@@ -92,10 +74,7 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
 
 TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
 {
-    QFile ini(folder.filePath("duelpat.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
-    ini.close();
+    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
     Start();
     OpenSettings([this](frmNewGame& f) {
         EXPECT_EQ(Listed(f), std::vector<std::string>{"Ann"});

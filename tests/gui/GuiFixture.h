@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +20,7 @@
 #include "app/MainWindow.h"
 #include "app/TableWidget.h"
 #include "dialogs/ShowModal.h"
+#include "store/Profile.h"
 #include "support/Positions.h"
 
 namespace tandrel::testing {
@@ -66,6 +68,12 @@ protected:
     }
 
     Game& game() { return window->game(); }
+    // The settings file the next start reads, and what it holds (for the current player by default).
+    void WriteSettings(const std::string& text) const { std::ofstream(folder.filePath("duelpat.ini").toStdString()) << text; }
+    std::string Stored(const std::string& key, const std::string& section = {})
+    {
+        return ReadProfileString(game().cfg.SettingsFile, section.empty() ? game().cfg.CurrentPlayer : section, key, "");
+    }
 
     // Lays out a position by hand (as Lay writes it, and more) and shows it, as a repaint would.
     void Craft(const std::string& layout, const std::function<void(Game&)>& more = {})

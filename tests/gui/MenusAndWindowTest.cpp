@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QSlider>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -15,11 +16,12 @@
 #include <memory>
 
 #include "app/SingleInstance.h"
+#include "dialogs/Alarm.h"
 #include "engine/Deal.h"
 #include "gui/GuiFixture.h"
 #include "store/GamesDealt.h"
 #include "store/Players.h"
-#include "store/Profile.h"
+#include "support/qt/Modal.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
@@ -67,11 +69,6 @@ TEST_F(GuiTest, NewGameRestartAndTheGameMenu)
 
     game().DealString.clear();
     EXPECT_FALSE(Offered("mnuFile", "mnuRestart"));
-    // Every command has its window now.
-    for (const char* name : {"mnuSave", "mnuAlarm", "mnuHelpTopics", "mnuQuick", "mnuAbout"})
-        EXPECT_TRUE(Command(name)->isEnabled()) << name;
-    EXPECT_EQ(Command("mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    EXPECT_EQ(Command("mnuQuick")->text(), "&Quick look at the rules");
 }
 
 TEST_F(GuiTest, UndoAndTheSnapshotFromTheMenu)
@@ -108,7 +105,7 @@ TEST_F(GuiTest, UndoAndTheSnapshotFromTheMenu)
     EXPECT_TRUE(Sound());
 }
 
-TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixel)
+TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixelAndEachTurnIsStored)
 {
     Start();
     game().cfg.AutoSave = 1;
@@ -123,6 +120,12 @@ TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixel)
     EXPECT_EQ(game().UndoRecord, undo);
     EXPECT_EQ(screen(), shown);
     EXPECT_TRUE(Sound());
+    // Each turn handed over stores the game again.
+    const std::string before = Stored("Save1");
+    Click(400, 340);
+    Click(480, 250);
+    ASSERT_FALSE(game().ComputerBusy);
+    EXPECT_NE(Stored("Save1"), before);
 }
 
 TEST_F(GuiTest, CloseOrExitDuringTheComputersTurnWaitsForItsEnd)
@@ -144,7 +147,7 @@ TEST_F(GuiTest, CloseOrExitDuringTheComputersTurnWaitsForItsEnd)
         EXPECT_TRUE(sawBusy);
         // The end came after the turn, through the whole exit sequence.
         EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(ReadProfileString(game().cfg.SettingsFile, "Options", "Player", ""), game().cfg.CurrentPlayer);
+        EXPECT_EQ(Stored("Player", "Options"), game().cfg.CurrentPlayer);
         EXPECT_TRUE(Sound());
         window.reset();
     }
@@ -278,11 +281,28 @@ TEST_F(GuiTest, AlarmAsksAndNoEndsTheProgramAsExitDoes)
     answers = {MsgAnswer::No};
     w.tmrAlarm_Timer();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_NE(ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, "Save1", ""), "");
+    EXPECT_NE(Stored("Save1"), "");
 
     Start().SetAlarm(1, QTime::currentTime().addSecs(-61)); // after the game ended it only tells and closes
     game().GameOver = true;
     window->tmrAlarm_Timer();
     EXPECT_EQ(messages.back(), "The alarm time is up?");
     EXPECT_FALSE(window->isVisible());
+}
+
+// The Alarm window shows the alarm set, and Cancel switches it off.
+TEST_F(GuiTest, AlarmRemembersItsMinutesAndCancelSwitchesItOff)
+{
+    QAction* alarm = Start().findChild<QAction*>("mnuAlarm");
+    SetModalHand({}); // the real modal loop
+    const std::pair<std::function<void(frmAlarm&)>, int> steps[] = {
+        {[](frmAlarm& f) { f.hscAlarm->setValue(20), QTest::keyClick(f.hscAlarm, Qt::Key_Return); }, 5},
+        {[](frmAlarm& f) { QTest::mouseClick(f.cmdCancel, Qt::LeftButton); }, 20},
+        {[](frmAlarm& f) { QTest::keyClick(f.hscAlarm, Qt::Key_Escape); }, 5}}; // no alarm: the design value
+    for (const auto& [act, shows] : steps) {
+        int shown = 0;
+        WhenModal<frmAlarm>([&](frmAlarm& f) { shown = f.Minutes(), act(f); });
+        alarm->trigger();
+        EXPECT_EQ(shown, shows);
+    }
 }

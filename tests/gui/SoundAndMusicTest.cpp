@@ -7,7 +7,6 @@
 #include <fstream>
 
 #include "gui/GuiFixture.h"
-#include "store/Profile.h"
 
 namespace tandrel::testing {
 namespace {
@@ -27,14 +26,8 @@ protected:
     std::string InFolder(const char* name) const { return folder.filePath(name).toStdString(); }
     MainWindow& StartWith(const std::string& keys)
     {
-        std::ofstream(InFolder("duelpat.ini")) << "[Options]\nPlayer=Ann\n[Ann]\n" << keys;
+        WriteSettings("[Options]\nPlayer=Ann\n[Ann]\n" + keys);
         return Start();
-    }
-    std::string Stored(const char* key) const
-    {
-        ProfileFile f;
-        f.Load(InFolder("duelpat.ini"));
-        return f.ReadString("Ann", key, "");
     }
 };
 

@@ -89,16 +89,6 @@ TEST(ProfileWrite, ReplacesInPlaceAddsAtTheEndsAndDeletesWholeSections)
     EXPECT_TRUE(f.HasSection("bob"));
 }
 
-TEST(ProfileWrite, LongValuesGoBothWays)
-{
-    ProfileFile f;
-    for (std::size_t n : {168u, 200u, 255u}) {
-        const std::string v(n, '7');
-        ASSERT_TRUE(f.Write("P", "Rec", v));
-        EXPECT_EQ(ProfileFile::FromText(f.Text()).ReadString("P", "Rec", ""), v);
-    }
-}
-
 TEST(ProfileWrite, RefusesWhatCouldNotBeReadBack)
 {
     ProfileFile f = ProfileFile::FromText(Sample);
@@ -133,18 +123,6 @@ TEST(ProfileLineEnds, CrLfFilesAndAByteOrderMarkAreReadAndKept)
 }
 
 class ProfileDisk : public StoreTest {};
-
-TEST_F(ProfileDisk, WritesReachTheFileAndLeaveNoTemporaryBehind)
-{
-    const std::string ini = Path("duelpat.ini");
-    EXPECT_TRUE(WriteProfileString(ini, "Options", "Player", "Ann"));
-    EXPECT_TRUE(WriteProfileString(ini, "Ann", "Win", "3"));
-    EXPECT_EQ(ReadText(ini), "[Options]\nPlayer=Ann\n\n[Ann]\nWin=3\n");
-    EXPECT_EQ(ReadProfileString(ini, "ann", "win", ""), "3");
-    EXPECT_TRUE(DeleteProfileSection(ini, "Ann"));
-    EXPECT_EQ(ReadText(ini), "[Options]\nPlayer=Ann\n\n");
-    EXPECT_EQ(FileCount(), 1);
-}
 
 TEST_F(ProfileDisk, AFailedWriteIsReportedAndTheOldFileStays)
 {

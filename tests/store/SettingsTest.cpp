@@ -107,12 +107,6 @@ TEST_F(SettingsStore, PathsEmptyMissingOrDamaged)
     EXPECT_EQ(g.cfg.WavFiles[3], "/opt/tandrel/Card3.wav");
 }
 
-TEST_F(SettingsStore, MusicDoesNotDependOnTheSoundEffects)
-{
-    LoadAnn("Sound=0\nPlayMIDI=1\n");
-    EXPECT_EQ(std::pair(g.cfg.SoundOn, g.cfg.PlayMIDI), std::pair(0, 1));
-}
-
 TEST_F(SettingsStore, SaveWritesEveryKeyInOrderAndLoadBringsItBack)
 {
     WriteText(ini, "[Options]\nPlayer=Ann\n\n[Ann]\nCreated=2020-02-02\n");
@@ -251,17 +245,6 @@ TEST_F(SettingsStore, RemovePlayerAsksFirstAndNeverRemovesTheOptions)
     EXPECT_EQ(RemovePlayer(g, "options"), RemoveResult::Refused);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(Read("Options", "Player"), "Ann");
-}
-
-// The dialog removes the selected (current) player, then selects the first
-// entry, which switches players: the removed player must stay removed.
-TEST_F(SettingsStore, ARemovedCurrentPlayerDoesNotComeBackOnTheNextSwitch)
-{
-    WriteText(ini, "[Options]\nPlayer=Bob\n[Ann]\nWin=1\n[Bob]\nWin=9\n");
-    LoadSettings(g);
-    ASSERT_EQ(RemovePlayer(g, "Bob"), RemoveResult::Removed);
-    ASSERT_TRUE(SwitchPlayer(g, "Ann"));
-    EXPECT_EQ(ListPlayers(ini, "Ann").names, std::vector<std::string>{"Ann"});
 }
 
 // Games dealt and where the files live --------------------------------------
