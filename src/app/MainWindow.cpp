@@ -154,9 +154,10 @@ void MainWindow::RunAction(const std::function<void()>& action)
     const int wins = g.Wins, losses = g.Losses, turns = g.ComputerTurnsPlayed;
     const bool over = g.GameOver;
     action();
-    // Told once the move that ended the game has drawn all it draws.
-    if (g.GameOver && !over) table_->DrawEndNotice();
     KeepProgress(wins, losses, turns);
+    // Told once the move that ended the game has drawn all it draws, with the
+    // totals as stored (the file may hold games counted elsewhere).
+    if (g.GameOver && !over) table_->DrawEndNotice();
     busy_ = false;
     aids_.Refresh(*game_, mouse_);
     UpdateMenus();

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/ExitSignals.h"
+#include "engine/Layout.h"
 #include "gui/GuiFixture.h"
 #include "store/Profile.h"
 
@@ -51,6 +52,11 @@ TEST_F(GuiTest, AGameEndStoresTheStatisticsCountedOnAHandEdit)
     ASSERT_TRUE(game().GameOver);
     EXPECT_EQ(Stored("Win"), "6");
     EXPECT_EQ(game().Wins, 6) << "the score board counts what the file holds";
+    const Rect n = EndNoticeArea;
+    const QRect area(n.left, n.top, n.right - n.left, n.bottom - n.top);
+    const QImage shown = screen().copy(area);
+    window->table().RedrawTable();
+    EXPECT_TRUE(screen().copy(area) == shown) << "the end notice tells the stored totals too";
     window->close();
     EXPECT_EQ(Stored("Win"), "6") << "the exit adds nothing twice";
 }
