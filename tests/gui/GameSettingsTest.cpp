@@ -35,6 +35,13 @@ protected:
     {
         return ReadProfileString(game().cfg.SettingsFile, game().cfg.CurrentPlayer, key, "<missing>");
     }
+    // The settings file the program finds at its start.
+    void WriteSettingsFile(const char* text)
+    {
+        QFile ini(folder.filePath("duelpat.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write(text);
+    }
     std::vector<std::string> Listed(const frmNewGame& f)
     {
         std::vector<std::string> names;
@@ -90,12 +97,31 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
     EXPECT_EQ(game().GamesDealt, 2); // OK deals afresh
 }
 
+// A table colour of 0: black when solid, the default colour under the gradient,
+// in the preview as on the table.
+TEST_F(GameSettingsTest, APreviewOfTableColourZeroIsWhatTheTableShows)
+{
+    WriteSettingsFile("[Options]\nPlayer=Ann\n[Ann]\nBkgrd=0\nGradiant=0\nTableColor=0\n");
+    Start();
+    const int bottom = screen().height() - 1;
+    ASSERT_EQ(screen().pixel(2, 0), qRgb(0, 0, 0));
+    QImage gradient;
+    OpenSettings([&](frmNewGame& f) {
+        EXPECT_EQ(f.Preview().pixel(2, 0), screen().pixel(2, 0));
+        EXPECT_EQ(f.Preview().pixel(2, f.Preview().height() - 1), screen().pixel(2, bottom));
+        f.chkSolid->click();
+        gradient = f.Preview();
+        f.cmdOK->click();
+    });
+    EXPECT_EQ(gradient.pixel(2, 0), qRgb(128, 0, 255));
+    EXPECT_EQ(gradient.pixel(2, 0), screen().pixel(2, 0));
+    EXPECT_EQ(gradient.pixel(2, gradient.height() - 1), screen().pixel(2, bottom));
+    EXPECT_EQ(game().cfg.TableColor, 16711808);
+}
+
 TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
 {
-    QFile ini(folder.filePath("duelpat.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
-    ini.close();
+    WriteSettingsFile("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
     Start();
     OpenSettings([this](frmNewGame& f) {
         EXPECT_EQ(Listed(f), std::vector<std::string>{"Ann"});
