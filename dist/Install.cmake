@@ -1,14 +1,27 @@
 # Where an installed game lives: the program in games (as Debian keeps games;
-# the menu entry names it by its full path, as that folder may not be on the
-# PATH under another prefix), its default files in
-# share/tandrel (found there by the store), the menu entry, AppStream data,
-# hicolor icons and a manual page under their shared id.
+# the menu entry names it by its full path), with a link to it in bin under any
+# prefix but /usr; its default files and its handbook in share/tandrel (found
+# there by the program), the menu entry, AppStream data, hicolor icons and a
+# manual page under their shared id.
 include(GNUInstallDirs)
 set(TANDREL_APP_ID io.github.tandrel.Tandrel)
 set(dist ${CMAKE_SOURCE_DIR}/dist)
 
 install(TARGETS tandrel RUNTIME DESTINATION games)
+# games is not on the PATH under every prefix (~/.local/games never is): a link
+# in bin, from where the program still finds its files (it follows
+# /proc/self/exe). The Debian package, under /usr, keeps to /usr/games, which
+# is on the PATH.
+install(CODE [[
+  if(NOT CMAKE_INSTALL_PREFIX STREQUAL "/usr")
+    message(STATUS "Installing: $ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/tandrel -> ../games/tandrel")
+    file(MAKE_DIRECTORY "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin")
+    file(CREATE_LINK ../games/tandrel "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin/tandrel" SYMBOLIC)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${CMAKE_INSTALL_PREFIX}/bin/tandrel")
+  endif()
+]])
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/beside/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tandrel)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/handbook/ DESTINATION ${CMAKE_INSTALL_DATADIR}/tandrel/handbook)
 # Written at install time, when the prefix is known (cpack installs to /usr).
 install(CODE "
   set(TANDREL_EXEC \"\${CMAKE_INSTALL_PREFIX}/games/tandrel\")

@@ -13,7 +13,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tandrel.github.io/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # Libraries the program links come from dpkg-shlibdeps; the mixer is opened at
 # run time, the sound font is a file, and Qt needs its platform plugins.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -395,9 +395,11 @@ void MainWindow::mnuSave_Click()
     Game& g = *game_;
     const std::string player = g.cfg.CurrentPlayer;
     SettingsChoosers choosers;
-    choosers.picture = [this] { return ChooseBackgroundPicture(this, PictureFolders(programFolder_)); };
-    choosers.sound = [this](const std::string& current) {
-        return ChooseSoundFile(this, mixer_, SoundFolders(programFolder_), current);
+    // The game's own files first: beside a build-folder program, in share/tandrel for an installed one.
+    const std::string& defaults = g.cfg.ProgramFolder;
+    choosers.picture = [this, defaults] { return ChooseBackgroundPicture(this, PictureFolders(defaults)); };
+    choosers.sound = [this, defaults](const std::string& current) {
+        return ChooseSoundFile(this, mixer_, SoundFolders(defaults), current);
     };
     frmNewGame dlg(this, g, *table_, choosers);
     ShowModal(dlg);
@@ -446,7 +448,7 @@ void MainWindow::mnuRestore_Click()
 // The handbook stays open beside the table; the rules and the about box are modal.
 void MainWindow::mnuHelpTopics_Click()
 {
-    ShowHelpTopics(*this, programFolder_);
+    ShowHelpTopics(*this, game_->cfg.ProgramFolder);
 }
 
 void MainWindow::mnuQuick_Click()

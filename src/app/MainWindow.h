@@ -27,8 +27,9 @@ class TableWidget;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder: where the default pictures and sounds are, and the
-    // settings file when that folder can be written.
+    // programFolder: the program's own folder. Its default pictures, sounds
+    // and handbook lie beside it (a build folder) or, installed, in
+    // ../share/tandrel (DefaultFilesFolder); Form_Load finds out which.
     explicit MainWindow(const std::string& programFolder);
     ~MainWindow() override;
 

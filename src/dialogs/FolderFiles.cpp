@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <set>
@@ -27,6 +28,16 @@ bool Wanted(const QFileInfo& fi, const std::vector<std::string>& extensions)
     if (!fi.isFile()) return false;
     const std::string ext = fi.suffix().toLower().toStdString();
     return std::find(extensions.begin(), extensions.end(), ext) != extensions.end();
+}
+
+// "name@2x.png" beside a picture "name.<ext>": the finer copy that the table
+// takes by itself on a finer screen, not a picture of its own.
+bool FinerCopy(const QFileInfo& fi, const std::set<QString>& namesBeside)
+{
+    static const QRegularExpression finer(R"(^(.+)@[1-9][0-9]*x$)");
+    if (fi.suffix() != "png") return false;
+    const QRegularExpressionMatch m = finer.match(fi.completeBaseName());
+    return m.hasMatch() && namesBeside.count(m.captured(1)) > 0;
 }
 
 void ListOne(const QString& dir, int depth, const std::vector<std::string>& extensions,
@@ -51,6 +62,9 @@ void ListOne(const QString& dir, int depth, const std::vector<std::string>& exte
             files.push_back(fi);
         }
     }
+    std::set<QString> names; // without their extensions
+    for (const QFileInfo& fi : files) names.insert(fi.completeBaseName());
+    std::erase_if(files, [&names](const QFileInfo& fi) { return FinerCopy(fi, names); });
     std::sort(files.begin(), files.end(), ByName);
     for (const QFileInfo& fi : files)
         found.push_back({fi.fileName().toStdString(), QFile::encodeName(fi.absoluteFilePath()).toStdString()});

@@ -30,7 +30,6 @@ namespace {
 
 constexpr int PreviewWidth = 168;
 constexpr int PreviewHeight = 136;     // the gradient's 64 bands need 128 pixels
-constexpr long PreviewBlue = 8388608;  // dark blue for a table colour of 0
 constexpr int NewPlayerNameLength = 35;
 
 QSlider* Bar(QWidget* parent, const char* name, int min, int max)
@@ -347,7 +346,7 @@ void frmNewGame::PreviewTable()
         QtTable::FillColour(picTemp_, c.TableColor); // under a picture that is missing
         QtTable::TileBackground(table_.BackgroundPicture(), picTemp_);
     } else {
-        if (c.TableColor == 0) c.TableColor = PreviewBlue;
+        QtTable::RepairTableColour(c.TableColor, !chkSolid->isChecked()); // 0 as the table shows it
         if (chkSolid->isChecked())
             QtTable::FillColour(picTemp_, c.TableColor);
         else

@@ -82,9 +82,10 @@ void HelpWindow::ShowContents()
         txtHelp->clearHistory();
         txtHelp->setHtml("<h2>The handbook is missing</h2><p>Tandrel reads its handbook from <b>" +
                          contents_.toHtmlEscaped() +
-                         "</b>, and that file is not there.</p><p>The handbook is installed with the program, in "
-                         "the folder <tt>handbook</tt> beside it: building the program again puts it back. "
-                         "Meanwhile <b>Help, Quick look at the rules</b> gives the rules in short.</p>");
+                         "</b>, and that file is not there.</p><p>The handbook comes with the program's default files, "
+                         "in their folder <tt>handbook</tt>: beside a program in its build folder (building "
+                         "again puts it back), in <tt>share/tandrel</tt> for an installed one (installing "
+                         "again puts it back). Meanwhile <b>Help, Quick look at the rules</b> gives the rules in short.</p>");
         cmdHome->setEnabled(false);
         return;
     }
@@ -97,15 +98,15 @@ void HelpWindow::ShowContents()
     }
 }
 
-QString HandbookFolder(const std::string& programFolder)
+QString HandbookFolder(const std::string& defaultFilesFolder)
 {
-    return QString::fromStdString(programFolder) + "/handbook";
+    return QFile::decodeName(defaultFilesFolder.c_str()) + "/handbook";
 }
 
-HelpWindow& ShowHelpTopics(QWidget& owner, const std::string& programFolder)
+HelpWindow& ShowHelpTopics(QWidget& owner, const std::string& defaultFilesFolder)
 {
     auto* frm = owner.findChild<HelpWindow*>("frmHelp", Qt::FindDirectChildrenOnly);
-    if (!frm) frm = new HelpWindow(HandbookFolder(programFolder), &owner);
+    if (!frm) frm = new HelpWindow(HandbookFolder(defaultFilesFolder), &owner);
     frm->ShowContents();
     frm->show();
     frm->raise();

@@ -30,11 +30,12 @@ private:
     QString contents_;
 };
 
-// Where the handbook lies beside the program.
-QString HandbookFolder(const std::string& programFolder);
+// Where the handbook lies: the folder handbook among the default files (beside
+// a build-folder program, share/tandrel for an installed one).
+QString HandbookFolder(const std::string& defaultFilesFolder);
 
 // Opens the handbook window of owner at its contents, making it the first time;
 // the window stays open beside the game.
-HelpWindow& ShowHelpTopics(QWidget& owner, const std::string& programFolder);
+HelpWindow& ShowHelpTopics(QWidget& owner, const std::string& defaultFilesFolder);
 
 } // namespace tandrel

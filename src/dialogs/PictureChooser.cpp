@@ -18,9 +18,9 @@ namespace tandrel {
 
 namespace {
 
-// The picture as the sample can show it: whole when it is of a sensible size,
-// otherwise read scaled down to the sample (cheap for JPEG, bounded for all).
-// Null, with why in problem, when it cannot be the table's picture.
+// The part of the picture that the sample shows, as the table shows it: its
+// top left corner at full size, whatever the picture's shape (cheap for JPEG,
+// bounded for all). Null, with why in problem, when it cannot be the table's picture.
 QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
 {
     QImageReader reader(QFile::decodeName(path.c_str()));
@@ -30,10 +30,7 @@ QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
         problem = QString("it is too large (%1 x %2).").arg(size.width()).arg(size.height());
         return {};
     }
-    if (size.isValid() && (size.width() > frmBMP::LargestSide || size.height() > frmBMP::LargestSide))
-        reader.setScaledSize(size.scaled(sample, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    else if (size.isValid()) // the tiles' top left corner is all the sample shows
-        reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(sample)));
+    if (size.isValid()) reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(sample)));
     const QImage picture = reader.read();
     if (picture.isNull()) problem = "it is not a picture this program can read.";
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);

@@ -22,9 +22,7 @@ class frmBMP : public QDialog {
 public:
     static constexpr int SampleWidth = 200;
     static constexpr int SampleHeight = 150;
-    // Sides above this are read scaled down to the sample, so no picture stalls
-    // the window; pictures of more pixels than LargestPicture are refused.
-    static constexpr int LargestSide = 4096;
+    // Pictures of more pixels than this are refused: the table would stall reading them.
     static constexpr long long LargestPicture = 4096LL * 4096;
 
     frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders);

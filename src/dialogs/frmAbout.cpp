@@ -20,7 +20,7 @@ constexpr const char* MakerLine = "Made by the Tandrel developers";
 constexpr const char* CopyrightLine = "Copyright \u00A9 2026 the Tandrel developers.\n"
                                       "Free software under the GNU General Public License,\n"
                                       "version 3 or (at your option) any later version.";
-constexpr const char* SupportLine = "Project page and support: https://tandrel.example.org";
+constexpr const char* SupportLine = "Project page and support: " TANDREL_HOMEPAGE;
 
 // The ace of spades from the program's own card pictures; nothing when the
 // pictures are missing.

@@ -79,6 +79,10 @@ public:
     // over the target or only the part in clip.
     static void FillColour(QImage& target, long colour, const QRect& clip = {});
     static void PaintGradient(QImage& target, long colour, const QRect& clip = {});
+    // The table colour as the table shows it: under the gradient a colour of 0
+    // becomes the default gradient colour and stays so; solid, 0 is black.
+    // The settings preview asks it too.
+    static void RepairTableColour(long& colour, bool gradient);
     static int ColorPart(long colour, int n);
 
     // Cards and the surfaces of a card move.

@@ -68,6 +68,11 @@ void QtTable::FillColour(QImage& target, long colour, const QRect& clip)
     p.fillRect(clip, FromColourLong(colour));
 }
 
+void QtTable::RepairTableColour(long& colour, bool gradient)
+{
+    if (gradient && colour == 0) colour = DefaultGradientColour;
+}
+
 int QtTable::ColorPart(long colour, int n)
 {
     if (n < 1 || n > 4) return 0;
@@ -129,7 +134,7 @@ void QtTable::PaintBareTableOn(QPainter& p, const QRect& area)
 {
     Settings& cfg = g_.cfg;
     const bool gradient = cfg.Bkgrd == 0 && cfg.Gradiant == 1;
-    if (gradient && cfg.TableColor == 0) cfg.TableColor = DefaultGradientColour; // and it stays so
+    RepairTableColour(cfg.TableColor, gradient);
 
     if (cfg.Bkgrd != 0 && !picBackGrd_.isNull())
         Tiles(p, picBackGrd_, area);

@@ -12,6 +12,8 @@
 #include "dialogs/Alarm.h"
 #include "dialogs/PictureChooser.h"
 #include "dialogs/SoundChooser.h"
+#include "engine/HeadlessView.h"
+#include "render/OffscreenTable.h"
 #include "sound/Mixer.h"
 #include "support/qt/Modal.h"
 
@@ -64,6 +66,19 @@ TEST_F(Folders, SameNameTwiceEachWithItsPathMissingFoldersAndOddEntriesAddNothin
     EXPECT_EQ(ListFiles(folders, SoundExtensions(), 2).size(), 2u);
 }
 
+// "back7@2x.png" and "back7@3x.png" are the finer copies of "back7.bmp", which a
+// finer screen shows by itself; one without its picture is a picture of its own.
+TEST_F(Folders, FinerCopiesOfAPictureBesideItAreNotListed)
+{
+    for (const char* name : {"back7.bmp", "back7@2x.png", "back7@3x.png", "lone@2x.png", "other.jpg", "other@2x.PNG",
+                             "sub/back7@2x.png"})
+        Make(name);
+    QStringList names;
+    for (const FolderFile& f : ListFiles({dir.path().toStdString(), {Path("sub"), 0}}, PictureExtensions()))
+        names << QString::fromStdString(f.name);
+    EXPECT_EQ(names, (QStringList{"back7.bmp", "lone@2x.png", "other.jpg", "other@2x.PNG", "back7@2x.png"}));
+}
+
 TEST_F(Folders, SoundChooserAnswersAssignedPathOrTheOneItWasGiven)
 {
     Make("a.wav");
@@ -110,6 +125,34 @@ TEST_F(Folders, PictureSampleIsTheTiledPictureAndStaysWhenOneCannotBeRead)
     QTest::keyClick(frm.lstFiles, Qt::Key_Down);
     EXPECT_EQ(frm.Sample(), sample);
     EXPECT_EQ(frm.lblMessage->text(), "c.bmp cannot be shown: it is too large (5000 x 4000).");
+}
+
+// A two-colour picture, and pictures wider or taller than the sample by far:
+// the sample shows what the table shows of each, pixel for pixel.
+TEST_F(Folders, PictureSampleIsWhatTheTableShows)
+{
+    QImage stripes(4100, 40, QImage::Format_Mono); // wider than 4096: once shrunk to a hatch
+    stripes.setColor(0, qRgb(20, 120, 40));
+    stripes.setColor(1, qRgb(230, 200, 10));
+    for (int y = 0; y < stripes.height(); ++y)
+        for (int x = 0; x < stripes.width(); ++x) stripes.setPixel(x, y, (x / 3 + y / 5) % 2);
+    QImage tall(90, 5000, QImage::Format_RGB32);
+    for (int y = 0; y < tall.height(); ++y)
+        for (int x = 0; x < tall.width(); ++x) tall.setPixel(x, y, qRgb(x * 2, y % 256, 90));
+    for (const auto& [name, picture] : {std::pair{"stripes.png", stripes}, std::pair{"tall.jpg", tall}}) {
+        QTemporaryDir one;
+        const QString file = one.filePath(name);
+        ASSERT_TRUE(picture.save(file));
+        frmBMP frm(nullptr, {one.path().toStdString()});
+        HeadlessView view;
+        Game game(view);
+        OffscreenTable table(game);
+        ASSERT_TRUE(table.LoadBackImage(QFile::encodeName(file).toStdString()));
+        QImage shown(frm.Sample().size(), QImage::Format_RGB32);
+        QtTable::TileBackground(table.BackgroundPicture(), shown);
+        EXPECT_EQ(frm.Sample(), shown) << name;
+        EXPECT_TRUE(frm.cmdOK->isEnabled());
+    }
 }
 
 TEST_F(Folders, PictureChooserAnswersChosenPathOrNothing)

@@ -16,11 +16,17 @@
 
 using namespace tandrel;
 
-TEST(AboutBox, ShowsTheProjectVersionAndItsIconAndEscapeCloses)
+TEST(AboutBox, ShowsTheProjectVersionItsAddressAndIconAndEscapeCloses)
 {
     frmAbout frm;
     const QStringList v = QString(TANDREL_PROJECT_VERSION).split('.');
     EXPECT_EQ(frm.lblVer->text().toStdString(), ("Version " + v[0] + "." + v[1]).toStdString());
+    // The address the desktop's software centre shows (the package test holds the package's to it too).
+    QFile metainfo(TANDREL_METAINFO);
+    ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
+    const auto url = QRegularExpression(R"(<url type="homepage">([^<]+)</url>)").match(QString::fromUtf8(metainfo.readAll()));
+    ASSERT_TRUE(url.hasMatch());
+    EXPECT_TRUE(frm.lblEMail->text().endsWith(" " + url.captured(1))) << frm.lblEMail->text().toStdString();
     EXPECT_EQ(frm.windowTitle(), "About " + frm.lblProdName->text());
     EXPECT_FALSE(frm.imgIcon->pixmap().isNull());
     frm.show();

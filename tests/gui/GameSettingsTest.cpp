@@ -72,6 +72,28 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
     EXPECT_EQ(game().GamesDealt, 2); // OK deals afresh
 }
 
+// A table colour of 0: black when solid, the default colour under the gradient,
+// in the preview as on the table.
+TEST_F(GameSettingsTest, APreviewOfTableColourZeroIsWhatTheTableShows)
+{
+    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nBkgrd=0\nGradiant=0\nTableColor=0\n");
+    Start();
+    const int bottom = screen().height() - 1;
+    ASSERT_EQ(screen().pixel(2, 0), qRgb(0, 0, 0));
+    QImage gradient;
+    OpenSettings([&](frmNewGame& f) {
+        EXPECT_EQ(f.Preview().pixel(2, 0), screen().pixel(2, 0));
+        EXPECT_EQ(f.Preview().pixel(2, f.Preview().height() - 1), screen().pixel(2, bottom));
+        f.chkSolid->click();
+        gradient = f.Preview();
+        f.cmdOK->click();
+    });
+    EXPECT_EQ(gradient.pixel(2, 0), qRgb(128, 0, 255));
+    EXPECT_EQ(gradient.pixel(2, 0), screen().pixel(2, 0));
+    EXPECT_EQ(gradient.pixel(2, gradient.height() - 1), screen().pixel(2, bottom));
+    EXPECT_EQ(game().cfg.TableColor, 16711808);
+}
+
 TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
 {
     WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");

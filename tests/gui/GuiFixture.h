@@ -48,10 +48,10 @@ protected:
         SetModalHand({});
     }
 
-    // Starts the program in the test's folder, as a player would see it.
-    MainWindow& Start()
+    // Starts the program in the test's folder (or in programFolder), as a player would see it.
+    MainWindow& Start(const std::string& programFolder = {})
     {
-        window = std::make_unique<MainWindow>(folder.path().toStdString());
+        window = std::make_unique<MainWindow>(programFolder.empty() ? folder.path().toStdString() : programFolder);
         window->table().timeScale = 0;
         window->table().answerer = [this](const std::string& text, MsgIcon, MsgButtons buttons,
                                           const std::string& title) {

@@ -31,11 +31,14 @@ done
 id=io.github.tandrel.Tandrel
 r=$work/root/usr
 files=(games/tandrel share/tandrel/back7.bmp share/tandrel/back7@2x.png share/tandrel/rag.mid share/tandrel/win.wav share/tandrel/card2.wav
+  share/tandrel/handbook/index.html share/tandrel/handbook/handbook.css share/tandrel/handbook/table.png
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
   share/man/man6/tandrel.6.gz share/doc/tandrel/copyright share/doc/tandrel/changelog.gz)
 for s in 16 22 24 32 48 64 128 256; do files+=("share/icons/hicolor/${s}x$s/apps/$id.png"); done
 for f in "${files[@]}"; do [ -f "$r/$f" ] || fail "missing /usr/$f"; done
 [ -x "$r/games/tandrel" ] || fail "program not executable"
+# A games package keeps out of /usr/bin (/usr/games is on the PATH).
+[ ! -e "$r/bin" ] && [ ! -L "$r/bin/tandrel" ] || fail "the package has /usr/bin"
 file -b "$r/share/icons/hicolor/48x48/apps/$id.png" 2>/dev/null | grep -q "48 x 48" || fail "48x48 icon size"
 # No file beyond the game's own places.
 stray=$(cd "$work/root" && find . -type f | grep -Ev '^\./usr/(games/tandrel|share/(tandrel|applications|metainfo|icons/hicolor|man/man6|doc/tandrel)/)' || true)
@@ -47,4 +50,9 @@ grep -q "^Exec=/usr/games/tandrel\$" "$r/share/applications/$id.desktop" || fail
 grep -q "^Icon=$id\$" "$r/share/applications/$id.desktop" || fail "desktop entry names another icon"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$r/share/metainfo/$id.metainfo.xml" ||
   fail "metainfo launches another entry"
+# One project address: the package's, the AppStream data's and the copyright file's.
+homepage=$(field Homepage)
+[ -n "$homepage" ] || fail "no Homepage field"
+grep -q "<url type=\"homepage\">$homepage</url>" "$r/share/metainfo/$id.metainfo.xml" || fail "metainfo names another address than $homepage"
+grep -q "^Source: $homepage\$" "$r/share/doc/tandrel/copyright" || fail "copyright names another address than $homepage"
 echo "package $(basename "$deb") checked"
