@@ -9,7 +9,8 @@ using namespace tandrel::testing;
 
 using TurnTest = PositionTest;
 
-TEST_F(TurnTest, PassEndsWithTwoCardsThenTurnsOverThenFlipsAgain)
+// The flip that ends a pass with two cards is MovesTest's; here what follows it.
+TEST_F(TurnTest, AfterAPassEndsTheWasteTurnsOverThenFlipsAgain)
 {
     g.cfg.FlipNum = 3;
     Lay(g, "Kc | - | - | - ; Ks ; 5d 6d 7d (3)");
@@ -17,9 +18,7 @@ TEST_F(TurnTest, PassEndsWithTwoCardsThenTurnsOverThenFlipsAgain)
     g.StockLevel(1) = 2 + 21;
     Done();
     FlipCards(g, 1);
-    EXPECT_EQ(Table(g), "Kc | - | - | - ; Ks - - - ; 5d 6d 7d 9h Th (2) ; - (1)");
-    EXPECT_EQ(std::tuple(g.StockEmpty(1), g.StockPos(1), g.StockPasses(1), g.UndoRecord), std::tuple(true, 0, 1, "13"));
-    EXPECT_TRUE(Sound(g));
+    ASSERT_EQ(g.StockPasses(1), 1);
 
     // The flipped card is still the top: the next click does nothing.
     const Game flipped = g;

@@ -27,16 +27,6 @@ protected:
 
 } // namespace
 
-TEST_F(MouseOnTable, WasteCardDraggedOntoAPile)
-{
-    Drag(WasteTop1, QPoint(45, 190));
-    EXPECT_EQ(Table(game()), "9h 8s | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As - - ; Qh (1) ; Qc 7d (1)");
-    EXPECT_EQ(game().UndoRecord, "3134");
-    EXPECT_TRUE(Sound());
-    EXPECT_TRUE(Shows(Card(4, 8), 10, 140));
-    EXPECT_TRUE(Shows(Card(3, 12), 465, 300)); // the waste shows the card below
-}
-
 TEST_F(MouseOnTable, WasteCardDraggedOntoTheComputersWasteLeavesNothingInHand)
 {
     Drag(WasteTop1, QPoint(530, 72));

@@ -96,7 +96,6 @@ const MoveCase SingleCardCases[] = {
                 EXPECT_EQ(g.FlippedCard, 0);
                 EXPECT_EQ(g.UndoRecord, ""); // the computer's loads leave no player's record
             }}),
-    AtLevel(0, {"BeginnerComputerNeverLoads", "- | - | - | - ; ; 7c ; 6h", Computer, {}}),
     Before(Record("3105"), {"PlayerRefusedALoadKeepsTheLastRecord", "- | - | - | - ; ; 8c 7d ; 8h", PlayerLoads, {}}),
     Before(Record("3105"), AtLevel(0, {"PlayerLoadWritesItsRecordWhateverTheComputersLevel",
                                        "- | - | - | - ; ; 8c 9s ; 8h", PlayerLoads, {{465, 300, 465, 25}},

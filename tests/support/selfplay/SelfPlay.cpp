@@ -226,30 +226,29 @@ std::string DescribePosition(const Game& g)
         std::snprintf(line, sizeof line, format, args...);
         text += line;
     };
+    // The filled places of a table, as "place:card" (or the cards alone), then the next heading.
+    auto list = [&](int first, int last, auto card, const char* after, bool places = true) {
+        for (int i = first; i <= last; ++i)
+            if (const int c = card(i)) places ? add(" %d:%d", i, c) : add(" %d", c);
+        text += after;
+    };
     for (int s = 1; s <= 2; ++s) {
         add("side %d: CardsLeft %d StockPos %d StockLevel %d StockEmpty %d StockPasses %d WasteCount %d "
             "WasteCards %d WasteFan %d\n  stock",
             s, g.CardsLeft(s), g.StockPos(s), g.StockLevel(s), int(g.StockEmpty(s)), g.StockPasses(s),
             g.WasteCount(s), g.WasteCards(s), g.WasteFan(s));
-        for (int i = 1; i <= 42; ++i)
-            if (g.Stock(s, i)) add(" %d:%d", i, g.Stock(s, i));
-        text += "\n  waste";
-        for (int i = 1; i <= 42; ++i)
-            if (g.Waste(s, i)) add(" %d:%d", i, g.Waste(s, i));
-        text += "\n";
+        list(1, 42, [&](int i) { return g.Stock(s, i); }, "\n  waste");
+        list(1, 42, [&](int i) { return g.Waste(s, i); }, "\n");
     }
     for (int p = 1; p <= 4; ++p) {
         add("pile %d: top %d at (%d, %d), face down %d:", p, g.TableauTop(p, TopCard), g.TableauTop(p, TopX),
             g.TableauTop(p, TopY), g.TableauFaceDown(p));
-        for (int k = 1; k <= 12; ++k)
-            if (g.Tableau(p, k)) add(" %d", g.Tableau(p, k));
-        text += "\n";
+        list(1, 12, [&](int k) { return g.Tableau(p, k); }, "\n", false);
     }
     text += "foundations:";
     for (int f = 1; f <= 4; ++f) add(" (%d, %d)", g.Foundation(f, FoundSuit), g.Foundation(f, FoundTop));
     text += "\ndeck:";
-    for (int i = 2; i <= 53; ++i)
-        if (g.Deck(i)) add(" %d:%d", i, g.Deck(i));
+    list(2, 53, [&](int i) { return g.Deck(i); }, "");
     add("\nFlippedCard %d GameOver %d\n", g.FlippedCard, int(g.GameOver));
     return text;
 }
