@@ -81,8 +81,9 @@ protected:
         return ok ? pid : -1;
     }
 
-    // Starts a copy; vars add "NAME=value" to its environment or, as "NAME", take it away.
-    pid_t Launch(const std::vector<std::string>& vars, const std::string& errors = "/dev/null")
+    // Starts a copy (of program, or the test's own); vars add "NAME=value" to
+    // its environment or, as "NAME", take it away.
+    pid_t Launch(const std::vector<std::string>& vars, const std::string& errors = "/dev/null", std::string program = {})
     {
         std::vector<std::string> env = {"HOME=" + dir, "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime,
                                         "QT_QPA_PLATFORM=offscreen", "SDL_AUDIODRIVER=dummy"};
@@ -91,7 +92,8 @@ protected:
             std::erase_if(env, [&](const std::string& e) { return e.rfind(name, 0) == 0; });
             if (v.find('=') != std::string::npos) env.push_back(v);
         }
-        return Spawn(dir + "/tandrel", {dir + "/tandrel"}, env, errors);
+        if (program.empty()) program = dir + "/tandrel";
+        return Spawn(program, {program}, env, errors);
     }
 
     // The status of a copy that ended within ms, or Running.
@@ -497,11 +499,7 @@ TEST_F(ProgramProcesses, OneCopyPerSettingsFolderForInstalledProgramsToo)
     std::ofstream(config + "/duelpat.ini") << "[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\n";
     const std::string stale = config + "/duelpat.ini.tmp999999999-1";
     std::ofstream(stale) << "half";
-    const auto launch = [&](const char* prefix) {
-        return Spawn(dir + prefix + "/games/tandrel", {"tandrel"},
-                     {"HOME=" + dir, "PATH=/usr/bin:/bin", "XDG_RUNTIME_DIR=" + runtime, "QT_QPA_PLATFORM=offscreen",
-                      "DISPLAY=:76", "SDL_AUDIODRIVER=dummy"});
-    };
+    const auto launch = [&](const char* prefix) { return Launch({"DISPLAY=:76"}, "/dev/null", dir + prefix + "/games/tandrel"); };
     const pid_t first = launch("/one");
     ASSERT_TRUE(Within(20000, [&] { return fs::exists(config + "/gamesdealt") && Sockets(true) > 0; }));
     EXPECT_TRUE(fs::exists(config + "/.tandrel.lock"));
