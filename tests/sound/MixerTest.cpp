@@ -46,7 +46,8 @@ protected:
     void RunFor(double seconds)
     {
         const std::size_t until = Frames() + static_cast<std::size_t>(seconds * Rate);
-        for (int i = 0; i < 6000 && Frames() < until; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // Generous: the synthesiser under the sanitizers on a loaded machine is slow.
+        for (int i = 0; i < 24000 && Frames() < until; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     // The left channel's loudest sample in [from, to) frames of what came out.
     int Peak(std::size_t from, std::size_t to) const
