@@ -1,5 +1,4 @@
 // What a desktop player reaches for: F1, Ctrl+Q, and music from the Options menu.
-#include <SDL.h>
 #include <QListWidget>
 #include <QMenuBar>
 #include <set>
@@ -36,11 +35,6 @@ TEST_F(GuiTest, F1OpensHelpTopicsCtrlQExitsAndNoKeyServesTwoCommands)
 
 class MusicMenu : public GuiTest {
 protected:
-    void TearDown() override
-    {
-        GuiTest::TearDown();
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    }
     // The choice in memory, on the menu and in the file, and whether the tune sounds.
     std::tuple<int, bool, std::string, bool> Music()
     {
@@ -65,16 +59,12 @@ TEST_F(MusicMenu, MusicPlaysWithSoundsOffFollowsThePlayerAndKeepsTheChoiceWithou
     });
     QTest::keyClick(&w, Qt::Key_F4);
     EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
-    SDL_Event e{};
-    e.type = SDL_AUDIODEVICEREMOVED;
-    SDL_PushEvent(&e);
-    w.tmrMidi_Timer();
-    EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
 
     window.reset();
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     Start();
-    Command("mnuMusic")->trigger(); // silent, but chosen
+    Command("mnuMusic")->trigger();
+    Command("mnuMusic")->trigger(); // off and on again: silent, but chosen
     EXPECT_EQ(Music(), std::tuple(1, true, "1", false));
     window->close();
     EXPECT_EQ(Stored("PlayMIDI", "Bob"), "1");

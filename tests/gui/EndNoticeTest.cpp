@@ -39,15 +39,20 @@ TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
     EXPECT_EQ(NoticeShown(screen()), 0);
     Click(400, 340); // the stock: the game counts as over
     EXPECT_EQ(game().WasteCount(1), 0);
+    // A hand edit while the game runs (an editor writes the file in place): the win counts on it.
+    ProfileFile edited;
+    edited.Load(game().cfg.SettingsFile);
+    edited.Write(game().cfg.CurrentPlayer, "Win", "3");
+    edited.Write(game().cfg.CurrentPlayer, "Loss", "1");
+    std::ofstream(game().cfg.SettingsFile, std::ios::binary | std::ios::trunc) << edited.Text();
     Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
-    game().Wins = 3;
-    game().Losses = 1;
     Click(470, 347);
     DoubleClick(470, 347); // the last card, the king of clubs, goes home
     ASSERT_TRUE(game().GameOver);
     const EndNoticeText t = EndNoticeLines(game());
     EXPECT_EQ(std::tuple(t.title, t.score, t.next), std::tuple("You won!", "Win: 4   Loss: 1", "F2 deals a new game"));
     EXPECT_EQ(NoticeShown(screen()), 1);
+    EXPECT_EQ(Stored("Win"), "4");
     // Nothing to take back once the game is won.
     EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
     const QImage whole = screen().copy();
@@ -72,6 +77,8 @@ TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
     EXPECT_EQ(game().GamesDealt, 1);
     window->table().RedrawTable();
     EXPECT_EQ(NoticeShown(screen(), 2), 0);
+    window->close();
+    EXPECT_EQ(Stored("Win"), "4") << "the exit adds nothing twice";
 }
 
 TEST_F(GuiTest, ALostGameIsToldInTheComputersColourUntilTheDealIsRestarted)

@@ -66,8 +66,6 @@ TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
     EXPECT_EQ(Outlined(OutlineKind::Drop), std::vector{PlaceRect(g, TheirWaste)});
     Keys("uus");
     EXPECT_EQ(g.Waste(2, g.WasteCount(2)), Card("6s"));
-    EXPECT_EQ(g.UndoRecord, "6");
-    EXPECT_TRUE(Shows(Card("6s"), 465, 25));
 
     Keys("ddrsullllln"); // carried past the first pile's left edge
     EXPECT_EQ(g.Tableau(1, 2), Card("8s"));
@@ -76,9 +74,6 @@ TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
 
     Keys("rusrs"); // the run from the nine
     EXPECT_EQ(g.UndoRecord, "202165020313002");
-    EXPECT_TRUE(Shows(Card("9c"), 190, 150, 20));
-    EXPECT_TRUE(Shows(Card("8h"), 190, 170));
-    EXPECT_TRUE(Shows(Card("Td"), 100, 125));
 
     const QImage before = screen().copy();
     Keys("lse"); // picked up and put back

@@ -13,16 +13,6 @@ namespace {
 
 class SoundAndMusic : public GuiTest {
 protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        setenv("SDL_AUDIODRIVER", "dummy", 1); // a device that always opens, and is silent
-    }
-    void TearDown() override
-    {
-        GuiTest::TearDown();
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    }
     std::string InFolder(const char* name) const { return folder.filePath(name).toStdString(); }
     MainWindow& StartWith(const std::string& keys)
     {
