@@ -1,11 +1,13 @@
-// Music through the main window: its timer, the way music that cannot play
-// turns itself off, and a machine with no audio at all.
+// Music through the main window: its menu and timer, the way music that cannot
+// play turns itself off, and a machine with no audio at all.
 #include <SDL.h>
 #include <QCheckBox>
 #include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <fstream>
 
+#include "dialogs/GameSettings.h"
 #include "gui/GuiFixture.h"
 
 namespace tandrel::testing {
@@ -18,6 +20,11 @@ protected:
     {
         WriteSettings("[Options]\nPlayer=Ann\n[Ann]\n" + keys);
         return Start();
+    }
+    // The choice in memory, on the menu and in the file, and whether the tune sounds.
+    std::tuple<int, bool, std::string, bool> Music()
+    {
+        return {game().cfg.PlayMIDI, Command("mnuMusic")->isChecked(), Stored("PlayMIDI"), window->mixer().MusicPlaying()};
     }
 };
 
@@ -71,10 +78,33 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
     }
 }
 
-TEST_F(SoundAndMusic, WithSoundAndMusicOffTheDeviceIsNotOpened)
+TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffFollowsThePlayerAndKeepsTheChoiceWithoutADevice)
 {
-    MainWindow& w = StartWith("Sound=0\nPlayMIDI=0\n");
-    EXPECT_FALSE(w.mixer().IsOpen());
+    const std::string tune = "MIDI=" TANDREL_ASSETS "/rag.mid\nSound=0\n";
+    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nPlayMIDI=0\n" + tune + "[Bob]\nPlayMIDI=1\n" + tune);
+    MainWindow& w = Start();
+    EXPECT_FALSE(w.mixer().IsOpen()); // with sound and music off
+    EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
+    for (const int on : {1, 0}) {
+        Command("mnuMusic")->trigger();
+        EXPECT_EQ(Music(), std::tuple(on, on == 1, std::to_string(on), on == 1));
+        EXPECT_EQ(w.MusicTimerOn(), on == 1);
+    }
+    hands.push_back([](QDialog& d) { // Bob's music comes with Bob
+        dynamic_cast<frmNewGame&>(d).lstPlayers->setCurrentRow(1);
+        d.reject();
+    });
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
+
+    window.reset();
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    Start();
+    Command("mnuMusic")->trigger();
+    Command("mnuMusic")->trigger(); // off and on again: silent, but chosen
+    EXPECT_EQ(Music(), std::tuple(1, true, "1", false));
+    window->close();
+    EXPECT_EQ(Stored("PlayMIDI", "Bob"), "1");
 }
 
 // The player's choices are kept: a start without a device is a passing condition.
