@@ -1,16 +1,19 @@
-// Game Settings from the keyboard alone: Tab walks the controls as they are laid
-// out, an option group is one stop at its checked button, and every control has
-// an access key of its own.
+// The keyboard alone: F1 and Ctrl+Q, each key serving one command; in Game
+// Settings Tab walks the controls as they are laid out, an option group is one
+// stop at its checked button, and every control has an access key of its own.
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QSlider>
 #include <map>
+#include <set>
 
 #include "dialogs/GameSettings.h"
+#include "dialogs/HelpWindow.h"
 #include "gui/GuiFixture.h"
 
 using namespace tandrel;
@@ -96,4 +99,27 @@ TEST_F(GuiTest, GameSettingsTabsThroughTheLayoutAndEveryControlHasItsOwnAccessKe
     });
     QTest::keyClick(window.get(), Qt::Key_F4);
     EXPECT_TRUE(hands.empty());
+}
+
+TEST_F(GuiTest, F1OpensHelpTopicsCtrlQExitsAndNoKeyServesTwoCommands)
+{
+    MainWindow& w = Start();
+    std::set<QString> shortcuts; // once in the window; access keys once in their menu
+    for (QAction* title : w.menuBar()->actions()) {
+        std::set<QString> keys;
+        for (QAction* a : title->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            EXPECT_TRUE(keys.insert(QKeySequence::mnemonic(a->text()).toString()).second) << a->text().toStdString();
+            for (const QKeySequence& k : a->shortcuts())
+                EXPECT_TRUE(shortcuts.insert(k.toString()).second) << k.toString().toStdString();
+        }
+    }
+    QTest::keyClick(&w, Qt::Key_F1);
+    auto* help = w.findChild<HelpWindow*>("frmHelp");
+    ASSERT_TRUE(help && help->isVisible());
+    help->close();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }, 30000));
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(w.Exited());
 }

@@ -1,6 +1,6 @@
-// Play beyond the mouse on the real main window: a whole turn with keys alone,
-// the places a carried card would go lit up, the hint, and the notice of a
-// game where neither side gets anywhere.
+// Play on the real main window: drags, drops, right-clicks, double-clicks and
+// clicks, a whole turn with keys alone, the places a carried card would go lit
+// up, the hint, and the notice of a game where neither side gets anywhere.
 #include <QPainter>
 
 #include "engine/Places.h"
@@ -11,16 +11,20 @@ using namespace tandrel::testing;
 
 namespace {
 
+// Face-down cards under two piles, clubs up to the five and the ace of spades
+// home, the player's waste ending with the eight of spades and the six of spades to come.
 const char* const Layout = "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s ; Qc 7d";
+void PlayersStock(Game& g) { SetStock(g, 1, {Card("6s"), Card("2h"), Card("3h")}); }
 const TablePlace TheirWaste{PlaceKind::ComputerWaste};
+const QPoint WasteTop1(500, 347); // the player's waste top with one card fanned
 
-class KeysAndAids : public GuiTest {
+class OnTable : public GuiTest {
 protected:
     void SetUp() override
     {
         GuiTest::SetUp();
         Start();
-        Craft(Layout, [](Game& g) { SetStock(g, 1, {Card("6s"), Card("2h"), Card("3h")}); });
+        Craft(Layout, PlayersStock);
     }
     // Keys by letter: arrows l r u d, Tab t, back-tab b, Space s, Return n, Escape e.
     void Keys(const std::string& keys)
@@ -51,7 +55,7 @@ protected:
 
 } // namespace
 
-TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
+TEST_F(OnTable, AWholeTurnWithKeysAlone)
 {
     const Game& g = game();
     const QImage start = screen().copy();
@@ -86,7 +90,7 @@ TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
     EXPECT_TRUE(Sound());
 }
 
-TEST_F(KeysAndAids, ADragLightsUpOnlyThePlacesThatTakeItAndLeavesNoTrace)
+TEST_F(OnTable, ADragLightsUpOnlyThePlacesThatTakeItAndLeavesNoTrace)
 {
     const QImage before = screen().copy();
     Press(500, 347); // the eight of spades: onto the nine of hearts or the computer's seven
@@ -116,7 +120,7 @@ void Blocked(Game& g, std::vector<int> stock)
     SetStock(g, 1, stock);
 }
 
-TEST_F(KeysAndAids, AStandstillIsToldOnceAGameAndGoesWhenACardMoves)
+TEST_F(OnTable, AStandstillIsToldOnceAGameAndGoesWhenACardMoves)
 {
     Craft("Th | [9c] Ts | [9d 9h] Jc | [9s Td Tc] Js ; 8c 8d 8h 8s", [](Game& g) { Blocked(g, {}); });
     int turns = 0;
@@ -146,4 +150,98 @@ TEST_F(KeysAndAids, AStandstillIsToldOnceAGameAndGoesWhenACardMoves)
         EXPECT_EQ(Told(), t == 6) << "turn " << t; // two passes of the player's after the nine
     }
     EXPECT_EQ(game().Foundation(1, FoundTop), Card("9c"));
+}
+
+TEST_F(OnTable, WasteCardDraggedOntoTheComputersWasteLeavesNothingInHand)
+{
+    Drag(WasteTop1, QPoint(530, 72));
+    EXPECT_EQ(Table(game()), "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As - - ; Qh (1) ; Qc 7d 8s (1)");
+    EXPECT_EQ(game().UndoRecord, "6");
+    EXPECT_EQ(game().DragCard, 0);
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(4, 8), 465, 25));
+    EXPECT_TRUE(Shows(Card(3, 12), 465, 300));
+    // The queen has nowhere to go: a click and a double-click leave the table as it is.
+    const QImage before = screen().copy();
+    Click(500, 347);
+    DoubleClick(500, 347);
+    EXPECT_EQ(screen(), before);
+}
+
+TEST_F(OnTable, RunDraggedFromItsMiddleCard)
+{
+    Drag(QPoint(135, 150), QPoint(225, 200));
+    EXPECT_EQ(Table(game()), "9h | [2d] Td | [3d 4d] Th 9c 8h | Js ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(1, 9), 190, 150, 20));
+    EXPECT_TRUE(Shows(Card(3, 8), 190, 170));
+    EXPECT_TRUE(Shows(Card(2, 10), 100, 125));
+}
+
+TEST_F(OnTable, RightClickPlaysARunToTheFirstPileThatTakesIt)
+{
+    Click(135, 130, Qt::RightButton); // on the ten of diamonds leading the run
+    EXPECT_EQ(Table(game()), "9h | [2d] @120 | [3d 4d] Th | Js Td 9c 8h ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
+    EXPECT_TRUE(Shows(Card(3, 8), 280, 180));
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 100, 120));
+    // The card waiting face down turns up with a click.
+    Click(135, 160);
+    EXPECT_EQ(game().TableauTop(2, TopCard), Card(2, 2));
+    EXPECT_TRUE(Shows(Card(2, 2), 100, 120));
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(OnTable, DoubleClicksPlayToTheFoundations)
+{
+    Craft("9h 8c 7h 6c | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s 2s (3) ; Qc 7d", PlayersStock);
+    DoubleClick(45, 200); // the six of clubs on top of pile 1
+    EXPECT_TRUE(Shows(Card(1, 6), 10, 10));
+    DoubleClick(470, 340); // the fanned cards under the waste top: the two of spades goes home
+    EXPECT_EQ(Table(game()), "9h 8c 7h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 6c 2s - - ; Qh 8s (2) ; Qc 7d (1)");
+    EXPECT_EQ(game().DragCard, 0);
+    EXPECT_TRUE(Shows(Card(4, 2), 100, 10));
+    EXPECT_TRUE(Shows(Card(4, 8), 480, 300));
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(OnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
+{
+    game().FlipsThisTurn = 0;
+    const int computersBefore = game().CardsLeft(2);
+    Click(480, 250);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "You must flip a card.");
+    EXPECT_EQ(lastTitle, "Tandrel");
+    EXPECT_EQ(game().CardsLeft(2), computersBefore);
+
+    // A flip, then the board hands over to the computer, which plays and hands back.
+    Click(400, 340);
+    EXPECT_EQ(game().Waste(1, game().WasteCount(1)), Card("6s"));
+    Click(480, 250);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(game().ComputerBusy);
+    EXPECT_EQ(game().UndoRecord, "");
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(OnTable, RefusedOrUnfinishedDragsPutTheirCardsBack)
+{
+    game().UndoRecord = "1";
+    const std::string laid = Table(game());
+    const QImage before = screen().copy();
+    Drag(QPoint(45, 160), QPoint(225, 180)); // a red nine onto a red ten
+    EXPECT_EQ(screen(), before);
+    Press(WasteTop1.x(), WasteTop1.y()); // released outside the window
+    Move(600, 460);
+    Release(700, 520);
+    EXPECT_EQ(screen(), before);
+    Press(135, 150); // the window loses the mouse in the middle of a drag
+    Move(300, 300);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(table(), &deactivate);
+    EXPECT_FALSE(window->mouse().Dragging());
+    EXPECT_EQ(screen(), before);
+    EXPECT_EQ(Table(game()), laid);
+    EXPECT_EQ(game().UndoRecord, "1");
+    EXPECT_TRUE(Sound());
 }
