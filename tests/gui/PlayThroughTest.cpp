@@ -34,10 +34,9 @@ protected:
                 const int t = g_.TableauTop(p, TopCard);
                 if (IsCard(t) && FoundationFor(g_, t)) return t_.DoubleClick(PileX(p) + 35, g_.TableauTop(p, TopY) + 47), "pile home";
             }
-            for (int p = 1; p <= 4; ++p) {
+            for (int p = 1; p <= 4; ++p)
                 if (g_.TableauTop(p, TopCard) == TurnUpPending)
                     return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
-            }
             // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
             for (int p = 1; p <= 4; ++p) {
                 const int k = TopSlot(g_, p);
@@ -94,8 +93,7 @@ TEST_F(PlayThrough, ManyTurnsOfSeveralDeals)
     for (int deal = 0; deal < 3; ++deal) {
         if (deal > 0) QTest::keyClick(window.get(), Qt::Key_F2);
         ASSERT_TRUE(Sound());
-        const int actions = Play(250);
-        EXPECT_GT(actions, 40);
+        EXPECT_GT(Play(250), 40);
     }
     EXPECT_EQ(game().GamesDealt, 3);
     for (const std::string& m : messages) EXPECT_NE(m, "You must flip a card.");
