@@ -1,7 +1,11 @@
 // Play on the real main window: drags, drops, right-clicks, double-clicks and
 // clicks, a whole turn with keys alone, the places a carried card would go lit
-// up, the hint, and the notice of a game where neither side gets anywhere.
+// up, the hint, the notices of a game's end and of one where neither side gets
+// anywhere, and the table fitted to the window (shape kept and centred, the
+// mouse mapped back to table pixels, kept per player).
+#include <QFile>
 #include <QPainter>
+#include <algorithm>
 
 #include "engine/Places.h"
 #include "gui/GuiFixture.h"
@@ -17,6 +21,44 @@ const char* const Layout = "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s
 void PlayersStock(Game& g) { SetStock(g, 1, {Card("6s"), Card("2h"), Card("3h")}); }
 const TablePlace TheirWaste{PlaceKind::ComputerWaste};
 const QPoint WasteTop1(500, 347); // the player's waste top with one card fanned
+
+// What the notice's place shows at scale k: 0 no notice, the winner by its
+// title's colour (1 green, 2 red), -1 a notice without its text.
+int NoticeShown(const QImage& img, int k = 1)
+{
+    const QRect text(EndNoticeArea.left + PanelTextMargin, EndNoticeArea.top + PanelTextMargin,
+                     EndNoticeArea.right - EndNoticeArea.left - 2 * PanelTextMargin, 0);
+    if (img.pixel((text.x() + 12) * k, (text.y() + 1) * k) != qRgb(255, 255, 225)) return 0;
+    const int titleEnd = text.y() + (EndNoticeArea.bottom - EndNoticeArea.top - 2 * PanelTextMargin) / 3;
+    int green = 0, red = 0, dark = 0;
+    for (int y = text.y() * k; y < (EndNoticeArea.bottom - PanelTextMargin) * k; ++y)
+        for (int x = text.x() * k; x <= text.right() * k; ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (y >= titleEnd * k) dark += qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100;
+            green += qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40;
+            red += qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60;
+        }
+    if (dark < 40) return -1;
+    return green > 20 && red == 0 ? 1 : red > 20 && green == 0 ? 2 : -1;
+}
+
+// Where a table point shows in a widget of the given size.
+QPoint Shown(const QWidget& w, int x, int y)
+{
+    const double scale = std::min(w.width() / 640.0, w.height() / 480.0);
+    return {int((w.width() - 640 * scale) / 2 + x * scale), int((w.height() - 480 * scale) / 2 + y * scale)};
+}
+
+// Device pixels from the bare table to the card's border colour, along a row
+// going right into the card: 0 when the edge is sharp.
+int EdgeBlur(const QImage& shown, QPoint at, QRgb border)
+{
+    const QRgb bare = shown.pixel(at);
+    while (shown.pixel(at) == bare) at.rx()++;
+    int blur = 0;
+    while (shown.pixel(at + QPoint(blur, 0)) != border && blur < 8) ++blur;
+    return blur;
+}
 
 class OnTable : public GuiTest {
 protected:
@@ -244,4 +286,171 @@ TEST_F(OnTable, RefusedOrUnfinishedDragsPutTheirCardsBack)
     EXPECT_EQ(Table(game()), laid);
     EXPECT_EQ(game().UndoRecord, "1");
     EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
+{
+    // Settings cancelled at the start: over, but nothing dealt and nobody won.
+    hands.push_back([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    Start();
+    ASSERT_TRUE(game().GameOver);
+    EXPECT_TRUE(game().DealString.empty());
+    EXPECT_EQ(NoticeShown(screen()), 0);
+    Click(400, 340); // the stock: the game counts as over
+    EXPECT_EQ(game().WasteCount(1), 0);
+    // A hand edit while the game runs (an editor writes the file in place): the win counts on it.
+    ProfileFile edited;
+    edited.Load(game().cfg.SettingsFile);
+    edited.Write(game().cfg.CurrentPlayer, "Win", "3");
+    edited.Write(game().cfg.CurrentPlayer, "Loss", "1");
+    std::ofstream(game().cfg.SettingsFile, std::ios::binary | std::ios::trunc) << edited.Text();
+    Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
+    Click(470, 347);
+    DoubleClick(470, 347); // the last card, the king of clubs, goes home
+    ASSERT_TRUE(game().GameOver);
+    const EndNoticeText t = EndNoticeLines(game());
+    EXPECT_EQ(std::tuple(t.title, t.score, t.next), std::tuple("You won!", "Win: 4   Loss: 1", "F2 deals a new game"));
+    EXPECT_EQ(NoticeShown(screen()), 1);
+    EXPECT_EQ(Stored("Win"), "4");
+    // Nothing to take back once the game is won.
+    EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
+    const QImage whole = screen().copy();
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    Command("mnuUndo")->trigger();
+    EXPECT_EQ(std::tuple(game().Foundation(1, FoundTop), game().Wins, game().GameOver), std::tuple(Card("Kc"), 4, true));
+    EXPECT_EQ(screen(), whole);
+
+    const QRect area(EndNoticeArea.left, EndNoticeArea.top, 300, 100);
+    const QImage won = screen().copy(area);
+    window->table().RedrawTable();
+    EXPECT_EQ(screen().copy(area), won);
+    window->tableWidget().resize(800, 600);
+    EXPECT_EQ(screen().copy(area), won);
+    window->table().SetScale(2);
+    window->table().Resize(800, 600);
+    window->table().RedrawTable();
+    EXPECT_EQ(NoticeShown(screen(), 2), 1);
+
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    ASSERT_FALSE(game().GameOver);
+    EXPECT_EQ(game().GamesDealt, 1);
+    window->table().RedrawTable();
+    EXPECT_EQ(NoticeShown(screen(), 2), 0);
+    window->close();
+    EXPECT_EQ(Stored("Win"), "4") << "the exit adds nothing twice";
+}
+
+TEST_F(GuiTest, ALostGameIsToldInTheComputersColourUntilTheDealIsRestarted)
+{
+    Start();
+    const std::string deal = game().DealString;
+    // The player holds one card, so the turn ends without a flip; the computer plays its king home.
+    Craft("Qs | - | - | - ; Kc Qd Kh Js ; Ks ; Kd");
+    game().DealString = deal;
+    Click(480, 250);
+    ASSERT_TRUE(game().GameOver);
+    const EndNoticeText t = EndNoticeLines(game());
+    EXPECT_EQ(std::tuple(t.title, t.score), std::tuple("The computer won.", "Win: 0   Loss: 1"));
+    EXPECT_EQ(NoticeShown(screen()), 2);
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    EXPECT_FALSE(game().GameOver);
+    EXPECT_EQ(NoticeShown(screen()), 0);
+}
+
+TEST_F(GuiTest, FitTableToWindowScalesTheTableAndTheMouseFollows)
+{
+    MainWindow& w = Start();
+    QAction* fit = w.findChild<QAction*>("mnuFitTable");
+    ASSERT_TRUE(fit && fit->isCheckable());
+    fit->trigger();
+    EXPECT_TRUE(fit->isChecked());
+    EXPECT_EQ(Stored("FitTable"), "1");
+
+    for (const QSize size : {QSize(1480, 960), QSize(700, 1000)}) {
+        w.tableWidget().resize(size);
+        EXPECT_EQ(QSize(w.table().TableWidth(), w.table().TableHeight()), QSize(640, 480));
+        QTest::keyClick(&w, Qt::Key_F3); // the deal again, its stock untouched
+        const QPoint stock = Shown(w.tableWidget(), 400, 340);
+        Click(stock.x(), stock.y());
+        EXPECT_EQ(game().WasteCount(1), 1) << size.width();
+    }
+    // A drag in the maximised window: the eight of spades from the waste onto the red nine.
+    w.showMaximized();
+    QCoreApplication::processEvents();
+    Craft(Layout, PlayersStock);
+    Drag(Shown(w.tableWidget(), 500, 347), Shown(w.tableWidget(), 45, 190));
+    EXPECT_EQ(game().Tableau(1, 2), Card(4, 8));
+    const int before = game().WasteCount(1);
+
+    // Off: absolute again, the table the window's size.
+    fit->trigger();
+    EXPECT_FALSE(fit->isChecked());
+    EXPECT_EQ(w.table().TableWidth(), w.tableWidget().width());
+    Click(400, 340);
+    EXPECT_EQ(game().WasteCount(1), before + 1);
+
+    // The next start of the same player comes up fitted.
+    fit->trigger();
+    Start();
+    EXPECT_TRUE(window->tableWidget().Fit());
+    EXPECT_EQ(window->table().TableWidth(), 640);
+}
+
+TEST_F(GuiTest, AFittedTableIsDrawnAtItsOwnScaleWithItsBackgroundAround)
+{
+    MainWindow& w = Start();
+    if (!QFile::exists(":/builtin/cards0@2x.png")) GTEST_SKIP() << "the built-in pictures are not in this build";
+    w.findChild<QAction*>("mnuFitTable")->trigger();
+    Settings& cfg = game().cfg;
+    cfg.TableColor = 0x996633;
+    const QRgb colour = qRgb(0x33, 0x66, 0x99), lastBand = qRgb(0x33 + 126, 0x66 + 126, 255);
+    const QRgb border = w.table().WindowImage().pixel(10, 167); // the dealt card at (10, 120), mid-height
+    struct Case {
+        QSize size;
+        int art;      // the art scale drawn from
+        double ratio; // device pixels per table pixel
+        QPoint margin;
+        int bkgrd, gradient;
+    };
+    for (const Case c : {Case{{801, 480}, 1, 1, {80, 0}, 1, 0}, Case{{1000, 720}, 2, 1.5, {20, 0}, 0, 0},
+                         Case{{1280, 1100}, 2, 2, {0, 70}, 0, 1}}) {
+        SCOPED_TRACE(c.ratio);
+        w.resize(c.size + QSize(0, w.tableWidget().y()));
+        ASSERT_EQ(w.tableWidget().size(), c.size);
+        cfg.Bkgrd = c.bkgrd;
+        cfg.Gradiant = c.gradient;
+        w.table().RedrawTable();
+        const QImage table = w.table().WindowImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = w.tableWidget().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect area(c.margin, QSize(640, 480) * c.ratio);
+        EXPECT_EQ(table.size(), QSize(640, 480) * c.art);
+        EXPECT_TRUE(c.art != c.ratio || shown.copy(area) == table);
+        EXPECT_EQ(c.bkgrd ? 0 : EdgeBlur(shown, c.margin + QPoint(0, int(167 * c.ratio)), border), 0);
+        // The margins: the tiles reach on (at 1x), the colour, the gradient's end bands.
+        const QImage& tile = w.table().BackgroundPicture();
+        for (int y = 0; y < shown.height(); y += 7)
+            for (int x = 0; x < shown.width(); x += 5) {
+                if (area.contains(x, y)) continue;
+                const QPoint t = QPoint(x, y) - c.margin + QPoint(tile.width(), tile.height()) * 4;
+                const QRgb want = c.bkgrd      ? tile.pixel(t.x() % tile.width(), t.y() % tile.height())
+                                  : c.gradient ? (y < area.top() ? colour : lastBand)
+                                               : colour;
+                ASSERT_EQ(shown.pixel(x, y), want) << x << ", " << y;
+            }
+    }
+}
+
+TEST_F(GuiTest, UnfittedTheWindowKeepsTheWholeTable)
+{
+    MainWindow& w = Start();
+    QAction* fit = w.findChild<QAction*>("mnuFitTable");
+    const auto tableFits = [&w] { return w.table().TableWidth() >= 640 && w.table().TableHeight() >= 480; };
+    w.resize(300, 200);
+    EXPECT_TRUE(tableFits());
+    fit->trigger(); // fitted, the window may be smaller
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.minimumWidth() < 640; }, 20000));
+    w.resize(320, 300);
+    EXPECT_EQ(w.tableWidget().width(), 320);
+    fit->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tableFits() && w.tableWidget().width() >= 640; }, 20000));
 }
