@@ -2,13 +2,17 @@
 // clicks, a whole turn with keys alone, the places a carried card would go lit
 // up, the hint, the notices of a game's end and of one where neither side gets
 // anywhere, and the table fitted to the window (shape kept and centred, the
-// mouse mapped back to table pixels, kept per player).
+// mouse mapped back to table pixels, kept per player); and whole games played
+// with the mouse by a player that sees only the state, the position sound after every action.
 #include <QFile>
 #include <QPainter>
 #include <algorithm>
 
+#include "engine/Moves.h"
 #include "engine/Places.h"
+#include "engine/Slide.h"
 #include "gui/GuiFixture.h"
+#include "input/Geometry.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
@@ -92,6 +96,79 @@ protected:
         if (game().WasteCount(1) == 0) Click(400, 340);
         if (beforeEnd) beforeEnd();
         Click(480, 250);
+    }
+};
+
+class PlayThrough : public GuiTest {
+protected:
+    // Sees only the state and acts only with the mouse.
+    class MousePlayer {
+    public:
+        explicit MousePlayer(PlayThrough& t) : t_(t), g_(t.game()) {}
+
+        // One action, named; "" when the game is over.
+        std::string Act()
+        {
+            if (g_.GameOver) return "";
+            const int top = WasteTop();
+            if (top) {
+                if (const int f = FoundationFor(g_, top)) return DragWaste(QPoint(FoundationX(f), 10)), "waste home";
+                for (int p = 1; p <= 4; ++p)
+                    if (FitsTableau(g_, top, p)) return DragWaste(QPoint(PileX(p), g_.TableauTop(p, TopY) + 12)), "waste to pile";
+                if (g_.WasteCount(2) > 0 && FitsOpponentWaste(top, g_.Waste(2, g_.WasteCount(2))))
+                    return DragWaste(QPoint(495, 25)), "waste onto the computer";
+            }
+            for (int p = 1; p <= 4; ++p) {
+                const int t = g_.TableauTop(p, TopCard);
+                if (IsCard(t) && FoundationFor(g_, t)) return t_.DoubleClick(PileX(p) + 35, g_.TableauTop(p, TopY) + 47), "pile home";
+            }
+            for (int p = 1; p <= 4; ++p)
+                if (g_.TableauTop(p, TopCard) == TurnUpPending)
+                    return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
+            // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
+            for (int p = 1; p <= 4; ++p) {
+                const int k = TopSlot(g_, p);
+                if (k == 0 || g_.TableauFaceDown(p) == 0) continue;
+                for (int q = 1; q <= 4; ++q) {
+                    if (q == p || !FitsTableau(g_, g_.Tableau(p, 1), q)) continue;
+                    const QPoint lead(PileX(p) + 35, g_.TableauTop(p, TopY) - 20 * (k - 1) + 10);
+                    if (++runs_ % 2) t_.Click(lead.x(), lead.y(), Qt::RightButton);
+                    else t_.Drag(lead, QPoint(PileX(q) + 37, g_.TableauTop(q, TopY) + 12 + 12));
+                    return "run";
+                }
+            }
+            if (!top || top != g_.FlippedCard) return t_.Click(420, 347), "flip";
+            t_.Click(480, 250);
+            return "end turn";
+        }
+
+    private:
+        int WasteTop() const { return g_.WasteCount(1) > 0 ? g_.Waste(1, g_.WasteCount(1)) : 0; }
+        // The waste top is picked 37 across and 49 down from its picture's corner.
+        void DragWaste(QPoint pictureAt) { t_.Drag(QPoint(WasteTopX(g_, 1) + 35, 347), pictureAt + QPoint(37, 49)); }
+
+        PlayThrough& t_;
+        Game& g_;
+        int runs_ = 0;
+    };
+
+    // Plays up to n actions; every one must leave a sound position.
+    int Play(int n)
+    {
+        MousePlayer player(*this);
+        int actions = 0;
+        for (; actions < n && !game().GameOver; ++actions) {
+            const std::string what = player.Act();
+            if (const auto check = Sound(); !check) {
+                ADD_FAILURE() << "after action " << actions << " (" << what << "): " << check.message();
+                break;
+            }
+            if (!messages.empty() && messages.back() == "You need to flip a card first.") {
+                messages.clear();
+                Click(420, 347);
+            }
+        }
+        return actions;
     }
 };
 
@@ -251,8 +328,7 @@ TEST_F(OnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
     game().FlipsThisTurn = 0;
     const int computersBefore = game().CardsLeft(2);
     Click(480, 250);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "You must flip a card.");
+    EXPECT_EQ(messages, std::vector<std::string>{"You must flip a card."});
     EXPECT_EQ(lastTitle, "Tandrel");
     EXPECT_EQ(game().CardsLeft(2), computersBefore);
 
@@ -316,7 +392,6 @@ TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
     EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
     const QImage whole = screen().copy();
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
-    Command("mnuUndo")->trigger();
     EXPECT_EQ(std::tuple(game().Foundation(1, FoundTop), game().Wins, game().GameOver), std::tuple(Card("Kc"), 4, true));
     EXPECT_EQ(screen(), whole);
 
@@ -453,4 +528,38 @@ TEST_F(GuiTest, UnfittedTheWindowKeepsTheWholeTable)
     EXPECT_EQ(w.tableWidget().width(), 320);
     fit->trigger();
     EXPECT_TRUE(QTest::qWaitFor([&] { return tableFits() && w.tableWidget().width() >= 640; }, 20000));
+}
+
+TEST_F(PlayThrough, ManyTurnsOfSeveralDeals)
+{
+    Start();
+    for (int deal = 0; deal < 3; ++deal) {
+        if (deal > 0) QTest::keyClick(window.get(), Qt::Key_F2);
+        ASSERT_TRUE(Sound());
+        EXPECT_GT(Play(250), 40);
+    }
+    EXPECT_EQ(game().GamesDealt, 3);
+    for (const std::string& m : messages) EXPECT_NE(m, "You must flip a card.");
+}
+
+TEST_F(PlayThrough, ThePlayerPlaysOutTheLastCardsAndWins)
+{
+    Start();
+    Craft("Kc Qh | Kd | - | - ; Tc Td Th Ts ; Js Jc (2) ; Jd", [](Game& g) {
+        SetStock(g, 1, {Card(3, 11)});
+        SetStock(g, 2, {Card(2, 12), Card(4, 12), Card(1, 12), Card(4, 13), Card(3, 13)});
+    });
+    game().Wins = 3;
+    Play(40);
+    ASSERT_TRUE(game().GameOver);
+    EXPECT_EQ(std::tuple(game().CardsLeft(1), game().Wins, game().LastWinner), std::tuple(0, 4, 1));
+    // The computer's leftover cards are laid out face up from (380, 0), 20 pixels apart;
+    // the last one laid shows whole.
+    std::vector<int> left;
+    for (int i = 1; i <= 42; ++i)
+        for (int c : {game().Stock(2, i), game().Waste(2, i)})
+            if (c) left.push_back(c);
+    ASSERT_FALSE(left.empty());
+    const int n = static_cast<int>(left.size()) - 1;
+    EXPECT_TRUE(Shows(left.back(), 380 + 20 * (n % 9), 25 * (n / 9)));
 }
