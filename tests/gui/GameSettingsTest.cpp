@@ -1,15 +1,29 @@
 // The game settings dialog as the player meets it: at start-up and from F4,
-// with the mouse and the keyboard, and what it leaves in the settings file.
+// with the mouse and the keyboard, and what it leaves in the settings file. Tab
+// walks the controls as laid out, an option group one stop at its checked
+// button, and every control has an access key of its own; so has every command.
+// Music: its menu and timer, the way music that cannot play turns itself off,
+// and a machine with no audio at all.
+#include <SDL.h>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <fstream>
+#include <map>
+#include <set>
 
 #include "dialogs/AskText.h"
 #include "dialogs/GameSettings.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/PictureChooser.h"
 #include "dialogs/SoundChooser.h"
 #include "gui/GuiFixture.h"
@@ -20,6 +34,36 @@ using namespace tandrel;
 using namespace tandrel::testing;
 
 namespace {
+
+std::string Name(const QWidget* w)
+{
+    auto* b = qobject_cast<const QAbstractButton*>(w);
+    return !w ? "nothing" : b ? b->text().toStdString() : w->objectName().toStdString();
+}
+
+// What Alt+key reaches: the button that shows the key, else where the key puts the focus.
+std::string Reached(frmNewGame& f, char key)
+{
+    for (auto* b : f.findChildren<QAbstractButton*>())
+        if (b->isEnabled() && QKeySequence::mnemonic(b->text()) == QKeySequence(Qt::ALT | (Qt::Key_A + key - 'a')))
+            return Name(b);
+    f.cmdCancel->setFocus();
+    QTest::keyClick(&f, key, Qt::AltModifier);
+    return Name(f.focusWidget());
+}
+
+// How often each access key is shown in the window, on buttons, labels and frames.
+std::map<QString, int> AccessKeysShown(const QWidget& f)
+{
+    QStringList captions;
+    for (auto* b : f.findChildren<QAbstractButton*>()) captions << b->text();
+    for (auto* l : f.findChildren<QLabel*>()) captions << l->text();
+    for (auto* g : f.findChildren<QGroupBox*>()) captions << g->title();
+    std::map<QString, int> shown;
+    for (const QString& c : captions)
+        if (const QKeySequence key = QKeySequence::mnemonic(c); !key.isEmpty()) ++shown[key.toString()];
+    return shown;
+}
 
 class GameSettingsTest : public GuiTest {
 protected:
@@ -35,6 +79,21 @@ protected:
         std::vector<std::string> names;
         for (int i = 0; i < f.lstPlayers->count(); ++i) names.push_back(f.lstPlayers->item(i)->text().toStdString());
         return names;
+    }
+};
+
+class SoundAndMusic : public GuiTest {
+protected:
+    std::string InFolder(const char* name) const { return folder.filePath(name).toStdString(); }
+    MainWindow& StartWith(const std::string& keys)
+    {
+        WriteSettings("[Options]\nPlayer=Ann\n[Ann]\n" + keys);
+        return Start();
+    }
+    // The choice in memory, on the menu and in the file, and whether the tune sounds.
+    std::tuple<int, bool, std::string, bool> Music()
+    {
+        return {game().cfg.PlayMIDI, Command("mnuMusic")->isChecked(), Stored("PlayMIDI"), window->mixer().MusicPlaying()};
     }
 };
 
@@ -192,4 +251,160 @@ TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTh
     EXPECT_EQ(game().cfg.BackImage, folder.filePath("table.png").toStdString());
     EXPECT_EQ(Stored("BackImage"), game().cfg.BackImage); // written at once
     EXPECT_EQ(game().cfg.WavFiles[0], folder.filePath("ding.wav").toStdString());
+}
+
+TEST_F(GameSettingsTest, GameSettingsTabsThroughTheLayoutAndEveryControlHasItsOwnAccessKey)
+{
+    WriteSettings("[Options]\nPlayer=Bob\n[Ann]\n[Bob]\nFlipNum=2\nStyle=2\nBkgrd=1\n");
+    Start();
+    OpenSettings([](frmNewGame& f) {
+        f.show();
+        f.activateWindow(); // access keys work in the active window only
+        ASSERT_TRUE(QTest::qWaitFor([&f] { return QApplication::activeWindow() == &f; }, 30000));
+        // In layout order; an option group by the button it has chosen (Two, Expert).
+        const std::vector<std::pair<QWidget*, char>> controls = {
+            {f.lstPlayers, 'p'}, {f.cmdAdd, 'a'}, {f.cmdRemove, 'r'}, {f.optDraw[1], 'd'}, {f.optStyle[2], 'n'},
+            {f.hscPlaySpeed, 'y'}, {f.chkAnimate, 'm'}, {f.hscSpeed, 'e'}, {f.chkSound, 'u'}, {f.cmdWin, 'w'},
+            {f.cmdLose, 'l'}, {f.optBack[0], 'b'}, {f.cmdBack, 'i'}, {f.optBack[1], 'g'}, {f.chkSolid, 's'},
+            {f.cmdColor, 'h'}, {f.hscCardBack, 'k'}, {f.chkShowStats, 't'}, {f.chkAutoSave, 'v'}, {f.cmdOK, 'o'},
+            {f.cmdCancel, 'c'}};
+        const auto shown = AccessKeysShown(f);
+        EXPECT_EQ(shown.size(), controls.size());
+        for (auto [key, times] : shown) EXPECT_EQ(times, 1) << key.toStdString();
+        for (QWidget* w : f.findChildren<QWidget*>()) // every control is in the table, an option by its group
+            EXPECT_TRUE(w->focusPolicy() == Qt::NoFocus || std::any_of(controls.begin(), controls.end(), [w](auto c) {
+                            return c.first == w || (qobject_cast<QRadioButton*>(w) && c.first->parent() == w->parent());
+                        })) << Name(w);
+
+        for (const bool coloured : {false, true}) { // the picture's controls enabled, then the colour's
+            SCOPED_TRACE(coloured ? "coloured background" : "background picture");
+            if (coloured) f.optBack[1]->click();
+            std::vector<std::string> expected, seen;
+            for (auto [w, key] : controls) {
+                auto* option = qobject_cast<QRadioButton*>(w);
+                if (w->isEnabled() && (!option || option->isChecked())) expected.push_back(Name(w));
+            }
+            expected.push_back(Name(f.lstPlayers)); // and round again
+            f.lstPlayers->setFocus();
+            for (seen.push_back(Name(f.focusWidget())); seen.size() < expected.size(); seen.push_back(Name(f.focusWidget())))
+                QTest::keyClick(f.focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(seen, expected);
+            for (auto [w, key] : controls) {
+                if (!w->isEnabled()) continue;
+                EXPECT_EQ(Reached(f, key), Name(w)) << "Alt+" << key;
+            }
+        }
+        f.cmdCancel->click();
+    });
+}
+
+TEST_F(GuiTest, F1OpensHelpTopicsCtrlQExitsAndNoKeyServesTwoCommands)
+{
+    MainWindow& w = Start();
+    std::set<QString> shortcuts; // once in the window; access keys once in their menu
+    for (QAction* title : w.menuBar()->actions()) {
+        std::set<QString> keys;
+        for (QAction* a : title->menu()->actions()) {
+            if (a->isSeparator()) continue;
+            EXPECT_TRUE(keys.insert(QKeySequence::mnemonic(a->text()).toString()).second) << a->text().toStdString();
+            for (const QKeySequence& k : a->shortcuts())
+                EXPECT_TRUE(shortcuts.insert(k.toString()).second) << k.toString().toStdString();
+        }
+    }
+    QTest::keyClick(&w, Qt::Key_F1);
+    auto* help = w.findChild<HelpWindow*>("frmHelp");
+    ASSERT_TRUE(help && help->isVisible());
+    help->close();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }, 30000));
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(w.Exited());
+}
+
+TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoops)
+{
+    QDir(folder.path()).mkdir("my music");
+    QFile::copy(TANDREL_ASSETS "/rag.mid", folder.filePath("my music/a tune.mid"));
+    MainWindow& w = StartWith("Sound=0\nPlayMIDI=1\nMIDI=" + InFolder("my music/a tune.mid") + "\n");
+    EXPECT_TRUE(w.mixer().MusicPlaying());
+    w.tmrMidi_Timer();
+    EXPECT_TRUE(w.MusicTimerOn());
+    EXPECT_TRUE(w.mixer().MusicPlaying());
+}
+
+TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
+{
+    std::ofstream(InFolder("junk.mid")) << std::string(100, 'x');
+    const struct {
+        const char* what;
+        std::string midi;
+        bool lostDevice;
+        bool timerAfterStart;
+        int playMidiAfterTick; // in memory and in the file
+    } cases[] = {
+        {"an empty MIDI key", "", false, true, 0},
+        {"a junk tune", InFolder("junk.mid"), false, false, 1},
+        {"a device that went away", TANDREL_ASSETS "/rag.mid", true, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MainWindow& w = StartWith("PlayMIDI=1\nMIDI=" + c.midi + "\n");
+        EXPECT_EQ(w.mixer().TuneLoaded(), c.lostDevice);
+        EXPECT_EQ(w.MusicTimerOn(), c.timerAfterStart);
+        if (c.lostDevice) {
+            SDL_Event e{};
+            e.type = SDL_AUDIODEVICEREMOVED;
+            SDL_PushEvent(&e);
+        }
+        if (w.MusicTimerOn()) w.tmrMidi_Timer();
+        EXPECT_FALSE(w.MusicTimerOn());
+        EXPECT_FALSE(w.mixer().MusicPlaying());
+        EXPECT_FALSE(w.mixer().TuneLoaded());
+        EXPECT_EQ(game().cfg.PlayMIDI, c.playMidiAfterTick);
+        EXPECT_EQ(Stored("PlayMIDI"), c.playMidiAfterTick ? "1" : "0");
+        window.reset();
+    }
+}
+
+TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffAndFollowsThePlayer)
+{
+    const std::string tune = "MIDI=" TANDREL_ASSETS "/rag.mid\nSound=0\n";
+    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nPlayMIDI=0\n" + tune + "[Bob]\nPlayMIDI=1\n" + tune);
+    MainWindow& w = Start();
+    EXPECT_FALSE(w.mixer().IsOpen()); // with sound and music off
+    EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
+    for (const int on : {1, 0}) {
+        Command("mnuMusic")->trigger();
+        EXPECT_EQ(Music(), std::tuple(on, on == 1, std::to_string(on), on == 1));
+        EXPECT_EQ(w.MusicTimerOn(), on == 1);
+    }
+    hands.push_back([](QDialog& d) { // Bob's music comes with Bob
+        dynamic_cast<frmNewGame&>(d).lstPlayers->setCurrentRow(1);
+        d.reject();
+    });
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
+}
+
+// The player's choices are kept: a start without a device is a passing condition.
+TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilentlyAndKeepsThePlayersChoice)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    MainWindow& w = StartWith("Sound=1\nPlayMIDI=1\nMIDI=" TANDREL_ASSETS "/rag.mid\n");
+    EXPECT_TRUE(w.mixer().Failed());
+    EXPECT_FALSE(w.MusicTimerOn());
+    EXPECT_FALSE(game().GameOver) << "a game is dealt";
+    Click(StockX, HandRowY(1) + 10); // a flip, with its sound
+    EXPECT_EQ(game().WasteCount(1), 1);
+    for (int i = 0; i < 2; ++i) Command("mnuMusic")->trigger(); // off and on again: silent, but chosen
+    EXPECT_EQ(Music(), std::tuple(1, true, "1", false));
+    bool soundShown = false;
+    hands.push_back([&](QDialog& d) {
+        soundShown = d.findChild<QCheckBox*>("chkSound")->isChecked();
+        d.findChild<QPushButton*>("cmdOK")->click();
+    });
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_TRUE(soundShown) << "Game Settings shows what the player chose";
+    w.close(); // the exit sequence stores the settings
+    EXPECT_EQ(std::pair(Stored("Sound"), Stored("PlayMIDI")), std::pair(std::string("1"), std::string("1")));
 }

@@ -46,6 +46,7 @@ protected:
     {
         window.reset();
         SetModalHand({});
+        setenv("SDL_AUDIODRIVER", "dummy", 1); // a test may have taken the device away
     }
 
     // Starts the program in the test's folder (or in programFolder), as a player would see it.

@@ -1,26 +1,76 @@
-// Play beyond the mouse on the real main window: a whole turn with keys alone,
-// the places a carried card would go lit up, the hint, and the notice of a
-// game where neither side gets anywhere.
+// Play on the real main window: drags, drops, right-clicks, double-clicks and
+// clicks, a whole turn with keys alone, the places a carried card would go lit
+// up, the hint, the notices of a game's end and of one where neither side gets
+// anywhere, and the table fitted to the window (shape kept and centred, the
+// mouse mapped back to table pixels, kept per player); and whole games played
+// with the mouse by a player that sees only the state, the position sound after every action.
+#include <QFile>
 #include <QPainter>
+#include <algorithm>
 
+#include "engine/Moves.h"
 #include "engine/Places.h"
+#include "engine/Slide.h"
 #include "gui/GuiFixture.h"
+#include "input/Geometry.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
 
 namespace {
 
+// Face-down cards under two piles, clubs up to the five and the ace of spades
+// home, the player's waste ending with the eight of spades and the six of spades to come.
 const char* const Layout = "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s ; Qc 7d";
+void PlayersStock(Game& g) { SetStock(g, 1, {Card("6s"), Card("2h"), Card("3h")}); }
 const TablePlace TheirWaste{PlaceKind::ComputerWaste};
+const QPoint WasteTop1(500, 347); // the player's waste top with one card fanned
 
-class KeysAndAids : public GuiTest {
+// What the notice's place shows at scale k: 0 no notice, the winner by its
+// title's colour (1 green, 2 red), -1 a notice without its text.
+int NoticeShown(const QImage& img, int k = 1)
+{
+    const QRect text(EndNoticeArea.left + PanelTextMargin, EndNoticeArea.top + PanelTextMargin,
+                     EndNoticeArea.right - EndNoticeArea.left - 2 * PanelTextMargin, 0);
+    if (img.pixel((text.x() + 12) * k, (text.y() + 1) * k) != qRgb(255, 255, 225)) return 0;
+    const int titleEnd = text.y() + (EndNoticeArea.bottom - EndNoticeArea.top - 2 * PanelTextMargin) / 3;
+    int green = 0, red = 0, dark = 0;
+    for (int y = text.y() * k; y < (EndNoticeArea.bottom - PanelTextMargin) * k; ++y)
+        for (int x = text.x() * k; x <= text.right() * k; ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (y >= titleEnd * k) dark += qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100;
+            green += qGreen(c) > qRed(c) + 40 && qGreen(c) > qBlue(c) + 40;
+            red += qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60;
+        }
+    if (dark < 40) return -1;
+    return green > 20 && red == 0 ? 1 : red > 20 && green == 0 ? 2 : -1;
+}
+
+// Where a table point shows in a widget of the given size.
+QPoint Shown(const QWidget& w, int x, int y)
+{
+    const double scale = std::min(w.width() / 640.0, w.height() / 480.0);
+    return {int((w.width() - 640 * scale) / 2 + x * scale), int((w.height() - 480 * scale) / 2 + y * scale)};
+}
+
+// Device pixels from the bare table to the card's border colour, along a row
+// going right into the card: 0 when the edge is sharp.
+int EdgeBlur(const QImage& shown, QPoint at, QRgb border)
+{
+    const QRgb bare = shown.pixel(at);
+    while (shown.pixel(at) == bare) at.rx()++;
+    int blur = 0;
+    while (shown.pixel(at + QPoint(blur, 0)) != border && blur < 8) ++blur;
+    return blur;
+}
+
+class OnTable : public GuiTest {
 protected:
     void SetUp() override
     {
         GuiTest::SetUp();
         Start();
-        Craft(Layout, [](Game& g) { SetStock(g, 1, {Card("6s"), Card("2h"), Card("3h")}); });
+        Craft(Layout, PlayersStock);
     }
     // Keys by letter: arrows l r u d, Tab t, back-tab b, Space s, Return n, Escape e.
     void Keys(const std::string& keys)
@@ -49,9 +99,82 @@ protected:
     }
 };
 
+class PlayThrough : public GuiTest {
+protected:
+    // Sees only the state and acts only with the mouse.
+    class MousePlayer {
+    public:
+        explicit MousePlayer(PlayThrough& t) : t_(t), g_(t.game()) {}
+
+        // One action, named; "" when the game is over.
+        std::string Act()
+        {
+            if (g_.GameOver) return "";
+            const int top = WasteTop();
+            if (top) {
+                if (const int f = FoundationFor(g_, top)) return DragWaste(QPoint(FoundationX(f), 10)), "waste home";
+                for (int p = 1; p <= 4; ++p)
+                    if (FitsTableau(g_, top, p)) return DragWaste(QPoint(PileX(p), g_.TableauTop(p, TopY) + 12)), "waste to pile";
+                if (g_.WasteCount(2) > 0 && FitsOpponentWaste(top, g_.Waste(2, g_.WasteCount(2))))
+                    return DragWaste(QPoint(495, 25)), "waste onto the computer";
+            }
+            for (int p = 1; p <= 4; ++p) {
+                const int t = g_.TableauTop(p, TopCard);
+                if (IsCard(t) && FoundationFor(g_, t)) return t_.DoubleClick(PileX(p) + 35, g_.TableauTop(p, TopY) + 47), "pile home";
+            }
+            for (int p = 1; p <= 4; ++p)
+                if (g_.TableauTop(p, TopCard) == TurnUpPending)
+                    return t_.Click(PileX(p) + 35, 125 + 5 * (g_.TableauFaceDown(p) - 1)), "turn up";
+            // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
+            for (int p = 1; p <= 4; ++p) {
+                const int k = TopSlot(g_, p);
+                if (k == 0 || g_.TableauFaceDown(p) == 0) continue;
+                for (int q = 1; q <= 4; ++q) {
+                    if (q == p || !FitsTableau(g_, g_.Tableau(p, 1), q)) continue;
+                    const QPoint lead(PileX(p) + 35, g_.TableauTop(p, TopY) - 20 * (k - 1) + 10);
+                    if (++runs_ % 2) t_.Click(lead.x(), lead.y(), Qt::RightButton);
+                    else t_.Drag(lead, QPoint(PileX(q) + 37, g_.TableauTop(q, TopY) + 12 + 12));
+                    return "run";
+                }
+            }
+            if (!top || top != g_.FlippedCard) return t_.Click(420, 347), "flip";
+            t_.Click(480, 250);
+            return "end turn";
+        }
+
+    private:
+        int WasteTop() const { return g_.WasteCount(1) > 0 ? g_.Waste(1, g_.WasteCount(1)) : 0; }
+        // The waste top is picked 37 across and 49 down from its picture's corner.
+        void DragWaste(QPoint pictureAt) { t_.Drag(QPoint(WasteTopX(g_, 1) + 35, 347), pictureAt + QPoint(37, 49)); }
+
+        PlayThrough& t_;
+        Game& g_;
+        int runs_ = 0;
+    };
+
+    // Plays up to n actions; every one must leave a sound position.
+    int Play(int n)
+    {
+        MousePlayer player(*this);
+        int actions = 0;
+        for (; actions < n && !game().GameOver; ++actions) {
+            const std::string what = player.Act();
+            if (const auto check = Sound(); !check) {
+                ADD_FAILURE() << "after action " << actions << " (" << what << "): " << check.message();
+                break;
+            }
+            if (!messages.empty() && messages.back() == "You need to flip a card first.") {
+                messages.clear();
+                Click(420, 347);
+            }
+        }
+        return actions;
+    }
+};
+
 } // namespace
 
-TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
+TEST_F(OnTable, AWholeTurnWithKeysAlone)
 {
     const Game& g = game();
     const QImage start = screen().copy();
@@ -66,8 +189,6 @@ TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
     EXPECT_EQ(Outlined(OutlineKind::Drop), std::vector{PlaceRect(g, TheirWaste)});
     Keys("uus");
     EXPECT_EQ(g.Waste(2, g.WasteCount(2)), Card("6s"));
-    EXPECT_EQ(g.UndoRecord, "6");
-    EXPECT_TRUE(Shows(Card("6s"), 465, 25));
 
     Keys("ddrsullllln"); // carried past the first pile's left edge
     EXPECT_EQ(g.Tableau(1, 2), Card("8s"));
@@ -76,9 +197,6 @@ TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
 
     Keys("rusrs"); // the run from the nine
     EXPECT_EQ(g.UndoRecord, "202165020313002");
-    EXPECT_TRUE(Shows(Card("9c"), 190, 150, 20));
-    EXPECT_TRUE(Shows(Card("8h"), 190, 170));
-    EXPECT_TRUE(Shows(Card("Td"), 100, 125));
 
     const QImage before = screen().copy();
     Keys("lse"); // picked up and put back
@@ -91,7 +209,7 @@ TEST_F(KeysAndAids, AWholeTurnWithKeysAlone)
     EXPECT_TRUE(Sound());
 }
 
-TEST_F(KeysAndAids, ADragLightsUpOnlyThePlacesThatTakeItAndLeavesNoTrace)
+TEST_F(OnTable, ADragLightsUpOnlyThePlacesThatTakeItAndLeavesNoTrace)
 {
     const QImage before = screen().copy();
     Press(500, 347); // the eight of spades: onto the nine of hearts or the computer's seven
@@ -121,7 +239,7 @@ void Blocked(Game& g, std::vector<int> stock)
     SetStock(g, 1, stock);
 }
 
-TEST_F(KeysAndAids, AStandstillIsToldOnceAGameAndGoesWhenACardMoves)
+TEST_F(OnTable, AStandstillIsToldOnceAGameAndGoesWhenACardMoves)
 {
     Craft("Th | [9c] Ts | [9d 9h] Jc | [9s Td Tc] Js ; 8c 8d 8h 8s", [](Game& g) { Blocked(g, {}); });
     int turns = 0;
@@ -151,4 +269,297 @@ TEST_F(KeysAndAids, AStandstillIsToldOnceAGameAndGoesWhenACardMoves)
         EXPECT_EQ(Told(), t == 6) << "turn " << t; // two passes of the player's after the nine
     }
     EXPECT_EQ(game().Foundation(1, FoundTop), Card("9c"));
+}
+
+TEST_F(OnTable, WasteCardDraggedOntoTheComputersWasteLeavesNothingInHand)
+{
+    Drag(WasteTop1, QPoint(530, 72));
+    EXPECT_EQ(Table(game()), "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As - - ; Qh (1) ; Qc 7d 8s (1)");
+    EXPECT_EQ(game().UndoRecord, "6");
+    EXPECT_EQ(game().DragCard, 0);
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(4, 8), 465, 25));
+    EXPECT_TRUE(Shows(Card(3, 12), 465, 300));
+    // The queen has nowhere to go: a click and a double-click leave the table as it is.
+    const QImage before = screen().copy();
+    Click(500, 347);
+    DoubleClick(500, 347);
+    EXPECT_EQ(screen(), before);
+}
+
+TEST_F(OnTable, RunDraggedFromItsMiddleCard)
+{
+    Drag(QPoint(135, 150), QPoint(225, 200));
+    EXPECT_EQ(Table(game()), "9h | [2d] Td | [3d 4d] Th 9c 8h | Js ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
+    EXPECT_TRUE(Sound());
+    EXPECT_TRUE(Shows(Card(1, 9), 190, 150, 20));
+    EXPECT_TRUE(Shows(Card(3, 8), 190, 170));
+    EXPECT_TRUE(Shows(Card(2, 10), 100, 125));
+}
+
+TEST_F(OnTable, RightClickPlaysARunToTheFirstPileThatTakesIt)
+{
+    Click(135, 130, Qt::RightButton); // on the ten of diamonds leading the run
+    EXPECT_EQ(Table(game()), "9h | [2d] @120 | [3d 4d] Th | Js Td 9c 8h ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
+    EXPECT_TRUE(Shows(Card(3, 8), 280, 180));
+    EXPECT_TRUE(Shows(game().cfg.CardBack, 100, 120));
+    // The card waiting face down turns up with a click.
+    Click(135, 160);
+    EXPECT_EQ(game().TableauTop(2, TopCard), Card(2, 2));
+    EXPECT_TRUE(Shows(Card(2, 2), 100, 120));
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(OnTable, DoubleClicksPlayToTheFoundations)
+{
+    Craft("9h 8c 7h 6c | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s 2s (3) ; Qc 7d", PlayersStock);
+    DoubleClick(45, 200); // the six of clubs on top of pile 1
+    EXPECT_TRUE(Shows(Card(1, 6), 10, 10));
+    DoubleClick(470, 340); // the fanned cards under the waste top: the two of spades goes home
+    EXPECT_EQ(Table(game()), "9h 8c 7h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 6c 2s - - ; Qh 8s (2) ; Qc 7d (1)");
+    EXPECT_EQ(game().DragCard, 0);
+    EXPECT_TRUE(Shows(Card(4, 2), 100, 10));
+    EXPECT_TRUE(Shows(Card(4, 8), 480, 300));
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(OnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
+{
+    game().FlipsThisTurn = 0;
+    const int computersBefore = game().CardsLeft(2);
+    Click(480, 250);
+    EXPECT_EQ(messages, std::vector<std::string>{"You must flip a card."});
+    EXPECT_EQ(lastTitle, "Tandrel");
+    EXPECT_EQ(game().CardsLeft(2), computersBefore);
+
+    // A flip, then the board hands over to the computer, which plays and hands back.
+    Click(400, 340);
+    EXPECT_EQ(game().Waste(1, game().WasteCount(1)), Card("6s"));
+    Click(480, 250);
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_FALSE(game().ComputerBusy);
+    EXPECT_EQ(game().UndoRecord, "");
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(OnTable, RefusedOrUnfinishedDragsPutTheirCardsBack)
+{
+    game().UndoRecord = "1";
+    const std::string laid = Table(game());
+    const QImage before = screen().copy();
+    Drag(QPoint(45, 160), QPoint(225, 180)); // a red nine onto a red ten
+    EXPECT_EQ(screen(), before);
+    Press(WasteTop1.x(), WasteTop1.y()); // released outside the window
+    Move(600, 460);
+    Release(700, 520);
+    EXPECT_EQ(screen(), before);
+    Press(135, 150); // the window loses the mouse in the middle of a drag
+    Move(300, 300);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(table(), &deactivate);
+    EXPECT_FALSE(window->mouse().Dragging());
+    EXPECT_EQ(screen(), before);
+    EXPECT_EQ(Table(game()), laid);
+    EXPECT_EQ(game().UndoRecord, "1");
+    EXPECT_TRUE(Sound());
+}
+
+TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)
+{
+    // Settings cancelled at the start: over, but nothing dealt and nobody won.
+    hands.push_back([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    Start();
+    ASSERT_TRUE(game().GameOver);
+    EXPECT_TRUE(game().DealString.empty());
+    EXPECT_EQ(NoticeShown(screen()), 0);
+    Click(400, 340); // the stock: the game counts as over
+    EXPECT_EQ(game().WasteCount(1), 0);
+    // A hand edit while the game runs (an editor writes the file in place): the win counts on it.
+    ProfileFile edited;
+    edited.Load(game().cfg.SettingsFile);
+    edited.Write(game().cfg.CurrentPlayer, "Win", "3");
+    edited.Write(game().cfg.CurrentPlayer, "Loss", "1");
+    std::ofstream(game().cfg.SettingsFile, std::ios::binary | std::ios::trunc) << edited.Text();
+    Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
+    Click(470, 347);
+    DoubleClick(470, 347); // the last card, the king of clubs, goes home
+    ASSERT_TRUE(game().GameOver);
+    const EndNoticeText t = EndNoticeLines(game());
+    EXPECT_EQ(std::tuple(t.title, t.score, t.next), std::tuple("You won!", "Win: 4   Loss: 1", "F2 deals a new game"));
+    EXPECT_EQ(NoticeShown(screen()), 1);
+    EXPECT_EQ(Stored("Win"), "4");
+    // Nothing to take back once the game is won.
+    EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
+    const QImage whole = screen().copy();
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(std::tuple(game().Foundation(1, FoundTop), game().Wins, game().GameOver), std::tuple(Card("Kc"), 4, true));
+    EXPECT_EQ(screen(), whole);
+
+    const QRect area(EndNoticeArea.left, EndNoticeArea.top, 300, 100);
+    const QImage won = screen().copy(area);
+    window->table().RedrawTable();
+    EXPECT_EQ(screen().copy(area), won);
+    window->tableWidget().resize(800, 600);
+    EXPECT_EQ(screen().copy(area), won);
+    window->table().SetScale(2);
+    window->table().Resize(800, 600);
+    window->table().RedrawTable();
+    EXPECT_EQ(NoticeShown(screen(), 2), 1);
+
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    ASSERT_FALSE(game().GameOver);
+    EXPECT_EQ(game().GamesDealt, 1);
+    window->table().RedrawTable();
+    EXPECT_EQ(NoticeShown(screen(), 2), 0);
+    window->close();
+    EXPECT_EQ(Stored("Win"), "4") << "the exit adds nothing twice";
+}
+
+TEST_F(GuiTest, ALostGameIsToldInTheComputersColourUntilTheDealIsRestarted)
+{
+    Start();
+    const std::string deal = game().DealString;
+    // The player holds one card, so the turn ends without a flip; the computer plays its king home.
+    Craft("Qs | - | - | - ; Kc Qd Kh Js ; Ks ; Kd");
+    game().DealString = deal;
+    Click(480, 250);
+    ASSERT_TRUE(game().GameOver);
+    const EndNoticeText t = EndNoticeLines(game());
+    EXPECT_EQ(std::tuple(t.title, t.score), std::tuple("The computer won.", "Win: 0   Loss: 1"));
+    EXPECT_EQ(NoticeShown(screen()), 2);
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    EXPECT_FALSE(game().GameOver);
+    EXPECT_EQ(NoticeShown(screen()), 0);
+}
+
+TEST_F(GuiTest, FitTableToWindowScalesTheTableAndTheMouseFollows)
+{
+    MainWindow& w = Start();
+    QAction* fit = w.findChild<QAction*>("mnuFitTable");
+    ASSERT_TRUE(fit && fit->isCheckable());
+    fit->trigger();
+    EXPECT_TRUE(fit->isChecked());
+    EXPECT_EQ(Stored("FitTable"), "1");
+
+    for (const QSize size : {QSize(1480, 960), QSize(700, 1000)}) {
+        w.tableWidget().resize(size);
+        EXPECT_EQ(QSize(w.table().TableWidth(), w.table().TableHeight()), QSize(640, 480));
+        QTest::keyClick(&w, Qt::Key_F3); // the deal again, its stock untouched
+        const QPoint stock = Shown(w.tableWidget(), 400, 340);
+        Click(stock.x(), stock.y());
+        EXPECT_EQ(game().WasteCount(1), 1) << size.width();
+    }
+    // A drag in the maximised window: the eight of spades from the waste onto the red nine.
+    w.showMaximized();
+    QCoreApplication::processEvents();
+    Craft(Layout, PlayersStock);
+    Drag(Shown(w.tableWidget(), 500, 347), Shown(w.tableWidget(), 45, 190));
+    EXPECT_EQ(game().Tableau(1, 2), Card(4, 8));
+    const int before = game().WasteCount(1);
+
+    // Off: absolute again, the table the window's size.
+    fit->trigger();
+    EXPECT_FALSE(fit->isChecked());
+    EXPECT_EQ(w.table().TableWidth(), w.tableWidget().width());
+    Click(400, 340);
+    EXPECT_EQ(game().WasteCount(1), before + 1);
+
+    // The next start of the same player comes up fitted.
+    fit->trigger();
+    Start();
+    EXPECT_TRUE(window->tableWidget().Fit());
+    EXPECT_EQ(window->table().TableWidth(), 640);
+}
+
+TEST_F(GuiTest, AFittedTableIsDrawnAtItsOwnScaleWithItsBackgroundAround)
+{
+    MainWindow& w = Start();
+    if (!QFile::exists(":/builtin/cards0@2x.png")) GTEST_SKIP() << "the built-in pictures are not in this build";
+    w.findChild<QAction*>("mnuFitTable")->trigger();
+    Settings& cfg = game().cfg;
+    cfg.TableColor = 0x996633;
+    const QRgb colour = qRgb(0x33, 0x66, 0x99), lastBand = qRgb(0x33 + 126, 0x66 + 126, 255);
+    const QRgb border = w.table().WindowImage().pixel(10, 167); // the dealt card at (10, 120), mid-height
+    struct Case {
+        QSize size;
+        int art;      // the art scale drawn from
+        double ratio; // device pixels per table pixel
+        QPoint margin;
+        int bkgrd, gradient;
+    };
+    for (const Case c : {Case{{801, 480}, 1, 1, {80, 0}, 1, 0}, Case{{1000, 720}, 2, 1.5, {20, 0}, 0, 0},
+                         Case{{1280, 1100}, 2, 2, {0, 70}, 0, 1}}) {
+        SCOPED_TRACE(c.ratio);
+        w.resize(c.size + QSize(0, w.tableWidget().y()));
+        ASSERT_EQ(w.tableWidget().size(), c.size);
+        cfg.Bkgrd = c.bkgrd;
+        cfg.Gradiant = c.gradient;
+        w.table().RedrawTable();
+        const QImage table = w.table().WindowImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = w.tableWidget().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect area(c.margin, QSize(640, 480) * c.ratio);
+        EXPECT_EQ(table.size(), QSize(640, 480) * c.art);
+        EXPECT_TRUE(c.art != c.ratio || shown.copy(area) == table);
+        EXPECT_EQ(c.bkgrd ? 0 : EdgeBlur(shown, c.margin + QPoint(0, int(167 * c.ratio)), border), 0);
+        // The margins: the tiles reach on (at 1x), the colour, the gradient's end bands.
+        const QImage& tile = w.table().BackgroundPicture();
+        for (int y = 0; y < shown.height(); y += 7)
+            for (int x = 0; x < shown.width(); x += 5) {
+                if (area.contains(x, y)) continue;
+                const QPoint t = QPoint(x, y) - c.margin + QPoint(tile.width(), tile.height()) * 4;
+                const QRgb want = c.bkgrd      ? tile.pixel(t.x() % tile.width(), t.y() % tile.height())
+                                  : c.gradient ? (y < area.top() ? colour : lastBand)
+                                               : colour;
+                ASSERT_EQ(shown.pixel(x, y), want) << x << ", " << y;
+            }
+    }
+}
+
+TEST_F(GuiTest, UnfittedTheWindowKeepsTheWholeTable)
+{
+    MainWindow& w = Start();
+    QAction* fit = w.findChild<QAction*>("mnuFitTable");
+    const auto tableFits = [&w] { return w.table().TableWidth() >= 640 && w.table().TableHeight() >= 480; };
+    w.resize(300, 200);
+    EXPECT_TRUE(tableFits());
+    fit->trigger(); // fitted, the window may be smaller
+    ASSERT_TRUE(QTest::qWaitFor([&w] { return w.minimumWidth() < 640; }, 20000));
+    w.resize(320, 300);
+    EXPECT_EQ(w.tableWidget().width(), 320);
+    fit->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tableFits() && w.tableWidget().width() >= 640; }, 20000));
+}
+
+TEST_F(PlayThrough, ManyTurnsOfSeveralDeals)
+{
+    Start();
+    for (int deal = 0; deal < 3; ++deal) {
+        if (deal > 0) QTest::keyClick(window.get(), Qt::Key_F2);
+        ASSERT_TRUE(Sound());
+        EXPECT_GT(Play(250), 40);
+    }
+    EXPECT_EQ(game().GamesDealt, 3);
+    for (const std::string& m : messages) EXPECT_NE(m, "You must flip a card.");
+}
+
+TEST_F(PlayThrough, ThePlayerPlaysOutTheLastCardsAndWins)
+{
+    Start();
+    Craft("Kc Qh | Kd | - | - ; Tc Td Th Ts ; Js Jc (2) ; Jd", [](Game& g) {
+        SetStock(g, 1, {Card(3, 11)});
+        SetStock(g, 2, {Card(2, 12), Card(4, 12), Card(1, 12), Card(4, 13), Card(3, 13)});
+    });
+    game().Wins = 3;
+    Play(40);
+    ASSERT_TRUE(game().GameOver);
+    EXPECT_EQ(std::tuple(game().CardsLeft(1), game().Wins, game().LastWinner), std::tuple(0, 4, 1));
+    // The computer's leftover cards are laid out face up from (380, 0), 20 pixels apart;
+    // the last one laid shows whole.
+    std::vector<int> left;
+    for (int i = 1; i <= 42; ++i)
+        for (int c : {game().Stock(2, i), game().Waste(2, i)})
+            if (c) left.push_back(c);
+    ASSERT_FALSE(left.empty());
+    const int n = static_cast<int>(left.size()) - 1;
+    EXPECT_TRUE(Shows(left.back(), 380 + 20 * (n % 9), 25 * (n / 9)));
 }

@@ -1,6 +1,5 @@
-// Nothing is lost whatever ends the program or stands in a file's place: the
-// statistics when a game ends, files that
-// are FIFOs, links, folders or read-only, and writes past the file-size limit.
+// Nothing is lost whatever stands in a file's place: files that are FIFOs,
+// links, folders or read-only, and writes past the file-size limit.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -15,9 +14,7 @@
 #include <thread>
 
 #include "app/ExitSignals.h"
-#include "engine/Layout.h"
 #include "gui/GuiFixture.h"
-#include "store/Profile.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
@@ -36,30 +33,6 @@ std::string Describe(const std::string& path)
 }
 
 } // namespace
-
-TEST_F(GuiTest, AGameEndStoresTheStatisticsCountedOnAHandEdit)
-{
-    Start();
-    const std::string ini = game().cfg.SettingsFile, player = game().cfg.CurrentPlayer;
-    // A hand edit while the game runs (an editor writes the file in place), then a win: both count.
-    ProfileFile edited;
-    edited.Load(ini);
-    edited.Write(player, "Win", "5");
-    std::ofstream(ini, std::ios::binary | std::ios::trunc) << edited.Text();
-    Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
-    Click(470, 347);
-    DoubleClick(470, 347); // the last card goes home: a win
-    ASSERT_TRUE(game().GameOver);
-    EXPECT_EQ(Stored("Win"), "6");
-    EXPECT_EQ(game().Wins, 6) << "the score board counts what the file holds";
-    const Rect n = EndNoticeArea;
-    const QRect area(n.left, n.top, n.right - n.left, n.bottom - n.top);
-    const QImage shown = screen().copy(area);
-    window->table().RedrawTable();
-    EXPECT_TRUE(screen().copy(area) == shown) << "the end notice tells the stored totals too";
-    window->close();
-    EXPECT_EQ(Stored("Win"), "6") << "the exit adds nothing twice";
-}
 
 TEST_F(GuiTest, FifosLinksFoldersReadOnlyFilesAndASizeLimitAreNeitherWaitedOnNorReplaced)
 {
