@@ -72,7 +72,6 @@ TEST_F(TableRepaint, PilesLieWhereTheStateSaysAndAPassedThroughStockShowsTheEmpt
     game.StockEmpty(2) = false;
     table->RedrawTable();
     EXPECT_EQ(window().copy(380, 25, 72, 95), passed);
-    EXPECT_EQ(window().pixel(400, 25), ButtonShadow().rgb());
 }
 
 TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
