@@ -1,6 +1,5 @@
 // The saved game and the snapshot: records written, read back, cleared, and
 // every kind of damage falling back to a new deal.
-#include <algorithm>
 #include <cstring>
 #include <tuple>
 

@@ -1,6 +1,5 @@
 // The player's settings and statistics in the settings file, the players, the
 // games-dealt count and where the files live.
-#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <unistd.h>
