@@ -107,7 +107,6 @@ TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNineAndSmallOrEmptyWindowsClip)
                                       {500, 0, 5}, {520, 0, 24}, {540, 0, 6}, {380, 25, 25}, {400, 25, 7}});
     EXPECT_EQ(AreaDiff(window(), expected, window().rect()), "");
 
-    // Small or empty windows clip.
     table->Resize(300, 200);
     table->RedrawTable();
     EXPECT_EQ(window().size(), QSize(300, 200));

@@ -195,7 +195,6 @@ TEST_F(SavedGameStore, QuittingWithAutoSaveBringsTheSameTableBackAndAFailedSaveI
     ASSERT_TRUE(StoreOnExit(g));
     EXPECT_EQ(Read("Save1"), rec1);
 
-    // A save that fails is reported.
     g.GameOver = false;
     g.cfg.SettingsFile = Path("missing/duelpat.ini");
     EXPECT_FALSE(SaveGame(g, "Save"));
