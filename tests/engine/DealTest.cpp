@@ -6,6 +6,8 @@
 using namespace tandrel;
 using namespace tandrel::testing;
 
+using Deal = PositionTest;
+
 TEST(TakeNumber, CutsDigitsOffTheFront)
 {
     // An exhausted string gives 0 and stays empty; a short one is read but not consumed.
@@ -22,10 +24,8 @@ TEST(TakeNumber, CutsDigitsOffTheFront)
 }
 
 // The first game of all, dealt over the remains of another, with the deal's slides on.
-TEST(Deal, FirstGameIsPresetZeroFliesFromTheCornerAndEmptiesTheLastGamesRecords)
+TEST_F(Deal, FirstGameIsPresetZeroFliesFromTheCornerAndEmptiesTheLastGamesRecords)
 {
-    TestGame t;
-    Game& g = t.g;
     Lay(g, "- | - | - | - ; - 4h");
     g.UndoRecord = "3227";
     g.SnapshotTaken = true;
@@ -38,23 +38,21 @@ TEST(Deal, FirstGameIsPresetZeroFliesFromTheCornerAndEmptiesTheLastGamesRecords)
     EXPECT_EQ(std::tuple(g.Stock(1, 1), g.Stock(2, 1), g.UndoRecord, g.SnapshotTaken, g.FlippedCard),
               std::tuple(34, 48, "", false, 0));
     EXPECT_TRUE(Sound(g));
-    EXPECT_EQ(Slides(t.view), (std::vector<Slide>{{2, 2, 10, 120}, {2, 2, 100, 120}, {2, 2, 190, 120},
+    EXPECT_EQ(Slides(view), (std::vector<Slide>{{2, 2, 10, 120}, {2, 2, 100, 120}, {2, 2, 190, 120},
                                                   {2, 2, 280, 120}, {2, 2, 100, 125}, {2, 2, 190, 125},
                                                   {2, 2, 280, 125}, {2, 2, 190, 130}, {2, 2, 280, 130},
                                                   {2, 2, 280, 135}}));
     EXPECT_EQ(g.cfg.Speed, 13); // the deal's own speed is given back
     // The status panel and the score board were drawn for the new table.
-    EXPECT_GE(t.view.scoreBoards, 1);
+    EXPECT_GE(view.scoreBoards, 1);
 }
 
-TEST(Deal, DealStringDecodesBackAndTheCardsSplit)
+TEST_F(Deal, DealStringDecodesBackAndTheCardsSplit)
 {
-    TestGame t;
-    Game& g = t.g;
     auto check = [&](const char* what) {
         SCOPED_TRACE(what);
         ASSERT_EQ(g.DealString.size(), 104u);
-        Game copy(t.view);
+        Game copy(view);
         copy.DealString = g.DealString;
         DeckFromDealString(copy);
         EXPECT_EQ(copy.Deck, g.Deck);

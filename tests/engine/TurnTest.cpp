@@ -41,16 +41,15 @@ TEST_F(TurnTest, AfterAPassEndsTheWasteTurnsOverThenFlipsAgain)
     EXPECT_TRUE(Sound(g));
 }
 
-TEST(FlipCards, EveryFlipPlaysTheNextRotationSound)
+TEST_F(TurnTest, EveryFlipPlaysTheNextRotationSound)
 {
-    TestGame t;
-    NewGame(t.g, true);
-    t.view.sounds.clear();
+    NewGame(g, true);
+    view.sounds.clear();
     for (int i = 0; i < 8; ++i) {
-        t.g.FlippedCard = 0;
-        FlipCards(t.g, 1);
+        g.FlippedCard = 0;
+        FlipCards(g, 1);
     }
-    EXPECT_EQ(t.view.sounds, (std::vector<int>{5, 6, 7, 8, 9, 4, 5, 6}));
+    EXPECT_EQ(view.sounds, (std::vector<int>{5, 6, 7, 8, 9, 4, 5, 6}));
 }
 
 // The refusal of a turn without a new flip is the mouse tests' and the GUI's.
@@ -75,32 +74,31 @@ TEST_F(TurnTest, NothingToPlayAgainstUntilThePlayerHasFlippedUnlessOneCardIsLeft
 
 // On the first fixed deal the computer loads a card onto the player's waste at
 // once; the player has still not flipped, so the board keeps the turn.
-TEST(EndPlayerTurn, ACardTheComputerLoadsIsNoFlip)
+TEST_F(TurnTest, ACardTheComputerLoadsIsNoFlip)
 {
-    TestGame t;
-    t.g.GamesDealt = 0;
-    NewGame(t.g, true);
-    FlipCards(t.g, 1);
-    EndPlayerTurn(t.g);
-    const int top = t.g.Waste(1, t.g.WasteCount(1));
-    ASSERT_NE(top, t.g.FlippedCard) << "the computer no longer loads the player's waste on this deal";
-    t.view.Clear();
-    const Game before = t.g;
-    EndPlayerTurn(t.g);
+    g.GamesDealt = 0;
+    NewGame(g, true);
+    FlipCards(g, 1);
+    EndPlayerTurn(g);
+    const int top = g.Waste(1, g.WasteCount(1));
+    ASSERT_NE(top, g.FlippedCard) << "the computer no longer loads the player's waste on this deal";
+    view.Clear();
+    const Game before = g;
+    EndPlayerTurn(g);
     const std::vector<std::string> refused{"You must flip a card."};
-    EXPECT_EQ(t.view.messages, refused);
-    EXPECT_TRUE(Unchanged(t.g, before));
+    EXPECT_EQ(view.messages, refused);
+    EXPECT_TRUE(Unchanged(g, before));
 
     // A flip taken back is no flip either; one that stands hands the turn over.
-    FlipCards(t.g, 1);
-    UndoMove(t.g);
-    t.view.Clear();
-    EndPlayerTurn(t.g);
-    EXPECT_EQ(t.view.messages, refused);
-    FlipCards(t.g, 1);
-    EndPlayerTurn(t.g);
-    EXPECT_EQ(t.view.messages, refused);
-    EXPECT_EQ(t.g.ComputerTurnsPlayed, before.ComputerTurnsPlayed + 1);
+    FlipCards(g, 1);
+    UndoMove(g);
+    view.Clear();
+    EndPlayerTurn(g);
+    EXPECT_EQ(view.messages, refused);
+    FlipCards(g, 1);
+    EndPlayerTurn(g);
+    EXPECT_EQ(view.messages, refused);
+    EXPECT_EQ(g.ComputerTurnsPlayed, before.ComputerTurnsPlayed + 1);
 }
 
 // Everything on the foundations but the king of clubs, which a side holds.
@@ -126,17 +124,16 @@ TEST_F(TurnTest, GameOverCountsOnceNamesTheWinnerAndStopsAtTheTop)
     EXPECT_EQ(std::tuple(g.Wins, g.LastWinner), std::tuple(32767, 1));
 }
 
-TEST(CheckGameOver, AfterAComputerWinTheNextGameOpensWithIt)
+TEST_F(TurnTest, AfterAComputerWinTheNextGameOpensWithIt)
 {
-    TestGame t;
-    t.g.LastWinner = 2;
-    NewGame(t.g, true);
-    ASSERT_FALSE(t.view.messages.empty());
-    EXPECT_EQ(t.view.messages[0], "You lost the last game so the computer will start first this time.");
+    g.LastWinner = 2;
+    NewGame(g, true);
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_EQ(view.messages[0], "You lost the last game so the computer will start first this time.");
     // The computer flipped and played before the player could act.
-    EXPECT_GE(t.g.WasteCards(2) + (21 - t.g.CardsLeft(2)), 1);
-    EXPECT_FALSE(t.g.ComputerBusy);
-    EXPECT_TRUE(Sound(t.g));
+    EXPECT_GE(g.WasteCards(2) + (21 - g.CardsLeft(2)), 1);
+    EXPECT_FALSE(g.ComputerBusy);
+    EXPECT_TRUE(Sound(g));
 }
 
 TEST_F(TurnTest, OnlyThePointOnTheTopBackTurnsItUp)

@@ -2,7 +2,6 @@
 // program folder of an installation (PREFIX/games, which can be written here),
 // in a home of its own. Its handbook and its own pictures and sounds are found
 // in PREFIX/share/tandrel, its settings kept in ~/.config/tandrel.
-#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTextBrowser>
@@ -71,7 +70,6 @@ TEST_F(InstalledGame, HelpTopicsShowsTheInstalledHandbookAtItsContents)
     EXPECT_TRUE(help->HandbookFound());
     EXPECT_EQ(help->txtHelp->source(), QUrl::fromLocalFile(shared + "/handbook/index.html"));
     EXPECT_EQ(help->txtHelp->documentTitle(), "Tandrel Handbook: Contents");
-    EXPECT_FALSE(help->txtHelp->toPlainText().contains("The handbook is missing"));
 }
 
 // Game Settings, Change Image and Win, as the player reaches them.
@@ -79,7 +77,6 @@ TEST_F(InstalledGame, BothChoosersListTheGamesOwnPicturesAndSounds)
 {
     StartInstalled();
     QStringList pictures, sounds;
-    QString count;
     hands.push_back([&](QDialog& d) {
         auto& f = dynamic_cast<frmNewGame&>(d);
         f.optBack[0]->click();
@@ -91,7 +88,6 @@ TEST_F(InstalledGame, BothChoosersListTheGamesOwnPicturesAndSounds)
         hands.push_back([&](QDialog& c) {
             auto& chooser = dynamic_cast<frmFile&>(c);
             sounds = OwnFiles(chooser.lstFiles);
-            count = chooser.lblFileCount->text();
             chooser.cmdClose->click();
         });
         f.cmdWin->click();
@@ -105,5 +101,4 @@ TEST_F(InstalledGame, BothChoosersListTheGamesOwnPicturesAndSounds)
     const QStringList wavs = QDir(shared).entryList({"*.wav"}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     ASSERT_GE(wavs.size(), 11); // win, loss and the card sounds
     EXPECT_EQ(sounds, wavs);
-    EXPECT_GE(count.section(' ', 0, 0).toInt(), wavs.size()) << count.toStdString();
 }

@@ -28,7 +28,6 @@ TEST_F(MoveFrame, DragImageIsTheCardsOverTheShadowAlsoDownTheSideOfARun)
             const QRgb expected = x < 71 && y < 95 ? window().pixel(10 + x, 120 + y) : shadow.pixel(x, y);
             ASSERT_EQ(drag->pixel(x, y), expected) << x << "," << y;
         }
-    EXPECT_EQ(qAlpha(drag->pixel(72, 96)), 0); // the shadow's rounded corner
 
     table->CaptureDragImage(10, 120, 73, 95 + 2 * 10 + 2); // a run taller than a card
     drag = table->DragImagePicture();
@@ -36,7 +35,6 @@ TEST_F(MoveFrame, DragImageIsTheCardsOverTheShadowAlsoDownTheSideOfARun)
         const int from = y < 48 ? y : std::max(48, y - 20);
         EXPECT_EQ(drag->pixel(71, y), shadow.pixel(71, from)) << y;
         EXPECT_EQ(drag->pixel(72, y), shadow.pixel(72, from)) << y;
-        EXPECT_EQ(qAlpha(drag->pixel(72, y)), y < 2 ? qAlpha(shadow.pixel(72, y)) : 255) << y;
     }
     for (int x = 0; x < 73; ++x) {
         EXPECT_EQ(drag->pixel(x, 115), shadow.pixel(x, 95)) << x;

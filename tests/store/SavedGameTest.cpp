@@ -1,6 +1,5 @@
 // The saved game and the snapshot: records written, read back, cleared, and
 // every kind of damage falling back to a new deal.
-#include <algorithm>
 #include <cstring>
 #include <tuple>
 
@@ -196,7 +195,6 @@ TEST_F(SavedGameStore, QuittingWithAutoSaveBringsTheSameTableBackAndAFailedSaveI
     ASSERT_TRUE(StoreOnExit(g));
     EXPECT_EQ(Read("Save1"), rec1);
 
-    // A save that fails is reported.
     g.GameOver = false;
     g.cfg.SettingsFile = Path("missing/duelpat.ini");
     EXPECT_FALSE(SaveGame(g, "Save"));
