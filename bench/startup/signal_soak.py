@@ -39,6 +39,15 @@ def read_profile(path):
     return sections
 
 
+def stacks(pid):
+    """Where a process's threads are, when gdb is there to ask."""
+    if not shutil.which("gdb"):
+        return "(no gdb)"
+    out = subprocess.run(["gdb", "-batch", "-p", str(pid), "-ex", "thread apply all bt 25"],
+                         capture_output=True, text=True, timeout=120)
+    return "\n".join(line for line in out.stdout.splitlines() if line.startswith(("#", "Thread")))
+
+
 def main():
     exe = os.path.abspath(sys.argv[1])
     starts = int(sys.argv[2]) if len(sys.argv) > 2 else 1000
@@ -72,11 +81,13 @@ def main():
     for n in range(starts):
         before = open(ini, "rb").read()
         p = start()
-        time.sleep(rng.uniform(0, 2))
-        p.send_signal(rng.choice(SIGNALS))
+        delay, sig = rng.uniform(0, 2), rng.choice(SIGNALS)
+        time.sleep(delay)
+        p.send_signal(sig)
         try:
             status = p.wait(timeout=60)
         except subprocess.TimeoutExpired:
+            print(f"start {n}: {sig.name} after {delay * 1000:.0f} ms left it running:\n{stacks(p.pid)}", flush=True)
             p.kill()
             status = "hung"
         statuses[status] = statuses.get(status, 0) + 1
