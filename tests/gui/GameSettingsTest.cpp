@@ -1,9 +1,5 @@
-// The game settings dialog as the player meets it: at start-up and from F4,
-// with the mouse and the keyboard, and what it leaves in the settings file. Tab
-// walks the controls as laid out, an option group one stop at its checked
-// button, and every control has an access key of its own; so has every command.
-// Music: its menu and timer, the way music that cannot play turns itself off,
-// and a machine with no audio at all.
+// The game settings dialog from F4 with mouse and keyboard, what it stores, the
+// access keys of every control and command, and music.
 #include <SDL.h>
 #include <QApplication>
 #include <QCheckBox>
@@ -80,10 +76,6 @@ protected:
         for (int i = 0; i < f.lstPlayers->count(); ++i) names.push_back(f.lstPlayers->item(i)->text().toStdString());
         return names;
     }
-};
-
-class SoundAndMusic : public GuiTest {
-protected:
     std::string InFolder(const char* name) const { return folder.filePath(name).toStdString(); }
     MainWindow& StartWith(const std::string& keys)
     {
@@ -96,6 +88,7 @@ protected:
         return {game().cfg.PlayMIDI, Command("mnuMusic")->isChecked(), Stored("PlayMIDI"), window->mixer().MusicPlaying()};
     }
 };
+using SoundAndMusic = GameSettingsTest;
 
 } // namespace
 
@@ -131,12 +124,10 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
     EXPECT_EQ(game().GamesDealt, 2); // OK deals afresh
 }
 
-// A table colour of 0: black when solid, the default colour under the gradient,
-// in the preview as on the table.
+// A table colour of 0: black when solid, the default under the gradient, as on the table.
 TEST_F(GameSettingsTest, APreviewOfTableColourZeroIsWhatTheTableShows)
 {
-    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nBkgrd=0\nGradiant=0\nTableColor=0\n");
-    Start();
+    StartWith("Bkgrd=0\nGradiant=0\nTableColor=0\n");
     const int bottom = screen().height() - 1;
     ASSERT_EQ(screen().pixel(2, 0), qRgb(0, 0, 0));
     QImage gradient;
@@ -155,8 +146,7 @@ TEST_F(GameSettingsTest, APreviewOfTableColourZeroIsWhatTheTableShows)
 
 TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
 {
-    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nWin=3\nCardBack=60\n");
-    Start();
+    StartWith("Win=3\nCardBack=60\n");
     OpenSettings([this](frmNewGame& f) {
         EXPECT_EQ(Listed(f), std::vector<std::string>{"Ann"});
         EXPECT_FALSE(f.cmdRemove->isEnabled());
@@ -203,8 +193,7 @@ TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
     EXPECT_EQ(window->windowTitle().toStdString(), "Tandrel - " + FirstPlayerName());
 }
 
-// The picture and the win sound come from their choosers, the colour from the
-// colour chooser; all three hold after Cancel.
+// The picture, the win sound and the colour from their choosers hold after Cancel.
 TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTheCardBack)
 {
     QImage picture(40, 30, QImage::Format_RGB32);
@@ -212,7 +201,6 @@ TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTh
     ASSERT_TRUE(picture.save(folder.filePath("table.png")));
     ASSERT_TRUE(QFile::copy(QString(TANDREL_ASSETS) + "/win.wav", folder.filePath("ding.wav")));
     Start();
-    // Picks the entry of that name in a chooser's list, then presses the button.
     const auto pick = [](QListWidget* list, const char* name, QPushButton* button) {
         const auto found = list->findItems(name, Qt::MatchExactly);
         ASSERT_FALSE(found.empty()) << name;
@@ -243,9 +231,7 @@ TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTh
             EXPECT_EQ(p.copy(48, 20, 71, 95).copy(10, 10, 50, 70), back.copy(10, 10, 50, 70)) << bkgrd << gradiant;
             f.cmdCancel->click();
         });
-        if (bkgrd == 1) {
-            EXPECT_EQ(screen().pixel(630, 5), qRgb(10, 200, 30)); // the table itself
-        }
+        EXPECT_TRUE(bkgrd != 1 || screen().pixel(630, 5) == qRgb(10, 200, 30)) << "the table itself";
     }
     EXPECT_EQ(game().cfg.TableColor, 0x604020);
     EXPECT_EQ(game().cfg.BackImage, folder.filePath("table.png").toStdString());
@@ -378,11 +364,10 @@ TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffAndFollowsThePlayer)
         EXPECT_EQ(Music(), std::tuple(on, on == 1, std::to_string(on), on == 1));
         EXPECT_EQ(w.MusicTimerOn(), on == 1);
     }
-    hands.push_back([](QDialog& d) { // Bob's music comes with Bob
-        dynamic_cast<frmNewGame&>(d).lstPlayers->setCurrentRow(1);
-        d.reject();
+    OpenSettings([](frmNewGame& f) { // Bob's music comes with Bob
+        f.lstPlayers->setCurrentRow(1);
+        f.reject();
     });
-    QTest::keyClick(&w, Qt::Key_F4);
     EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
 }
 
@@ -399,11 +384,10 @@ TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilentlyAndKeepsThePlayersChoic
     for (int i = 0; i < 2; ++i) Command("mnuMusic")->trigger(); // off and on again: silent, but chosen
     EXPECT_EQ(Music(), std::tuple(1, true, "1", false));
     bool soundShown = false;
-    hands.push_back([&](QDialog& d) {
-        soundShown = d.findChild<QCheckBox*>("chkSound")->isChecked();
-        d.findChild<QPushButton*>("cmdOK")->click();
+    OpenSettings([&](frmNewGame& f) {
+        soundShown = f.chkSound->isChecked();
+        f.cmdOK->click();
     });
-    QTest::keyClick(&w, Qt::Key_F4);
     EXPECT_TRUE(soundShown) << "Game Settings shows what the player chose";
     w.close(); // the exit sequence stores the settings
     EXPECT_EQ(std::pair(Stored("Sound"), Stored("PlayMIDI")), std::pair(std::string("1"), std::string("1")));

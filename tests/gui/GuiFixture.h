@@ -1,6 +1,5 @@
 #pragma once
-// Drives the real main window on the offscreen platform: a fresh program
-// folder per test, time passing at once, messages answered and recorded.
+// The real main window offscreen: a fresh folder per test, no waits, messages recorded.
 #include <QDir>
 #include <QDialog>
 #include <QAction>
@@ -120,8 +119,7 @@ protected:
         Release(to.x(), to.y());
     }
 
-    // Ends the player's turn with real pauses, short ones, so that events arrive in
-    // the middle: poke runs every millisecond while the computer plays.
+    // Ends the turn with short real pauses; poke runs every millisecond while the computer plays.
     void EndTurnPoking(const std::function<void()>& poke)
     {
         game().cfg.PlaySpeed = 0;
@@ -135,8 +133,7 @@ protected:
         Click(480, 250);
     }
 
-    // The table shows card at (x, y): every pixel of its visible height but the
-    // rounded corners is the card's own.
+    // Every pixel of card's visible height at (x, y) but the rounded corners is the card's own.
     ::testing::AssertionResult Shows(int card, int x, int y, int visibleHeight = 95)
     {
         QImage ref(71, 95, QImage::Format_ARGB32_Premultiplied);

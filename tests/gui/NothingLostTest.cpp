@@ -1,5 +1,4 @@
-// Nothing is lost whatever stands in a file's place: files that are FIFOs,
-// links, folders or read-only, and writes past the file-size limit.
+// Nothing is lost whatever stands in a file's place, or past the file-size limit.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -67,8 +66,7 @@ TEST_F(GuiTest, FifosLinksFoldersReadOnlyFilesAndASizeLimitAreNeitherWaitedOnNor
             before.push_back(Describe(p));
             if (fs::is_fifo(fs::symlink_status(p))) fifos.push_back(p);
         }
-        // Three seconds on, the FIFOs are opened for writing every 50 ms: a reader
-        // stuck in open() or read() gets an end of file and the test fails, not hangs.
+        // After 3 s the FIFOs are opened for writing, so a stuck reader fails the test, not hangs it.
         std::atomic<bool> done = false, waitedOn = false;
         std::thread release([&] {
             for (int i = 0; !done; ++i) {
