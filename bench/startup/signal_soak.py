@@ -49,6 +49,10 @@ def stacks(pid):
 
 
 def main():
+    # A shell that starts this in the background makes it ignore SIGINT, and the
+    # starts would inherit that: they get the signals' own dispositions instead.
+    for sig in SIGNALS:
+        signal.signal(sig, signal.SIG_DFL)
     exe = os.path.abspath(sys.argv[1])
     starts = int(sys.argv[2]) if len(sys.argv) > 2 else 1000
     rng = random.Random(int(sys.argv[3]) if len(sys.argv) > 3 else 1)
