@@ -342,15 +342,19 @@ void MainWindow::ReportStoreFailure(bool stored)
 {
     if (stored || storeFailureShown_) return;
     storeFailureShown_ = true;
-    ShowInfo(*game_, "The settings file " + game_->cfg.SettingsFile +
-                         " cannot be written. Settings, statistics and the saved game cannot be stored.");
+    ShowInfo(*game_, StoreFailureText());
+}
+
+std::string MainWindow::StoreFailureText() const
+{
+    return "The settings file " + game_->cfg.SettingsFile +
+           " cannot be written. Settings, statistics and the saved game cannot be stored.";
 }
 
 void MainWindow::ReportStoreFailureOnExit(bool stored) const
 {
     if (stored) return;
-    std::fprintf(stderr, "The settings file %s cannot be written. Settings, statistics and the saved game cannot be stored.\n",
-                 game_->cfg.SettingsFile.c_str());
+    std::fprintf(stderr, "%s\n", StoreFailureText().c_str());
 }
 
 void MainWindow::StoreOnLostDisplay()

@@ -95,6 +95,7 @@ private:
     void ExitSequence();
     void ReportStoreFailure(bool stored);
     void ReportStoreFailureOnExit(bool stored) const;
+    std::string StoreFailureText() const;
     void KeepProgress(int wins, int losses, int computerTurns);
 
     void mnuNew_Click();

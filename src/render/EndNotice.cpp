@@ -1,7 +1,6 @@
 // The notice over the table once a game is over: who won, the wins and
 // losses, and how to deal again. Part of the table picture, so it is drawn,
 // scaled and repainted with the cards under it.
-#include <QFontMetrics>
 #include <QPainter>
 
 #include "engine/Turn.h"
@@ -15,14 +14,10 @@ const QColor NoticeFace(255, 255, 225);
 
 QColor WinnerInk(int winner) { return winner == 1 ? QColor(0, 110, 0) : QColor(170, 0, 0); }
 
-QRect AsQRect(const Rect& r) { return QRect(int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)); }
-
 // One centred line in its row, set smaller when the desktop's font is too wide for it.
-void CentredLine(QPainter& p, QFont font, const QRect& row, const QString& text, const QColor& ink)
+void CentredLine(QPainter& p, const QFont& font, const QRect& row, const QString& text, const QColor& ink)
 {
-    while (QFontMetrics(font, p.device()).horizontalAdvance(text) > row.width() && font.pointSizeF() > 5)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    p.setFont(font);
+    p.setFont(FittingFont(font, *p.device(), text, row.width()));
     p.setPen(ink);
     p.drawText(row, Qt::AlignCenter, text);
 }

@@ -8,21 +8,21 @@
 
 namespace tandrel {
 
-namespace {
-
 QRect AsQRect(const Rect& r) { return QRect(int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)); }
-const QRect StatusArea = AsQRect(StatusPanelArea);
-const QRect ScoreArea = AsQRect(ScoreBoardArea);
 
-int Whole(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-// A line too wide for its panel (a bold line can be) is set a little smaller.
 QFont FittingFont(QFont font, const QPaintDevice& device, const QString& text, int room)
 {
     while (QFontMetrics(font, &device).horizontalAdvance(text) > room && font.pointSizeF() > 5)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     return font;
 }
+
+namespace {
+
+const QRect StatusArea = AsQRect(StatusPanelArea);
+const QRect ScoreArea = AsQRect(ScoreBoardArea);
+
+int Whole(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // Text is placed by the top left of its line, as the panels are laid out.
 void PrintAt(QPainter& p, double x, double y, const QString& text, const QColor& colour = WindowText())

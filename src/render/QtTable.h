@@ -18,6 +18,7 @@
 #include "engine/TableView.h"
 #include "render/CardArt.h"
 
+class QPaintDevice;
 class QPainter;
 
 namespace tandrel {
@@ -37,6 +38,12 @@ struct EndNoticeText {
     int winner = 0;
 };
 EndNoticeText EndNoticeLines(const Game& g);
+
+// A table rectangle as Qt's.
+QRect AsQRect(const Rect& r);
+
+// The font, set a little smaller while text is too wide for room (a bold line can be).
+QFont FittingFont(QFont font, const QPaintDevice& device, const QString& text, int room);
 
 class QtTable : public TableView {
 public:

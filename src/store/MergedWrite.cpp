@@ -9,13 +9,6 @@ namespace tandrel {
 
 namespace {
 
-std::string Lower(std::string s)
-{
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 int ClampCount(long long n) { return static_cast<int>(std::clamp<long long>(n, 0, MaxGameCount)); }
 
 // A count as the settings read it: missing or no number is 0.
@@ -28,7 +21,7 @@ int StoredCount(const ProfileFile& f, const std::string& section, const std::str
 
 std::string SyncedName(const std::string& section, const std::string& key)
 {
-    return Lower(section) + "\n" + Lower(key);
+    return FoldedProfileName(section) + "\n" + FoldedProfileName(key);
 }
 
 void RememberSynced(Game& g, const std::string& section, const KeyValues& values)

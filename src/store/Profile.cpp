@@ -77,18 +77,23 @@ std::string Limit(std::string s)
     return s;
 }
 
+char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 } // namespace
 
 bool SameProfileName(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
-    }
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(a[i]) != FoldCase(b[i])) return false;
     return true;
+}
+
+std::string FoldedProfileName(std::string_view name)
+{
+    std::string folded(name);
+    for (char& c : folded) c = FoldCase(c);
+    return folded;
 }
 
 ProfileFile ProfileFile::FromText(std::string_view text)

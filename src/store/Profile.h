@@ -80,5 +80,7 @@ bool DeleteProfileSection(const std::string& path, std::string_view section);
 
 // Section and key names are the same name when they differ only in ASCII case.
 bool SameProfileName(std::string_view a, std::string_view b);
+// The one spelling of every name SameProfileName takes as the same.
+std::string FoldedProfileName(std::string_view name);
 
 } // namespace tandrel

@@ -146,6 +146,13 @@ bool ClearGame(Game& g, const std::string& prefix)
     return written && w.Commit();
 }
 
+KeyValues StoredRecords(const ProfileFile& f, const std::string& section, const std::string& prefix)
+{
+    KeyValues records;
+    for (int n = 1; n <= 11; ++n) records.emplace_back(Key(prefix, n), f.Find(section, Key(prefix, n)).value_or(""));
+    return records;
+}
+
 bool StoreOnExit(Game& g)
 {
     MergedWrite w(g);
@@ -170,9 +177,7 @@ bool RestoreGame(Game& g, const std::string& prefix)
         NewGame(g, true);
         return false;
     }
-    KeyValues read;
-    for (int n = 1; n <= 11; ++n) read.emplace_back(Key(prefix, n), f.Find(section, Key(prefix, n)).value_or(""));
-    RememberSynced(stored, section, read);
+    RememberSynced(stored, section, StoredRecords(f, section, prefix));
     stored.UndoRecord = f.ReadString(section, Key(prefix, 2), "");
     if (!UndoRecordFits(stored)) stored.UndoRecord.clear();
     stored.FlippedCard = 0;

@@ -24,6 +24,9 @@ bool ClearGame(Game& g, const std::string& prefix);
 // what others wrote meanwhile (MergedWrite). False when it did not reach the disk.
 bool StoreOnExit(Game& g);
 
+// The keys prefix1..prefix11 of section as the file holds them ("" when missing).
+KeyValues StoredRecords(const ProfileFile& f, const std::string& section, const std::string& prefix);
+
 // The records (or the emptied keys) put into a merged write without saving it.
 // Each record is one group: written whole or, unchanged here, not at all.
 bool WriteGame(MergedWrite& w, const Game& g, const std::string& prefix);

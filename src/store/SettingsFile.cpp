@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 #include "store/GamesDealt.h"
 #include "store/Players.h"
+#include "store/SavedGame.h"
 #include "engine/Counts.h"
 
 namespace tandrel {
@@ -109,10 +111,7 @@ void RememberLoaded(const ProfileFile& f, Game& g)
     held.emplace_back("Win", std::to_string(g.Wins));
     held.emplace_back("Loss", std::to_string(g.Losses));
     for (const char* prefix : {"Save", "Snap"})
-        for (int n = 1; n <= 11; ++n) {
-            const std::string key = prefix + std::to_string(n);
-            held.emplace_back(key, f.Find(s, key).value_or(""));
-        }
+        for (auto& record : StoredRecords(f, s, prefix)) held.push_back(std::move(record));
     RememberSynced(g, s, held);
     g.Synced.gamesDealt = g.GamesDealt;
 }
