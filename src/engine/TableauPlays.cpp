@@ -8,14 +8,6 @@
 
 namespace tandrel {
 
-int TopSlot(const Game& g, int p)
-{
-    if (g.TableauTop(p, TopCard) < 1) return 0;
-    for (int s = 1; s <= 12; ++s)
-        if (g.Tableau(p, s) == g.TableauTop(p, TopCard)) return s;
-    return 0;
-}
-
 bool PlayTableauTopToFoundation(Game& g, int p)
 {
     g.DragRect = RectAt(g.TableauTop(p, TopX), g.TableauTop(p, TopY), OneCardDragWidth, OneCardDragHeight);

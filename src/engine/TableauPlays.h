@@ -3,12 +3,10 @@
 // its foundation, or the run from a slot onto the first pile that takes it.
 // The computer calls them with a pile and a slot; the mouse's right-click
 // calls them after its hit test.
-#include "engine/Game.h"
+#include "engine/Move.h"
 
 namespace tandrel {
 
-// Slot of pile p's top card, 0 when it shows none.
-int TopSlot(const Game& g, int p);
 // Pile p's top card flies to the foundation that takes it; false when none does.
 bool PlayTableauTopToFoundation(Game& g, int p);
 // Picks up the run from slot j of pile p: the drag image, the table buffer

@@ -71,11 +71,6 @@ bool StockUsedUp(const Game& g, int side)
 
 } // namespace
 
-bool FlipAllowed(const Game& g, int side)
-{
-    return WasteEmpty(g, side) || g.Waste(side, g.WasteCount(side)) != g.FlippedCard;
-}
-
 void FlipCards(Game& g, int side)
 {
     g.GameOver = CheckGameOver(g, side);
@@ -161,23 +156,6 @@ void TurnUpCard(Game& g, float x, float y, int pile)
     const int fd = g.TableauFaceDown(pile);
     if (fd < 1) return;
     if (PtInRect(RectAt(PileX(pile), FaceDownY(fd), CardWidth, CardHeight), ToPixel(x), ToPixel(y))) TurnUpPile(g, pile);
-}
-
-namespace {
-
-bool HandPlayedOut(const Game& g, int side)
-{
-    for (int i = 1; i <= 42; ++i)
-        if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
-    return true;
-}
-
-} // namespace
-
-int Winner(const Game& g)
-{
-    const bool out1 = HandPlayedOut(g, 1), out2 = HandPlayedOut(g, 2);
-    return out1 == out2 ? 0 : out1 ? 1 : 2;
 }
 
 bool CheckGameOver(Game& g, int side)

@@ -46,6 +46,19 @@ std::string FoundationToPileRecord(int foundation, int pile)
 
 std::string LoadRecord() { return Kind(UndoKind::Load); }
 
+std::string RecordOf(const UndoStep& s)
+{
+    switch (s.kind) {
+    case UndoKind::Flip: return FlipRecord(s.fan);
+    case UndoKind::Stack: return StackRecord(s.from, s.fromY, s.first, s.to, s.toY, s.received);
+    case UndoKind::WasteToPile: return WasteToPileRecord(s.to, s.card);
+    case UndoKind::ToFoundation: return ToFoundationRecord(s.from, s.foundation);
+    case UndoKind::FoundationToPile: return FoundationToPileRecord(s.foundation, s.to);
+    case UndoKind::Load: return LoadRecord();
+    }
+    return {};
+}
+
 std::optional<UndoStep> ParseUndoRecord(const std::string& record)
 {
     if (record.empty()) return std::nullopt;

@@ -30,6 +30,8 @@ std::string WasteToPileRecord(int pile, int card);
 std::string ToFoundationRecord(int from, int foundation);
 std::string FoundationToPileRecord(int foundation, int pile);
 std::string LoadRecord();
+// The step as its record.
+std::string RecordOf(const UndoStep& s);
 
 // The record's kind and fields, or nothing when it has no kind's exact shape
 // or a pile, slot or foundation out of range.

@@ -1,0 +1,299 @@
+#include "engine/Move.h"
+
+#include <algorithm>
+
+#include "engine/Cards.h"
+#include "engine/Counts.h"
+#include "engine/Deal.h"
+#include "engine/Moves.h"
+
+namespace tandrel {
+
+namespace {
+
+int WasteTop(const Game& g, int side) { return g.WasteCount(side) >= 1 ? g.Waste(side, g.WasteCount(side)) : 0; }
+
+// The foundation's top as a card that may come down: a lone ace stays.
+int MovableFoundationCard(const Game& g, int f)
+{
+    if (g.Foundation(f, FoundSuit) < 1) return 0;
+    const int top = g.Foundation(f, FoundTop);
+    return CardRank(top + 13) >= 2 ? top : 0;
+}
+
+// The waste's top card leaves it; a single fanned card may have empty slots below it.
+void TakeWasteTop(Game& g, int side)
+{
+    const int fan = g.WasteFan(side);
+    g.Waste(side, g.WasteCount(side)) = 0;
+    --g.WasteCards(side);
+    --g.WasteCount(side);
+    if (fan == 1)
+        while (g.WasteCount(side) > 0 && g.Waste(side, g.WasteCount(side)) == 0) --g.WasteCount(side);
+}
+
+// The waste's top card played from it: the side holds one card fewer.
+void PlayFromWaste(Game& g, int side)
+{
+    TakeWasteTop(g, side);
+    LowerWasteFan(g, side);
+    --g.CardsLeft(side);
+}
+
+int NextStockCard(Game& g, int side)
+{
+    while (g.StockPos(side) < 42) {
+        ++g.StockPos(side);
+        if (g.Stock(side, g.StockPos(side)) != 0) return g.Stock(side, g.StockPos(side));
+    }
+    g.StockPos(side) = 43;
+    return 0;
+}
+
+bool StockUsedUp(const Game& g, int side)
+{
+    for (int i = 1; i <= 42; ++i)
+        if (g.Stock(side, i) != 0) return false;
+    return true;
+}
+
+// The waste goes back into the stock in the same order; no card is flipped.
+void TurnWasteOver(Game& g, int side)
+{
+    g.StockEmpty(side) = false;
+    for (int i = 1; i <= 42; ++i) {
+        g.Stock(side, i) = g.Waste(side, i);
+        if (g.Stock(side, i) != 0) ++g.StockLevel(side);
+        g.Waste(side, i) = 0;
+    }
+    g.WasteCount(side) = 0;
+    g.StockPos(side) = 0;
+    g.WasteCards(side) = 0;
+    g.FlippedCard = 0;
+}
+
+void Flip(Game& g, int side, Applied& a)
+{
+    a.undo = UndoStep{UndoKind::Flip};
+    a.undo->fan = g.WasteFan(side);
+    if (side == 1) ++g.FlipsThisTurn;
+    a.stockLevelBefore = g.StockLevel(side);
+    if (g.StockEmpty(side)) {
+        TurnWasteOver(g, side);
+        a.sound = MoveSound::TurnOver;
+        return;
+    }
+    a.sound = MoveSound::Card;
+    g.WasteFan(side) = 0;
+    for (int i = 0; i < g.cfg.FlipNum && i < 3; ++i) {
+        const int card = NextStockCard(g, side);
+        if (card == 0) break;
+        g.Stock(side, g.StockPos(side)) = 0;
+        ++g.WasteFan(side);
+        ++g.WasteCards(side);
+        ++g.WasteCount(side);
+        --g.StockLevel(side);
+        g.Waste(side, g.WasteCount(side)) = card;
+        g.FlippedCard = card;
+        a.flipped[a.flippedCount++] = card;
+    }
+    if (StockUsedUp(g, side)) g.StockPos(side) = 43;
+    if (g.StockPos(side) >= 42) {
+        ++g.StockPasses(side);
+        g.StockEmpty(side) = true;
+        g.StockPos(side) = 0;
+        a.passEnded = true;
+    }
+}
+
+void TurnUp(Game& g, int p)
+{
+    const int fd = g.TableauFaceDown(p);
+    const int card = FaceDownCard(g, p);
+    g.TableauTop(p, TopCard) = card;
+    g.TableauTop(p, TopY) = FaceDownY(fd);
+    g.Tableau(p, 1) = card;
+    --g.TableauFaceDown(p);
+}
+
+void RunToPile(Game& g, const Move& m, Applied& a)
+{
+    const int from = m.from, q = m.to, first = m.slot, last = TopSlot(g, from);
+    const int fromY = g.TableauTop(from, TopY), toY = g.TableauTop(q, TopY);
+    int received = 0;
+    for (int k = first; k <= last; ++k) {
+        const int slot = AddToTableau(g, q, g.Tableau(from, k));
+        if (received == 0) received = slot;
+        g.Tableau(from, k) = 0;
+    }
+    g.TableauTop(q, TopY) += FaceUpStep * (last - first + 1);
+    g.TableauTop(q, TopCard) = g.TableauTop(from, TopCard);
+    a.undo = UndoStep{UndoKind::Stack, 0, from, fromY, first, q, toY, received};
+    if (first == 1) {
+        UncoverPile(g, from);
+    } else {
+        g.TableauTop(from, TopCard) = g.Tableau(from, first - 1);
+        g.TableauTop(from, TopY) -= FaceUpStep * (last - first + 1);
+    }
+}
+
+void Carry(Game& g, const Move& m, Applied& a)
+{
+    const int side = m.side;
+    switch (m.kind) {
+    case MoveKind::Flip: Flip(g, side, a); return;
+    case MoveKind::TurnUp:
+        TurnUp(g, m.from);
+        a.sound = MoveSound::Card;
+        return; // a turned-up card ends what can be taken back
+    case MoveKind::WasteToPile:
+        a.fanBefore = g.WasteFan(side);
+        PlayFromWaste(g, side);
+        LayOnPile(g, m.to, m.card);
+        a.undo = UndoStep{UndoKind::WasteToPile};
+        a.undo->to = m.to, a.undo->card = m.card;
+        break;
+    case MoveKind::WasteToFoundation:
+        a.fanBefore = g.WasteFan(side);
+        PlayFromWaste(g, side);
+        PlaceOnFoundation(g, m.to, m.card);
+        a.undo = UndoStep{UndoKind::ToFoundation};
+        a.undo->from = 0, a.undo->foundation = m.to;
+        break;
+    case MoveKind::Load:
+        a.fanBefore = g.WasteFan(side);
+        PlayFromWaste(g, side);
+        TakeOnWaste(g, OtherSide(side), m.card);
+        ++g.CardsLeft(OtherSide(side));
+        g.FlippedCard = 0;
+        a.undo = UndoStep{UndoKind::Load};
+        break;
+    case MoveKind::PileToFoundation:
+        RemoveTableauTop(g, m.from);
+        PlaceOnFoundation(g, m.to, m.card);
+        a.undo = UndoStep{UndoKind::ToFoundation};
+        a.undo->from = m.from, a.undo->foundation = m.to;
+        break;
+    case MoveKind::RunToPile: RunToPile(g, m, a); break;
+    case MoveKind::FoundationToPile:
+        --g.Foundation(m.from, FoundTop);
+        LayOnPile(g, m.to, m.card);
+        a.undo = UndoStep{UndoKind::FoundationToPile};
+        a.undo->foundation = m.from, a.undo->to = m.to;
+        break;
+    }
+    a.sound = MoveSound::Card;
+}
+
+// The one place a game ends: after a move that played out the side's hand.
+void EndIfPlayedOut(Game& g, int side, Applied& a)
+{
+    if (!HandPlayedOut(g, side)) return;
+    g.GameOver = true;
+    g.LastWinner = side;
+    if (side == 2) g.Losses = CountOneMore(g.Losses);
+    else g.Wins = CountOneMore(g.Wins);
+    a.gameEnded = true;
+}
+
+bool Between(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+} // namespace
+
+bool HandPlayedOut(const Game& g, int side)
+{
+    for (int i = 1; i <= 42; ++i)
+        if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
+    return true;
+}
+
+int TopSlot(const Game& g, int p)
+{
+    if (g.TableauTop(p, TopCard) < 1) return 0;
+    for (int s = 1; s <= 12; ++s)
+        if (g.Tableau(p, s) == g.TableauTop(p, TopCard)) return s;
+    return 0;
+}
+
+bool FlipAllowed(const Game& g, int side)
+{
+    return g.WasteCount(side) < 1 || g.Waste(side, g.WasteCount(side)) != g.FlippedCard;
+}
+
+int Winner(const Game& g)
+{
+    const bool out1 = HandPlayedOut(g, 1), out2 = HandPlayedOut(g, 2);
+    return out1 == out2 ? 0 : out1 ? 1 : 2;
+}
+
+bool IsLegal(const Game& g, const Move& m)
+{
+    if (g.GameOver || !Between(m.side, 1, 2)) return false;
+    const int side = m.side, w = WasteTop(g, side);
+    switch (m.kind) {
+    case MoveKind::Flip: return FlipAllowed(g, side);
+    case MoveKind::TurnUp:
+        return Between(m.from, 1, 4) && g.TableauFaceDown(m.from) >= 1 && g.TableauTop(m.from, TopCard) == TurnUpPending;
+    case MoveKind::WasteToPile: return IsCard(w) && m.card == w && Between(m.to, 1, 4) && FitsTableau(g, w, m.to);
+    case MoveKind::WasteToFoundation: return IsCard(w) && m.card == w && Between(m.to, 1, 4) && FoundationFor(g, w) == m.to;
+    case MoveKind::Load: {
+        const int o = OtherSide(side);
+        return IsCard(w) && m.card == w && g.WasteCount(o) >= 1 && g.WasteCount(o) < 42 &&
+               FitsOpponentWaste(w, WasteTop(g, o));
+    }
+    case MoveKind::PileToFoundation: {
+        if (!Between(m.from, 1, 4) || !Between(m.to, 1, 4)) return false;
+        const int top = g.TableauTop(m.from, TopCard);
+        return IsCard(top) && m.card == top && FoundationFor(g, top) == m.to;
+    }
+    case MoveKind::RunToPile:
+        if (!Between(m.from, 1, 4) || !Between(m.to, 1, 4) || m.from == m.to) return false;
+        if (m.slot < 1 || m.slot > TopSlot(g, m.from)) return false;
+        return m.card == g.Tableau(m.from, m.slot) && FitsTableau(g, m.card, m.to);
+    case MoveKind::FoundationToPile:
+        if (!Between(m.from, 1, 4) || !Between(m.to, 1, 4)) return false;
+        return m.card != 0 && m.card == MovableFoundationCard(g, m.from) && FitsTableau(g, m.card, m.to);
+    }
+    return false;
+}
+
+std::vector<Move> LegalMoves(const Game& g, int side)
+{
+    std::vector<Move> moves;
+    if (g.GameOver) return moves;
+    auto offer = [&](const Move& m) {
+        if (IsLegal(g, m)) moves.push_back(m);
+    };
+    offer(FlipMove(side));
+    const int w = WasteTop(g, side);
+    for (int p = 1; p <= 4; ++p) {
+        offer(TurnUpMove(side, p));
+        offer({MoveKind::WasteToPile, side, 0, 0, p, w});
+        offer({MoveKind::WasteToFoundation, side, 0, 0, p, w});
+        const int top = g.TableauTop(p, TopCard);
+        for (int f = 1; f <= 4; ++f) offer({MoveKind::PileToFoundation, side, p, 0, f, top});
+        for (int s = 1, k = TopSlot(g, p); s <= k; ++s)
+            for (int q = 1; q <= 4; ++q) offer({MoveKind::RunToPile, side, p, s, q, g.Tableau(p, s)});
+        for (int q = 1; q <= 4; ++q) offer({MoveKind::FoundationToPile, side, p, 0, q, MovableFoundationCard(g, p)});
+    }
+    offer({MoveKind::Load, side, 0, 0, 0, w});
+    return moves;
+}
+
+Applied Apply(Game& g, const Move& m)
+{
+    Applied a;
+    if (!IsLegal(g, m)) return a;
+    a.done = true;
+    if (Between(m.from, 1, 4)) a.fromTopYBefore = g.TableauTop(m.from, TopY);
+    if (Between(m.to, 1, 4)) a.toTopYBefore = g.TableauTop(m.to, TopY);
+    Carry(g, m, a);
+    g.DragCard = 0;
+    // One level of undo, the player's: a turned-up card or the end of a game leaves nothing to take back.
+    if (m.side == 1 || m.kind == MoveKind::TurnUp) g.UndoRecord = a.undo ? RecordOf(*a.undo) : std::string();
+    EndIfPlayedOut(g, m.side, a);
+    if (a.gameEnded) g.UndoRecord.clear();
+    return a;
+}
+
+} // namespace tandrel

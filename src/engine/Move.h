@@ -1,0 +1,76 @@
+#pragma once
+// A move as a value: what moves, from where, to where, for which side. The
+// rules list a side's moves (LegalMoves) and carry one out on the state
+// (Apply); they draw nothing and ask nothing. The mouse, the keys, the
+// right-click, the computer and the hint all speak in moves.
+#include <optional>
+#include <vector>
+
+#include "engine/Game.h"
+#include "engine/UndoRecord.h"
+
+namespace tandrel {
+
+enum class MoveKind : unsigned char {
+    Flip,              // side's stock onto its waste, or the waste turned over
+    TurnUp,            // pile `from`'s waiting back turned face up
+    WasteToPile,       // side's waste top onto pile `to`
+    WasteToFoundation, // side's waste top onto foundation `to`
+    Load,              // side's waste top onto the other side's waste
+    PileToFoundation,  // pile `from`'s top card onto foundation `to`
+    RunToPile,         // pile `from`'s cards from slot `slot` up onto pile `to`
+    FoundationToPile,  // foundation `from`'s top card onto pile `to`
+};
+
+struct Move {
+    MoveKind kind = MoveKind::Flip;
+    int side = 1;
+    int from = 0; // a pile or a foundation, by kind
+    int slot = 0; // RunToPile: the run's first slot
+    int to = 0;   // a pile or a foundation, by kind
+    int card = 0; // the card that moves (a run's first); 0 for a flip or a turn-up
+
+    bool operator==(const Move&) const = default;
+};
+
+inline Move FlipMove(int side) { return {MoveKind::Flip, side}; }
+inline Move TurnUpMove(int side, int pile) { return {MoveKind::TurnUp, side, pile}; }
+
+// The sound a move makes; the card sounds take turns.
+enum class MoveSound { None, Card, TurnOver };
+
+// What an applied move did.
+struct Applied {
+    bool done = false;              // false: the rules refused it and nothing changed
+    std::optional<UndoStep> undo;   // what takes it back, when it can be
+    MoveSound sound = MoveSound::None;
+    // A flip: the cards turned, in order (none when the waste was turned over),
+    // the stock's count before it, and whether it ended a pass.
+    int flipped[3] = {0, 0, 0};
+    int flippedCount = 0;
+    int stockLevelBefore = 0;
+    bool passEnded = false;
+    // A pile or foundation's top before the move, for the table's slide.
+    int fromTopYBefore = 0;
+    int toTopYBefore = 0;
+    int fanBefore = 0;              // the side's waste fan before a play from it
+    bool gameEnded = false;         // the side played out its hand: g.LastWinner is that side
+};
+
+// Every move the rules allow the side now. Apply accepts exactly these.
+std::vector<Move> LegalMoves(const Game& g, int side);
+// Whether the rules allow the move now.
+bool IsLegal(const Game& g, const Move& m);
+// Carries the move out on the state, or refuses it; decides the end of the game.
+Applied Apply(Game& g, const Move& m);
+
+// Slot of pile p's top card, 0 when it shows none.
+int TopSlot(const Game& g, int p);
+// False while the card just flipped still lies on top of that side's waste.
+bool FlipAllowed(const Game& g, int side);
+// Whether the side has neither stock nor waste left.
+bool HandPlayedOut(const Game& g, int side);
+// The side whose hand is played out; 0 while both hold cards (or before a deal, when neither does).
+int Winner(const Game& g);
+
+} // namespace tandrel

@@ -1,0 +1,35 @@
+#include "engine/TurnRules.h"
+
+namespace tandrel {
+
+namespace {
+
+bool WasteEmpty(const Game& g, int side) { return g.WasteCount(side) < 1; }
+
+} // namespace
+
+bool MustFlipBeforeEnding(const Game& g)
+{
+    // Asked of the flips themselves: a card the computer loads onto the waste is no flip.
+    return !WasteEmpty(g, 1) && g.FlipsThisTurn == 0 && g.CardsLeft(1) > 1;
+}
+
+bool MayStartTurn(const Game& g, int side)
+{
+    return !(WasteEmpty(g, OtherSide(side)) && !WasteEmpty(g, side));
+}
+
+void BeginTurn(Game& g, int side)
+{
+    if (side == 2) g.FlipsThisTurn = 0;
+    g.FlippedCard = 0;
+}
+
+void FinishTurn(Game& g, int side)
+{
+    if (side != 2) return;
+    g.UndoRecord.clear();
+    ++g.ComputerTurnsPlayed;
+}
+
+} // namespace tandrel
