@@ -24,6 +24,8 @@
 #include "dialogs/frmFirst.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
+#include "show/PlayerHand.h"
+#include "show/PlayerKeys.h"
 #include "engine/Undo.h"
 #include "engine/PlaySound.h"
 #include "engine/Position.h"
@@ -521,10 +523,10 @@ void MainWindow::TableMouseMove(float x, float y)
     RunAction([&] { Form_MouseMove(*game_, mouse_, x, y); });
 }
 
-void MainWindow::TableMouseRelease(int button, float x, float y)
+void MainWindow::TableMouseRelease(int, float, float)
 {
     RunAction([&] {
-        Form_MouseUp(*game_, mouse_, button, x, y);
+        Form_MouseUp(*game_, mouse_);
         // The release that ends a double-click is not a click of its own.
         if (!suppressClick_) Form_Click(*game_, mouse_);
         suppressClick_ = false;

@@ -11,6 +11,7 @@
 #include "engine/Places.h"
 #include "engine/Standstill.h"
 #include "input/Keyboard.h"
+#include "input/Mouse.h"
 #include "opponent/Hint.h"
 
 class QFont;

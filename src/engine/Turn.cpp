@@ -181,17 +181,6 @@ bool CheckGameOver(Game& g, int side)
     return true;
 }
 
-void EndPlayerTurn(Game& g)
-{
-    if (g.ComputerBusy || g.FlipInProgress || g.GameOver) return;
-    // Asked of the flips themselves: a card the computer loads onto the waste is no flip.
-    if (!WasteEmpty(g, 1) && g.FlipsThisTurn == 0 && g.CardsLeft(1) > 1) {
-        ShowInfo(g, "You must flip a card.");
-        return;
-    }
-    ComputerTurn(g, 2);
-}
-
 namespace {
 
 // The computer's move search, which lives above the rules.

@@ -11,8 +11,6 @@ void TurnUpPile(Game& g, int p);
 // The same when the point lies on that card.
 void TurnUpCard(Game& g, float x, float y, int pile);
 bool CheckGameOver(Game& g, int side);
-// The score-board press: refuse with "You must flip a card." or hand over.
-void EndPlayerTurn(Game& g);
 void ComputerTurn(Game& g, int side);
 void Pause(Game& g, int ms);
 // PlaySpeed + 250, the pause between the computer's moves.

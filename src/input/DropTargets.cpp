@@ -8,7 +8,7 @@ std::vector<TablePlace> DropTargets(const Game& g, const MouseState& m)
 {
     std::vector<TablePlace> places;
     if (!m.Dragging()) return places;
-    const int card = g.DragCard;
+    const int card = m.DragCard;
     // A run goes home only when it is the pile's top card alone.
     const bool homeward = m.DragFromWaste || (m.DragFromTableau && card == g.TableauTop(m.DragSource, TopCard));
     if (homeward)

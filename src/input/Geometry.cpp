@@ -1,16 +1,16 @@
 #include "input/Geometry.h"
 
 #include "engine/Cards.h"
-#include "engine/TableauPlays.h"
+#include "engine/Move.h"
 
 namespace tandrel {
 
-int HitFoundation(Game& g, float x, float y)
+int HitFoundation(const Game& g, float x, float y, Rect& hit)
 {
     const long px = ToPixel(x), py = ToPixel(y);
     for (int f = 1; f <= 4; ++f) {
-        g.DragRect = FoundationRect(f);
-        if (!PtInRect(g.DragRect, px, py)) continue;
+        hit = FoundationRect(f);
+        if (!PtInRect(hit, px, py)) continue;
         // The stored top turned back into a card; an ace on its own stays put.
         if (g.Foundation(f, FoundSuit) >= 1 && CardRank(g.Foundation(f, FoundTop) + 13) >= 2) return f;
         return 0;
@@ -18,12 +18,12 @@ int HitFoundation(Game& g, float x, float y)
     return 0;
 }
 
-int HitTableauTop(Game& g, float x, float y, int& pile)
+int HitTableauTop(const Game& g, float x, float y, int& pile, Rect& hit)
 {
     const long px = ToPixel(x), py = ToPixel(y);
     for (int p = 1; p <= 4; ++p) {
-        g.DragRect = PileTopRect(g, p);
-        if (PtInRect(g.DragRect, px, py)) {
+        hit = PileTopRect(g, p);
+        if (PtInRect(hit, px, py)) {
             pile = p;
             return g.TableauTop(p, TopCard);
         }
@@ -31,7 +31,7 @@ int HitTableauTop(Game& g, float x, float y, int& pile)
     return 0;
 }
 
-int HitTableauCard(Game& g, float x, float y, int pile)
+int HitTableauCard(const Game& g, float x, float y, int pile, Rect& hit)
 {
     const int k = TopSlot(g, pile);
     const long px = ToPixel(x), py = ToPixel(y);
@@ -40,17 +40,17 @@ int HitTableauCard(Game& g, float x, float y, int pile)
         const long top = g.TableauTop(pile, TopY) - FaceUpStep * (k - j);
         const Rect r = RectAt(left, top, CardWidth, j == k ? CardHeight : FaceUpStep);
         if (PtInRect(r, px, py)) {
-            g.DragRect = r;
+            hit = r;
             return j;
         }
     }
     return 0;
 }
 
-int OverFoundationRow(const Game& g)
+int OverFoundationRow(const Rect& dragRect)
 {
     for (int f = 1; f <= 4; ++f)
-        if (IntersectRect(g.DragRect, FoundationRect(f))) return f;
+        if (IntersectRect(dragRect, FoundationRect(f))) return f;
     return 0;
 }
 

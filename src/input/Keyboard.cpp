@@ -61,96 +61,21 @@ TablePlace Vertical(const Game& g, const TablePlace& at, int step, bool holding)
     return Stock;
 }
 
-// Where a press acts on a place: inside the card's visible strip, clear of its edges.
-constexpr long PressInset = 10;
-
-void PressPoint(const Game& g, const TablePlace& place, float& x, float& y)
-{
-    const Rect r = PlaceRect(g, place);
-    x = static_cast<float>(r.left + CardWidth / 2);
-    y = static_cast<float>(r.top + PressInset);
-}
-
-// Where the card in hand is carried over a place (its picture's top left): on
-// a pile where it would land, on the computer's full fan, on a foundation
-// clear of the piles below, elsewhere on the place itself.
-void CarryPoint(const Game& g, const TablePlace& place, long& left, long& top)
-{
-    const Rect r = PlaceRect(g, place);
-    left = r.left;
-    top = r.top;
-    switch (place.kind) {
-    case PlaceKind::Pile:
-        left = PileX(place.index);
-        top = g.TableauTop(place.index, TopY) + FaceUpStep;
-        break;
-    case PlaceKind::Foundation: top = std::min<long>(FoundationY, EmptyPileY - g.DragHeight); break;
-    case PlaceKind::ComputerWaste:
-        left = FullFanTopRect(2).left;
-        top = FullFanTopRect(2).top;
-        break;
-    default: break;
-    }
-}
-
-void Carry(Game& g, MouseState& m, const TablePlace& place)
-{
-    long left = 0, top = 0;
-    CarryPoint(g, place, left, top);
-    Form_MouseMove(g, m, static_cast<float>(left) + m.GrabOffsetX, static_cast<float>(top) + m.GrabOffsetY);
-}
-
-void Act(Game& g, MouseState& m, const TablePlace& place)
-{
-    if (m.Dragging()) {
-        Carry(g, m, place);
-        Form_MouseUp(g, m, LeftButton, m.LastMouseX, m.LastMouseY);
-        Form_Click(g, m);
-        return;
-    }
-    // A press on the computer's hand row would end the turn: nothing to act on there.
-    if (place.kind == PlaceKind::ComputerWaste) return;
-    float x = 0, y = 0;
-    PressPoint(g, place, x, y);
-    Form_MouseMove(g, m, x, y);
-    Form_MouseDown(g, m, LeftButton, x, y);
-    if (m.Dragging()) return; // held until the next act
-    Form_MouseUp(g, m, LeftButton, x, y);
-    Form_Click(g, m);
-}
-
 } // namespace
 
-void Form_KeyDown(Game& g, MouseState& m, KeyboardState& k, TableKey key)
+TablePlace FocusAfter(const Game& g, const TablePlace& focus, TableKey key, bool holding)
 {
-    if (g.ComputerBusy || g.FlipInProgress) return;
-    // The first key only brings the focus into view, where it was left.
-    if (!k.shown && key != TableKey::Back) {
-        k.shown = true;
-        return;
-    }
-    // The mouse keeps its own idea of where the pointer is.
-    const float mouseX = m.LastMouseX, mouseY = m.LastMouseY;
-    const bool holding = m.Dragging();
-    TablePlace to = k.focus;
     switch (key) {
-    case TableKey::Left: to = Sideways(k.focus, -1); break;
-    case TableKey::Right: to = Sideways(k.focus, 1); break;
-    case TableKey::Up: to = Vertical(g, k.focus, -1, holding); break;
-    case TableKey::Down: to = Vertical(g, k.focus, 1, holding); break;
-    case TableKey::Next: to = Tabbed(k.focus, 1); break;
-    case TableKey::Previous: to = Tabbed(k.focus, -1); break;
-    case TableKey::Act: Act(g, m, k.focus); break;
-    case TableKey::Back:
-        if (holding) CancelDrag(g, m);
-        break;
+    case TableKey::Left: return Sideways(focus, -1);
+    case TableKey::Right: return Sideways(focus, 1);
+    case TableKey::Up: return Vertical(g, focus, -1, holding);
+    case TableKey::Down: return Vertical(g, focus, 1, holding);
+    case TableKey::Next: return Tabbed(focus, 1);
+    case TableKey::Previous: return Tabbed(focus, -1);
+    case TableKey::Act:
+    case TableKey::Back: break;
     }
-    k.shown = true;
-    if (!(to == k.focus)) {
-        k.focus = to;
-        if (holding) Carry(g, m, to);
-    }
-    if (!m.Dragging()) m.LastMouseX = mouseX, m.LastMouseY = mouseY;
+    return focus;
 }
 
 } // namespace tandrel

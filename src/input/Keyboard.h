@@ -1,9 +1,7 @@
 #pragma once
 // The table played from the keyboard: a focus that moves between the places a
-// player acts on, and a key that acts there as the mouse would. Every act goes
-// through the mouse's own handlers, so the rules and the table are the same.
+// player acts on. Acting there is the table's (show/PlayerKeys.h).
 #include "engine/Places.h"
-#include "input/Mouse.h"
 
 namespace tandrel {
 
@@ -14,8 +12,8 @@ struct KeyboardState {
     bool shown = false; // the focus shows once a key is used, until the mouse is
 };
 
-// Moves the focus, or acts on the focused place: a click there, or a card
-// picked up, or the card in hand dropped there (Back puts it home).
-void Form_KeyDown(Game& g, MouseState& m, KeyboardState& k, TableKey key);
+// Where a key moves the focus; keys that act leave it where it is. With a card
+// in hand, Up and Down go from row to row instead of walking a pile's cards.
+TablePlace FocusAfter(const Game& g, const TablePlace& focus, TableKey key, bool holding);
 
 } // namespace tandrel

@@ -3,8 +3,8 @@
 #include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "engine/PlaySound.h"
-#include "engine/Slide.h"
 #include "engine/Turn.h"
+#include "show/Slide.h"
 
 namespace tandrel {
 
@@ -14,10 +14,10 @@ struct Point {
     int x = 0, y = 0;
 };
 
-void Slide(Game& g, Point start, Point aim)
+void Slide(Game& g, Point start, Point aim, int height = OneCardDragHeight)
 {
     float x = static_cast<float>(start.x), y = static_cast<float>(start.y);
-    AnimateMove(g, x, y, static_cast<float>(aim.x), static_cast<float>(aim.y));
+    SlideCards(g, x, y, static_cast<float>(aim.x), static_cast<float>(aim.y), OneCardDragWidth, height);
 }
 
 // The card in flight is picked up at `from`; the table buffer holds the table under it.
@@ -26,8 +26,6 @@ void LiftCard(Game& g, Point from)
     TableView& v = *g.view;
     if (!v.HasTableBuffer()) v.SnapshotTable();
     v.CaptureDragImage(from.x, from.y, OneCardDragWidth, OneCardDragHeight);
-    g.DragWidth = OneCardDragWidth;
-    g.DragHeight = OneCardDragHeight;
 }
 
 // The card lands: the last frame goes, the card is drawn at `at`, its sound plays.
@@ -97,14 +95,13 @@ Applied PlayRun(Game& g, const Move& m)
     TableView& v = *g.view;
     const int p = m.from, q = m.to;
     const int height = LiftRunPicture(g, p, m.slot);
-    g.DragHeight = height + DragShadow;
     const long liftTop = g.TableauTop(p, TopY) - FaceUpStep * (TopSlot(g, p) - m.slot);
     const Point target = PileTop(g, q);
     const Applied a = Apply(g, m);
     // The run flies from where its picture was lifted, shadow included, to beside the target's top.
     const int aimX = p < q ? AutoRunAimX : -AutoRunAimX;
     Slide(g, {PileX(p) - DragShadow, static_cast<int>(liftTop) - DragShadow},
-          {target.x + aimX, target.y + AutoRunAimY});
+          {target.x + aimX, target.y + AutoRunAimY}, height + DragShadow);
     Pause(g, 50);
     v.ShowTableBuffer();
     const int received = a.undo ? a.undo->received : 1;
@@ -150,8 +147,6 @@ Applied FlipShown(Game& g, const Move& m)
     if (StockThicknessMayChange(a.stockLevelBefore)) v.DrawStock(side);
     PlayCardSound(g);
     v.SnapshotTable();
-    g.DragWidth = OneCardDragWidth;
-    g.DragHeight = OneCardDragHeight;
     for (int i = 0; i < a.flippedCount; ++i) {
         const int card = a.flipped[i], landX = WasteX + FanStep * i;
         v.CaptureDragImage(StockX, y, OneCardDragWidth, OneCardDragHeight);
@@ -161,7 +156,6 @@ Applied FlipShown(Game& g, const Move& m)
         v.ShowTableBuffer();
     }
     v.ReleaseBuffers();
-    g.DragHeight = 0;
     g.FlipInProgress = false;
     const int fan = g.WasteFan(side);
     if (fan < MaxFan) v.RestoreBackground(Surface::Window, FanRight(fan), y, FanStep * (MaxFan - fan), CardHeight);
@@ -213,6 +207,7 @@ int LiftRunPicture(Game& g, int p, int j)
     const int k = TopSlot(g, p);
     const long left = PileX(p), top = g.TableauTop(p, TopY) - FaceUpStep * (k - j);
     const int height = RunDragStep * (k - j) + CardHeight;
+    g.PickPile = p, g.PickFirst = j, g.PickLast = k; // the saved game keeps the last run lifted
     v.CaptureDragImage(left, top, OneCardDragWidth, height + DragShadow);
     for (int s = j; s <= k; ++s) v.DrawCard(Surface::DragImage, 0, RunDragStep * (s - j), g.Tableau(p, s));
     v.SnapshotTable();

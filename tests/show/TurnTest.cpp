@@ -2,6 +2,7 @@
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
+#include "show/PlayerHand.h"
 #include "support/Positions.h"
 
 using namespace tandrel;

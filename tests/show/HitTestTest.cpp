@@ -1,8 +1,7 @@
 // Where a press lands: the fixed layout, its exact edges, and the rounding of
 // the pointer to whole pixels; and what the mouse handlers make of presses.
-#include "input/AutoPlay.h"
 #include "input/Geometry.h"
-#include "input/Mouse.h"
+#include "show/PlayerHand.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -29,22 +28,23 @@ TEST_F(HitTest, FoundationsGiveUpTheirTopsButNotALoneAceWithinTheirEdges)
     Lay(g, "- | - | - | - ; 3c Ah 2s");
     Done();
     // A foundation's rectangle ends before x = 81: 80.5 rounds to 80 and hits, 81.5 to 82 and misses.
-    EXPECT_EQ(HitFoundation(g, 80.5f, 50), 1);
-    EXPECT_EQ(HitFoundation(g, 81.5f, 50), 0);
-    EXPECT_EQ(HitFoundation(g, 130, 50), 0);
-    EXPECT_EQ(HitFoundation(g, 220, 50), 3);
-    EXPECT_EQ(g.DragRect, (Rect{190, 10, 261, 105}));
+    Rect hit;
+    EXPECT_EQ(HitFoundation(g, 80.5f, 50, hit), 1);
+    EXPECT_EQ(HitFoundation(g, 81.5f, 50, hit), 0);
+    EXPECT_EQ(HitFoundation(g, 130, 50, hit), 0);
+    EXPECT_EQ(HitFoundation(g, 220, 50, hit), 3);
+    EXPECT_EQ(hit, (Rect{190, 10, 261, 105}));
     // x = 10 on the foundation row is no foundation press (the row wants x > 10).
     Form_MouseDown(g, m, LeftButton, 10, 50);
     EXPECT_FALSE(m.DragFromFoundation);
     Form_MouseDown(g, m, LeftButton, 11, 50);
     EXPECT_TRUE(m.DragFromFoundation);
-    EXPECT_EQ(std::pair(m.DragSource, g.DragCard), std::pair(9, Card(Clubs, 3)));
+    EXPECT_EQ(std::pair(m.DragSource, m.DragCard), std::pair(9, Card(Clubs, 3)));
     // Nothing changes until the card lands somewhere; dropped nowhere it goes back.
     EXPECT_EQ(g.Foundation(1, FoundTop), Card(Clubs, 3));
-    Form_MouseUp(g, m, LeftButton, 450, 450);
+    Form_MouseUp(g, m);
     EXPECT_EQ(g.Foundation(1, FoundTop), Card(Clubs, 3));
-    EXPECT_EQ(g.DragCard, 0);
+    EXPECT_EQ(m.DragCard, 0);
 }
 
 TEST_F(HitTest, TheTopmostCardOfAPileIsPicked)
@@ -52,11 +52,12 @@ TEST_F(HitTest, TheTopmostCardOfAPileIsPicked)
     Lay(g, "- | [2d] Td 9c 8h | - | -");
     const std::pair<float, int> slots[] = {{130, 1}, {145, 2}, {259, 3}, {260, 0}, {124, 0}};
     // The second card covers the first from y = 145; below the last card, or on the back, none.
-    for (const auto& [y, slot] : slots) EXPECT_EQ(HitTableauCard(g, 120, y, 2), slot) << y;
+    Rect hit;
+    for (const auto& [y, slot] : slots) EXPECT_EQ(HitTableauCard(g, 120, y, 2, hit), slot) << y;
     int pile = 0;
-    EXPECT_EQ(HitTableauTop(g, 120, 200, pile), Card(Hearts, 8));
+    EXPECT_EQ(HitTableauTop(g, 120, 200, pile, hit), Card(Hearts, 8));
     EXPECT_EQ(pile, 2);
-    EXPECT_EQ(HitTableauTop(g, 300, 150, pile), EmptyPileCode); // an empty pile's place starts at y = 100
+    EXPECT_EQ(HitTableauTop(g, 300, 150, pile, hit), EmptyPileCode); // an empty pile's place starts at y = 100
     EXPECT_EQ(pile, 4);
 }
 
@@ -71,12 +72,12 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     Form_MouseDown(g, m, LeftButton, 40, 300);
     EXPECT_EQ(m.DragSource, 1);
     EXPECT_FALSE(m.Dragging());
-    Form_MouseUp(g, m, LeftButton, 40, 300);
+    Form_MouseUp(g, m);
     EXPECT_EQ(m.DragSource, 0);
     Form_MouseDown(g, m, RightButton, 40, 200);
     EXPECT_EQ(m.DragSource, 25);
     const Game pressed = g;
-    Form_MouseUp(g, m, RightButton, 40, 200);
+    Form_MouseUp(g, m);
     Form_Click(g, m);
     EXPECT_EQ(g.Tableau, pressed.Tableau);
     EXPECT_EQ(m.DragSource, 25);
@@ -86,7 +87,7 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     Form_MouseDown(g, m, LeftButton, 465, 300); // y = 300 is the waste, not the score board
     EXPECT_TRUE(m.DragFromWaste);
     EXPECT_TRUE(view.messages.empty());
-    Form_MouseUp(g, m, LeftButton, 465, 300);
+    Form_MouseUp(g, m);
     EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(Hearts, 5));
     // With three fanned the range moves to 495..566.
     g.WasteFan(1) = 3;
@@ -94,7 +95,7 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     EXPECT_FALSE(m.DragFromWaste);
     Form_MouseDown(g, m, LeftButton, 566, 340);
     EXPECT_TRUE(m.DragFromWaste);
-    Form_MouseUp(g, m, LeftButton, 566, 340);
+    Form_MouseUp(g, m);
     // A press on the computer's stock, with either button, ends the turn.
     g.FlipsThisTurn = 0;
     Form_MouseDown(g, m, RightButton, 420, 60);
@@ -109,10 +110,10 @@ TEST_F(HitTest, DoubleClickOnTheWasteTopPlaysItHomeThoughItsFirstPressPickedItUp
         m = MouseState{};
         Form_MouseMove(g, m, 485, 340);
         Form_MouseDown(g, m, LeftButton, 485, 340); // on the top card: picked up
-        Form_MouseUp(g, m, LeftButton, 485, 340);   // and put back
+        Form_MouseUp(g, m);   // and put back
         view.slides.clear();
         Form_DblClick(g, m);
-        EXPECT_EQ(g.DragCard, 0);
+        EXPECT_EQ(m.DragCard, 0);
     };
     doubleClickWasteTop("3h");
     EXPECT_EQ(Table(g), "- | - | - | - ; 3h - - - ; 9c 5h (2) ; - (1)") << "the five has nowhere to go";
@@ -143,9 +144,9 @@ TEST_F(HitTest, NoInputReachesTheTableUnlessItIsThePlayersTurn)
         Form_MouseDown(g, m, RightButton, 40, 150);
         Form_MouseDown(g, m, LeftButton, 130, 150);
         Form_MouseMove(g, m, 300, 300);
-        Form_MouseUp(g, m, LeftButton, 300, 300);
+        Form_MouseUp(g, m);
         Form_MouseDown(g, m, LeftButton, 500, 340);
-        Form_MouseUp(g, m, LeftButton, 500, 340);
+        Form_MouseUp(g, m);
         Form_MouseMove(g, m, 400, 340);
         Form_Click(g, m);
         Form_MouseMove(g, m, 40, 150);
@@ -162,7 +163,7 @@ TEST_F(HitTest, RunLeavingFaceDownCardsLeavesItsTurnUpAtTheTopBack)
 {
     Lay(g, "Ks | [5h] 4h | [3h 2h] Ah | [2c 3c 4c] Qd");
     Done();
-    AutoPlay(g, 4, static_cast<float>(PileX(4)), 136);
+    Form_MouseDown(g, m, RightButton, static_cast<float>(PileX(4)), 136);
     EXPECT_EQ(Table(g), "Ks Qd | [5h] 4h | [3h 2h] Ah | [2c 3c 4c] @130 ; - - - - ; - (1) ; - (1)");
     EXPECT_TRUE(Sound(g));
 }
