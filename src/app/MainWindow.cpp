@@ -138,7 +138,7 @@ void MainWindow::UpdateMenus()
 {
     const Game& g = *game_;
     findChild<QAction*>("mnuRestart")->setEnabled(!g.DealString.empty());
-    findChild<QAction*>("mnuUndo")->setEnabled(!g.UndoRecord.empty());
+    findChild<QAction*>("mnuUndo")->setEnabled(g.Undo.has_value());
     findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
     findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
     findChild<QAction*>("mnuHint")->setEnabled(!g.GameOver);
@@ -438,6 +438,7 @@ void MainWindow::mnuExit_Click()
 void MainWindow::mnuUndo_Click()
 {
     UndoMove(*game_);
+    table_->RedrawTable();
 }
 
 void MainWindow::mnuSnap_Click()

@@ -142,7 +142,7 @@ void NewGame(Game& g, bool redeal)
     g.SnapshotTaken = false;
     g.GameOver = false;
     // The last move of the previous game must never be applied to this table.
-    g.UndoRecord.clear();
+    g.Undo.reset();
     if (g.hooks.ClearSnapshot) g.hooks.ClearSnapshot(g);
 
     v.ScoreBoard(true);

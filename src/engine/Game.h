@@ -11,6 +11,7 @@
 #include "engine/Rect.h"
 #include "engine/Settings.h"
 #include "engine/TableView.h"
+#include "engine/UndoStep.h"
 
 namespace tandrel {
 
@@ -71,7 +72,7 @@ struct Game {
     int Wins = 0;
     int Losses = 0;
     int DragCard = 0;
-    std::string UndoRecord;
+    std::optional<UndoStep> Undo;           // what takes the player's last move back
 
     // Shared by the rules, the mouse and the slides.
     Rect DragRect;

@@ -21,17 +21,6 @@ int MovableFoundationCard(const Game& g, int f)
     return CardRank(top + 13) >= 2 ? top : 0;
 }
 
-// The waste's top card leaves it; a single fanned card may have empty slots below it.
-void TakeWasteTop(Game& g, int side)
-{
-    const int fan = g.WasteFan(side);
-    g.Waste(side, g.WasteCount(side)) = 0;
-    --g.WasteCards(side);
-    --g.WasteCount(side);
-    if (fan == 1)
-        while (g.WasteCount(side) > 0 && g.Waste(side, g.WasteCount(side)) == 0) --g.WasteCount(side);
-}
-
 // The waste's top card played from it: the side holds one card fewer.
 void PlayFromWaste(Game& g, int side)
 {
@@ -290,9 +279,9 @@ Applied Apply(Game& g, const Move& m)
     Carry(g, m, a);
     g.DragCard = 0;
     // One level of undo, the player's: a turned-up card or the end of a game leaves nothing to take back.
-    if (m.side == 1 || m.kind == MoveKind::TurnUp) g.UndoRecord = a.undo ? RecordOf(*a.undo) : std::string();
+    if (m.side == 1 || m.kind == MoveKind::TurnUp) g.Undo = a.undo;
     EndIfPlayedOut(g, m.side, a);
-    if (a.gameEnded) g.UndoRecord.clear();
+    if (a.gameEnded) g.Undo.reset();
     return a;
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/Game.h"
-#include "engine/UndoRecord.h"
+#include "engine/UndoStep.h"
 
 namespace tandrel {
 

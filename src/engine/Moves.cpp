@@ -6,7 +6,6 @@
 #include "engine/Cards.h"
 #include "engine/PlaySound.h"
 #include "engine/Slide.h"
-#include "engine/UndoRecord.h"
 
 namespace tandrel {
 
@@ -32,6 +31,16 @@ bool FitsOpponentWaste(int card, int wasteTop)
     if (!IsCard(card) || !IsCard(wasteTop) || CardRank(card) == 1) return false;
     const int diff = CardRank(card) - CardRank(wasteTop);
     return OppositeColors(card, wasteTop) && (diff == 1 || diff == -1);
+}
+
+void TakeWasteTop(Game& g, int side)
+{
+    const int fan = g.WasteFan(side);
+    g.Waste(side, g.WasteCount(side)) = 0;
+    --g.WasteCards(side);
+    --g.WasteCount(side);
+    if (fan == 1)
+        while (g.WasteCount(side) > 0 && g.Waste(side, g.WasteCount(side)) == 0) --g.WasteCount(side);
 }
 
 int FoundationOfSuit(const Game& g, int suit)
@@ -116,7 +125,6 @@ bool PlayToFoundation(Game& g, int source, int card, int side)
 
     PlaceOnFoundation(g, f, card);
     ClearFlyingCards(g);
-    g.UndoRecord = ToFoundationRecord(source, f);
     if (source == 0) {
         LowerWasteFan(g, side);
         --g.CardsLeft(side);
@@ -163,7 +171,6 @@ void PlayWasteToTableau(Game& g, int side)
     }
 
     const int p = target, card = g.DragCard;
-    g.UndoRecord = WasteToPileRecord(p, card);
     LowerWasteFan(g, side);
     ClearFlyingCards(g);
     LayOnPile(g, p, card);
@@ -205,7 +212,6 @@ bool PlayOnOpponentWaste(Game& g, int side)
     g.FlippedCard = 0;
     g.DragCard = 0;
     // Written only once the play is accepted, so a refused drop leaves the last record alone.
-    if (side == 1) g.UndoRecord = LoadRecord();
     return true;
 }
 
@@ -228,7 +234,6 @@ void MoveTableauStack(Game& g)
     }
     g.TableauTop(q, TopY) += FaceUpStep * (last - first + 1);
     g.TableauTop(q, TopCard) = g.TableauTop(from, TopCard);
-    g.UndoRecord = StackRecord(from, fromY, first, q, toY, received);
 
     if (first == 1) {
         UncoverPile(g, from);
@@ -246,7 +251,6 @@ void PlayFoundationToTableau(Game& g)
     const int p = PileColumnAt(static_cast<float>(g.TargetRect.left));
     if (f == 0 || p == 0) return;
     --g.Foundation(f, FoundTop);
-    g.UndoRecord = FoundationToPileRecord(f, p);
     LayOnPile(g, p, g.DragCard);
     ClearFlyingCards(g);
     g.view->DrawCard(Surface::Window, g.TableauTop(p, TopX), g.TableauTop(p, TopY), g.DragCard);

@@ -69,6 +69,8 @@ void PlaceOnFoundation(Game& g, int f, int card);
 // A card loaded onto side's waste from the other side's: the waste and the
 // stock counter of side take it.
 void TakeOnWaste(Game& g, int side, int card);
+// The waste's top card leaves it; a single fanned card may have empty slots below it.
+void TakeWasteTop(Game& g, int side);
 // A card played from a side's waste shows one fanned card fewer, never none.
 void LowerWasteFan(Game& g, int side);
 // Shows the foundation's top card (an ace stands alone as its own code).

@@ -4,7 +4,6 @@
 #include "engine/PlaySound.h"
 #include "engine/Slide.h"
 #include "engine/Turn.h"
-#include "engine/UndoRecord.h"
 
 namespace tandrel {
 
@@ -32,7 +31,6 @@ bool PlayTableauTopToFoundation(Game& g, int p)
     v.ShowTableBuffer();
     PlaceOnFoundation(g, f, card);
     v.DrawCard(Surface::Window, FoundationX(f), FoundationY, card);
-    g.UndoRecord = ToFoundationRecord(p, f);
     v.ReleaseBuffers();
     g.DragRect = Rect{};
     v.ScoreBoard(false);

@@ -7,7 +7,6 @@
 #include "engine/Deal.h"
 #include "engine/PlaySound.h"
 #include "engine/Slide.h"
-#include "engine/UndoRecord.h"
 
 namespace tandrel {
 
@@ -77,7 +76,6 @@ void FlipCards(Game& g, int side)
     if (g.GameOver) return;
     if (!FlipAllowed(g, side)) return;
 
-    g.UndoRecord = FlipRecord(g.WasteFan(side));
     if (side == 1) ++g.FlipsThisTurn;
     g.FlipInProgress = true;
     if (g.StockEmpty(side)) {
@@ -143,7 +141,7 @@ void TurnUpPile(Game& g, int p)
     v.DrawCard(Surface::Window, x, y, card);
     v.ScoreBoard(false);
 
-    g.UndoRecord.clear();
+    g.Undo.reset();
     g.TableauTop(p, TopCard) = card;
     g.TableauTop(p, TopY) = y;
     g.Tableau(p, 1) = card;
@@ -167,7 +165,7 @@ bool CheckGameOver(Game& g, int side)
     g.view->ShowHandAtEnd(side);
     g.LastWinner = side;
     // The winning move stays made: once a game is over there is nothing to undo.
-    g.UndoRecord.clear();
+    g.Undo.reset();
     if (side == 2) {
         g.Losses = CountOneMore(g.Losses);
         PlaySound(g, 1);
@@ -238,7 +236,7 @@ void ComputerTurn(Game& g, int side)
     g.ComputerBusy = false;
     g.GameOver = CheckGameOver(g, side);
     if (side == 2) {
-        g.UndoRecord.clear();
+        g.Undo.reset();
         ++g.ComputerTurnsPlayed;
     }
     g.view->StatusPanel(false);

@@ -28,7 +28,7 @@ void BeginTurn(Game& g, int side)
 void FinishTurn(Game& g, int side)
 {
     if (side != 2) return;
-    g.UndoRecord.clear();
+    g.Undo.reset();
     ++g.ComputerTurnsPlayed;
 }
 

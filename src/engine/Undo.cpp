@@ -4,7 +4,6 @@
 
 #include "engine/Cards.h"
 #include "engine/Moves.h"
-#include "engine/UndoRecord.h"
 
 namespace tandrel {
 
@@ -138,12 +137,28 @@ void UndoFoundationToTableau(Game& g, int f, int p)
     TakeTopBack(g, p);
 }
 
+// The card loaded onto the computer's waste goes back onto the player's, even
+// when the load had emptied it.
+bool GiveLoadBack(Game& g)
+{
+    if (g.WasteCount(2) < 1 || g.WasteCount(1) >= 42) return false;
+    const int card = g.Waste(2, g.WasteCount(2));
+    if (!IsCard(card)) return false;
+    TakeWasteTop(g, 2);
+    LowerWasteFan(g, 2);
+    --g.CardsLeft(2);
+    TakeOnWaste(g, 1, card);
+    ++g.CardsLeft(1);
+    g.FlippedCard = 0;
+    return true;
+}
+
 } // namespace
 
 void UndoMove(Game& g)
 {
-    const auto step = ParseUndoRecord(g.UndoRecord);
-    g.UndoRecord.clear();
+    const auto step = g.Undo;
+    g.Undo.reset();
     if (!step || g.GameOver) return;
     const UndoStep& s = *step;
     switch (s.kind) {
@@ -157,14 +172,12 @@ void UndoMove(Game& g)
     case UndoKind::FoundationToPile: UndoFoundationToTableau(g, s.foundation, s.to); break;
     case UndoKind::Load:
         // The load's own bookkeeping run backwards; it raised both stock counters once.
-        if (LoadOpponentWaste(g, 2, true)) {
+        if (GiveLoadBack(g)) {
             --g.StockLevel(1);
             --g.StockLevel(2);
         }
         break;
     }
-    g.UndoRecord.clear();
-    g.view->RedrawTable();
 }
 
 } // namespace tandrel

@@ -5,7 +5,6 @@
 #include "engine/Moves.h"
 #include "engine/ShowMove.h"
 #include "engine/Slide.h"
-#include "engine/UndoRecord.h"
 
 namespace tandrel {
 
@@ -40,7 +39,6 @@ void PlayWasteTopToPile(Game& g, int side, int card, int q)
     const int x = g.TableauTop(q, TopX), y = g.TableauTop(q, TopY);
     SlideWasteTop(g, side, card, Place{x - WasteToPileAim, y + WasteToPileAim}, Place{x, y + FaceUpStep}, [&] {
         LayOnPile(g, q, card);
-        g.UndoRecord = WasteToPileRecord(q, card);
     });
 }
 
@@ -48,7 +46,6 @@ void PlayWasteTopToFoundation(Game& g, int side, int card, int f)
 {
     SlideWasteTop(g, side, card, FoundationPlace(f), FoundationPlace(f), [&] {
         PlaceOnFoundation(g, f, card);
-        g.UndoRecord = ToFoundationRecord(0, f);
     });
 }
 
@@ -81,7 +78,6 @@ bool LoadOpponentWaste(Game& g, int side, bool unchecked)
     if (!unchecked && !FitsOpponentWaste(w, WasteTop(g, o))) return false;
     if (g.WasteCount(o) >= 42) return false; // no slot left above the opponent's top
 
-    if (side == 1) g.UndoRecord = LoadRecord();
     const Place to = WasteTopPlace(g, o);
     SlideWasteTop(g, side, w, to, to, [&] {
         TakeOnWaste(g, o, w);

@@ -7,7 +7,7 @@
 #include "engine/Deal.h"
 #include "engine/Numbers.h"
 #include "engine/Position.h"
-#include "engine/UndoRecord.h"
+#include "store/UndoRecord.h"
 #include "store/Profile.h"
 #include "store/SettingsFile.h"
 
@@ -32,7 +32,7 @@ std::array<std::string, 9> BuildRecords(const Game& g)
     }
     r[0] += FormatThree(AsInteger(g.GameOver)) + FormatThree(g.cfg.FlipNum) + FormatThree(g.PickFirst) +
             FormatThree(g.PickLast) + FormatThree(g.PickPile) + FormatThree(g.DragCard);
-    r[1] = g.UndoRecord;
+    r[1] = g.Undo ? RecordOf(*g.Undo) : std::string();
     for (int i = 2; i <= 53; ++i) r[2] += FormatTwo(g.Deck(i));
     for (int f = 1; f <= 4; ++f)
         for (int c = 1; c <= 2; ++c) r[3] += FormatTwo(g.Foundation(f, c));
@@ -178,8 +178,8 @@ bool RestoreGame(Game& g, const std::string& prefix)
         return false;
     }
     RememberSynced(stored, section, StoredRecords(f, section, prefix));
-    stored.UndoRecord = f.ReadString(section, Key(prefix, 2), "");
-    if (!UndoRecordFits(stored)) stored.UndoRecord.clear();
+    stored.Undo = ParseUndoRecord(f.ReadString(section, Key(prefix, 2), ""));
+    if (!UndoFits(stored)) stored.Undo.reset();
     stored.FlippedCard = 0;
     stored.FlipsThisTurn = 0; // the record keeps no flips: a restored turn asks for one
     stored.GameOver = false;

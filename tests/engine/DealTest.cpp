@@ -27,7 +27,7 @@ TEST(TakeNumber, CutsDigitsOffTheFront)
 TEST_F(Deal, FirstGameIsPresetZeroFliesFromTheCornerAndEmptiesTheLastGamesRecords)
 {
     Lay(g, "- | - | - | - ; - 4h");
-    g.UndoRecord = "3227";
+    g.Undo = UndoStep{UndoKind::Load};
     g.SnapshotTaken = true;
     g.FlippedCard = 34;
     g.GamesDealt = 0;
@@ -35,8 +35,8 @@ TEST_F(Deal, FirstGameIsPresetZeroFliesFromTheCornerAndEmptiesTheLastGamesRecord
     NewGame(g, true);
     EXPECT_EQ(g.GamesDealt, 1);
     EXPECT_EQ(Table(g), "Qc | [4s] 3h | [Kd Ad] Js | [7s 8h 6h] 5c ; - - - - ; - (1) ; - (1)");
-    EXPECT_EQ(std::tuple(g.Stock(1, 1), g.Stock(2, 1), g.UndoRecord, g.SnapshotTaken, g.FlippedCard),
-              std::tuple(34, 48, "", false, 0));
+    EXPECT_EQ(std::tuple(g.Stock(1, 1), g.Stock(2, 1), g.Undo.has_value(), g.SnapshotTaken, g.FlippedCard),
+              std::tuple(34, 48, false, false, 0));
     EXPECT_TRUE(Sound(g));
     EXPECT_EQ(Slides(view), (std::vector<Slide>{{2, 2, 10, 120}, {2, 2, 100, 120}, {2, 2, 190, 120},
                                                   {2, 2, 280, 120}, {2, 2, 100, 125}, {2, 2, 190, 125},

@@ -1,10 +1,11 @@
 // The placement rules, what an accepted play leaves behind and what taking it
-// back gives, from crafted positions: each play checks the table, its undo
-// record and the whole position, then undoes it. The plain cases of every kind
+// back gives, from crafted positions: each play checks the table and the
+// whole position, then undoes it. The plain cases of every kind
 // are undone from real games in UndoEveryMoveTest; these are the edges.
+#include "engine/Move.h"
 #include "engine/Moves.h"
-#include "engine/Turn.h"
 #include "engine/Undo.h"
+#include "input/Mouse.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -13,23 +14,30 @@ using namespace tandrel::testing;
 namespace {
 
 using MovesTest = PositionTest;
+using Pick = std::function<std::optional<Move>(const Game&)>;
 
-// The player's waste top dropped with its picture at (x, y), tried where the mouse's release tries it.
-auto DropAt(int x, int y)
+// The player's waste top dropped with its picture at (x, y).
+Pick DropAt(int x, int y)
 {
-    return [=](Game& g) {
-        DragWasteTopTo(g, x, y);
-        if (y < 100 && PlayToFoundation(g, 0, g.DragCard, 1)) return;
-        if (!PlayOnOpponentWaste(g, 1) && FindDropTarget(g, true)) PlayWasteToTableau(g, 1);
+    return [=](const Game& g) {
+        MouseState m;
+        m.DragFromWaste = true;
+        m.DragCard = g.Waste(1, g.WasteCount(1));
+        m.DragRect = RectAt(x, y, OneCardDragWidth, OneCardDragHeight);
+        return DropMove(g, m);
     };
+}
+
+Pick Play(MoveKind kind, int from, int slot, int to, const char* card)
+{
+    return [=](const Game&) { return std::optional(Move{kind, 1, from, slot, to, Card(card)}); };
 }
 
 struct PlayCase {
     const char* name;
     std::string layout;
-    std::function<void(Game&)> play;
+    Pick pick;
     std::string table; // after the play
-    std::string record;
     int flipNum = 1;
     std::function<void(Game&)> setup = {}; // after the layout
     std::function<void(Game&)> then = {};  // after the undo
@@ -38,56 +46,44 @@ void PrintTo(const PlayCase& c, std::ostream* os) { *os << c.name; }
 
 const PlayCase Cases[] = {
     {"AceDroppedOverTheLastFoundationStartsTheFirst", "- | - | - | - ; ; Ah As (2)", DropAt(280, 12),
-     "- | - | - | - ; As - - - ; Ah (1) ; - (1)", "401"},
+     "- | - | - | - ; As - - - ; Ah (1) ; - (1)"},
     {"AceTakesTheNextEmptyFoundation", "- | - | - | - ; As ; Ah", DropAt(10, 10),
-     "- | - | - | - ; As Ah - - ; - (1) ; - (1)", "402"},
+     "- | - | - | - ; As Ah - - ; - (1) ; - (1)"},
     {"TwoDroppedAnywhereOnTheFoundationRowGoesToItsSuit", "- | - | - | - ; As Ah ; 9c 2h (2)", DropAt(280, 12),
-     "- | - | - | - ; As 2h - - ; 9c (1) ; - (1)", "402", 3},
-    {"PileTopGoesHomeAndLeavesItsTurnUp", "- | [4s] 6c | - | - ; 5c",
-     [](Game& g) { EXPECT_TRUE(PlayToFoundation(g, 2, Card("6c"), 1)); },
-     "- | [4s] @120 | - | - ; 6c - - - ; - (1) ; - (1)", "421"},
+     "- | - | - | - ; As 2h - - ; 9c (1) ; - (1)", 3},
+    {"PileTopGoesHomeAndLeavesItsTurnUp", "- | [4s] 6c | - | - ; 5c", Play(MoveKind::PileToFoundation, 2, 0, 1, "6c"),
+     "- | [4s] @120 | - | - ; 6c - - - ; - (1) ; - (1)"},
     {"DropOverTwoPilesTriesTheLeftOneFirst", "7h | 7d | - | - ; ; 6c", DropAt(50, 130),
-     "7h 6c | 7d | - | - ; - - - - ; - (1) ; - (1)", "3106"},
-    {"KingsFillAnEmptyPile", "9h | - | - | - ; ; Ks", DropAt(285, 110), "9h | - | - | Ks ; - - - - ; - (1) ; - (1)",
-     "3439"},
+     "7h 6c | 7d | - | - ; - - - - ; - (1) ; - (1)"},
+    {"KingsFillAnEmptyPile", "9h | - | - | - ; ; Ks", DropAt(285, 110), "9h | - | - | Ks ; - - - - ; - (1) ; - (1)"},
     {"WasteCardOntoTheComputersWaste", "- | - | - | - ; ; 2c 8h (2) ; 7c", DropAt(500, 30),
-     "- | - | - | - ; - - - - ; 2c (1) ; 7c 8h (1)", "6"},
-    {"RunMovesAndLeavesATurnUpBehind", "- | [5d] 9s 8h 7c | - | [6d 8d 9d] Th",
-     [](Game& g) {
-         g.PickPile = 2, g.PickFirst = 1, g.PickLast = 3;
-         g.TargetRect = RectAt(280, 135, 71, 95);
-         MoveTableauStack(g);
-     },
-     "- | [5d] @120 | - | [6d 8d 9d] Th 9s 8h 7c ; - - - - ; - (1) ; - (1)", "202165010413502"},
+     "- | - | - | - ; - - - - ; 2c (1) ; 7c 8h (1)"},
+    {"RunMovesAndLeavesATurnUpBehind", "- | [5d] 9s 8h 7c | - | [6d 8d 9d] Th", Play(MoveKind::RunToPile, 2, 1, 4, "9s"),
+     "- | [5d] @120 | - | [6d 8d 9d] Th 9s 8h 7c ; - - - - ; - (1) ; - (1)"},
     {"FoundationCardComesDownOntoAPileLeavingTheAce", "- | - | 3c | - ; - 2h",
-     [](Game& g) {
-         g.DragCard = Card("2h");
-         g.TargetRect = RectAt(190, 120, 71, 95);
-         PlayFoundationToTableau(g);
-     },
-     "- | - | 3c 2h | - ; - Ah - - ; - (1) ; - (1)", "50203"},
+     Play(MoveKind::FoundationToPile, 2, 0, 3, "2h"), "- | - | 3c 2h | - ; - Ah - - ; - (1) ; - (1)"},
     // Taken back, the waste shows one more fanned card, up to three.
     {"RedFiveOntoABlackSixComesBackFannedAsBefore", "6c | - | - | - ; ; 9s Jd 5h (2)", DropAt(12, 130),
-     "6c 5h | - | - | - ; - - - - ; 9s Jd (1) ; - (1)", "3118", 3},
+     "6c 5h | - | - | - ; - - - - ; 9s Jd (1) ; - (1)", 3},
     // The first flip of three made: two cards are left, so this flip ends the pass.
-    {"FlipThatEndsAPass", "- | - | - | - ; Ks ; 9c", [](Game& g) { FlipCards(g, 1); },
-     "- | - | - | - ; Ks - - - ; 9c 2h 3h 4h 5h 6h (2) ; - (1)", "13", 3,
+    {"FlipThatEndsAPass", "- | - | - | - ; Ks ; 9c", [](const Game&) { return std::optional(FlipMove(1)); },
+     "- | - | - | - ; Ks - - - ; 9c 2h 3h 4h 5h 6h (2) ; - (1)", 3,
      [](Game& g) {
          SetStock(g, 1, {Card("2h"), Card("3h"), Card("4h"), Card("5h"), Card("6h")});
          g.StockLevel(1) = 21 + 5;
          ParkRest(g);
-         FlipCards(g, 1);
+         Apply(g, FlipMove(1));
          g.FlippedCard = 0;
      },
      [](Game& g) { // and the next flip takes the same cards again
-         FlipCards(g, 1);
+         Apply(g, FlipMove(1));
          EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card("6h"));
      }},
 };
 
 class PlayerMove : public PositionTest, public ::testing::WithParamInterface<PlayCase> {};
 
-TEST_P(PlayerMove, LeavesTheTableItsRecordAndASoundPositionAndUndoGivesThePositionBack)
+TEST_P(PlayerMove, LeavesTheTableAndASoundPositionAndUndoGivesThePositionBack)
 {
     const PlayCase& c = GetParam();
     Lay(g, c.layout);
@@ -95,18 +91,18 @@ TEST_P(PlayerMove, LeavesTheTableItsRecordAndASoundPositionAndUndoGivesThePositi
     if (c.setup) c.setup(g);
     Done();
     const Game before = g;
-    c.play(g);
+    const auto move = c.pick(g);
+    ASSERT_TRUE(move && IsLegal(g, *move));
+    ASSERT_TRUE(Apply(g, *move).done);
     EXPECT_EQ(Table(g), c.table);
-    EXPECT_EQ(g.UndoRecord, c.record);
-    EXPECT_TRUE(c.record[0] != '4' || g.DragCard == 0) << "a card played home is still held";
     ASSERT_TRUE(Sound(g));
     // An ace sent home stays there.
-    const bool ace = c.record[0] == '4' && CardRank(FoundationTopCard(g, c.record.back() - '0')) == 1;
-    const Game expected = ace ? g : before;
+    const bool home = move->kind == MoveKind::PileToFoundation || move->kind == MoveKind::WasteToFoundation;
+    const Game expected = home && CardRank(move->card) == 1 ? g : before;
     UndoMove(g);
     EXPECT_TRUE(SamePosition(g, expected));
     EXPECT_TRUE(c.flipNum == 1 || g.WasteFan(1) == expected.WasteFan(1)) << "the waste is not fanned as before";
-    EXPECT_EQ(g.UndoRecord, "");
+    EXPECT_FALSE(g.Undo);
     EXPECT_TRUE(Sound(g));
     UndoMove(g); // a second undo does nothing
     EXPECT_TRUE(SamePosition(g, expected));
@@ -118,17 +114,15 @@ INSTANTIATE_TEST_SUITE_P(Player, PlayerMove, ::testing::ValuesIn(Cases),
 
 } // namespace
 
-TEST_F(MovesTest, RefusedPlaysLeaveTheTableAndTheLastRecord)
+TEST_F(MovesTest, RefusedPlaysLeaveTheTableAndTheLastStep)
 {
     Lay(g, "- | [4s] 6c 5h | - | - ; 5c ; 9d 8h (2) ; 7c");
-    g.UndoRecord = "11";
+    g.Undo = UndoStep{UndoKind::Flip, 1};
     Done();
     const Game before = g;
-    EXPECT_FALSE(PlayToFoundation(g, 2, Card("6c"), 1)); // not the pile's top
-    DragWasteTopTo(g, 300, 300);                           // nowhere near
-    EXPECT_FALSE(PlayOnOpponentWaste(g, 1));
-    EXPECT_FALSE(FindDropTarget(g, true));
-    ReturnWasteCard(g, 1);
+    EXPECT_FALSE(Apply(g, {MoveKind::PileToFoundation, 1, 2, 0, 1, Card("6c")}).done); // not the pile's top
+    EXPECT_FALSE(DropAt(300, 300)(g));                                                 // nowhere near
+    EXPECT_FALSE(Apply(g, {MoveKind::Load, 1, 0, 0, 0, Card("9d")}).done); // not the waste's top
     EXPECT_TRUE(Unchanged(g, before));
     // With all four started an ace has nowhere to go (there are only four).
     for (int f = 1; f <= 4; ++f) g.Foundation(f, FoundSuit) = f;

@@ -21,17 +21,16 @@ TEST(UndoEveryMove, GivesBackThePositionBeforeForEveryKindOfMove)
     for (const Game& before : positions) {
         for (const Move& move : LegalMoves(before, 1)) {
             Game g = before;
-            g.UndoRecord.clear();
+            g.Undo.reset();
             ASSERT_TRUE(Apply(g, move).done);
             ASSERT_TRUE(Sound(g)) << "the move itself broke the position";
-            if (g.UndoRecord.empty() || g.GameOver) continue; // nothing to take back
-            const int kind = g.UndoRecord[0] - '0';
-            if (kind == 4 && CardRank(g.Foundation(g.UndoRecord.back() - '0', FoundTop) + 13) == 1) continue; // an ace
-            const std::string record = g.UndoRecord;
+            if (!g.Undo || g.GameOver) continue; // nothing to take back
+            const int kind = static_cast<int>(g.Undo->kind);
+            if (kind == 4 && CardRank(g.Foundation(g.Undo->foundation, FoundTop) + 13) == 1) continue; // an ace
             UndoMove(g);
             const auto same = SamePosition(g, before), sound = Sound(g);
             if ((!same || !sound) && ++failures <= 5)
-                ADD_FAILURE() << "undo of " << record << ": " << (same ? sound : same).message() << "\n"
+                ADD_FAILURE() << "undo of move kind " << static_cast<int>(move.kind) << " from " << move.from << " to " << move.to << ": " << (same ? sound : same).message() << "\n"
                               << selfplay::DescribePosition(before);
             if (kind >= 1 && kind <= 6) ++undoneByKind[kind];
         }

@@ -160,7 +160,7 @@ TEST_F(OnTable, AWholeTurnWithKeysAlone)
     const QImage start = screen().copy();
     QTest::keyClick(window.get(), Qt::Key_H); // the Expert first frees a face-down card: the run onto the jack
     EXPECT_EQ(Outlined(OutlineKind::Hint), (std::vector{PlaceRect(g, PileAt(2, 1)), PlaceRect(g, PileAt(4))}));
-    EXPECT_TRUE(screen() == start && g.UndoRecord.empty() && Seen() != start.convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(screen() == start && !g.Undo && Seen() != start.convertToFormat(QImage::Format_RGB32));
     Keys("ss"); // the first shows the focus on the stock
     EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card("6s"));
     EXPECT_TRUE(Shows(Card("6s"), 465, 300));
@@ -172,11 +172,11 @@ TEST_F(OnTable, AWholeTurnWithKeysAlone)
 
     Keys("ddrsullllln"); // carried past the first pile's left edge
     EXPECT_EQ(g.Tableau(1, 2), Card("8s"));
-    EXPECT_EQ(g.UndoRecord, "3134");
+    EXPECT_EQ(g.Undo->kind, UndoKind::WasteToPile);
     EXPECT_TRUE(Shows(Card("8s"), 10, 140));
 
     Keys("rusrs"); // the run from the nine
-    EXPECT_EQ(g.UndoRecord, "202165020313002");
+    EXPECT_EQ(std::tuple(g.Undo->kind, g.Undo->from, g.Undo->first, g.Undo->to), std::tuple(UndoKind::Stack, 2, 2, 3));
 
     const QImage before = screen().copy();
     Keys("lse"); // picked up and put back
@@ -184,7 +184,7 @@ TEST_F(OnTable, AWholeTurnWithKeysAlone)
     EXPECT_EQ(screen(), before);
 
     Keys("bbbbs"); // back round to the score board
-    EXPECT_EQ(g.UndoRecord, "");
+    EXPECT_FALSE(g.Undo);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -253,8 +253,8 @@ TEST_F(OnTable, WasteCardDraggedOntoTheComputersWasteLeavesNothingInHand)
 {
     Drag(WasteTop1, QPoint(530, 72));
     EXPECT_EQ(Table(game()), "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As - - ; Qh (1) ; Qc 7d 8s (1)");
-    EXPECT_EQ(game().UndoRecord, "6");
-    EXPECT_EQ(game().DragCard, 0);
+    EXPECT_EQ(game().Undo->kind, UndoKind::Load);
+    EXPECT_FALSE(window->mouse().Dragging());
     EXPECT_TRUE(Shows(Card(4, 8), 465, 25));
     EXPECT_TRUE(Shows(Card(3, 12), 465, 300));
     // The queen has nowhere to go: a click and a double-click leave the table as it is.
@@ -291,7 +291,7 @@ TEST_F(OnTable, DoubleClicksPlayToTheFoundations)
     EXPECT_TRUE(Shows(Card(1, 6), 10, 10));
     DoubleClick(470, 340); // the fanned cards under the waste top: the two of spades goes home
     EXPECT_EQ(Table(game()), "9h 8c 7h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 6c 2s - - ; Qh 8s (2) ; Qc 7d (1)");
-    EXPECT_EQ(game().DragCard, 0);
+    EXPECT_FALSE(window->mouse().Dragging());
     EXPECT_TRUE(Shows(Card(4, 2), 100, 10));
     EXPECT_TRUE(Shows(Card(4, 8), 480, 300));
 }
@@ -308,7 +308,7 @@ TEST_F(OnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
 
 TEST_F(OnTable, RefusedOrUnfinishedDragsPutTheirCardsBack)
 {
-    game().UndoRecord = "1";
+    game().Undo = UndoStep{UndoKind::Flip, 1};
     const std::string laid = Table(game());
     const QImage before = screen().copy();
     Drag(QPoint(45, 160), QPoint(225, 180)); // a red nine onto a red ten
@@ -324,7 +324,7 @@ TEST_F(OnTable, RefusedOrUnfinishedDragsPutTheirCardsBack)
     EXPECT_FALSE(window->mouse().Dragging());
     EXPECT_EQ(screen(), before);
     EXPECT_EQ(Table(game()), laid);
-    EXPECT_EQ(game().UndoRecord, "1");
+    EXPECT_EQ(game().Undo, (UndoStep{UndoKind::Flip, 1}));
 }
 
 TEST_F(GuiTest, AWonGameIsToldThroughRepaintsResizesAndAFinerScreenUntilF2)

@@ -83,7 +83,7 @@ TEST_F(GuiTest, UndoAndTheSnapshotFromTheMenu)
     Click(400, 340);
     QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(game().WasteCount(1), 0);
-    EXPECT_EQ(game().UndoRecord, "");
+    EXPECT_FALSE(game().Undo);
 
     Click(400, 340);
     Command("mnuSnap")->trigger();
@@ -108,12 +108,12 @@ TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixelAndEachTurnIsStored)
     Click(400, 340);
     Drag(QPoint(45, 150), QPoint(300, 420)); // a refused drop, nothing changes
     const QImage shown = screen().copy();
-    const std::string undo = game().UndoRecord;
+    const auto undo = game().Undo;
     window->close();
     window.reset();
 
     Start();
-    EXPECT_EQ(game().UndoRecord, undo);
+    EXPECT_EQ(game().Undo, undo);
     EXPECT_EQ(screen(), shown);
     EXPECT_TRUE(Sound());
     const std::string before = Stored("Save1");

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "opponent/Computer.h"
+#include "store/UndoRecord.h"
 #include "support/Positions.h"
 
 namespace tandrel::testing {
@@ -61,30 +62,22 @@ bool PileTopHome(Game& g) { return TableauToFoundation(g, 2); }
 
 auto Record(std::string undo)
 {
-    return [undo](Game& g) { g.UndoRecord = undo; };
+    return [undo](Game& g) { g.Undo = ParseUndoRecord(undo); };
 }
-auto Undo(std::string record)
-{
-    return [record](const Game& g) { EXPECT_EQ(g.UndoRecord, record); };
-}
-
 const MoveCase SingleCardCases[] = {
     {"KingGoesToFirstEmptyPileBeforeItsFoundation", "9h | - | [5d 6d] 4s | - ; Qc ; ; 2h Kc (2)", WasteTop,
      {{480, 25, PileX(2) - 15, 100 + 15}}, "9h | Kc | [5d 6d] 4s | - ; Qc - - - ; - (1) ; 2h (1)",
-     [](const Game& g) {
-         EXPECT_EQ(g.UndoRecord, "3213");
-         EXPECT_EQ(g.DragCard, 0);
-     }},
+     [](const Game& g) { EXPECT_EQ(g.DragCard, 0); }},
     // Same colour, wrong rank, then the first to fit.
     {"CardGoesOnTheFirstPileThatTakesIt", "7h | 8c | [Qh] 7s | [Jh Th 9h] 7c ; ; ; 6d", WasteTop,
      {{465, 25, PileX(3) - 15, 125 + 15}}, "7h | 8c | [Qh] 7s 6d | [Jh Th 9h] 7c ; - - - - ; - (1) ; - (1)"},
     {"AceIsNeverLoadedOntoTheOpponentsWaste", "- | - | - | - ; ; 2s ; 9s Ah", Load, {}},
     {"AceGoesToTheFirstEmptyFoundationNotOntoAPile", "2c | - | - | - ; 3d ; ; 9s Ah", WasteTop,
-     {{465, 25, FoundationX(2), FoundationY}}, "2c | - | - | - ; 3d Ah - - ; - (1) ; 9s (1)", Undo("402")},
+     {{465, 25, FoundationX(2), FoundationY}}, "2c | - | - | - ; 3d Ah - - ; - (1) ; 9s (1)"},
     {"AceOnAnEmptyRowGoesToFoundationOne", "- | - | - | - ; ; ; 9s Ah", WasteTop,
      {{465, 25, FoundationX(1), FoundationY}}, "- | - | - | - ; Ah - - - ; - (1) ; 9s (1)"},
     // A load would fit, but this kind never loads.
-    Before([](Game& g) { g.DragCard = 17, g.UndoRecord = "3105"; },
+    Before([](Game& g) { g.DragCard = 17, g.Undo = ParseUndoRecord("3105"); },
            {"NothingFitsChangesNothing", "9h | - | - | - ; ; 6d ; 5c", WasteTop, {}}),
 
     // Loads onto the opponent's waste (the rule itself is the engine's).
@@ -94,12 +87,12 @@ const MoveCase SingleCardCases[] = {
             [](const Game& g) {
                 EXPECT_EQ(g.StockLevel(1), 43); // the card joins the player's hand
                 EXPECT_EQ(g.FlippedCard, 0);
-                EXPECT_EQ(g.UndoRecord, ""); // the computer's loads leave no player's record
+                EXPECT_FALSE(g.Undo); // the computer's loads leave no player's record
             }}),
     Before(Record("3105"), {"PlayerRefusedALoadKeepsTheLastRecord", "- | - | - | - ; ; 8c 7d ; 8h", PlayerLoads, {}}),
     Before(Record("3105"), AtLevel(0, {"PlayerLoadWritesItsRecordWhateverTheComputersLevel",
                                        "- | - | - | - ; ; 8c 9s ; 8h", PlayerLoads, {{465, 300, 465, 25}},
-                                       "- | - | - | - ; - - - - ; 8c (1) ; 8h 9s (1)", Undo("6")})),
+                                       "- | - | - | - ; - - - - ; 8c (1) ; 8h 9s (1)"})),
     // Undo hands back any card: here a black six onto the black seven.
     AtLevel(0, {"UndoHandsBackAnyCardEvenForABeginner", "- | - | - | - ; ; 7c ; 6s", UndoLoad, {{465, 25, 465, 300}},
                 "- | - | - | - ; - - - - ; 7c 6s (1) ; - (1)"}),
@@ -114,7 +107,7 @@ const MoveCase SingleCardCases[] = {
             {{PileX(1), 100, FoundationX(2) - 5, 5}, {PileX(3), 125, FoundationX(1) - 5, 5}},
             "- | - | [9s] Qd | - ; 3h 5c - - ; - (1) ; - (1)",
             [](const Game& g) {
-                EXPECT_EQ(g.UndoRecord, ""); // a turned-up card ends what can be undone
+                EXPECT_FALSE(g.Undo); // a turned-up card ends what can be undone
                 const std::vector<int>& pauses = ViewOf(g).pauses;
                 EXPECT_NE(std::find(pauses.begin(), pauses.end(), g.cfg.PlaySpeed + 250), pauses.end());
             }}),

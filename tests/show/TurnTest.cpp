@@ -3,6 +3,7 @@
 #include "engine/Turn.h"
 #include "engine/Undo.h"
 #include "show/PlayerHand.h"
+#include "show/ShowMoves.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -18,25 +19,25 @@ TEST_F(TurnTest, AfterAPassEndsTheWasteTurnsOverThenFlipsAgain)
     SetStock(g, 1, {Card(Hearts, 9), Card(Hearts, 10)});
     g.StockLevel(1) = 2 + 21;
     Done();
-    FlipCards(g, 1);
+    PlayShown(g, FlipMove(1));
     ASSERT_EQ(g.StockPasses(1), 1);
 
     // The flipped card is still the top: the next click does nothing.
     const Game flipped = g;
-    FlipCards(g, 1);
+    PlayShown(g, FlipMove(1));
     EXPECT_TRUE(Unchanged(g, flipped));
 
     // Once it has been played, the click turns the waste over, with sound 2 and no flip.
     g.FlippedCard = 0;
     view.sounds.clear();
-    FlipCards(g, 1);
+    PlayShown(g, FlipMove(1));
     EXPECT_EQ(Table(g), "Kc | - | - | - ; Ks - - - ; - (2) ; - (1)");
     EXPECT_EQ(view.sounds, std::vector<int>{2});
     // The card flipped first comes first again.
     EXPECT_EQ(std::pair(g.StockEmpty(1), g.Stock(1, 1)), std::pair(false, Card(Diamonds, 5)));
     EXPECT_TRUE(Sound(g));
 
-    FlipCards(g, 1);
+    PlayShown(g, FlipMove(1));
     EXPECT_EQ(Table(g), "Kc | - | - | - ; Ks - - - ; 5d 6d 7d (3) ; - (1)");
     EXPECT_FALSE(g.StockEmpty(1));
     EXPECT_TRUE(Sound(g));
@@ -48,7 +49,7 @@ TEST_F(TurnTest, EveryFlipPlaysTheNextRotationSound)
     view.sounds.clear();
     for (int i = 0; i < 8; ++i) {
         g.FlippedCard = 0;
-        FlipCards(g, 1);
+        PlayShown(g, FlipMove(1));
     }
     EXPECT_EQ(view.sounds, (std::vector<int>{5, 6, 7, 8, 9, 4, 5, 6}));
 }
@@ -57,7 +58,7 @@ TEST_F(TurnTest, EveryFlipPlaysTheNextRotationSound)
 TEST_F(TurnTest, NothingToPlayAgainstUntilThePlayerHasFlippedUnlessOneCardIsLeft)
 {
     NewGame(g, true);
-    FlipCards(g, 2); // the computer has a waste and the player none
+    PlayShown(g, FlipMove(2)); // the computer has a waste and the player none
     g.FlippedCard = 0;
     EndPlayerTurn(g);
     EXPECT_EQ(view.messages, std::vector<std::string>{"You need to flip a card first."});
@@ -70,7 +71,7 @@ TEST_F(TurnTest, NothingToPlayAgainstUntilThePlayerHasFlippedUnlessOneCardIsLeft
     ASSERT_EQ(g.CardsLeft(1), 1);
     EndPlayerTurn(g);
     EXPECT_TRUE(view.messages.empty());
-    EXPECT_EQ(g.UndoRecord, ""); // the computer's turn ran and emptied it
+    EXPECT_FALSE(g.Undo); // the computer's turn ran and emptied it
 }
 
 // On the first fixed deal the computer loads a card onto the player's waste at
@@ -79,7 +80,7 @@ TEST_F(TurnTest, ACardTheComputerLoadsIsNoFlip)
 {
     g.GamesDealt = 0;
     NewGame(g, true);
-    FlipCards(g, 1);
+    PlayShown(g, FlipMove(1));
     EndPlayerTurn(g);
     const int top = g.Waste(1, g.WasteCount(1));
     ASSERT_NE(top, g.FlippedCard) << "the computer no longer loads the player's waste on this deal";
@@ -91,37 +92,36 @@ TEST_F(TurnTest, ACardTheComputerLoadsIsNoFlip)
     EXPECT_TRUE(Unchanged(g, before));
 
     // A flip taken back is no flip either; one that stands hands the turn over.
-    FlipCards(g, 1);
+    PlayShown(g, FlipMove(1));
     UndoMove(g);
     view.Clear();
     EndPlayerTurn(g);
     EXPECT_EQ(view.messages, refused);
-    FlipCards(g, 1);
+    PlayShown(g, FlipMove(1));
     EndPlayerTurn(g);
     EXPECT_EQ(view.messages, refused);
     EXPECT_EQ(g.ComputerTurnsPlayed, before.ComputerTurnsPlayed + 1);
 }
 
 // Everything on the foundations but the king of clubs, which a side holds.
-TEST_F(TurnTest, GameOverCountsOnceNamesTheWinnerAndStopsAtTheTop)
+TEST_F(TurnTest, TheMoveThatPlaysOutAHandEndsTheGameCountedOnceAndStopsAtTheTop)
 {
-    Lay(g, "- | - | - | - ; Qc Kd Kh Ks");
-    SetStock(g, 1, {Card(Clubs, 13)});
-    EXPECT_FALSE(CheckGameOver(g, 1));
+    const Move lastCard{MoveKind::WasteToFoundation, 2, 0, 0, 1, Card("Kc")};
+    Lay(g, "- | - | - | - ; Qc Kd Kh Ks ; ; Kc");
+    Done();
     g.Losses = 4;
-    EXPECT_TRUE(CheckGameOver(g, 2));
-    EXPECT_EQ(std::tuple(g.Wins, g.Losses, g.LastWinner), std::tuple(0, 5, 2));
-    EXPECT_EQ(view.sounds, std::vector<int>{1});
-    // Once over it stays over, counted once.
-    g.GameOver = true;
-    EXPECT_TRUE(CheckGameOver(g, 2) && CheckGameOver(g, 1));
+    ASSERT_TRUE(PlayShown(g, lastCard).gameEnded);
+    EXPECT_EQ(std::tuple(g.GameOver, g.Wins, g.Losses, g.LastWinner), std::tuple(true, 0, 5, 2));
+    EXPECT_EQ(view.sounds, (std::vector<int>{5, 1})); // the card, then the loss
+    // Once over nothing more is played or counted.
+    EXPECT_TRUE(LegalMoves(g, 1).empty());
+    EXPECT_FALSE(PlayShown(g, FlipMove(1)).done);
     EXPECT_EQ(std::tuple(g.Wins, g.Losses), std::tuple(0, 5));
 
-    SetStock(g, 1, {});
-    SetStock(g, 2, {Card(Clubs, 13)});
-    g.GameOver = false;
+    Lay(g, "- | - | - | - ; Qc Kd Kh Ks ; Kc");
+    Done();
     g.Wins = 32767;
-    EXPECT_TRUE(CheckGameOver(g, 1));
+    ASSERT_TRUE(Apply(g, {MoveKind::WasteToFoundation, 1, 0, 0, 1, Card("Kc")}).gameEnded);
     EXPECT_EQ(std::tuple(g.Wins, g.LastWinner), std::tuple(32767, 1));
 }
 
@@ -141,11 +141,11 @@ TEST_F(TurnTest, OnlyThePointOnTheTopBackTurnsItUp)
 {
     Lay(g, "- | - | [5c 9d] | -");
     Done();
-    g.UndoRecord = "3227";
+    g.Undo = UndoStep{UndoKind::Load};
     TurnUpCard(g, 200, 124, 3); // above the top back (it starts at y = 125)
     EXPECT_EQ(g.TableauTop(3, TopCard), TurnUpPending);
     TurnUpCard(g, 200.5f, 125, 3);
     EXPECT_EQ(Table(g), "- | - | [5c] 9d | - ; - - - - ; - (1) ; - (1)");
-    EXPECT_EQ(g.UndoRecord, "");
+    EXPECT_FALSE(g.Undo);
     EXPECT_TRUE(Sound(g));
 }

@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "StoreFixture.h"
+#include "engine/Move.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "store/FileLock.h"
@@ -65,7 +66,7 @@ TEST_F(TwoCopies, SettingsAndCountsOfBothWritersAndAHandEditAllStay)
 TEST_F(TwoCopies, AGameRecordIsWrittenWholeAndNeverEmptiedUnderAnotherWriter)
 {
     NewGame(g, true);
-    FlipCards(g, 1);
+    Apply(g, FlipMove(1));
     g.cfg.AutoSave = 1;
     ASSERT_TRUE(StoreOnExit(g));
     // The other copy has no game on its table: its empty record leaves this one's alone.
@@ -80,9 +81,9 @@ TEST_F(TwoCopies, AGameRecordIsWrittenWholeAndNeverEmptiedUnderAnotherWriter)
     // A copy that restored the game and changed only its undo record writes all
     // of its own record, never one half-mixed with the other copy's.
     ASSERT_TRUE(RestoreGame(b.g, "Save"));
-    b.g.UndoRecord.clear();
+    b.g.Undo.reset();
     g.FlippedCard = 0;
-    FlipCards(g, 1);
+    Apply(g, FlipMove(1));
     ASSERT_TRUE(SaveGame(g, "Save"));
     ASSERT_TRUE(SaveGame(b.g, "Save"));
     next = Next();

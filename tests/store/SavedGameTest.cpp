@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "StoreFixture.h"
+#include "engine/Move.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
@@ -38,7 +39,7 @@ protected:
         NewGame(g, true);
         for (int i = 0; i < flips; ++i) {
             g.FlippedCard = 0; // as after the player's turn comes round again
-            FlipCards(g, 1);
+            Apply(g, FlipMove(1));
         }
         ASSERT_TRUE(Sound(g));
     }
@@ -163,7 +164,7 @@ TEST_F(SavedGameStore, AnUndoRecordThatDoesNotFitTheTableIsDropped)
         Put("Save2", undo);
         const auto next = Next();
         ASSERT_TRUE(RestoreGame(next->g, "Save")) << undo;
-        EXPECT_EQ(next->g.UndoRecord, "") << undo;
+        EXPECT_FALSE(next->g.Undo) << undo;
         EXPECT_TRUE(SameRecord(g, next->g));
     }
 }
@@ -179,7 +180,7 @@ TEST_F(SavedGameStore, QuittingWithAutoSaveBringsTheSameTableBackAndAFailedSaveI
     const auto next = Next();
     ASSERT_TRUE(RestoreGame(next->g, "Save"));
     EXPECT_TRUE(SameRecord(g, next->g));
-    EXPECT_EQ(next->g.UndoRecord, g.UndoRecord);
+    EXPECT_EQ(next->g.Undo, g.Undo);
 
     // Quitting after the game ended leaves the record present and empty.
     g.GameOver = true;

@@ -32,7 +32,7 @@ TEST_F(StoreTest, EverySoakPositionSurvivesSaveAndRestore)
         back.cfg.FlipNum = 3 - g.cfg.FlipNum % 3; // the record brings its own
         ASSERT_TRUE(RestoreGame(back, "Save")) << selfplay::DescribePosition(g);
         EXPECT_TRUE(SameRecord(back, g));
-        EXPECT_EQ(back.UndoRecord, g.UndoRecord);
+        EXPECT_EQ(back.Undo, g.Undo);
         EXPECT_EQ(back.GamesDealt, 0);
         EXPECT_TRUE(CheckPosition(back));
         UndoMove(g);

@@ -127,7 +127,7 @@ void Lay(Game& g, const std::string& text)
     g.GameOver = g.ComputerBusy = g.FlipInProgress = false;
     g.FlippedCard = g.DragCard = 0;
     g.FlipsThisTurn = 1; // a turn in progress, free to end
-    g.UndoRecord.clear();
+    g.Undo.reset();
     g.DealString.clear();
 
     std::vector<std::string> parts = Split(text, ';');
@@ -242,7 +242,7 @@ struct Part {
 ::testing::AssertionResult Unchanged(const Game& a, const Game& b)
 {
     if (auto table = SameTable(a, b); !table) return table;
-    return FirstDifference({SAME(FlippedCard), SAME(DragCard), SAME(GameOver), SAME(UndoRecord)});
+    return FirstDifference({SAME(FlippedCard), SAME(DragCard), SAME(GameOver), SAME(Undo)});
 }
 
 #undef SAME

@@ -4,6 +4,7 @@
 // after the player's flip. For tests that link the self-play library.
 #include <vector>
 
+#include "engine/Move.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "opponent/Computer.h"
@@ -26,7 +27,7 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
             const int side = 1 + turn % 2;
             if (side == 1) {
                 positions.push_back(g);
-                FlipCards(g, 1);
+                Apply(g, FlipMove(1));
                 if (!g.GameOver) positions.push_back(g);
             }
             ComputerTurn(g, side);

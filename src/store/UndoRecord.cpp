@@ -1,9 +1,8 @@
-#include "engine/UndoRecord.h"
+#include "store/UndoRecord.h"
 
 #include <exception>
 
 #include "engine/Game.h"
-#include "engine/HeadlessView.h"
 #include "engine/Numbers.h"
 #include "engine/Position.h"
 #include "engine/Undo.h"
@@ -24,37 +23,18 @@ struct Fields {
 
 } // namespace
 
-std::string FlipRecord(int fanBefore) { return Kind(UndoKind::Flip) + Digits(fanBefore, 1); }
-
-std::string StackRecord(int from, int fromY, int first, int to, int toY, int received)
-{
-    return Kind(UndoKind::Stack) + Digits(from, 2) + Digits(fromY, 3) + Digits(first, 2) + Digits(to, 2) +
-           Digits(toY, 3) + Digits(received, 2);
-}
-
-std::string WasteToPileRecord(int pile, int card) { return Kind(UndoKind::WasteToPile) + Digits(pile, 1) + Digits(card, 2); }
-
-std::string ToFoundationRecord(int from, int foundation)
-{
-    return Kind(UndoKind::ToFoundation) + Digits(from, 1) + Digits(foundation, 1);
-}
-
-std::string FoundationToPileRecord(int foundation, int pile)
-{
-    return Kind(UndoKind::FoundationToPile) + Digits(foundation, 2) + Digits(pile, 2);
-}
-
-std::string LoadRecord() { return Kind(UndoKind::Load); }
-
 std::string RecordOf(const UndoStep& s)
 {
+    const std::string kind = Kind(s.kind);
     switch (s.kind) {
-    case UndoKind::Flip: return FlipRecord(s.fan);
-    case UndoKind::Stack: return StackRecord(s.from, s.fromY, s.first, s.to, s.toY, s.received);
-    case UndoKind::WasteToPile: return WasteToPileRecord(s.to, s.card);
-    case UndoKind::ToFoundation: return ToFoundationRecord(s.from, s.foundation);
-    case UndoKind::FoundationToPile: return FoundationToPileRecord(s.foundation, s.to);
-    case UndoKind::Load: return LoadRecord();
+    case UndoKind::Flip: return kind + Digits(s.fan, 1);
+    case UndoKind::Stack:
+        return kind + Digits(s.from, 2) + Digits(s.fromY, 3) + Digits(s.first, 2) + Digits(s.to, 2) + Digits(s.toY, 3) +
+               Digits(s.received, 2);
+    case UndoKind::WasteToPile: return kind + Digits(s.to, 1) + Digits(s.card, 2);
+    case UndoKind::ToFoundation: return kind + Digits(s.from, 1) + Digits(s.foundation, 1);
+    case UndoKind::FoundationToPile: return kind + Digits(s.foundation, 2) + Digits(s.to, 2);
+    case UndoKind::Load: return kind;
     }
     return {};
 }
@@ -96,18 +76,13 @@ std::optional<UndoStep> ParseUndoRecord(const std::string& record)
     return std::nullopt;
 }
 
-bool UndoRecordFits(const Game& g)
+bool UndoFits(const Game& g)
 {
-    if (g.UndoRecord.empty()) return true;
-    const auto step = ParseUndoRecord(g.UndoRecord);
-    if (!step) return false;
-    if (step->kind == UndoKind::WasteToPile && g.TableauTop(step->to, TopCard) != step->card) return false;
+    if (!g.Undo) return true;
+    const UndoStep& step = *g.Undo;
+    if (step.kind == UndoKind::WasteToPile && g.TableauTop(step.to, TopCard) != step.card) return false;
     // A damaged record would otherwise be played on the real table: try it on a copy.
-    HeadlessView quiet;
-    quiet.record = false;
     Game trial = g;
-    trial.view = &quiet;
-    trial.hooks = {};
     try {
         UndoMove(trial);
     } catch (const std::exception&) {
