@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/Move.h"
 #include "engine/Deal.h"
 #include "engine/HeadlessView.h"
 #include "engine/Position.h"
-#include "engine/Turn.h"
+#include "engine/Move.h"
+#include "engine/TurnRules.h"
 #include "engine/Undo.h"
 #include "store/GamesDealt.h"
 #include "store/Players.h"
@@ -77,20 +77,24 @@ std::vector<std::string> MakeBaseFiles(const std::string& folder)
         g.Losses = variant;
         g.cfg.WavFiles[0] = variant % 2 ? "C:\\Games\\win.wav" : "/opt/tandrel/win.wav";
         g.GamesDealt = variant * 5;
-        NewGame(g, true);
+        DealNewGame(g, true);
         for (int i = 0; i < 2 + variant; ++i) {
             g.FlippedCard = 0;
             Apply(g, FlipMove(1));
         }
         SaveGame(g, "Save");
-        ComputerTurn(g, 2);
+        // The computer's turn without its moves: the waiting cards turned up and a flip.
+        BeginTurn(g, 2);
+        for (int p = 1; p <= 4; ++p) Apply(g, TurnUpMove(2, p));
+        Apply(g, FlipMove(2));
+        FinishTurn(g, 2);
         g.FlippedCard = 0;
         Apply(g, FlipMove(1));
         SaveGame(g, "Snap");
         SaveSettings(g);
         AddPlayer(g, "Bob");
         g.GamesDealt = 20 + variant;
-        NewGame(g, true);
+        DealNewGame(g, true);
         g.FlippedCard = 0;
         Apply(g, FlipMove(1));
         SaveGame(g, "Save");

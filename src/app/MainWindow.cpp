@@ -24,6 +24,7 @@
 #include "dialogs/frmFirst.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
+#include "show/NewGame.h"
 #include "show/PlayerHand.h"
 #include "show/PlayerKeys.h"
 #include "engine/Undo.h"
@@ -274,8 +275,7 @@ void MainWindow::Form_Load()
     starting_ = false;
     RunAction([this, &g] {
         if (g.cfg.AutoSave) {
-            RestoreGame(g, "Save");
-            table_->RedrawTable();
+            RestoreOrDeal("Save");
         } else if (!closePending_) {
             // Cancelled, the table stays empty and the game over until F2.
             mnuSave_Click();
@@ -449,7 +449,18 @@ void MainWindow::mnuSnap_Click()
 
 void MainWindow::mnuRestore_Click()
 {
-    RestoreGame(*game_, "Snap");
+    RestoreOrDeal("Snap");
+}
+
+void MainWindow::RestoreOrDeal(const char* prefix)
+{
+    if (!RestoreGame(*game_, prefix)) {
+        NewGame(*game_, true);
+        return;
+    }
+    table_->ScoreBoard(true);
+    table_->StatusPanel(false);
+    table_->RedrawTable();
 }
 
 // The handbook stays open beside the table; the rules and the about box are modal.

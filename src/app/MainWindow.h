@@ -97,6 +97,8 @@ private:
     void ReportStoreFailureOnExit(bool stored) const;
     std::string StoreFailureText() const;
     void KeepProgress(int wins, int losses, int computerTurns);
+    // The stored game (Save or Snap) back on the table, or a new deal when it cannot be.
+    void RestoreOrDeal(const char* prefix);
 
     void mnuNew_Click();
     void mnuSave_Click();

@@ -6,8 +6,6 @@
 #include "engine/Cards.h"
 #include "engine/Counts.h"
 #include "engine/Position.h"
-#include "engine/Turn.h"
-#include "engine/Slide.h"
 
 namespace tandrel {
 
@@ -64,7 +62,6 @@ void ShuffleDeck(Game& g, std::uint32_t seed)
 
 void DealGame(Game& g)
 {
-    g.view->SetBusyCursor(true);
     if (g.GamesDealt >= 24 || g.GamesDealt < 0) {
         const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
         ShuffleDeck(g, static_cast<std::uint32_t>(now ^ (now >> 32)));
@@ -76,7 +73,6 @@ void DealGame(Game& g)
     // A 16-bit count in the original; it simply stops counting rather than wrapping.
     if (g.GamesDealt < MaxGameCount) ++g.GamesDealt;
     if (g.hooks.GamesDealtChanged) g.hooks.GamesDealtChanged(g);
-    g.view->SetBusyCursor(false);
 }
 
 void DeckFromDealString(Game& g)
@@ -91,48 +87,13 @@ int FaceDownCard(const Game& g, int pile)
     return pos ? g.Deck(pos) : 0;
 }
 
-namespace {
+const std::array<DealtCard, 10> DealOrder = {{
+    {1, 1, true}, {2, 1, false}, {3, 1, false}, {4, 1, false}, {2, 2, true},
+    {3, 2, false}, {4, 2, false}, {3, 3, true}, {4, 3, false}, {4, 4, true},
+}};
 
-// One card of the deal flies from the corner of the table to its place.
-void DealCardTo(Game& g, int card, int x, int y)
+void DealNewGame(Game& g, bool redeal)
 {
-    TableView& v = *g.view;
-    v.CaptureDragImage(DealFromX, DealFromY, OneCardDragWidth, OneCardDragHeight);
-    v.DrawCard(Surface::DragImage, 0, 0, card);
-    float fx = DealFromX, fy = DealFromY;
-    AnimateMove(g, fx, fy, static_cast<float>(x), static_cast<float>(y));
-    // The buffer holds every card dealt so far; it also wipes the last frame.
-    v.DrawCard(Surface::TableBuffer, x, y, card);
-    v.ShowTableBuffer();
-}
-
-// Row `row` of the deal: the card lies one face-down step below the row before.
-void DealFaceUp(Game& g, int pile, int position, int row)
-{
-    const int y = DealRowY(row);
-    const int card = g.Deck(position);
-    g.Deck(position) = 0;
-    g.TableauTop(pile, TopCard) = card;
-    g.TableauTop(pile, TopX) = PileX(pile);
-    g.TableauTop(pile, TopY) = y;
-    g.Tableau(pile, 1) = card;
-    DealCardTo(g, card, PileX(pile), y);
-}
-
-void DealFaceDown(Game& g, int pile, int row)
-{
-    DealCardTo(g, g.cfg.CardBack, PileX(pile), DealRowY(row));
-}
-
-} // namespace
-
-void NewGame(Game& g, bool redeal)
-{
-    TableView& v = *g.view;
-    const int speed = g.cfg.Speed;
-    g.cfg.Speed = 30;
-    v.DrawTableBackground();
-
     for (int side = 1; side <= 2; ++side) {
         for (int i = 1; i <= 42; ++i) g.Stock(side, i) = g.Waste(side, i) = 0;
         g.CardsLeft(side) = 21;
@@ -144,13 +105,7 @@ void NewGame(Game& g, bool redeal)
     // The last move of the previous game must never be applied to this table.
     g.Undo.reset();
     if (g.hooks.ClearSnapshot) g.hooks.ClearSnapshot(g);
-
-    v.ScoreBoard(true);
-    v.StatusPanel(false);
-    v.DrawFoundationWells();
     g.Foundation.fill(0);
-    v.SnapshotTable();
-
     if (redeal) DealGame(g);
 
     for (int side = 1; side <= 2; ++side) {
@@ -163,43 +118,24 @@ void NewGame(Game& g, bool redeal)
         g.StockPasses(side) = 0;
     }
     g.Tableau.fill(0);
+    // Row by row from the left: the first card of each row face up (from the
+    // deck positions 2, 6, 9 and 11), backs to its right.
+    const int faceUpFrom[5] = {0, 2, 6, 9, 11};
     for (int p = 1; p <= 4; ++p) {
+        const int card = g.Deck(faceUpFrom[p]);
+        g.Deck(faceUpFrom[p]) = 0;
         g.TableauFaceDown(p) = p - 1;
-        g.TableauTop(p, TopCard) = EmptyPileCode;
+        g.TableauTop(p, TopCard) = card;
         g.TableauTop(p, TopX) = PileX(p);
-        g.TableauTop(p, TopY) = EmptyPileY;
+        g.TableauTop(p, TopY) = DealRowY(p);
+        g.Tableau(p, 1) = card;
     }
-    g.DragWidth = OneCardDragWidth;
-    g.DragHeight = OneCardDragHeight;
-
-    // Row by row from the left: the first card of each row face up, backs to its right.
-    DealFaceUp(g, 1, 2, 1);
-    DealFaceDown(g, 2, 1);
-    DealFaceDown(g, 3, 1);
-    DealFaceDown(g, 4, 1);
-    DealFaceUp(g, 2, 6, 2);
-    DealFaceDown(g, 3, 2);
-    DealFaceDown(g, 4, 2);
-    DealFaceUp(g, 3, 9, 3);
-    DealFaceDown(g, 4, 3);
-    DealFaceUp(g, 4, 11, 4);
-
-    v.ReleaseBuffers();
     for (int side = 1; side <= 2; ++side) {
         const int first = side == 1 ? 11 : 32;
         for (int k = 1; k <= 21; ++k) {
             g.Stock(side, k) = g.Deck(first + k);
             g.Deck(first + k) = 0;
-            g.Waste(side, k) = 0;
         }
-        v.DrawStock(side);
-    }
-    g.DragHeight = 0;
-    g.cfg.Speed = speed;
-
-    if (g.LastWinner == 2) {
-        ShowInfo(g, "You lost the last game so the computer will start first this time.");
-        ComputerTurn(g, 2);
     }
 }
 

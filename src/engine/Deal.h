@@ -15,7 +15,15 @@ void DealGame(Game& g);
 // Places the codes 2..53 in order, each into a random free Deck position, and
 // writes DealString; DealGame seeds it from the clock.
 void ShuffleDeck(Game& g, std::uint32_t seed);
-void NewGame(Game& g, bool redeal);
+// A new game on the state: the deal (a fresh one, or the last again), the
+// tableau's first row by row, the rest into the two stocks.
+void DealNewGame(Game& g, bool redeal);
+// The ten cards of the tableau in the order they are dealt: pile, row, face up.
+struct DealtCard {
+    int pile, row;
+    bool faceUp;
+};
+extern const std::array<DealtCard, 10> DealOrder;
 int FaceDownCard(const Game& g, int pile);
 // Fills Deck from DealString without consuming it (Restart).
 void DeckFromDealString(Game& g);

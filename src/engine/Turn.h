@@ -5,13 +5,9 @@
 
 namespace tandrel {
 
-void FlipCards(Game& g, int side);
 // Turns up pile p's waiting face-down card.
 void TurnUpPile(Game& g, int p);
-// The same when the point lies on that card.
-void TurnUpCard(Game& g, float x, float y, int pile);
 bool CheckGameOver(Game& g, int side);
-void ComputerTurn(Game& g, int side);
 void Pause(Game& g, int ms);
 // PlaySpeed + 250, the pause between the computer's moves.
 void ComputerPause(Game& g);

@@ -8,6 +8,7 @@
 #include "input/Geometry.h"
 #include "show/ShowMoves.h"
 #include "show/Slide.h"
+#include "show/Turns.h"
 
 namespace tandrel {
 

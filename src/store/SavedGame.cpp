@@ -173,10 +173,7 @@ bool RestoreGame(Game& g, const std::string& prefix)
     Game stored = g;
     const bool sound = !f.ReadString(section, Key(prefix, 1), "").empty() &&
                        ReadRecords(f, section, prefix, stored) && CheckPosition(stored);
-    if (!sound) {
-        NewGame(g, true);
-        return false;
-    }
+    if (!sound) return false;
     RememberSynced(stored, section, StoredRecords(f, section, prefix));
     stored.Undo = ParseUndoRecord(f.ReadString(section, Key(prefix, 2), ""));
     if (!UndoFits(stored)) stored.Undo.reset();
@@ -184,10 +181,6 @@ bool RestoreGame(Game& g, const std::string& prefix)
     stored.FlipsThisTurn = 0; // the record keeps no flips: a restored turn asks for one
     stored.GameOver = false;
     g = stored;
-
-    g.view->ScoreBoard(true);
-    g.view->StatusPanel(false);
-    g.view->RedrawTable();
     return true;
 }
 

@@ -32,8 +32,8 @@ KeyValues StoredRecords(const ProfileFile& f, const std::string& section, const 
 bool WriteGame(MergedWrite& w, const Game& g, const std::string& prefix);
 bool WriteClearedGame(MergedWrite& w, const Game& g, const std::string& prefix);
 
-// Brings the stored game back and redraws; when there is none, or it does not
-// make a sound position, deals a new game instead (and returns false).
+// Brings the stored game back; false, and the game untouched, when there is
+// none or it does not make a sound position.
 bool RestoreGame(Game& g, const std::string& prefix);
 
 // For the game's hook: a new game empties the stored snapshot.

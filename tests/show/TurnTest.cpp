@@ -2,6 +2,7 @@
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "engine/Undo.h"
+#include "show/NewGame.h"
 #include "show/PlayerHand.h"
 #include "show/ShowMoves.h"
 #include "support/Positions.h"
@@ -142,9 +143,12 @@ TEST_F(TurnTest, OnlyThePointOnTheTopBackTurnsItUp)
     Lay(g, "- | - | [5c 9d] | -");
     Done();
     g.Undo = UndoStep{UndoKind::Load};
-    TurnUpCard(g, 200, 124, 3); // above the top back (it starts at y = 125)
+    MouseState m;
+    m.LastMouseX = 200, m.LastMouseY = 124; // above the top back (it starts at y = 125)
+    Form_Click(g, m);
     EXPECT_EQ(g.TableauTop(3, TopCard), TurnUpPending);
-    TurnUpCard(g, 200.5f, 125, 3);
+    m.LastMouseX = 200.5f, m.LastMouseY = 125;
+    Form_Click(g, m);
     EXPECT_EQ(Table(g), "- | - | [5c] 9d | - ; - - - - ; - (1) ; - (1)");
     EXPECT_FALSE(g.Undo);
     EXPECT_TRUE(Sound(g));

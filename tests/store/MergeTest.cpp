@@ -3,8 +3,8 @@
 #include <thread>
 
 #include "StoreFixture.h"
-#include "engine/Move.h"
 #include "engine/Deal.h"
+#include "engine/Move.h"
 #include "engine/Turn.h"
 #include "store/FileLock.h"
 #include "store/Players.h"
@@ -57,15 +57,15 @@ TEST_F(TwoCopies, SettingsAndCountsOfBothWritersAndAHandEditAllStay)
     EXPECT_EQ(ReadText(ini).substr(0, 7), "; kept\n");
 
     // Deals of both copies add to the one count.
-    NewGame(g, true);
-    NewGame(b.g, true);
+    DealNewGame(g, true);
+    DealNewGame(b.g, true);
     EXPECT_EQ(LoadGamesDealt(g.GamesDealtFile), 2);
     EXPECT_EQ(b.g.GamesDealt, 2);
 }
 
 TEST_F(TwoCopies, AGameRecordIsWrittenWholeAndNeverEmptiedUnderAnotherWriter)
 {
-    NewGame(g, true);
+    DealNewGame(g, true);
     Apply(g, FlipMove(1));
     g.cfg.AutoSave = 1;
     ASSERT_TRUE(StoreOnExit(g));
@@ -95,9 +95,9 @@ TEST_F(TwoCopies, AGameRecordIsWrittenWholeAndNeverEmptiedUnderAnotherWriter)
     // had a snapshot of its own; its own new game empties it.
     ASSERT_TRUE(SaveGame(g, "Snap"));
     ASSERT_TRUE(SaveGame(b.g, "Snap"));
-    NewGame(g, true);
+    DealNewGame(g, true);
     EXPECT_NE(Read("Ann", "Snap1"), "");
-    NewGame(b.g, true);
+    DealNewGame(b.g, true);
     EXPECT_EQ(Read("Ann", "Snap1"), "");
 }
 

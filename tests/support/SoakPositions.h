@@ -4,11 +4,12 @@
 // after the player's flip. For tests that link the self-play library.
 #include <vector>
 
-#include "engine/Move.h"
 #include "engine/Deal.h"
-#include "engine/Turn.h"
+#include "engine/Move.h"
 #include "opponent/Computer.h"
 #include "selfplay/SelfPlay.h"
+#include "show/NewGame.h"
+#include "show/Turns.h"
 
 namespace tandrel::testing {
 

@@ -14,6 +14,8 @@
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "opponent/Computer.h"
+#include "show/NewGame.h"
+#include "show/Turns.h"
 
 namespace tandrel::selfplay {
 

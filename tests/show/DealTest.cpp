@@ -1,6 +1,6 @@
 // Dealing: the preset deals, the deal string, and what a new game starts from.
 #include "engine/Deal.h"
-#include "engine/Turn.h"
+#include "show/NewGame.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
