@@ -2,7 +2,6 @@
 // Card codes: 2..53 in four suit blocks of 13 (two .. king, ace last),
 // 54/55 jokers, 56..65 card backs, plus two placeholder tops for piles.
 // The card tests are inline: the rules and the computer ask them all the time.
-#include <string_view>
 
 namespace tandrel {
 
@@ -60,11 +59,6 @@ constexpr int ColorClass(int code)
     return code >= 0 && code < 128 ? detail::facts.color[code] : 0;
 }
 
-inline std::string_view CardColor(int code)
-{
-    constexpr std::string_view names[] = {"", "Red ", "Black "};
-    return names[ColorClass(code)];
-}
 
 constexpr int CardSuit(int code)
 {

@@ -68,6 +68,7 @@ Applied Apply(Game& g, const Move& m);
 int TopSlot(const Game& g, int p);
 // False while the card just flipped still lies on top of that side's waste.
 bool FlipAllowed(const Game& g, int side);
+inline bool WasteEmpty(const Game& g, int side) { return g.WasteCount(side) < 1; }
 // Whether the side has neither stock nor waste left.
 bool HandPlayedOut(const Game& g, int side);
 // The side whose hand is played out; 0 while both hold cards (or before a deal, when neither does).

@@ -225,7 +225,6 @@ void MoveTableauStack(Game& g)
     for (int k = first, m = 1; k <= last; ++k, ++m)
         g.view->DrawCard(Surface::Window, g.TargetRect.left, g.TargetRect.top + FaceUpStep * m, g.Tableau(from, k));
 
-    const int fromY = g.TableauTop(from, TopY), toY = g.TableauTop(q, TopY);
     int received = 0;
     for (int k = first; k <= last; ++k) {
         const int slot = AddToTableau(g, q, g.Tableau(from, k));

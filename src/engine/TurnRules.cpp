@@ -1,12 +1,8 @@
 #include "engine/TurnRules.h"
 
+#include "engine/Move.h"
+
 namespace tandrel {
-
-namespace {
-
-bool WasteEmpty(const Game& g, int side) { return g.WasteCount(side) < 1; }
-
-} // namespace
 
 bool MustFlipBeforeEnding(const Game& g)
 {

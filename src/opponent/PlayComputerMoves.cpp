@@ -9,8 +9,6 @@ namespace tandrel {
 
 namespace {
 
-bool WasteEmpty(const Game& g, int side) { return g.WasteCount(side) < 1; }
-
 // After a card has gone somewhere, runs may follow it; otherwise let the watcher see it.
 void ShiftOrPause(Game& g, int side)
 {

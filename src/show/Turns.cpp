@@ -9,8 +9,6 @@ namespace tandrel {
 
 namespace {
 
-bool WasteEmpty(const Game& g, int side) { return g.WasteCount(side) < 1; }
-
 // The computer's move search, which lives above the rules.
 bool ComputerMoves(Game& g, int side)
 {

@@ -14,9 +14,9 @@ TEST(Cards, RankSuitAndColourOfCodesAndPlaceholders)
     const std::pair<int, int> suits[] = {{2, 1}, {15, 3}, {40, 4}, {41, 2}, {55, 5}, {56, 0}, {1, 0}};
     for (const auto& [code, suit] : suits) EXPECT_EQ(CardSuit(code), suit) << code;
     for (int suit = 1; suit <= 4; ++suit) EXPECT_EQ(CardSuit(AceOfSuit(suit)), suit);
-    const std::pair<int, const char*> colours[] = {{27, "Red "}, {41, "Red "}, {28, "Black "},
-                                                   {14, "Black "}, {54, ""},      {100, ""}};
-    for (const auto& [code, colour] : colours) EXPECT_EQ(CardColor(code), colour) << code;
+    // 1 red, 2 black, 0 for anything that is not a card.
+    const std::pair<int, int> colours[] = {{27, 1}, {41, 1}, {28, 2}, {14, 2}, {54, 0}, {100, 0}};
+    for (const auto& [code, colour] : colours) EXPECT_EQ(ColorClass(code), colour) << code;
     // An empty pile's "colour" differs from both, so any king may go there.
     EXPECT_TRUE(OppositeColors(13, 100));
     EXPECT_TRUE(OppositeColors(26, 100));
