@@ -17,7 +17,7 @@ constexpr int DefaultAlarmMinutes = 5;
 
 } // namespace
 
-frmAlarm::frmAlarm(QWidget* parent, int alarmMinutes) : QDialog(parent)
+AlarmDialog::AlarmDialog(QWidget* parent, int alarmMinutes) : QDialog(parent)
 {
     setObjectName("frmAlarm");
     setWindowTitle("Alarm");
@@ -48,7 +48,7 @@ frmAlarm::frmAlarm(QWidget* parent, int alarmMinutes) : QDialog(parent)
     setTabOrder(hscAlarm, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 
-    connect(hscAlarm, &QSlider::valueChanged, this, &frmAlarm::hscAlarm_Change);
+    connect(hscAlarm, &QSlider::valueChanged, this, &AlarmDialog::hscAlarm_Change);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     // Cancel, Escape and the close box all switch the alarm off.
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -60,19 +60,19 @@ frmAlarm::frmAlarm(QWidget* parent, int alarmMinutes) : QDialog(parent)
     CenterForm(*this);
 }
 
-int frmAlarm::Minutes() const
+int AlarmDialog::Minutes() const
 {
     return hscAlarm->value();
 }
 
-void frmAlarm::hscAlarm_Change(int value)
+void AlarmDialog::hscAlarm_Change(int value)
 {
     lblAlarm->setText(QString("Alert me when I've played for %1 %2").arg(value).arg(value == 1 ? "Minute." : "Minutes."));
 }
 
 int AskAlarmMinutes(QWidget* parent, int alarmMinutes)
 {
-    frmAlarm frm(parent, alarmMinutes);
+    AlarmDialog frm(parent, alarmMinutes);
     return ShowModal(frm) == QDialog::Accepted ? frm.Minutes() : 0;
 }
 

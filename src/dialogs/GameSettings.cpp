@@ -77,7 +77,7 @@ long ChooseTableColor(QWidget* owner, long initial)
     return c.red() | (c.green() << 8) | (static_cast<long>(c.blue()) << 16);
 }
 
-frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers)
+GameSettingsDialog::GameSettingsDialog(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers)
     : QDialog(parent), g_(g), table_(table), choosers_(std::move(choosers)),
       picTemp_(PreviewWidth, PreviewHeight, QImage::Format_RGB32)
 {
@@ -114,8 +114,8 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
     all->addLayout(bottom);
     all->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmNewGame::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmNewGame::cmdCancel_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &GameSettingsDialog::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &GameSettingsDialog::cmdCancel_Click);
 
     SetTabOrder();
     ListPlayers();
@@ -124,7 +124,7 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
     CenterForm(*this);
 }
 
-QWidget* frmNewGame::PlayerFrame()
+QWidget* GameSettingsDialog::PlayerFrame()
 {
     auto* frame = new KeyedFrame("&Player", [this] { return lstPlayers; });
     lstPlayers = Named(new QListWidget, "lstPlayers");
@@ -142,12 +142,12 @@ QWidget* frmNewGame::PlayerFrame()
     connect(lstPlayers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) lstPlayers_Click();
     });
-    connect(cmdAdd, &QPushButton::clicked, this, &frmNewGame::cmdAdd_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &frmNewGame::cmdRemove_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &GameSettingsDialog::cmdAdd_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &GameSettingsDialog::cmdRemove_Click);
     return frame;
 }
 
-QWidget* frmNewGame::DrawFrame()
+QWidget* GameSettingsDialog::DrawFrame()
 {
     // The options are one stop for Tab and the frame's key, the arrows choose.
     auto* frame = new KeyedFrame("&Draw", [this] { return CheckedOf(optDraw); });
@@ -161,7 +161,7 @@ QWidget* frmNewGame::DrawFrame()
     return frame;
 }
 
-QWidget* frmNewGame::OpponentFrame()
+QWidget* GameSettingsDialog::OpponentFrame()
 {
     auto* frame = new KeyedFrame("Oppo&nent", [this] { return CheckedOf(optStyle); });
     auto* grid = new QGridLayout(frame);
@@ -178,7 +178,7 @@ QWidget* frmNewGame::OpponentFrame()
     return frame;
 }
 
-QWidget* frmNewGame::AnimationFrame()
+QWidget* GameSettingsDialog::AnimationFrame()
 {
     auto* frame = new QGroupBox("Animation");
     auto* grid = new QGridLayout(frame);
@@ -189,7 +189,7 @@ QWidget* frmNewGame::AnimationFrame()
     return frame;
 }
 
-QWidget* frmNewGame::SoundsFrame()
+QWidget* GameSettingsDialog::SoundsFrame()
 {
     auto* frame = new QGroupBox("Sounds");
     auto* row = new QHBoxLayout(frame);
@@ -209,7 +209,7 @@ QWidget* frmNewGame::SoundsFrame()
     return frame;
 }
 
-QWidget* frmNewGame::AppearanceFrame()
+QWidget* GameSettingsDialog::AppearanceFrame()
 {
     auto* frame = new QGroupBox("Appearance");
     auto* grid = new QGridLayout(frame);
@@ -244,27 +244,27 @@ QWidget* frmNewGame::AppearanceFrame()
     for (int i = 0; i < 2; ++i)
         connect(optBack[i], &QRadioButton::clicked, this, [this, i] { optBack_Click(i); });
     connect(chkSolid, &QCheckBox::clicked, this, [this] { PreviewTable(); });
-    connect(cmdColor, &QPushButton::clicked, this, &frmNewGame::cmdColor_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmNewGame::cmdBack_Click);
-    connect(hscCardBack, &QSlider::valueChanged, this, &frmNewGame::hscCardBack_Change);
+    connect(cmdColor, &QPushButton::clicked, this, &GameSettingsDialog::cmdColor_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &GameSettingsDialog::cmdBack_Click);
+    connect(hscCardBack, &QSlider::valueChanged, this, &GameSettingsDialog::hscCardBack_Change);
     return frame;
 }
 
 // As the controls are laid out: the left column, the right, then the bottom row.
-void frmNewGame::SetTabOrder()
+void GameSettingsDialog::SetTabOrder()
 {
     ChainTabOrder({lstPlayers, cmdAdd, cmdRemove, optDraw[0], optDraw[1], optDraw[2], optStyle[0], optStyle[1],
                    optStyle[2], hscPlaySpeed, chkAnimate, hscSpeed, chkSound, cmdWin, cmdLose, optBack[0], cmdBack,
                    optBack[1], chkSolid, cmdColor, hscCardBack, chkShowStats, chkAutoSave, cmdOK, cmdCancel});
 }
 
-void frmNewGame::Store(bool ok)
+void GameSettingsDialog::Store(bool ok)
 {
     stored_ = stored_ && ok;
 }
 
 // Selecting the current player's entry switches to it, as any click would.
-void frmNewGame::ListPlayers()
+void GameSettingsDialog::ListPlayers()
 {
     const PlayerList list = tandrel::ListPlayers(g_.cfg.SettingsFile, g_.cfg.CurrentPlayer);
     const QSignalBlocker quiet(lstPlayers);
@@ -275,7 +275,7 @@ void frmNewGame::ListPlayers()
     lstPlayers_Click();
 }
 
-void frmNewGame::lstPlayers_Click()
+void GameSettingsDialog::lstPlayers_Click()
 {
     const int row = lstPlayers->currentRow();
     if (row < 0) return;
@@ -285,14 +285,14 @@ void frmNewGame::lstPlayers_Click()
 }
 
 // A new player brings its own caption and table picture.
-void frmNewGame::PlayerChanged()
+void GameSettingsDialog::PlayerChanged()
 {
     if (parentWidget()) parentWidget()->window()->setWindowTitle(QString::fromStdString(MainCaption(g_.cfg)));
     table_.LoadBackImage(g_.cfg.BackImage);
     ShowSettings();
 }
 
-void frmNewGame::ShowSettings()
+void GameSettingsDialog::ShowSettings()
 {
     const Settings& c = g_.cfg;
     const QSignalBlocker quietBack(hscCardBack);
@@ -319,7 +319,7 @@ void frmNewGame::ShowSettings()
     g_.cfg.Gradiant = gradiant;
 }
 
-void frmNewGame::optBack_Click(int index)
+void GameSettingsDialog::optBack_Click(int index)
 {
     cmdBack->setEnabled(index == 0);
     cmdColor->setEnabled(index == 1);
@@ -328,7 +328,7 @@ void frmNewGame::optBack_Click(int index)
     PreviewTable();
 }
 
-void frmNewGame::ReadBackgroundChoice()
+void GameSettingsDialog::ReadBackgroundChoice()
 {
     Settings& c = g_.cfg;
     if (optBack[0]->isChecked()) {
@@ -339,7 +339,7 @@ void frmNewGame::ReadBackgroundChoice()
     }
 }
 
-void frmNewGame::PreviewTable()
+void GameSettingsDialog::PreviewTable()
 {
     Settings& c = g_.cfg;
     if (optBack[0]->isChecked()) {
@@ -358,13 +358,13 @@ void frmNewGame::PreviewTable()
     picTemp->setPixmap(QPixmap::fromImage(picTemp_));
 }
 
-void frmNewGame::hscCardBack_Change()
+void GameSettingsDialog::hscCardBack_Change()
 {
     g_.cfg.CardBack = 56 + hscCardBack->value();
     PreviewTable();
 }
 
-void frmNewGame::cmdAdd_Click()
+void GameSettingsDialog::cmdAdd_Click()
 {
     std::vector<std::string> players;
     for (int i = 0; i < lstPlayers->count(); ++i) players.push_back(lstPlayers->item(i)->text().toStdString());
@@ -383,7 +383,7 @@ void frmNewGame::cmdAdd_Click()
     PreviewTable();
 }
 
-void frmNewGame::cmdRemove_Click()
+void GameSettingsDialog::cmdRemove_Click()
 {
     const int row = lstPlayers->currentRow();
     if (row < 0) return;
@@ -414,7 +414,7 @@ void frmNewGame::cmdRemove_Click()
     PlayerChanged();
 }
 
-void frmNewGame::cmdColor_Click()
+void GameSettingsDialog::cmdColor_Click()
 {
     const long answer = choosers_.colour(g_.cfg.TableColor);
     if (answer == -1) return;
@@ -422,7 +422,7 @@ void frmNewGame::cmdColor_Click()
     PreviewTable();
 }
 
-void frmNewGame::cmdBack_Click()
+void GameSettingsDialog::cmdBack_Click()
 {
     if (!choosers_.picture) return;
     const std::string path = Trim(choosers_.picture());
@@ -434,7 +434,7 @@ void frmNewGame::cmdBack_Click()
     PreviewTable();
 }
 
-void frmNewGame::cmdOK_Click()
+void GameSettingsDialog::cmdOK_Click()
 {
     NewGameConfirmed = true;
     Settings& c = g_.cfg;
@@ -454,7 +454,7 @@ void frmNewGame::cmdOK_Click()
     accept();
 }
 
-void frmNewGame::cmdCancel_Click()
+void GameSettingsDialog::cmdCancel_Click()
 {
     NewGameConfirmed = false;
     reject();

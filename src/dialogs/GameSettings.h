@@ -31,10 +31,10 @@ struct SettingsChoosers {
 // The platform's colour chooser opened on the current colour; -1 when cancelled.
 long ChooseTableColor(QWidget* owner, long initial);
 
-class frmNewGame : public QDialog {
+class GameSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers);
+    GameSettingsDialog(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers);
 
     bool NewGameConfirmed = false;
     // False once a write of the settings file failed while the dialog was open.

@@ -25,7 +25,7 @@ QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
 {
     QImageReader reader(QFile::decodeName(path.c_str()));
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > frmBMP::LargestPicture) {
+    if (size.isValid() && qint64(size.width()) * size.height() > PictureChooser::LargestPicture) {
         // The table would take seconds and hundreds of megabytes to read it.
         problem = QString("it is too large (%1 x %2).").arg(size.width()).arg(size.height());
         return {};
@@ -38,7 +38,7 @@ QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
 
 } // namespace
 
-frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDialog(parent)
+PictureChooser::PictureChooser(QWidget* parent, const std::vector<SearchFolder>& folders) : QDialog(parent)
 {
     setObjectName("frmBMP");
     setWindowTitle("Background Picture");
@@ -82,9 +82,9 @@ frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDia
     sample_.fill(palette().color(QPalette::Window));
     picSample->setPixmap(QPixmap::fromImage(sample_));
 
-    connect(lstFiles, &QListWidget::currentRowChanged, this, &frmBMP::lstFiles_Click);
-    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &frmBMP::cmdOK_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmBMP::cmdOK_Click);
+    connect(lstFiles, &QListWidget::currentRowChanged, this, &PictureChooser::lstFiles_Click);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &PictureChooser::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &PictureChooser::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     lstFiles2 = FillFileList(*lstFiles, folders, PictureExtensions());
@@ -95,7 +95,7 @@ frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDia
     CenterForm(*this);
 }
 
-void frmBMP::lstFiles_Click()
+void PictureChooser::lstFiles_Click()
 {
     const int row = lstFiles->currentRow();
     if (row < 0) return;
@@ -116,7 +116,7 @@ void frmBMP::lstFiles_Click()
     picSample->setPixmap(QPixmap::fromImage(sample_));
 }
 
-void frmBMP::cmdOK_Click()
+void PictureChooser::cmdOK_Click()
 {
     const int row = lstFiles->currentRow();
     if (row < 0 || !loaded_) return;
@@ -126,7 +126,7 @@ void frmBMP::cmdOK_Click()
 
 std::string ChooseBackgroundPicture(QWidget* parent, const std::vector<SearchFolder>& folders)
 {
-    frmBMP frm(parent, folders);
+    PictureChooser frm(parent, folders);
     ShowModal(frm);
     return frm.Answer();
 }

@@ -12,7 +12,8 @@
 
 namespace tandrel {
 
-frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders, const std::string& current)
+SoundChooser::SoundChooser(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders,
+                           const std::string& current)
     : QDialog(parent), mixer_(mixer), answer_(current)
 {
     setObjectName("frmFile");
@@ -47,9 +48,9 @@ frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>&
     setTabOrder(cmdTest, cmdAssign);
     setTabOrder(cmdAssign, cmdClose);
 
-    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &frmFile::cmdTest_Click);
-    connect(cmdTest, &QPushButton::clicked, this, &frmFile::cmdTest_Click);
-    connect(cmdAssign, &QPushButton::clicked, this, &frmFile::cmdAssign_Click);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &SoundChooser::cmdTest_Click);
+    connect(cmdTest, &QPushButton::clicked, this, &SoundChooser::cmdTest_Click);
+    connect(cmdAssign, &QPushButton::clicked, this, &SoundChooser::cmdAssign_Click);
     // Close and Escape both leave the answer as the caller gave it.
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -64,14 +65,14 @@ frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>&
     CenterForm(*this);
 }
 
-void frmFile::cmdTest_Click()
+void SoundChooser::cmdTest_Click()
 {
     const int row = lstFiles->currentRow();
     // Plays whether or not the player has sound effects on: the player asked to hear it.
     if (row >= 0) mixer_.PlaySoundFile(lstFiles2[row]);
 }
 
-void frmFile::cmdAssign_Click()
+void SoundChooser::cmdAssign_Click()
 {
     const int row = lstFiles->currentRow();
     if (row < 0) return;
@@ -82,7 +83,7 @@ void frmFile::cmdAssign_Click()
 std::string ChooseSoundFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders,
                             const std::string& current)
 {
-    frmFile frm(parent, mixer, folders, current);
+    SoundChooser frm(parent, mixer, folders, current);
     ShowModal(frm);
     return frm.Answer();
 }

@@ -1,4 +1,4 @@
-#include "dialogs/frmAbout.h"
+#include "dialogs/AboutBox.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -34,7 +34,7 @@ QPixmap IconPicture()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
+AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
 {
     setObjectName("frmAbout");
     const QString product = QString::fromUtf8(ProgramTitle);
@@ -86,7 +86,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 
 void ShowAbout(QWidget* owner)
 {
-    frmAbout frm(owner);
+    AboutBox frm(owner);
     ShowModal(frm);
 }
 
