@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 #include "engine/Game.h"
 #include "render/CardArt.h"
@@ -61,8 +62,8 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
     lblEMail->setObjectName("lblEMail");
     lblEMail->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
+    auto* buttons = ButtonBox(this);
+    cmdOK = AddButton(*buttons, "&OK", "cmdOK", QDialogButtonBox::AcceptRole);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -72,13 +73,10 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
     top->addWidget(imgIcon, 0, Qt::AlignTop);
     top->addSpacing(12);
     top->addLayout(texts);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addSpacing(8);
-    all->addLayout(buttons);
+    all->addWidget(buttons);
     all->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CenterForm(*this);

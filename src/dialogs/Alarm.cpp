@@ -1,12 +1,12 @@
 #include "dialogs/Alarm.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 
 namespace tandrel {
@@ -30,23 +30,13 @@ AlarmDialog::AlarmDialog(QWidget* parent, int alarmMinutes) : QDialog(parent)
     hscAlarm->setMinimumWidth(260);
     lblAlarm = new QLabel(this);
     lblAlarm->setObjectName("lblAlarm");
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* column = new QVBoxLayout(this);
     column->addWidget(lblAlarm);
     column->addWidget(hscAlarm);
-    column->addLayout(buttons);
+    column->addWidget(OkCancelBox(this, cmdOK, cmdCancel));
     column->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(hscAlarm, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
 
     connect(hscAlarm, &QSlider::valueChanged, this, &AlarmDialog::hscAlarm_Change);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

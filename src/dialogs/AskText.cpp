@@ -1,6 +1,5 @@
 #include "dialogs/AskText.h"
 
-#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 
 namespace tandrel {
@@ -28,12 +28,8 @@ AskTextDialog::AskTextDialog(QWidget* parent, const std::string& prompt, const s
     txtInput->selectAll();
     lblMessage->setBuddy(txtInput);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("cmdOK");
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
-    cancel->setObjectName("cmdCancel");
+    QPushButton *ok, *cancel;
+    auto* buttons = OkCancelBox(this, ok, cancel);
     connect(ok, &QPushButton::clicked, this, &AskTextDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &AskTextDialog::cmdCancel_Click);
 

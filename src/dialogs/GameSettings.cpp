@@ -16,6 +16,7 @@
 
 #include "dialogs/AskText.h"
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/FocusKeys.h"
 #include "dialogs/ShowModal.h"
 #include "engine/Layout.h"
@@ -96,15 +97,10 @@ GameSettingsDialog::GameSettingsDialog(QWidget* parent, Game& g, QtTable& table,
 
     chkShowStats = Named(new QCheckBox("Show S&tats"), "chkShowStats");
     chkAutoSave = Named(new QCheckBox("Auto Sa&ve"), "chkAutoSave");
-    cmdOK = Named(new QPushButton("&OK"), "cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = Named(new QPushButton("&Cancel"), "cmdCancel");
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkShowStats);
     bottom->addWidget(chkAutoSave);
-    bottom->addStretch();
-    bottom->addWidget(cmdOK);
-    bottom->addWidget(cmdCancel);
+    bottom->addWidget(OkCancelBox(this, cmdOK, cmdCancel));
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -256,6 +252,7 @@ void GameSettingsDialog::SetTabOrder()
     ChainTabOrder({lstPlayers, cmdAdd, cmdRemove, optDraw[0], optDraw[1], optDraw[2], optStyle[0], optStyle[1],
                    optStyle[2], hscPlaySpeed, chkAnimate, hscSpeed, chkSound, cmdWin, cmdLose, optBack[0], cmdBack,
                    optBack[1], chkSolid, cmdColor, hscCardBack, chkShowStats, chkAutoSave, cmdOK, cmdCancel});
+    lstPlayers->setFocus(); // the window opens at the first stop
 }
 
 void GameSettingsDialog::Store(bool ok)

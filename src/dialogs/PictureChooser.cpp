@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +10,7 @@
 #include <QPushButton>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 #include "render/QtTable.h"
 
@@ -51,16 +51,11 @@ PictureChooser::PictureChooser(QWidget* parent, const std::vector<SearchFolder>&
     picSample = new QLabel(this);
     picSample->setObjectName("picSample");
     picSample->setFixedSize(SampleWidth, SampleHeight);
-    picSample->setFrameShape(QFrame::Box);
+    SunkenFrame(*picSample);
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");
     lblMessage->setWordWrap(true);
     lblMessage->setFixedWidth(SampleWidth);
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblPictures, 0, 0);
@@ -68,15 +63,10 @@ PictureChooser::PictureChooser(QWidget* parent, const std::vector<SearchFolder>&
     grid->addWidget(lblSample, 0, 1);
     grid->addWidget(picSample, 1, 1);
     grid->addWidget(lblMessage, 2, 1, Qt::AlignTop);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addWidget(OkCancelBox(this, cmdOK, cmdCancel), 3, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     lstFiles->setMinimumWidth(220);
     setTabOrder(lstFiles, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
 
     sample_ = QImage(SampleWidth, SampleHeight, QImage::Format_RGB32);
     sample_.fill(palette().color(QPalette::Window));

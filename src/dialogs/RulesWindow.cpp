@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 
 namespace tandrel {
@@ -39,7 +40,7 @@ RulesWindow::RulesWindow(QWidget* owner) : QDialog(owner)
 
     viewport = new QFrame(this);
     viewport->setObjectName("Picture1");
-    viewport->setFrameShape(QFrame::StyledPanel);
+    SunkenFrame(*viewport);
     viewport->setFixedSize(ViewWidth, ViewHeight);
     page = new QWidget(viewport);
     page->setObjectName("Picture2");
@@ -67,8 +68,9 @@ RulesWindow::RulesWindow(QWidget* owner) : QDialog(owner)
     scrollBar->setFixedHeight(ViewHeight);
     connect(scrollBar, &QScrollBar::valueChanged, this, &RulesWindow::ScrollTo);
 
-    okButton = new QPushButton("OK", this);
-    okButton->setObjectName("Command1");
+    auto* buttons = ButtonBox(this);
+    buttons->setCenterButtons(true);
+    okButton = AddButton(*buttons, "OK", "Command1", QDialogButtonBox::AcceptRole);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -76,13 +78,9 @@ RulesWindow::RulesWindow(QWidget* owner) : QDialog(owner)
     view->setSpacing(0);
     view->addWidget(viewport);
     view->addWidget(scrollBar);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addStretch();
     auto* all = new QVBoxLayout(this);
     all->addLayout(view);
-    all->addLayout(buttons);
+    all->addWidget(buttons);
     all->setSizeConstraint(QLayout::SetFixedSize);
 
     // The bar only works when the text does not fit; a page is a tenth of the way.

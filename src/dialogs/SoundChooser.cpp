@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 #include "sound/Mixer.h"
 
@@ -24,29 +25,20 @@ SoundChooser::SoundChooser(QWidget* parent, Mixer& mixer, const std::vector<Sear
     lstFiles->setMinimumSize(260, 200);
     lblFileCount = new QLabel(this);
     lblFileCount->setObjectName("lblFileCount");
-    cmdTest = new QPushButton("&Test", this);
-    cmdTest->setObjectName("cmdTest");
+    auto* buttons = ButtonBox(this, Qt::Vertical);
+    cmdTest = AddButton(*buttons, "&Test", "cmdTest", QDialogButtonBox::ActionRole);
     cmdTest->setDefault(true); // Enter in the list plays, as a double click does
-    cmdAssign = new QPushButton("&Assign", this);
-    cmdAssign->setObjectName("cmdAssign");
-    cmdClose = new QPushButton("&Close", this);
-    cmdClose->setObjectName("cmdClose");
+    cmdAssign = AddButton(*buttons, "&Assign", "cmdAssign", QDialogButtonBox::AcceptRole);
+    cmdClose = AddButton(*buttons, "&Close", "cmdClose", QDialogButtonBox::RejectRole);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdTest);
-    buttons->addWidget(cmdAssign);
-    buttons->addWidget(cmdClose);
-    buttons->addStretch();
     auto* row = new QHBoxLayout;
     row->addWidget(lstFiles);
-    row->addLayout(buttons);
+    row->addWidget(buttons);
     auto* column = new QVBoxLayout(this);
     column->addLayout(row);
     column->addWidget(lblFileCount);
     column->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(lstFiles, cmdTest);
-    setTabOrder(cmdTest, cmdAssign);
-    setTabOrder(cmdAssign, cmdClose);
 
     connect(lstFiles, &QListWidget::itemDoubleClicked, this, &SoundChooser::cmdTest_Click);
     connect(cmdTest, &QPushButton::clicked, this, &SoundChooser::cmdTest_Click);
