@@ -1,8 +1,11 @@
 // The alarm window and the two choosers, driven with keys and the mouse.
+#include <QApplication>
 #include <QDataStream>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -46,6 +49,26 @@ TEST(Alarm, LabelSaysMinuteForOneAndMinutesOtherwise)
         QTest::keyClick(frm.hscAlarm, key);
         EXPECT_EQ(frm.lblAlarm->text(), QString("Alert me when I've played for ") + text);
     }
+}
+
+// A desktop whose style puts Cancel first and keeps room for button icons, as GNOME's does.
+TEST(Alarm, ButtonsKeepTheirPlacesOrderAndSizeOnAnyDesktop)
+{
+    struct Gnome : QProxyStyle {
+        int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
+        {
+            if (hint == SH_DialogButtonLayout) return QDialogButtonBox::GnomeLayout;
+            return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, o, w, r);
+        }
+    };
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new Gnome);
+    AlarmDialog frm(nullptr, 0);
+    frm.show();
+    EXPECT_LT(frm.cmdOK->x(), frm.cmdCancel->x());
+    EXPECT_EQ(frm.cmdOK->nextInFocusChain(), frm.cmdCancel);
+    EXPECT_EQ(frm.cmdOK->height(), QPushButton("&OK").sizeHint().height());
+    QApplication::setStyle(style);
 }
 
 TEST_F(Folders, SameNameTwiceEachWithItsPathMissingFoldersAndOddEntriesAddNothing)
