@@ -100,9 +100,10 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
     OpenSettings([](GameSettingsDialog& f) {
         f.hscCardBack->setValue(5);
         f.optDraw[2]->click();
+        f.optBack[1]->click();
         f.cmdCancel->click();
     });
-    EXPECT_EQ(std::pair(game().cfg.CardBack, game().cfg.FlipNum), std::pair(61, 1));
+    EXPECT_EQ(std::tuple(game().cfg.CardBack, game().cfg.FlipNum, game().cfg.Bkgrd), std::tuple(61, 1, 1));
     EXPECT_EQ(game().DealString, deal);
     EXPECT_TRUE(Shows(61, 280, 120, 5)); // the table shows the new back at once
 
