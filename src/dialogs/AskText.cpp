@@ -13,7 +13,7 @@
 namespace tandrel {
 
 AskTextDialog::AskTextDialog(QWidget* parent, const std::string& prompt, const std::string& title,
-                   const std::string& defaultText, int maxLength, AnswerCheck check)
+                             const std::string& defaultText, int maxLength, AnswerCheck check)
     : QDialog(parent), prompt_(QString::fromStdString(prompt)), result_(defaultText), check_(std::move(check))
 {
     setObjectName("frmInput");

@@ -16,7 +16,7 @@ class AskTextDialog : public QDialog {
     Q_OBJECT
 public:
     AskTextDialog(QWidget* parent, const std::string& prompt, const std::string& title, const std::string& defaultText,
-             int maxLength, AnswerCheck check = {});
+                  int maxLength, AnswerCheck check = {});
     std::string Result() const { return result_; }
 
     QLabel* lblMessage;

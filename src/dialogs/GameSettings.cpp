@@ -293,7 +293,8 @@ QWidget* GameSettingsDialog::AppearanceFrame()
     grid->addLayout(choices, 0, 0);
     grid->addWidget(picTemp, 0, 1);
 
-    for (QRadioButton* option : optBack) connect(option, &QRadioButton::clicked, this, &GameSettingsDialog::optBack_Click);
+    for (QRadioButton* option : optBack)
+        connect(option, &QRadioButton::clicked, this, &GameSettingsDialog::optBack_Click);
     connect(chkSolid, &QCheckBox::clicked, this, &GameSettingsDialog::PreviewTable);
     connect(cmdColor, &QPushButton::clicked, this, &GameSettingsDialog::cmdColor_Click);
     connect(cmdBack, &QPushButton::clicked, this, &GameSettingsDialog::cmdBack_Click);
