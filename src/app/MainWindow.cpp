@@ -20,8 +20,8 @@
 #include "dialogs/SoundChooser.h"
 #include "dialogs/ShowModal.h"
 #include "dialogs/HelpWindow.h"
-#include "dialogs/frmAbout.h"
-#include "dialogs/frmFirst.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/RulesWindow.h"
 #include "engine/Deal.h"
 #include "engine/Turn.h"
 #include "show/NewGame.h"
@@ -407,7 +407,7 @@ void MainWindow::mnuSave_Click()
     choosers.sound = [this, defaults](const std::string& current) {
         return ChooseSoundFile(this, mixer_, SoundFolders(defaults), current);
     };
-    frmNewGame dlg(this, g, *table_, choosers);
+    GameSettingsDialog dlg(this, g, *table_, choosers);
     ShowModal(dlg);
     QCoreApplication::processEvents();
     // Player changes, the card back and the table colour hold even after Cancel.

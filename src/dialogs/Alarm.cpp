@@ -1,12 +1,12 @@
 #include "dialogs/Alarm.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 
 namespace tandrel {
@@ -17,7 +17,7 @@ constexpr int DefaultAlarmMinutes = 5;
 
 } // namespace
 
-frmAlarm::frmAlarm(QWidget* parent, int alarmMinutes) : QDialog(parent)
+AlarmDialog::AlarmDialog(QWidget* parent, int alarmMinutes) : QDialog(parent)
 {
     setObjectName("frmAlarm");
     setWindowTitle("Alarm");
@@ -30,25 +30,15 @@ frmAlarm::frmAlarm(QWidget* parent, int alarmMinutes) : QDialog(parent)
     hscAlarm->setMinimumWidth(260);
     lblAlarm = new QLabel(this);
     lblAlarm->setObjectName("lblAlarm");
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* column = new QVBoxLayout(this);
     column->addWidget(lblAlarm);
     column->addWidget(hscAlarm);
-    column->addLayout(buttons);
+    column->addWidget(OkCancelBox(this, cmdOK, cmdCancel));
     column->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(hscAlarm, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
 
-    connect(hscAlarm, &QSlider::valueChanged, this, &frmAlarm::hscAlarm_Change);
+    connect(hscAlarm, &QSlider::valueChanged, this, &AlarmDialog::hscAlarm_Change);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     // Cancel, Escape and the close box all switch the alarm off.
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -60,19 +50,19 @@ frmAlarm::frmAlarm(QWidget* parent, int alarmMinutes) : QDialog(parent)
     CenterForm(*this);
 }
 
-int frmAlarm::Minutes() const
+int AlarmDialog::Minutes() const
 {
     return hscAlarm->value();
 }
 
-void frmAlarm::hscAlarm_Change(int value)
+void AlarmDialog::hscAlarm_Change(int value)
 {
     lblAlarm->setText(QString("Alert me when I've played for %1 %2").arg(value).arg(value == 1 ? "Minute." : "Minutes."));
 }
 
 int AskAlarmMinutes(QWidget* parent, int alarmMinutes)
 {
-    frmAlarm frm(parent, alarmMinutes);
+    AlarmDialog frm(parent, alarmMinutes);
     return ShowModal(frm) == QDialog::Accepted ? frm.Minutes() : 0;
 }
 

@@ -13,10 +13,10 @@ namespace tandrel {
 // set: the minutes chosen with OK, or 0 (no alarm) when cancelled.
 int AskAlarmMinutes(QWidget* parent, int alarmMinutes);
 
-class frmAlarm : public QDialog {
+class AlarmDialog : public QDialog {
     Q_OBJECT
 public:
-    frmAlarm(QWidget* parent, int alarmMinutes);
+    AlarmDialog(QWidget* parent, int alarmMinutes);
 
     int Minutes() const;
 

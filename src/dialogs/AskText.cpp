@@ -1,6 +1,5 @@
 #include "dialogs/AskText.h"
 
-#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,12 +7,13 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 
 namespace tandrel {
 
-frmInput::frmInput(QWidget* parent, const std::string& prompt, const std::string& title,
-                   const std::string& defaultText, int maxLength, AnswerCheck check)
+AskTextDialog::AskTextDialog(QWidget* parent, const std::string& prompt, const std::string& title,
+                             const std::string& defaultText, int maxLength, AnswerCheck check)
     : QDialog(parent), prompt_(QString::fromStdString(prompt)), result_(defaultText), check_(std::move(check))
 {
     setObjectName("frmInput");
@@ -28,14 +28,10 @@ frmInput::frmInput(QWidget* parent, const std::string& prompt, const std::string
     txtInput->selectAll();
     lblMessage->setBuddy(txtInput);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("cmdOK");
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
-    cancel->setObjectName("cmdCancel");
-    connect(ok, &QPushButton::clicked, this, &frmInput::cmdOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &frmInput::cmdCancel_Click);
+    QPushButton *ok, *cancel;
+    auto* buttons = OkCancelBox(this, ok, cancel);
+    connect(ok, &QPushButton::clicked, this, &AskTextDialog::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &AskTextDialog::cmdCancel_Click);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblMessage);
@@ -47,7 +43,7 @@ frmInput::frmInput(QWidget* parent, const std::string& prompt, const std::string
     CenterForm(*this);
 }
 
-void frmInput::keyPressEvent(QKeyEvent* e)
+void AskTextDialog::keyPressEvent(QKeyEvent* e)
 {
     // Escape cancels; the close box alone keeps the default.
     if (e->key() == Qt::Key_Escape) {
@@ -57,7 +53,7 @@ void frmInput::keyPressEvent(QKeyEvent* e)
     QDialog::keyPressEvent(e);
 }
 
-void frmInput::cmdOK_Click()
+void AskTextDialog::cmdOK_Click()
 {
     const std::string answer = txtInput->text().toStdString();
     if (check_) {
@@ -72,7 +68,7 @@ void frmInput::cmdOK_Click()
     accept();
 }
 
-void frmInput::cmdCancel_Click()
+void AskTextDialog::cmdCancel_Click()
 {
     result_.clear();
     reject();
@@ -81,7 +77,7 @@ void frmInput::cmdCancel_Click()
 std::string AskText(QWidget* parent, const std::string& prompt, const std::string& title,
                     const std::string& defaultText, int maxLength, AnswerCheck check)
 {
-    frmInput dlg(parent, prompt, title, defaultText, maxLength, std::move(check));
+    AskTextDialog dlg(parent, prompt, title, defaultText, maxLength, std::move(check));
     ShowModal(dlg);
     return dlg.Result();
 }

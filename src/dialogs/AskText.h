@@ -12,11 +12,11 @@ namespace tandrel {
 // Why an answer cannot be taken, "" when it can: the prompt then says why and stays open.
 using AnswerCheck = std::function<std::string(const std::string& answer)>;
 
-class frmInput : public QDialog {
+class AskTextDialog : public QDialog {
     Q_OBJECT
 public:
-    frmInput(QWidget* parent, const std::string& prompt, const std::string& title, const std::string& defaultText,
-             int maxLength, AnswerCheck check = {});
+    AskTextDialog(QWidget* parent, const std::string& prompt, const std::string& title, const std::string& defaultText,
+                  int maxLength, AnswerCheck check = {});
     std::string Result() const { return result_; }
 
     QLabel* lblMessage;

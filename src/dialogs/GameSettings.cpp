@@ -12,10 +12,14 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <span>
+#include <variant>
 
 #include "dialogs/AskText.h"
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/FocusKeys.h"
 #include "dialogs/ShowModal.h"
 #include "engine/Layout.h"
@@ -32,25 +36,6 @@ constexpr int PreviewWidth = 168;
 constexpr int PreviewHeight = 136;     // the gradient's 64 bands need 128 pixels
 constexpr int NewPlayerNameLength = 35;
 
-QSlider* Bar(QWidget* parent, const char* name, int min, int max)
-{
-    auto* bar = new QSlider(Qt::Horizontal, parent);
-    bar->setObjectName(name);
-    bar->setRange(min, max);
-    bar->setPageStep(std::max(1, (max - min) / 10));
-    return bar;
-}
-
-// A bar with its caption above, whose access key it takes, and "Faster" at its right end.
-void AddBar(QGridLayout* grid, int row, const char* caption, QSlider* bar)
-{
-    auto* label = new QLabel(caption);
-    label->setBuddy(bar);
-    grid->addWidget(label, row, 0, 1, 2);
-    grid->addWidget(bar, row + 1, 0);
-    grid->addWidget(new QLabel("Faster"), row + 1, 1);
-}
-
 template <typename T>
 T* Named(T* w, const char* name)
 {
@@ -58,11 +43,81 @@ T* Named(T* w, const char* name)
     return w;
 }
 
+// A bar in its frame's grid under its caption, whose access key it takes, and
+// with "Faster" at its right end; the table gives its range.
+QSlider* AddBar(QGridLayout* grid, int row, const char* caption, const char* name)
+{
+    auto* bar = Named(new QSlider(Qt::Horizontal, grid->parentWidget()), name);
+    auto* label = new QLabel(caption);
+    label->setBuddy(bar);
+    grid->addWidget(label, row, 0, 1, 2);
+    grid->addWidget(bar, row + 1, 0);
+    grid->addWidget(new QLabel("Faster"), row + 1, 1);
+    return bar;
+}
+
 std::string Trim(const std::string& s)
 {
     const auto first = s.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+using Control = std::variant<QCheckBox*, QSlider*, std::span<QRadioButton* const>>;
+
+// A control that shows a settings field: the control's positions from first to
+// last and the field's values there, on a straight line between them.
+struct Tie {
+    Control control;
+    int Settings::*field;
+    int first, last;
+    int atFirst, atLast;
+
+    int FieldAt(int position) const { return atFirst + (position - first) * (atLast - atFirst) / (last - first); }
+    int PositionFor(int value) const
+    {
+        return std::clamp(first + (value - atFirst) * (last - first) / (atLast - atFirst), first, last);
+    }
+};
+
+// Every control that OK reads, in the order of the window.
+std::vector<Tie> Ties(const GameSettingsDialog& d)
+{
+    return {
+        {d.optDraw, &Settings::FlipNum, 0, 2, 1, 3},
+        {d.optStyle, &Settings::Style, 0, 2, 0, 2},
+        {d.hscPlaySpeed, &Settings::PlaySpeed, 0, 500, 500, 0}, // the bar's right end is the shortest pause
+        {d.chkAnimate, &Settings::Animate, 0, 1, 0, 1},
+        {d.hscSpeed, &Settings::Speed, 3, 23, 3, 23},
+        {d.chkSound, &Settings::SoundOn, 0, 1, 0, 1},
+        {d.optBack, &Settings::Bkgrd, 0, 1, 1, 0}, // the picture first, then the colour
+        {d.hscCardBack, &Settings::CardBack, 0, 9, 56, 65},
+        {d.chkShowStats, &Settings::ShowStats, 0, 1, 0, 1},
+        {d.chkAutoSave, &Settings::AutoSave, 0, 1, 0, 1},
+    };
+}
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+
+int Position(const Control& control)
+{
+    return std::visit(Overloaded{[](QCheckBox* box) { return int(box->isChecked()); },
+                                 [](QSlider* bar) { return bar->value(); },
+                                 [](std::span<QRadioButton* const> group) {
+                                     return int(std::find(group.begin(), group.end(), CheckedOf(group)) - group.begin());
+                                 }},
+                      control);
+}
+
+void SetPosition(const Control& control, int position)
+{
+    std::visit(Overloaded{[=](QCheckBox* box) { box->setChecked(position != 0); },
+                          [=](QSlider* bar) { bar->setValue(position); },
+                          [=](std::span<QRadioButton* const> group) { group[position]->setChecked(true); }},
+               control);
 }
 
 } // namespace
@@ -77,8 +132,8 @@ long ChooseTableColor(QWidget* owner, long initial)
     return c.red() | (c.green() << 8) | (static_cast<long>(c.blue()) << 16);
 }
 
-frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers)
-    : QDialog(parent), g_(g), table_(table), choosers_(std::move(choosers)),
+GameSettingsDialog::GameSettingsDialog(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers)
+    : QDialog(parent), g_(g), table_(table), choosers_(std::move(choosers)), edited_(g.cfg),
       picTemp_(PreviewWidth, PreviewHeight, QImage::Format_RGB32)
 {
     setObjectName("frmNewGame");
@@ -96,15 +151,10 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
 
     chkShowStats = Named(new QCheckBox("Show S&tats"), "chkShowStats");
     chkAutoSave = Named(new QCheckBox("Auto Sa&ve"), "chkAutoSave");
-    cmdOK = Named(new QPushButton("&OK"), "cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = Named(new QPushButton("&Cancel"), "cmdCancel");
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkShowStats);
     bottom->addWidget(chkAutoSave);
-    bottom->addStretch();
-    bottom->addWidget(cmdOK);
-    bottom->addWidget(cmdCancel);
+    bottom->addWidget(OkCancelBox(this, cmdOK, cmdCancel));
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -114,9 +164,15 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
     all->addLayout(bottom);
     all->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmNewGame::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmNewGame::cmdCancel_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &GameSettingsDialog::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &GameSettingsDialog::cmdCancel_Click);
 
+    for (const Tie& t : Ties(*this)) {
+        if (QSlider* const* bar = std::get_if<QSlider*>(&t.control)) {
+            (*bar)->setRange(t.first, t.last);
+            (*bar)->setPageStep(std::max(1, (t.last - t.first) / 10));
+        }
+    }
     SetTabOrder();
     ListPlayers();
     ShowSettings();
@@ -124,7 +180,7 @@ frmNewGame::frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChooser
     CenterForm(*this);
 }
 
-QWidget* frmNewGame::PlayerFrame()
+QWidget* GameSettingsDialog::PlayerFrame()
 {
     auto* frame = new KeyedFrame("&Player", [this] { return lstPlayers; });
     lstPlayers = Named(new QListWidget, "lstPlayers");
@@ -142,12 +198,12 @@ QWidget* frmNewGame::PlayerFrame()
     connect(lstPlayers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) lstPlayers_Click();
     });
-    connect(cmdAdd, &QPushButton::clicked, this, &frmNewGame::cmdAdd_Click);
-    connect(cmdRemove, &QPushButton::clicked, this, &frmNewGame::cmdRemove_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &GameSettingsDialog::cmdAdd_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &GameSettingsDialog::cmdRemove_Click);
     return frame;
 }
 
-QWidget* frmNewGame::DrawFrame()
+QWidget* GameSettingsDialog::DrawFrame()
 {
     // The options are one stop for Tab and the frame's key, the arrows choose.
     auto* frame = new KeyedFrame("&Draw", [this] { return CheckedOf(optDraw); });
@@ -161,7 +217,7 @@ QWidget* frmNewGame::DrawFrame()
     return frame;
 }
 
-QWidget* frmNewGame::OpponentFrame()
+QWidget* GameSettingsDialog::OpponentFrame()
 {
     auto* frame = new KeyedFrame("Oppo&nent", [this] { return CheckedOf(optStyle); });
     auto* grid = new QGridLayout(frame);
@@ -173,23 +229,21 @@ QWidget* frmNewGame::OpponentFrame()
     }
     TabToChecked(optStyle);
     grid->addLayout(styles, 0, 0, 1, 2);
-    hscPlaySpeed = Bar(frame, "hscPlaySpeed", 0, 500);
-    AddBar(grid, 1, "Pla&y Speed", hscPlaySpeed);
+    hscPlaySpeed = AddBar(grid, 1, "Pla&y Speed", "hscPlaySpeed");
     return frame;
 }
 
-QWidget* frmNewGame::AnimationFrame()
+QWidget* GameSettingsDialog::AnimationFrame()
 {
     auto* frame = new QGroupBox("Animation");
     auto* grid = new QGridLayout(frame);
     chkAnimate = Named(new QCheckBox("Ani&mation"), "chkAnimate");
     grid->addWidget(chkAnimate, 0, 0, 1, 2);
-    hscSpeed = Bar(frame, "hscSpeed", 3, 23);
-    AddBar(grid, 1, "Animation Sp&eed", hscSpeed);
+    hscSpeed = AddBar(grid, 1, "Animation Sp&eed", "hscSpeed");
     return frame;
 }
 
-QWidget* frmNewGame::SoundsFrame()
+QWidget* GameSettingsDialog::SoundsFrame()
 {
     auto* frame = new QGroupBox("Sounds");
     auto* row = new QHBoxLayout(frame);
@@ -200,16 +254,15 @@ QWidget* frmNewGame::SoundsFrame()
     row->addStretch();
     row->addWidget(cmdWin);
     row->addWidget(cmdLose);
-    connect(cmdWin, &QPushButton::clicked, this, [this] {
-        if (choosers_.sound) g_.cfg.WavFiles[0] = choosers_.sound(g_.cfg.WavFiles[0]);
-    });
-    connect(cmdLose, &QPushButton::clicked, this, [this] {
-        if (choosers_.sound) g_.cfg.WavFiles[1] = choosers_.sound(g_.cfg.WavFiles[1]);
-    });
+    for (auto [button, wav] : {std::pair{cmdWin, 0}, {cmdLose, 1}}) {
+        connect(button, &QPushButton::clicked, this, [this, wav] {
+            if (choosers_.sound) g_.cfg.WavFiles[wav] = choosers_.sound(g_.cfg.WavFiles[wav]);
+        });
+    }
     return frame;
 }
 
-QWidget* frmNewGame::AppearanceFrame()
+QWidget* GameSettingsDialog::AppearanceFrame()
 {
     auto* frame = new QGroupBox("Appearance");
     auto* grid = new QGridLayout(frame);
@@ -222,8 +275,7 @@ QWidget* frmNewGame::AppearanceFrame()
     cmdBack = Named(new QPushButton("Change &Image"), "cmdBack");
     cmdColor->setEnabled(false);
     cmdBack->setEnabled(false);
-    hscCardBack = Bar(frame, "hscCardBack", 0, 9);
-    hscCardBack->setPageStep(1);
+    hscCardBack = Named(new QSlider(Qt::Horizontal, frame), "hscCardBack");
     picTemp = Named(new QLabel, "picTemp");
     picTemp->setFixedSize(PreviewWidth, PreviewHeight);
 
@@ -241,30 +293,31 @@ QWidget* frmNewGame::AppearanceFrame()
     grid->addLayout(choices, 0, 0);
     grid->addWidget(picTemp, 0, 1);
 
-    for (int i = 0; i < 2; ++i)
-        connect(optBack[i], &QRadioButton::clicked, this, [this, i] { optBack_Click(i); });
-    connect(chkSolid, &QCheckBox::clicked, this, [this] { PreviewTable(); });
-    connect(cmdColor, &QPushButton::clicked, this, &frmNewGame::cmdColor_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmNewGame::cmdBack_Click);
-    connect(hscCardBack, &QSlider::valueChanged, this, &frmNewGame::hscCardBack_Change);
+    for (QRadioButton* option : optBack)
+        connect(option, &QRadioButton::clicked, this, &GameSettingsDialog::optBack_Click);
+    connect(chkSolid, &QCheckBox::clicked, this, &GameSettingsDialog::PreviewTable);
+    connect(cmdColor, &QPushButton::clicked, this, &GameSettingsDialog::cmdColor_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &GameSettingsDialog::cmdBack_Click);
+    connect(hscCardBack, &QSlider::valueChanged, this, &GameSettingsDialog::hscCardBack_Change);
     return frame;
 }
 
 // As the controls are laid out: the left column, the right, then the bottom row.
-void frmNewGame::SetTabOrder()
+void GameSettingsDialog::SetTabOrder()
 {
     ChainTabOrder({lstPlayers, cmdAdd, cmdRemove, optDraw[0], optDraw[1], optDraw[2], optStyle[0], optStyle[1],
                    optStyle[2], hscPlaySpeed, chkAnimate, hscSpeed, chkSound, cmdWin, cmdLose, optBack[0], cmdBack,
                    optBack[1], chkSolid, cmdColor, hscCardBack, chkShowStats, chkAutoSave, cmdOK, cmdCancel});
+    lstPlayers->setFocus(); // the window opens at the first stop
 }
 
-void frmNewGame::Store(bool ok)
+void GameSettingsDialog::Store(bool ok)
 {
     stored_ = stored_ && ok;
 }
 
 // Selecting the current player's entry switches to it, as any click would.
-void frmNewGame::ListPlayers()
+void GameSettingsDialog::ListPlayers()
 {
     const PlayerList list = tandrel::ListPlayers(g_.cfg.SettingsFile, g_.cfg.CurrentPlayer);
     const QSignalBlocker quiet(lstPlayers);
@@ -275,7 +328,7 @@ void frmNewGame::ListPlayers()
     lstPlayers_Click();
 }
 
-void frmNewGame::lstPlayers_Click()
+void GameSettingsDialog::lstPlayers_Click()
 {
     const int row = lstPlayers->currentRow();
     if (row < 0) return;
@@ -284,70 +337,52 @@ void frmNewGame::lstPlayers_Click()
     PlayerChanged();
 }
 
-// A new player brings its own caption and table picture.
-void frmNewGame::PlayerChanged()
+// A new player brings its own caption, table picture and settings to edit.
+void GameSettingsDialog::PlayerChanged()
 {
     if (parentWidget()) parentWidget()->window()->setWindowTitle(QString::fromStdString(MainCaption(g_.cfg)));
     table_.LoadBackImage(g_.cfg.BackImage);
+    edited_ = g_.cfg;
     ShowSettings();
 }
 
-void frmNewGame::ShowSettings()
+void GameSettingsDialog::ShowSettings()
 {
-    const Settings& c = g_.cfg;
-    const QSignalBlocker quietBack(hscCardBack);
-    chkSound->setChecked(c.SoundOn != 0);
-    chkAnimate->setChecked(c.Animate != 0);
-    optDraw[std::clamp(c.FlipNum - 1, 0, 2)]->setChecked(true);
-    optStyle[std::clamp(c.Style, 0, 2)]->setChecked(true);
-    hscCardBack->setValue(c.CardBack - 56);
-    hscSpeed->setValue(c.Speed);
-    hscPlaySpeed->setValue(500 - c.PlaySpeed);
-    chkShowStats->setChecked(c.ShowStats != 0);
-    chkAutoSave->setChecked(c.AutoSave != 0);
-    // Choosing the option sets Bkgrd and Gradiant from the controls: the
-    // player's own gradient choice is put back afterwards.
-    const int gradiant = c.Gradiant;
-    if (c.Bkgrd == 0) {
-        chkSolid->setChecked(gradiant == 0);
-        optBack[1]->setChecked(true);
-        optBack_Click(1);
-    } else {
-        optBack[0]->setChecked(true);
-        optBack_Click(0);
+    {
+        const QSignalBlocker quietBack(hscCardBack);
+        for (const Tie& t : Ties(*this)) SetPosition(t.control, t.PositionFor(edited_.*t.field));
     }
-    g_.cfg.Gradiant = gradiant;
+    // The solid box speaks for Gradiant only under a colour.
+    if (edited_.Bkgrd == 0) chkSolid->setChecked(edited_.Gradiant == 0);
+    optBack_Click();
 }
 
-void frmNewGame::optBack_Click(int index)
+void GameSettingsDialog::optBack_Click()
 {
-    cmdBack->setEnabled(index == 0);
-    cmdColor->setEnabled(index == 1);
-    chkSolid->setEnabled(index == 1);
-    ReadBackgroundChoice();
+    const bool picture = optBack[0]->isChecked();
+    cmdBack->setEnabled(picture);
+    cmdColor->setEnabled(!picture);
+    chkSolid->setEnabled(!picture);
     PreviewTable();
 }
 
-void frmNewGame::ReadBackgroundChoice()
+void GameSettingsDialog::ReadControls()
 {
-    Settings& c = g_.cfg;
-    if (optBack[0]->isChecked()) {
-        c.Bkgrd = 1;
-    } else {
-        c.Bkgrd = 0;
-        c.Gradiant = chkSolid->isChecked() ? 0 : 1;
-    }
+    for (const Tie& t : Ties(*this)) edited_.*t.field = t.FieldAt(Position(t.control));
+    if (edited_.Bkgrd == 0) edited_.Gradiant = chkSolid->isChecked() ? 0 : 1;
 }
 
-void frmNewGame::PreviewTable()
+// What the controls say, in the copy and on the preview.
+void GameSettingsDialog::PreviewTable()
 {
-    Settings& c = g_.cfg;
-    if (optBack[0]->isChecked()) {
+    ReadControls();
+    Settings& c = edited_;
+    if (c.Bkgrd != 0) {
         QtTable::FillColour(picTemp_, c.TableColor); // under a picture that is missing
         QtTable::TileBackground(table_.BackgroundPicture(), picTemp_);
     } else {
-        QtTable::RepairTableColour(c.TableColor, !chkSolid->isChecked()); // 0 as the table shows it
-        if (chkSolid->isChecked())
+        QtTable::RepairTableColour(c.TableColor, c.Gradiant != 0); // 0 as the table shows it
+        if (c.Gradiant == 0)
             QtTable::FillColour(picTemp_, c.TableColor);
         else
             QtTable::PaintGradient(picTemp_, c.TableColor);
@@ -358,13 +393,13 @@ void frmNewGame::PreviewTable()
     picTemp->setPixmap(QPixmap::fromImage(picTemp_));
 }
 
-void frmNewGame::hscCardBack_Change()
+void GameSettingsDialog::hscCardBack_Change()
 {
-    g_.cfg.CardBack = 56 + hscCardBack->value();
     PreviewTable();
+    g_.cfg.CardBack = edited_.CardBack; // at once, and kept after Cancel
 }
 
-void frmNewGame::cmdAdd_Click()
+void GameSettingsDialog::cmdAdd_Click()
 {
     std::vector<std::string> players;
     for (int i = 0; i < lstPlayers->count(); ++i) players.push_back(lstPlayers->item(i)->text().toStdString());
@@ -383,7 +418,7 @@ void frmNewGame::cmdAdd_Click()
     PreviewTable();
 }
 
-void frmNewGame::cmdRemove_Click()
+void GameSettingsDialog::cmdRemove_Click()
 {
     const int row = lstPlayers->currentRow();
     if (row < 0) return;
@@ -414,15 +449,15 @@ void frmNewGame::cmdRemove_Click()
     PlayerChanged();
 }
 
-void frmNewGame::cmdColor_Click()
+void GameSettingsDialog::cmdColor_Click()
 {
-    const long answer = choosers_.colour(g_.cfg.TableColor);
+    const long answer = choosers_.colour(edited_.TableColor); // as the preview shows it
     if (answer == -1) return;
-    g_.cfg.TableColor = answer;
+    g_.cfg.TableColor = edited_.TableColor = answer;
     PreviewTable();
 }
 
-void frmNewGame::cmdBack_Click()
+void GameSettingsDialog::cmdBack_Click()
 {
     if (!choosers_.picture) return;
     const std::string path = Trim(choosers_.picture());
@@ -434,27 +469,19 @@ void frmNewGame::cmdBack_Click()
     PreviewTable();
 }
 
-void frmNewGame::cmdOK_Click()
+// The copy goes back field by field: the music timer may have changed others meanwhile.
+void GameSettingsDialog::cmdOK_Click()
 {
     NewGameConfirmed = true;
-    Settings& c = g_.cfg;
-    for (int i = 0; i < 3; ++i) {
-        if (optDraw[i]->isChecked()) c.FlipNum = i + 1;
-        if (optStyle[i]->isChecked()) c.Style = i;
-    }
-    c.ShowStats = chkShowStats->isChecked();
-    c.SoundOn = chkSound->isChecked();
-    c.Animate = chkAnimate->isChecked();
-    c.AutoSave = chkAutoSave->isChecked();
-    c.Speed = hscSpeed->value();
-    c.PlaySpeed = 500 - hscPlaySpeed->value();
-    c.CardBack = 56 + hscCardBack->value();
-    ReadBackgroundChoice();
+    ReadControls();
+    for (const Tie& t : Ties(*this)) g_.cfg.*t.field = edited_.*t.field;
+    g_.cfg.Gradiant = edited_.Gradiant;
+    g_.cfg.TableColor = edited_.TableColor; // a 0 under a gradient as the preview showed it
     Store(SaveSettings(g_));
     accept();
 }
 
-void frmNewGame::cmdCancel_Click()
+void GameSettingsDialog::cmdCancel_Click()
 {
     NewGameConfirmed = false;
     reject();

@@ -1,7 +1,8 @@
 #pragma once
 // "Game Settings": who plays and how. Player changes, the card back, the table
 // colour, the win and loss sounds and the table picture take effect at once
-// and survive Cancel; the rest is read by OK, which also asks for a new deal.
+// and survive Cancel; the rest is edited in a copy of the settings that OK
+// hands back, asking for a new deal, and Cancel drops.
 #include <QDialog>
 #include <QImage>
 #include <array>
@@ -31,10 +32,10 @@ struct SettingsChoosers {
 // The platform's colour chooser opened on the current colour; -1 when cancelled.
 long ChooseTableColor(QWidget* owner, long initial);
 
-class frmNewGame : public QDialog {
+class GameSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    frmNewGame(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers);
+    GameSettingsDialog(QWidget* parent, Game& g, QtTable& table, SettingsChoosers choosers);
 
     bool NewGameConfirmed = false;
     // False once a write of the settings file failed while the dialog was open.
@@ -66,8 +67,8 @@ private:
     void PlayerChanged();
     void cmdAdd_Click();
     void cmdRemove_Click();
-    void optBack_Click(int index);
-    void ReadBackgroundChoice();
+    void optBack_Click();
+    void ReadControls();
     void cmdColor_Click();
     void cmdBack_Click();
     void hscCardBack_Change();
@@ -79,6 +80,7 @@ private:
     QtTable& table_;
     SettingsChoosers choosers_;
     bool stored_ = true;
+    Settings edited_; // what the controls show, for OK to hand back
     QImage picTemp_;
 };
 

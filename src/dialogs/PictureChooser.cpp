@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +10,7 @@
 #include <QPushButton>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 #include "render/QtTable.h"
 
@@ -25,7 +25,7 @@ QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
 {
     QImageReader reader(QFile::decodeName(path.c_str()));
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > frmBMP::LargestPicture) {
+    if (size.isValid() && qint64(size.width()) * size.height() > PictureChooser::LargestPicture) {
         // The table would take seconds and hundreds of megabytes to read it.
         problem = QString("it is too large (%1 x %2).").arg(size.width()).arg(size.height());
         return {};
@@ -38,7 +38,7 @@ QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
 
 } // namespace
 
-frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDialog(parent)
+PictureChooser::PictureChooser(QWidget* parent, const std::vector<SearchFolder>& folders) : QDialog(parent)
 {
     setObjectName("frmBMP");
     setWindowTitle("Background Picture");
@@ -51,16 +51,11 @@ frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDia
     picSample = new QLabel(this);
     picSample->setObjectName("picSample");
     picSample->setFixedSize(SampleWidth, SampleHeight);
-    picSample->setFrameShape(QFrame::Box);
+    SunkenFrame(*picSample);
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");
     lblMessage->setWordWrap(true);
     lblMessage->setFixedWidth(SampleWidth);
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(lblPictures, 0, 0);
@@ -68,23 +63,18 @@ frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDia
     grid->addWidget(lblSample, 0, 1);
     grid->addWidget(picSample, 1, 1);
     grid->addWidget(lblMessage, 2, 1, Qt::AlignTop);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addWidget(OkCancelBox(this, cmdOK, cmdCancel), 3, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     lstFiles->setMinimumWidth(220);
     setTabOrder(lstFiles, cmdOK);
-    setTabOrder(cmdOK, cmdCancel);
 
     sample_ = QImage(SampleWidth, SampleHeight, QImage::Format_RGB32);
     sample_.fill(palette().color(QPalette::Window));
     picSample->setPixmap(QPixmap::fromImage(sample_));
 
-    connect(lstFiles, &QListWidget::currentRowChanged, this, &frmBMP::lstFiles_Click);
-    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &frmBMP::cmdOK_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmBMP::cmdOK_Click);
+    connect(lstFiles, &QListWidget::currentRowChanged, this, &PictureChooser::lstFiles_Click);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &PictureChooser::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &PictureChooser::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     lstFiles2 = FillFileList(*lstFiles, folders, PictureExtensions());
@@ -95,7 +85,7 @@ frmBMP::frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders) : QDia
     CenterForm(*this);
 }
 
-void frmBMP::lstFiles_Click()
+void PictureChooser::lstFiles_Click()
 {
     const int row = lstFiles->currentRow();
     if (row < 0) return;
@@ -116,7 +106,7 @@ void frmBMP::lstFiles_Click()
     picSample->setPixmap(QPixmap::fromImage(sample_));
 }
 
-void frmBMP::cmdOK_Click()
+void PictureChooser::cmdOK_Click()
 {
     const int row = lstFiles->currentRow();
     if (row < 0 || !loaded_) return;
@@ -126,7 +116,7 @@ void frmBMP::cmdOK_Click()
 
 std::string ChooseBackgroundPicture(QWidget* parent, const std::vector<SearchFolder>& folders)
 {
-    frmBMP frm(parent, folders);
+    PictureChooser frm(parent, folders);
     ShowModal(frm);
     return frm.Answer();
 }

@@ -17,7 +17,7 @@ namespace tandrel {
 // Shows the chooser modally: the full path of the picture chosen, or "" when cancelled.
 std::string ChooseBackgroundPicture(QWidget* parent, const std::vector<SearchFolder>& folders);
 
-class frmBMP : public QDialog {
+class PictureChooser : public QDialog {
     Q_OBJECT
 public:
     static constexpr int SampleWidth = 200;
@@ -25,7 +25,7 @@ public:
     // Pictures of more pixels than this are refused: the table would stall reading them.
     static constexpr long long LargestPicture = 4096LL * 4096;
 
-    frmBMP(QWidget* parent, const std::vector<SearchFolder>& folders);
+    PictureChooser(QWidget* parent, const std::vector<SearchFolder>& folders);
 
     const std::string& Answer() const { return answer_; }
     const QImage& Sample() const { return sample_; }

@@ -7,12 +7,14 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 #include "sound/Mixer.h"
 
 namespace tandrel {
 
-frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders, const std::string& current)
+SoundChooser::SoundChooser(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders,
+                           const std::string& current)
     : QDialog(parent), mixer_(mixer), answer_(current)
 {
     setObjectName("frmFile");
@@ -23,33 +25,24 @@ frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>&
     lstFiles->setMinimumSize(260, 200);
     lblFileCount = new QLabel(this);
     lblFileCount->setObjectName("lblFileCount");
-    cmdTest = new QPushButton("&Test", this);
-    cmdTest->setObjectName("cmdTest");
+    auto* buttons = ButtonBox(this, Qt::Vertical);
+    cmdTest = AddButton(*buttons, "&Test", "cmdTest", QDialogButtonBox::ActionRole);
     cmdTest->setDefault(true); // Enter in the list plays, as a double click does
-    cmdAssign = new QPushButton("&Assign", this);
-    cmdAssign->setObjectName("cmdAssign");
-    cmdClose = new QPushButton("&Close", this);
-    cmdClose->setObjectName("cmdClose");
+    cmdAssign = AddButton(*buttons, "&Assign", "cmdAssign", QDialogButtonBox::AcceptRole);
+    cmdClose = AddButton(*buttons, "&Close", "cmdClose", QDialogButtonBox::RejectRole);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(cmdTest);
-    buttons->addWidget(cmdAssign);
-    buttons->addWidget(cmdClose);
-    buttons->addStretch();
     auto* row = new QHBoxLayout;
     row->addWidget(lstFiles);
-    row->addLayout(buttons);
+    row->addWidget(buttons);
     auto* column = new QVBoxLayout(this);
     column->addLayout(row);
     column->addWidget(lblFileCount);
     column->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(lstFiles, cmdTest);
-    setTabOrder(cmdTest, cmdAssign);
-    setTabOrder(cmdAssign, cmdClose);
 
-    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &frmFile::cmdTest_Click);
-    connect(cmdTest, &QPushButton::clicked, this, &frmFile::cmdTest_Click);
-    connect(cmdAssign, &QPushButton::clicked, this, &frmFile::cmdAssign_Click);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &SoundChooser::cmdTest_Click);
+    connect(cmdTest, &QPushButton::clicked, this, &SoundChooser::cmdTest_Click);
+    connect(cmdAssign, &QPushButton::clicked, this, &SoundChooser::cmdAssign_Click);
     // Close and Escape both leave the answer as the caller gave it.
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -64,14 +57,14 @@ frmFile::frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>&
     CenterForm(*this);
 }
 
-void frmFile::cmdTest_Click()
+void SoundChooser::cmdTest_Click()
 {
     const int row = lstFiles->currentRow();
     // Plays whether or not the player has sound effects on: the player asked to hear it.
     if (row >= 0) mixer_.PlaySoundFile(lstFiles2[row]);
 }
 
-void frmFile::cmdAssign_Click()
+void SoundChooser::cmdAssign_Click()
 {
     const int row = lstFiles->currentRow();
     if (row < 0) return;
@@ -82,7 +75,7 @@ void frmFile::cmdAssign_Click()
 std::string ChooseSoundFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders,
                             const std::string& current)
 {
-    frmFile frm(parent, mixer, folders, current);
+    SoundChooser frm(parent, mixer, folders, current);
     ShowModal(frm);
     return frm.Answer();
 }

@@ -19,10 +19,10 @@ class Mixer;
 std::string ChooseSoundFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders,
                             const std::string& current);
 
-class frmFile : public QDialog {
+class SoundChooser : public QDialog {
     Q_OBJECT
 public:
-    frmFile(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders, const std::string& current);
+    SoundChooser(QWidget* parent, Mixer& mixer, const std::vector<SearchFolder>& folders, const std::string& current);
 
     const std::string& Answer() const { return answer_; }
 

@@ -1,8 +1,11 @@
 // The alarm window and the two choosers, driven with keys and the mouse.
+#include <QApplication>
 #include <QDataStream>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -40,12 +43,32 @@ protected:
 
 TEST(Alarm, LabelSaysMinuteForOneAndMinutesOtherwise)
 {
-    frmAlarm frm(nullptr, 0);
+    AlarmDialog frm(nullptr, 0);
     EXPECT_EQ(frm.lblAlarm->text(), "Alert me when I've played for 5 Minutes.");
     for (auto [key, text] : {std::pair{Qt::Key_Home, "1 Minute."}, {Qt::Key_Right, "2 Minutes."}, {Qt::Key_End, "60 Minutes."}}) {
         QTest::keyClick(frm.hscAlarm, key);
         EXPECT_EQ(frm.lblAlarm->text(), QString("Alert me when I've played for ") + text);
     }
+}
+
+// A desktop whose style puts Cancel first and keeps room for button icons, as GNOME's does.
+TEST(Alarm, ButtonsKeepTheirPlacesOrderAndSizeOnAnyDesktop)
+{
+    struct Gnome : QProxyStyle {
+        int styleHint(StyleHint hint, const QStyleOption* o, const QWidget* w, QStyleHintReturn* r) const override
+        {
+            if (hint == SH_DialogButtonLayout) return QDialogButtonBox::GnomeLayout;
+            return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, o, w, r);
+        }
+    };
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new Gnome);
+    AlarmDialog frm(nullptr, 0);
+    frm.show();
+    EXPECT_LT(frm.cmdOK->x(), frm.cmdCancel->x());
+    EXPECT_EQ(frm.cmdOK->nextInFocusChain(), frm.cmdCancel);
+    EXPECT_EQ(frm.cmdOK->height(), QPushButton("&OK").sizeHint().height());
+    QApplication::setStyle(style);
 }
 
 TEST_F(Folders, SameNameTwiceEachWithItsPathMissingFoldersAndOddEntriesAddNothing)
@@ -83,18 +106,18 @@ TEST_F(Folders, SoundChooserAnswersAssignedPathOrTheOneItWasGiven)
 {
     Make("a.wav");
     const std::string second = Make("b.wav");
-    const std::pair<std::function<void(frmFile&)>, std::string> cases[] = {
-        {[](frmFile& f) { QTest::keyClick(f.lstFiles, Qt::Key_Escape); }, "old.wav"},
-        {[](frmFile& f) { QTest::mouseClick(f.cmdClose, Qt::LeftButton); }, "old.wav"},
-        {[](frmFile& f) { QTest::keyClick(f.lstFiles, Qt::Key_Down), QTest::mouseClick(f.cmdAssign, Qt::LeftButton); }, second}};
+    const std::pair<std::function<void(SoundChooser&)>, std::string> cases[] = {
+        {[](SoundChooser& f) { QTest::keyClick(f.lstFiles, Qt::Key_Escape); }, "old.wav"},
+        {[](SoundChooser& f) { QTest::mouseClick(f.cmdClose, Qt::LeftButton); }, "old.wav"},
+        {[](SoundChooser& f) { QTest::keyClick(f.lstFiles, Qt::Key_Down), QTest::mouseClick(f.cmdAssign, Qt::LeftButton); }, second}};
     for (const auto& [act, answer] : cases) {
         QString count;
-        WhenModal<frmFile>([&](frmFile& f) { count = f.lblFileCount->text(), act(f); });
+        WhenModal<SoundChooser>([&](SoundChooser& f) { count = f.lblFileCount->text(), act(f); });
         EXPECT_EQ(ChooseSoundFile(nullptr, mixer, {dir.path().toStdString()}, "old.wav"), answer);
         EXPECT_EQ(count, "2 files found");
     }
 
-    frmFile none(nullptr, mixer, {Path("missing")}, "old.wav");
+    SoundChooser none(nullptr, mixer, {Path("missing")}, "old.wav");
     EXPECT_FALSE(none.cmdTest->isEnabled() || none.cmdAssign->isEnabled());
     EXPECT_EQ(none.lblFileCount->text(), "0 files found");
 }
@@ -112,7 +135,7 @@ TEST_F(Folders, PictureSampleStaysWhenOneCannotBeRead)
         << quint16(1) << quint16(24) << quint32(0) << quint32(0) << quint64(0) << quint64(0);
     Make("c.bmp", header);
 
-    frmBMP frm(nullptr, {dir.path().toStdString()});
+    PictureChooser frm(nullptr, {dir.path().toStdString()});
     const QImage sample = frm.Sample();
     ASSERT_EQ(sample.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_TRUE(frm.cmdOK->isEnabled() && frm.lblMessage->text().isEmpty());
@@ -142,7 +165,7 @@ TEST_F(Folders, PictureSampleIsWhatTheTableShows)
         QTemporaryDir one;
         const QString file = one.filePath(name);
         ASSERT_TRUE(picture.save(file));
-        frmBMP frm(nullptr, {one.path().toStdString()});
+        PictureChooser frm(nullptr, {one.path().toStdString()});
         HeadlessView view;
         Game game(view);
         OffscreenTable table(game);
@@ -157,19 +180,19 @@ TEST_F(Folders, PictureSampleIsWhatTheTableShows)
 TEST_F(Folders, PictureChooserAnswersChosenPathOrNothing)
 {
     ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(dir.filePath("a.bmp")));
-    const auto doubleClick = [](frmBMP& f) {
+    const auto doubleClick = [](PictureChooser& f) {
         const QPoint at = f.lstFiles->visualItemRect(f.lstFiles->item(0)).center();
         QTest::mouseClick(f.lstFiles->viewport(), Qt::LeftButton, {}, at); // a double click starts as a click
         QTest::mouseDClick(f.lstFiles->viewport(), Qt::LeftButton, {}, at);
     };
-    const std::pair<std::function<void(frmBMP&)>, std::string> cases[] = {
-        {[](frmBMP& f) { QTest::keyClick(f.lstFiles, Qt::Key_Escape); }, ""},
-        {[](frmBMP& f) { QTest::mouseClick(f.cmdCancel, Qt::LeftButton); }, ""},
-        {[](frmBMP& f) { QTest::keyClick(f.lstFiles, Qt::Key_Return); }, Path("a.bmp")},
+    const std::pair<std::function<void(PictureChooser&)>, std::string> cases[] = {
+        {[](PictureChooser& f) { QTest::keyClick(f.lstFiles, Qt::Key_Escape); }, ""},
+        {[](PictureChooser& f) { QTest::mouseClick(f.cmdCancel, Qt::LeftButton); }, ""},
+        {[](PictureChooser& f) { QTest::keyClick(f.lstFiles, Qt::Key_Return); }, Path("a.bmp")},
         {doubleClick, Path("a.bmp")}};
     for (const auto& [act, answer] : cases) {
-        WhenModal<frmBMP>(act);
+        WhenModal<PictureChooser>(act);
         EXPECT_EQ(ChooseBackgroundPicture(nullptr, {dir.path().toStdString()}), answer);
     }
-    EXPECT_FALSE(frmBMP(nullptr, {Path("missing")}).cmdOK->isEnabled());
+    EXPECT_FALSE(PictureChooser(nullptr, {Path("missing")}).cmdOK->isEnabled());
 }

@@ -11,14 +11,14 @@
 #include <sys/stat.h>
 
 #include "dialogs/HelpWindow.h"
-#include "dialogs/frmAbout.h"
-#include "dialogs/frmFirst.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/RulesWindow.h"
 
 using namespace tandrel;
 
 TEST(AboutBox, ShowsTheProjectVersionItsAddressAndIcon)
 {
-    frmAbout frm;
+    AboutBox frm;
     const QStringList v = QString(TANDREL_PROJECT_VERSION).split('.');
     EXPECT_EQ(frm.lblVer->text().toStdString(), ("Version " + v[0] + "." + v[1]).toStdString());
     // The address the desktop's software centre shows (the package test holds the package's to it too).
@@ -32,19 +32,19 @@ TEST(AboutBox, ShowsTheProjectVersionItsAddressAndIcon)
 
 TEST(RulesWindow, ScrollsItsTextAndClosesByOkEnterOrEscape)
 {
-    using Close = void (*)(frmFirst&);
-    for (Close close : {+[](frmFirst& f) { f.Command1->click(); }, +[](frmFirst& f) { QTest::keyClick(&f, Qt::Key_Return); },
-                        +[](frmFirst& f) { QTest::keyClick(&f, Qt::Key_Escape); }}) {
-        frmFirst frm;
-        EXPECT_EQ(frm.Label1[0]->text(), "A Quick Look At The Rules");
-        EXPECT_TRUE(frm.Label1[0]->font().bold());
-        EXPECT_TRUE(frm.Label1[1]->text().startsWith("The play of the game is much the same"));
-        EXPECT_TRUE(frm.Label1[1]->text().contains("see the help file.\n\nAlso, it may be helpful"));
+    using Close = void (*)(RulesWindow&);
+    for (Close close : {+[](RulesWindow& f) { f.okButton->click(); }, +[](RulesWindow& f) { QTest::keyClick(&f, Qt::Key_Return); },
+                        +[](RulesWindow& f) { QTest::keyClick(&f, Qt::Key_Escape); }}) {
+        RulesWindow frm;
+        EXPECT_EQ(frm.heading->text(), "A Quick Look At The Rules");
+        EXPECT_TRUE(frm.heading->font().bold());
+        EXPECT_TRUE(frm.rules->text().startsWith("The play of the game is much the same"));
+        EXPECT_TRUE(frm.rules->text().contains("see the help file.\n\nAlso, it may be helpful"));
         // The text is taller than its window: the bar's far end shows its last line.
-        ASSERT_TRUE(frm.VScroll1->isEnabled());
-        EXPECT_EQ(frm.VScroll1->pageStep(), frm.VScroll1->maximum() / 10);
-        frm.VScroll1->setValue(frm.VScroll1->maximum());
-        EXPECT_EQ(frm.Picture2->geometry().bottom(), frm.Picture1->contentsRect().bottom());
+        ASSERT_TRUE(frm.scrollBar->isEnabled());
+        EXPECT_EQ(frm.scrollBar->pageStep(), frm.scrollBar->maximum() / 10);
+        frm.scrollBar->setValue(frm.scrollBar->maximum());
+        EXPECT_EQ(frm.page->geometry().bottom(), frm.viewport->contentsRect().bottom());
         frm.show();
         close(frm);
         EXPECT_FALSE(frm.isVisible());

@@ -38,7 +38,7 @@ std::string Name(const QWidget* w)
 }
 
 // What Alt+key reaches: the button that shows the key, else where the key puts the focus.
-std::string Reached(frmNewGame& f, char key)
+std::string Reached(GameSettingsDialog& f, char key)
 {
     for (auto* b : f.findChildren<QAbstractButton*>())
         if (b->isEnabled() && QKeySequence::mnemonic(b->text()) == QKeySequence(Qt::ALT | (Qt::Key_A + key - 'a')))
@@ -64,13 +64,13 @@ std::map<QString, int> AccessKeysShown(const QWidget& f)
 class GameSettingsTest : public GuiTest {
 protected:
     // F4, with act as the player's hand in the dialog.
-    void OpenSettings(const std::function<void(frmNewGame&)>& act)
+    void OpenSettings(const std::function<void(GameSettingsDialog&)>& act)
     {
-        hands.push_back([act](QDialog& d) { act(dynamic_cast<frmNewGame&>(d)); });
+        hands.push_back([act](QDialog& d) { act(dynamic_cast<GameSettingsDialog&>(d)); });
         QTest::keyClick(window.get(), Qt::Key_F4);
         ASSERT_TRUE(hands.empty());
     }
-    std::vector<std::string> Listed(const frmNewGame& f)
+    std::vector<std::string> Listed(const GameSettingsDialog& f)
     {
         std::vector<std::string> names;
         for (int i = 0; i < f.lstPlayers->count(); ++i) names.push_back(f.lstPlayers->item(i)->text().toStdString());
@@ -97,16 +97,17 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
 {
     Start();
     const std::string deal = game().DealString;
-    OpenSettings([](frmNewGame& f) {
+    OpenSettings([](GameSettingsDialog& f) {
         f.hscCardBack->setValue(5);
         f.optDraw[2]->click();
+        f.optBack[1]->click();
         f.cmdCancel->click();
     });
-    EXPECT_EQ(std::pair(game().cfg.CardBack, game().cfg.FlipNum), std::pair(61, 1));
+    EXPECT_EQ(std::tuple(game().cfg.CardBack, game().cfg.FlipNum, game().cfg.Bkgrd), std::tuple(61, 1, 1));
     EXPECT_EQ(game().DealString, deal);
     EXPECT_TRUE(Shows(61, 280, 120, 5)); // the table shows the new back at once
 
-    OpenSettings([](frmNewGame& f) {
+    OpenSettings([](GameSettingsDialog& f) {
         EXPECT_EQ(std::tuple(f.hscPlaySpeed->value(), f.hscSpeed->value(), f.hscCardBack->value()),
                   std::tuple(250, 13, 5));
         EXPECT_TRUE(f.optStyle[2]->isChecked() && f.optDraw[0]->isChecked() && f.optBack[0]->isChecked());
@@ -131,7 +132,7 @@ TEST_F(GameSettingsTest, APreviewOfTableColourZeroIsWhatTheTableShows)
     const int bottom = screen().height() - 1;
     ASSERT_EQ(screen().pixel(2, 0), qRgb(0, 0, 0));
     QImage gradient;
-    OpenSettings([&](frmNewGame& f) {
+    OpenSettings([&](GameSettingsDialog& f) {
         EXPECT_EQ(f.Preview().pixel(2, 0), screen().pixel(2, 0));
         EXPECT_EQ(f.Preview().pixel(2, f.Preview().height() - 1), screen().pixel(2, bottom));
         f.chkSolid->click();
@@ -147,11 +148,11 @@ TEST_F(GameSettingsTest, APreviewOfTableColourZeroIsWhatTheTableShows)
 TEST_F(GameSettingsTest, PlayersAreAddedSwitchedAndRemovedAndTheGameKeepsOne)
 {
     StartWith("Win=3\nCardBack=60\n");
-    OpenSettings([this](frmNewGame& f) {
+    OpenSettings([this](GameSettingsDialog& f) {
         EXPECT_EQ(Listed(f), std::vector<std::string>{"Ann"});
         EXPECT_FALSE(f.cmdRemove->isEnabled());
         hands.push_back([](QDialog& d) {
-            auto& in = dynamic_cast<frmInput&>(d);
+            auto& in = dynamic_cast<AskTextDialog&>(d);
             in.show();
             QTest::keyClicks(in.txtInput, QString(40, 'x'));
             EXPECT_EQ(in.txtInput->text().size(), 35);
@@ -209,11 +210,11 @@ TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTh
     };
     for (auto [bkgrd, gradiant] : {std::pair(1, 1), {0, 0}, {0, 1}}) {
         game().cfg.Bkgrd = bkgrd, game().cfg.Gradiant = gradiant;
-        OpenSettings([&](frmNewGame& f) {
+        OpenSettings([&](GameSettingsDialog& f) {
             if (bkgrd == 1) {
-                hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmBMP&>(d); pick(c.lstFiles, "table.png", c.cmdOK); });
+                hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<PictureChooser&>(d); pick(c.lstFiles, "table.png", c.cmdOK); });
                 f.cmdBack->click();
-                hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<frmFile&>(d); pick(c.lstFiles, "ding.wav", c.cmdAssign); });
+                hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<SoundChooser&>(d); pick(c.lstFiles, "ding.wav", c.cmdAssign); });
                 f.cmdWin->click();
             } else {
                 hands.push_back([](QDialog& d) {
@@ -243,7 +244,7 @@ TEST_F(GameSettingsTest, GameSettingsTabsThroughTheLayoutAndEveryControlHasItsOw
 {
     WriteSettings("[Options]\nPlayer=Bob\n[Ann]\n[Bob]\nFlipNum=2\nStyle=2\nBkgrd=1\n");
     Start();
-    OpenSettings([](frmNewGame& f) {
+    OpenSettings([](GameSettingsDialog& f) {
         f.show();
         f.activateWindow(); // access keys work in the active window only
         ASSERT_TRUE(QTest::qWaitFor([&f] { return QApplication::activeWindow() == &f; }, 30000));
@@ -364,7 +365,7 @@ TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffAndFollowsThePlayer)
         EXPECT_EQ(Music(), std::tuple(on, on == 1, std::to_string(on), on == 1));
         EXPECT_EQ(w.MusicTimerOn(), on == 1);
     }
-    OpenSettings([](frmNewGame& f) { // Bob's music comes with Bob
+    OpenSettings([](GameSettingsDialog& f) { // Bob's music comes with Bob
         f.lstPlayers->setCurrentRow(1);
         f.reject();
     });
@@ -384,7 +385,7 @@ TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilentlyAndKeepsThePlayersChoic
     for (int i = 0; i < 2; ++i) Command("mnuMusic")->trigger(); // off and on again: silent, but chosen
     EXPECT_EQ(Music(), std::tuple(1, true, "1", false));
     bool soundShown = false;
-    OpenSettings([&](frmNewGame& f) {
+    OpenSettings([&](GameSettingsDialog& f) {
         soundShown = f.chkSound->isChecked();
         f.cmdOK->click();
     });

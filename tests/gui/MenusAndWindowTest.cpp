@@ -264,13 +264,13 @@ TEST_F(GuiTest, AlarmRemembersItsMinutesAndCancelSwitchesItOff)
 {
     QAction* alarm = Start().findChild<QAction*>("mnuAlarm");
     SetModalHand({}); // the real modal loop
-    const std::pair<std::function<void(frmAlarm&)>, int> steps[] = {
-        {[](frmAlarm& f) { f.hscAlarm->setValue(20), QTest::keyClick(f.hscAlarm, Qt::Key_Return); }, 5},
-        {[](frmAlarm& f) { QTest::mouseClick(f.cmdCancel, Qt::LeftButton); }, 20},
-        {[](frmAlarm& f) { QTest::keyClick(f.hscAlarm, Qt::Key_Escape); }, 5}}; // no alarm: the design value
+    const std::pair<std::function<void(AlarmDialog&)>, int> steps[] = {
+        {[](AlarmDialog& f) { f.hscAlarm->setValue(20), QTest::keyClick(f.hscAlarm, Qt::Key_Return); }, 5},
+        {[](AlarmDialog& f) { QTest::mouseClick(f.cmdCancel, Qt::LeftButton); }, 20},
+        {[](AlarmDialog& f) { QTest::keyClick(f.hscAlarm, Qt::Key_Escape); }, 5}}; // no alarm: the design value
     for (const auto& [act, shows] : steps) {
         int shown = 0;
-        WhenModal<frmAlarm>([&](frmAlarm& f) { shown = f.Minutes(), act(f); });
+        WhenModal<AlarmDialog>([&](AlarmDialog& f) { shown = f.Minutes(), act(f); });
         alarm->trigger();
         EXPECT_EQ(shown, shows);
     }

@@ -78,15 +78,15 @@ TEST_F(InstalledGame, BothChoosersListTheGamesOwnPicturesAndSounds)
     StartInstalled();
     QStringList pictures, sounds;
     hands.push_back([&](QDialog& d) {
-        auto& f = dynamic_cast<frmNewGame&>(d);
+        auto& f = dynamic_cast<GameSettingsDialog&>(d);
         f.optBack[0]->click();
         hands.push_back([&](QDialog& c) {
-            pictures = OwnFiles(dynamic_cast<frmBMP&>(c).lstFiles);
-            dynamic_cast<frmBMP&>(c).cmdCancel->click();
+            pictures = OwnFiles(dynamic_cast<PictureChooser&>(c).lstFiles);
+            dynamic_cast<PictureChooser&>(c).cmdCancel->click();
         });
         f.cmdBack->click();
         hands.push_back([&](QDialog& c) {
-            auto& chooser = dynamic_cast<frmFile&>(c);
+            auto& chooser = dynamic_cast<SoundChooser&>(c);
             sounds = OwnFiles(chooser.lstFiles);
             chooser.cmdClose->click();
         });

@@ -2,7 +2,6 @@
 // "The Rules": a short look at the rules in a viewport that a scroll bar
 // moves when the text is taller than the window.
 #include <QDialog>
-#include <array>
 
 class QFrame;
 class QLabel;
@@ -11,22 +10,23 @@ class QScrollBar;
 
 namespace tandrel {
 
-class frmFirst : public QDialog {
+class RulesWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit frmFirst(QWidget* owner = nullptr);
+    explicit RulesWindow(QWidget* owner = nullptr);
 
-    QFrame* Picture1;              // the viewport
-    QWidget* Picture2;             // the content, taller than the viewport
-    QScrollBar* VScroll1;
-    std::array<QLabel*, 2> Label1; // the heading and the rules
-    QPushButton* Command1;
+    QFrame* viewport;
+    QWidget* page;        // the heading and the rules, taller than the viewport
+    QScrollBar* scrollBar;
+    QLabel* heading;
+    QLabel* rules;
+    QPushButton* okButton;
 
 protected:
     void wheelEvent(QWheelEvent* e) override;
 
 private:
-    void VScroll1_Change(int value);
+    void ScrollTo(int value);
 };
 
 // Shows the rules window modally.

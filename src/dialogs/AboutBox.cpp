@@ -1,4 +1,4 @@
-#include "dialogs/frmAbout.h"
+#include "dialogs/AboutBox.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/ShowModal.h"
 #include "engine/Game.h"
 #include "render/CardArt.h"
@@ -34,7 +35,7 @@ QPixmap IconPicture()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
+AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
 {
     setObjectName("frmAbout");
     const QString product = QString::fromUtf8(ProgramTitle);
@@ -61,8 +62,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     lblEMail->setObjectName("lblEMail");
     lblEMail->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    cmdOK = new QPushButton("&OK", this);
-    cmdOK->setObjectName("cmdOK");
+    auto* buttons = ButtonBox(this);
+    cmdOK = AddButton(*buttons, "&OK", "cmdOK", QDialogButtonBox::AcceptRole);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -72,13 +73,10 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     top->addWidget(imgIcon, 0, Qt::AlignTop);
     top->addSpacing(12);
     top->addLayout(texts);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addSpacing(8);
-    all->addLayout(buttons);
+    all->addWidget(buttons);
     all->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     CenterForm(*this);
@@ -86,7 +84,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
 
 void ShowAbout(QWidget* owner)
 {
-    frmAbout frm(owner);
+    AboutBox frm(owner);
     ShowModal(frm);
 }
 

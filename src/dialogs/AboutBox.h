@@ -8,10 +8,10 @@ class QPushButton;
 
 namespace tandrel {
 
-class frmAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* owner = nullptr);
+    explicit AboutBox(QWidget* owner = nullptr);
 
     QLabel* lblProdName;
     QLabel* lblVer;
