@@ -53,7 +53,7 @@ MainWindow::MainWindow(const std::string& programFolder)
     setWindowTitle(ProgramTitle);
     bootView_.record = false;
     game_ = std::make_unique<Game>(bootView_);
-    tableWidget_ = new TableWidget(*this);
+    tableWidget_ = new TableWidget(this);
     setCentralWidget(tableWidget_);
     table_ = std::make_unique<WindowTable>(*game_, *tableWidget_);
     game_->view = table_.get();
@@ -62,6 +62,8 @@ MainWindow::MainWindow(const std::string& programFolder)
     game_->hooks.ClearSnapshot = ClearStoredSnapshot;
     table_->mixer = &mixer_;
     tableWidget_->SetTable(table_.get());
+    tableWidget_->SetAids(&aids_);
+    ConnectTable();
     BuildMenus();
 
     tmrAlarm_.setInterval(1000);
@@ -79,8 +81,20 @@ MainWindow::MainWindow(const std::string& programFolder)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // The table's last events (a focus lost as it goes) find nobody to act on.
+    tableWidget_->disconnect(this);
     // The table view goes before the game that points at it.
     game_->view = &bootView_;
+}
+
+void MainWindow::ConnectTable()
+{
+    connect(tableWidget_, &TableWidget::pressed, this, &MainWindow::TableMousePress);
+    connect(tableWidget_, &TableWidget::moved, this, &MainWindow::TableMouseMove);
+    connect(tableWidget_, &TableWidget::released, this, &MainWindow::TableMouseRelease);
+    connect(tableWidget_, &TableWidget::doubleClicked, this, &MainWindow::TableDoubleClick);
+    connect(tableWidget_, &TableWidget::lostMouse, this, &MainWindow::TableLostMouse);
+    connect(tableWidget_, &TableWidget::keyPressed, this, &MainWindow::TableKeyPress);
 }
 
 QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,

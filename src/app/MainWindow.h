@@ -85,6 +85,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void ConnectTable();
     void BuildMenus();
     QAction* AddCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
                         void (MainWindow::*handler)());

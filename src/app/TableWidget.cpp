@@ -7,8 +7,9 @@
 #include <QStyleHints>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
-#include "app/MainWindow.h"
+#include "app/PlayAids.h"
 #include "app/WindowTable.h"
 
 namespace tandrel {
@@ -24,28 +25,35 @@ int ButtonOf(const QMouseEvent* e)
     }
 }
 
+std::optional<TableKey> TableKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return TableKey::Left;
+    case Qt::Key_Right: return TableKey::Right;
+    case Qt::Key_Up: return TableKey::Up;
+    case Qt::Key_Down: return TableKey::Down;
+    case Qt::Key_Tab: return TableKey::Next;
+    case Qt::Key_Backtab: return TableKey::Previous;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return TableKey::Act;
+    case Qt::Key_Escape: return TableKey::Back;
+    default: return std::nullopt;
+    }
+}
+
 } // namespace
 
 void TableWidget::keyPressEvent(QKeyEvent* e)
 {
     // Keys with Ctrl or Alt belong to the menus.
-    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return QWidget::keyPressEvent(e);
-    switch (e->key()) {
-    case Qt::Key_Left: return owner_.TableKeyPress(TableKey::Left);
-    case Qt::Key_Right: return owner_.TableKeyPress(TableKey::Right);
-    case Qt::Key_Up: return owner_.TableKeyPress(TableKey::Up);
-    case Qt::Key_Down: return owner_.TableKeyPress(TableKey::Down);
-    case Qt::Key_Tab: return owner_.TableKeyPress(TableKey::Next);
-    case Qt::Key_Backtab: return owner_.TableKeyPress(TableKey::Previous);
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return owner_.TableKeyPress(TableKey::Act);
-    case Qt::Key_Escape: return owner_.TableKeyPress(TableKey::Back);
-    default: return QWidget::keyPressEvent(e);
-    }
+    const std::optional<TableKey> key =
+        e->modifiers() & (Qt::ControlModifier | Qt::AltModifier) ? std::nullopt : TableKeyOf(e->key());
+    if (key) emit keyPressed(*key);
+    else QWidget::keyPressEvent(e);
 }
 
-TableWidget::TableWidget(MainWindow& owner) : QWidget(&owner), owner_(owner)
+TableWidget::TableWidget(QWidget* parent) : QWidget(parent)
 {
     // Clicks act where the pointer last moved, so the table follows it without a button too.
     setMouseTracking(true);
@@ -69,7 +77,7 @@ void TableWidget::paintEvent(QPaintEvent* e)
         PaintFitted(p, e->region());
         p.setTransform(toWidget_); // the aids are drawn in table pixels too
     }
-    owner_.aids().Paint(p, table_->TextFont());
+    if (aids_) aids_->Paint(p, table_->TextFont());
 }
 
 // The table at its art's scale, smoothly reduced only when the fitted scale
@@ -166,13 +174,13 @@ void TableWidget::mousePressEvent(QMouseEvent* e)
         return;
     }
     const QPointF t = ToTable(e->position());
-    owner_.TableMousePress(b, t.x(), t.y());
+    emit pressed(b, t.x(), t.y());
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF t = ToTable(e->position());
-    owner_.TableMouseMove(t.x(), t.y());
+    emit moved(t.x(), t.y());
 }
 
 void TableWidget::mouseReleaseEvent(QMouseEvent* e)
@@ -183,9 +191,9 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* e)
     if (doubleClickPending_) {
         // No double-click came after all: the press counts as a press of its own.
         doubleClickPending_ = false;
-        owner_.TableMousePress(b, t.x(), t.y());
+        emit pressed(b, t.x(), t.y());
     }
-    owner_.TableMouseRelease(b, t.x(), t.y());
+    emit released(b, t.x(), t.y());
 }
 
 void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
@@ -193,7 +201,7 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
     doubleClickPending_ = false;
     lastPressTime_ = 0; // a third press starts afresh
     const QPointF t = ToTable(e->position());
-    if (const int b = ButtonOf(e)) owner_.TableDoubleClick(b, t.x(), t.y());
+    if (const int b = ButtonOf(e)) emit doubleClicked(b, t.x(), t.y());
 }
 
 bool TableWidget::event(QEvent* e)
@@ -202,7 +210,7 @@ bool TableWidget::event(QEvent* e)
     if (e->type() == QEvent::ScreenChangeInternal && table_ && WantedScale() != table_->Scale())
         SizeTable();
     // A drag whose release will never come puts its cards back.
-    if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::FocusOut) owner_.TableLostMouse();
+    if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::FocusOut) emit lostMouse();
     return QWidget::event(e);
 }
 

@@ -1,19 +1,23 @@
 #pragma once
-// The client area of the main window: shows the table picture and hands the
-// mouse to the main window in table pixels.
+// The client area of the main window: shows the table picture and signals the
+// mouse, in table pixels, and the table's keys.
 #include <QTransform>
 #include <QWidget>
 
+#include "input/Keyboard.h"
+
 namespace tandrel {
 
-class MainWindow;
+class PlayAids;
 class WindowTable;
 
 class TableWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit TableWidget(MainWindow& owner);
+    explicit TableWidget(QWidget* parent);
     void SetTable(WindowTable* table) { table_ = table; }
+    // Painted over the table, in table pixels.
+    void SetAids(const PlayAids* aids) { aids_ = aids; }
 
     // Fit Table to Window: the table keeps the size of the first window
     // (fitSize) and is scaled to the widget, shape kept, centred; the mouse is
@@ -22,6 +26,17 @@ public:
     void SetFit(bool fit, QSize fitSize);
     bool Fit() const { return fit_; }
     QPointF ToTable(QPointF widgetPoint) const { return toWidget_.inverted().map(widgetPoint); }
+
+signals:
+    // The mouse in table pixels, in the order the rules expect for a
+    // double-click: press, release, double-click, release.
+    void pressed(int button, float x, float y);
+    void moved(float x, float y);
+    void released(int button, float x, float y);
+    void doubleClicked(int button, float x, float y);
+    // The window deactivated or the focus went: a drag's release will never come.
+    void lostMouse();
+    void keyPressed(tandrel::TableKey key);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -42,8 +57,8 @@ private:
     int WantedScale() const;
     void PaintFitted(QPainter& p, const QRegion& exposed);
 
-    MainWindow& owner_;
     WindowTable* table_ = nullptr;
+    const PlayAids* aids_ = nullptr;
     // The last press, to tell the second press of a double-click from a press of its own.
     Qt::MouseButton lastButton_ = Qt::NoButton;
     quint64 lastPressTime_ = 0;
