@@ -118,7 +118,7 @@ void MainWindow::BuildMenus()
     file->setObjectName("mnuFile");
     AddCommand(file, "mnuNew", "&New Game", Qt::Key_F2, &MainWindow::mnuNew_Click);
     AddCommand(file, "mnuRestart", "&Restart Game", Qt::Key_F3, &MainWindow::mnuRestart_Click);
-    AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, &MainWindow::mnuSave_Click);
+    AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, &MainWindow::ShowGameSettings);
     file->addSeparator()->setObjectName("mnuSep1");
     // Ctrl+Q as well, the desktop's own; the menu shows the first.
     AddCommand(file, "mnuExit", "E&xit", {}, &MainWindow::mnuExit_Click)
@@ -292,7 +292,7 @@ void MainWindow::Form_Load()
             RestoreOrDeal("Save");
         } else if (!closePending_) {
             // Cancelled, the table stays empty and the game over until F2.
-            mnuSave_Click();
+            ShowGameSettings();
         }
     });
 #ifdef __GLIBC__
@@ -410,7 +410,8 @@ void MainWindow::mnuNew_Click()
     NewGame(*game_, true);
 }
 
-void MainWindow::mnuSave_Click()
+// Game Settings (the item mnuSave), then what it changed takes effect.
+void MainWindow::ShowGameSettings()
 {
     Game& g = *game_;
     const std::string player = g.cfg.CurrentPlayer;

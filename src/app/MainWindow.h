@@ -102,7 +102,7 @@ private:
     void RestoreOrDeal(const char* prefix);
 
     void mnuNew_Click();
-    void mnuSave_Click();
+    void ShowGameSettings();
     void mnuRestart_Click();
     void mnuExit_Click();
     void mnuUndo_Click();
