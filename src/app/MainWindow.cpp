@@ -64,7 +64,8 @@ MainWindow::MainWindow(const std::string& programFolder)
     tableWidget_->SetTable(table_.get());
     tableWidget_->SetAids(&aids_);
     ConnectTable();
-    BuildMenus();
+    menus_ = std::make_unique<Menus>(*menuBar(), *game_);
+    ConnectMenus();
 
     tmrAlarm_.setInterval(1000);
     connect(&tmrAlarm_, &QTimer::timeout, this, &MainWindow::tmrAlarm_Timer);
@@ -97,70 +98,35 @@ void MainWindow::ConnectTable()
     connect(tableWidget_, &TableWidget::keyPressed, this, &MainWindow::TableKeyPress);
 }
 
-QAction* MainWindow::AddCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
-                                void (MainWindow::*handler)())
+// Each command runs as an action. Exit is no action: it waits for the one in
+// hand, as a close of the window does.
+void MainWindow::ConnectMenus()
 {
-    QAction* a = menu->addAction(QString::fromUtf8(caption));
-    a->setObjectName(name);
-    if (!key.isEmpty()) a->setShortcut(key);
-    if (handler == &MainWindow::mnuExit_Click)
-        connect(a, &QAction::triggered, this, &MainWindow::RequestExit); // waits for a move, as a close does
-    else if (handler)
-        connect(a, &QAction::triggered, this, [this, handler] { RunAction([this, handler] { (this->*handler)(); }); });
-    else
-        a->setEnabled(false); // arrives with its own window; shown, never silently dead
-    return a;
+    const Menus& m = *menus_;
+    const auto command = [this](QAction* item, void (MainWindow::*handler)()) {
+        connect(item, &QAction::triggered, this, [this, handler] { RunAction([this, handler] { (this->*handler)(); }); });
+    };
+    command(m.mnuNew, &MainWindow::mnuNew_Click);
+    command(m.mnuRestart, &MainWindow::mnuRestart_Click);
+    command(m.mnuSave, &MainWindow::ShowGameSettings);
+    connect(m.mnuExit, &QAction::triggered, this, &MainWindow::RequestExit);
+    command(m.mnuUndo, &MainWindow::mnuUndo_Click);
+    command(m.mnuSnap, &MainWindow::mnuSnap_Click);
+    command(m.mnuRestore, &MainWindow::mnuRestore_Click);
+    command(m.mnuHint, &MainWindow::mnuHint_Click);
+    command(m.mnuAlarm, &MainWindow::mnuAlarm_Click);
+    command(m.mnuFitTable, &MainWindow::mnuFitTable_Click);
+    command(m.mnuMusic, &MainWindow::mnuMusic_Click);
+    command(m.mnuHelpTopics, &MainWindow::mnuHelpTopics_Click);
+    command(m.mnuQuick, &MainWindow::mnuQuick_Click);
+    command(m.mnuAbout, &MainWindow::mnuAbout_Click);
 }
 
-void MainWindow::BuildMenus()
+// After every action, so a player switched in Game Settings brings their own fit.
+void MainWindow::FollowGame()
 {
-    QMenu* file = menuBar()->addMenu("&Game");
-    file->setObjectName("mnuFile");
-    AddCommand(file, "mnuNew", "&New Game", Qt::Key_F2, &MainWindow::mnuNew_Click);
-    AddCommand(file, "mnuRestart", "&Restart Game", Qt::Key_F3, &MainWindow::mnuRestart_Click);
-    AddCommand(file, "mnuSave", "&Game Settings", Qt::Key_F4, &MainWindow::ShowGameSettings);
-    file->addSeparator()->setObjectName("mnuSep1");
-    // Ctrl+Q as well, the desktop's own; the menu shows the first.
-    AddCommand(file, "mnuExit", "E&xit", {}, &MainWindow::mnuExit_Click)
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
-
-    QMenu* opt = menuBar()->addMenu("&Options");
-    opt->setObjectName("mnuOpt");
-    AddCommand(opt, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::mnuUndo_Click);
-    AddCommand(opt, "mnuSnap", "&Take Snapshot", {}, &MainWindow::mnuSnap_Click);
-    AddCommand(opt, "mnuRestore", "&Restore Snapshot", {}, &MainWindow::mnuRestore_Click);
-    AddCommand(opt, "mnuHint", "&Hint", Qt::Key_H, &MainWindow::mnuHint_Click);
-    opt->addSeparator()->setObjectName("mnuSpe2");
-    AddCommand(opt, "mnuAlarm", "&Alarm", {}, &MainWindow::mnuAlarm_Click);
-    AddCommand(opt, "mnuFitTable", "&Fit Table to Window", {}, &MainWindow::mnuFitTable_Click)->setCheckable(true);
-    AddCommand(opt, "mnuMusic", "&Music", {}, &MainWindow::mnuMusic_Click)->setCheckable(true);
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->setObjectName("mnuHelp");
-    AddCommand(help, "mnuHelpTopics", "&Help Topics", Qt::Key_F1, &MainWindow::mnuHelpTopics_Click);
-    AddCommand(help, "mnuQuick", "&Quick look at the rules", {}, &MainWindow::mnuQuick_Click);
-    help->addSeparator()->setObjectName("mnuSep");
-    AddCommand(help, "mnuAbout", "&About", {}, &MainWindow::mnuAbout_Click);
-
-    // The menus enable their items from the game as they open; after every
-    // action too, so that a shortcut never runs a command the menu would refuse.
-    connect(file, &QMenu::aboutToShow, this, &MainWindow::UpdateMenus);
-    connect(opt, &QMenu::aboutToShow, this, &MainWindow::UpdateMenus);
-    UpdateMenus();
-}
-
-void MainWindow::UpdateMenus()
-{
-    const Game& g = *game_;
-    findChild<QAction*>("mnuRestart")->setEnabled(!g.DealString.empty());
-    findChild<QAction*>("mnuUndo")->setEnabled(g.Undo.has_value());
-    findChild<QAction*>("mnuRestore")->setEnabled(g.SnapshotTaken);
-    findChild<QAction*>("mnuSnap")->setEnabled(!g.GameOver);
-    findChild<QAction*>("mnuHint")->setEnabled(!g.GameOver);
-    // After every action, so a player switched in Game Settings brings their own fit.
-    findChild<QAction*>("mnuFitTable")->setChecked(g.cfg.FitTable != 0);
-    findChild<QAction*>("mnuMusic")->setChecked(g.cfg.PlayMIDI != 0);
-    tableWidget_->SetFit(g.cfg.FitTable != 0, {InitialTableWidth, InitialTableHeight});
+    menus_->Update();
+    tableWidget_->SetFit(game_->cfg.FitTable != 0, {InitialTableWidth, InitialTableHeight});
 }
 
 void MainWindow::RunAction(const std::function<void()>& action)
@@ -177,7 +143,7 @@ void MainWindow::RunAction(const std::function<void()>& action)
     if (g.GameOver && !over) table_->DrawEndNotice();
     busy_ = false;
     aids_.Refresh(*game_, mouse_);
-    UpdateMenus();
+    FollowGame();
     if (closePending_) close();
 }
 
@@ -280,7 +246,7 @@ void MainWindow::Form_Load()
     // The screen's scale first, so the picture is read once, at the size it is shown.
     table_->SetScale(ArtScaleFor(tableWidget_->devicePixelRatioF()));
     table_->LoadBackImage(g.cfg.BackImage);
-    UpdateMenus();
+    FollowGame();
     CenterForm(*this);
     ShowMainWindow();
     OpenSound();
@@ -342,7 +308,7 @@ void MainWindow::StopMusic()
     WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", "0");
     tmrMidi_.stop();
     mixer_.CloseMusic();
-    findChild<QAction*>("mnuMusic")->setChecked(false); // the timer turns it off between actions
+    menus_->mnuMusic->setChecked(false); // the timer turns it off between actions
 }
 
 void MainWindow::tmrMidi_Timer()
@@ -391,7 +357,7 @@ void MainWindow::mnuFitTable_Click()
     Settings& c = game_->cfg;
     c.FitTable = c.FitTable ? 0 : 1;
     ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
-    UpdateMenus();
+    FollowGame();
 }
 
 // Music does not wait for Sound. Without a device the choice is still kept:
@@ -443,11 +409,6 @@ void MainWindow::mnuRestart_Click()
     g.FlippedCard = 0;
     DeckFromDealString(g);
     NewGame(g, false);
-}
-
-void MainWindow::mnuExit_Click()
-{
-    RequestExit();
 }
 
 void MainWindow::mnuUndo_Click()

@@ -10,15 +10,13 @@
 #include <functional>
 #include <memory>
 
+#include "app/Menus.h"
 #include "app/PlayAids.h"
 #include "app/WindowTable.h"
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
 #include "input/Mouse.h"
 #include "sound/Mixer.h"
-
-class QAction;
-class QMenu;
 
 namespace tandrel {
 
@@ -86,10 +84,8 @@ protected:
 
 private:
     void ConnectTable();
-    void BuildMenus();
-    QAction* AddCommand(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
-                        void (MainWindow::*handler)());
-    void UpdateMenus();
+    void ConnectMenus();
+    void FollowGame();
     void ShowMainWindow();
     void OpenSound();
     void MusicBySettings();
@@ -104,7 +100,6 @@ private:
     void mnuNew_Click();
     void ShowGameSettings();
     void mnuRestart_Click();
-    void mnuExit_Click();
     void mnuUndo_Click();
     void mnuSnap_Click();
     void mnuRestore_Click();
@@ -138,6 +133,7 @@ private:
     int AlarmMinutes = 0;
     QTime AlarmStart;
     QTimer tmrMidi_;
+    std::unique_ptr<Menus> menus_;
 };
 
 } // namespace tandrel
