@@ -3,10 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QMenu>
 #include <QMenuBar>
-#include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -29,7 +26,6 @@
 #include "show/PlayerKeys.h"
 #include "engine/Undo.h"
 #include "engine/PlaySound.h"
-#include "engine/Position.h"
 #include "opponent/Computer.h"
 #include "store/GamesDealt.h"
 #include "store/SavedGame.h"
@@ -63,6 +59,8 @@ MainWindow::MainWindow(const std::string& programFolder)
     table_->mixer = &mixer_;
     tableWidget_->SetTable(table_.get());
     tableWidget_->SetAids(&aids_);
+    gate_ = std::make_unique<InputGate>(*this);
+    exit_ = std::make_unique<ProgramExit>(*this, *gate_, *game_, mouse_);
     ConnectTable();
     menus_ = std::make_unique<Menus>(*menuBar(), *game_);
     ConnectMenus();
@@ -71,17 +69,17 @@ MainWindow::MainWindow(const std::string& programFolder)
     connect(&tmrAlarm_, &QTimer::timeout, this, &MainWindow::tmrAlarm_Timer);
     tmrMidi_.setInterval(1000);
     connect(&tmrMidi_, &QTimer::timeout, this, &MainWindow::tmrMidi_Timer);
-    qApp->installEventFilter(this);
-    // However the program is told to end (a session logging out, a quit from
-    // elsewhere), the exit sequence runs once.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::ExitSequence);
+    connect(exit_.get(), &ProgramExit::exiting, this, [this] {
+        tmrAlarm_.stop();
+        tmrMidi_.stop();
+        mixer_.CloseMusic();
+    });
     tableWidget_->setMinimumSize(1, 1);
     resize(InitialTableWidth, InitialTableHeight + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow()
 {
-    qApp->removeEventFilter(this);
     // The table's last events (a focus lost as it goes) find nobody to act on.
     tableWidget_->disconnect(this);
     // The table view goes before the game that points at it.
@@ -109,7 +107,7 @@ void MainWindow::ConnectMenus()
     command(m.mnuNew, &MainWindow::mnuNew_Click);
     command(m.mnuRestart, &MainWindow::mnuRestart_Click);
     command(m.mnuSave, &MainWindow::ShowGameSettings);
-    connect(m.mnuExit, &QAction::triggered, this, &MainWindow::RequestExit);
+    connect(m.mnuExit, &QAction::triggered, exit_.get(), &ProgramExit::RequestExit);
     command(m.mnuUndo, &MainWindow::mnuUndo_Click);
     command(m.mnuSnap, &MainWindow::mnuSnap_Click);
     command(m.mnuRestore, &MainWindow::mnuRestore_Click);
@@ -131,8 +129,8 @@ void MainWindow::FollowGame()
 
 void MainWindow::RunAction(const std::function<void()>& action)
 {
-    if (busy_ || exited_) return;
-    busy_ = true;
+    if (gate_->Busy() || exit_->Exited()) return;
+    gate_->SetBusy(true);
     const Game& g = *game_;
     const int wins = g.Wins, losses = g.Losses, turns = g.ComputerTurnsPlayed;
     const bool over = g.GameOver;
@@ -141,38 +139,10 @@ void MainWindow::RunAction(const std::function<void()>& action)
     // Told once the move that ended the game has drawn all it draws, with the
     // totals as stored (the file may hold games counted elsewhere).
     if (g.GameOver && !over) table_->DrawEndNotice();
-    busy_ = false;
+    gate_->SetBusy(false);
     aids_.Refresh(*game_, mouse_);
     FollowGame();
-    if (closePending_) close();
-}
-
-void MainWindow::RequestExit()
-{
-    if (busy_ || starting_) closePending_ = true;
-    else close();
-}
-
-void MainWindow::EndFromOutside()
-{
-    endedFromOutside_ = true;
-    // Innermost first; a window that will not go is left, rather than looping.
-    for (int i = 0; i < 8; ++i) {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w) break;
-        if (auto* d = qobject_cast<QDialog*>(w))
-            d->reject();
-        else
-            w->close();
-        if (QApplication::activeModalWidget() == w) break;
-    }
-    RequestExit();
-}
-
-void MainWindow::WindowDestroyed()
-{
-    windowGone_ = true;
-    EndFromOutside();
+    if (gate_->ClosePending()) close();
 }
 
 // What a lost display or a power cut must not take: the statistics as soon as
@@ -183,37 +153,11 @@ void MainWindow::KeepProgress(int wins, int losses, int computerTurns)
     Game& g = *game_;
     const bool ended = g.Wins != wins || g.Losses != losses;
     const bool turnBack = g.cfg.AutoSave && g.ComputerTurnsPlayed != computerTurns;
-    if (exited_ || g.cfg.SettingsFile.empty() || (!ended && !turnBack)) return;
+    if (exit_->Exited() || g.cfg.SettingsFile.empty() || (!ended && !turnBack)) return;
     const int counted = g.Wins + g.Losses;
-    ReportStoreFailure(StoreOnExit(g));
+    exit_->ReportStoreFailure(StoreOnExit(g));
     // The file's totals may hold games counted elsewhere (another copy, a hand edit).
     if (g.Wins + g.Losses != counted) g.view->ScoreBoard(true);
-}
-
-bool MainWindow::eventFilter(QObject* o, QEvent* e)
-{
-    if (!busy_) return false;
-    switch (e->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::ContextMenu:
-        break;
-    default:
-        return false;
-    }
-    // Input for this window (table, menu bar, its menus) waits for no one: it is
-    // dropped. A message box asked by the move still takes its answer.
-    const QWidget* w = qobject_cast<QWidget*>(o);
-    if (!w) return false;
-    const QWidget* top = w->window();
-    return top == this || (qobject_cast<const QMenu*>(top) && top->parentWidget() && top->parentWidget()->window() == this);
 }
 
 void MainWindow::ShowMainWindow()
@@ -239,7 +183,7 @@ void MainWindow::Form_Load()
     Game& g = *game_;
     g.GameOver = true;
     // Until the game is restored or dealt an exit waits: it would store the empty table.
-    starting_ = true;
+    gate_->SetStarting(true);
     SetStorePaths(g, programFolder_);
     const bool stored = LoadSettings(g);
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
@@ -251,12 +195,12 @@ void MainWindow::Form_Load()
     ShowMainWindow();
     OpenSound();
     MusicBySettings();
-    if (!closePending_) ReportStoreFailure(stored);
-    starting_ = false;
+    if (!gate_->ClosePending()) exit_->ReportStoreFailure(stored);
+    gate_->SetStarting(false);
     RunAction([this, &g] {
         if (g.cfg.AutoSave) {
             RestoreOrDeal("Save");
-        } else if (!closePending_) {
+        } else if (!gate_->ClosePending()) {
             // Cancelled, the table stays empty and the game over until F2.
             ShowGameSettings();
         }
@@ -320,43 +264,11 @@ void MainWindow::tmrMidi_Timer()
     if (game_->cfg.PlayMIDI == 1) StopMusic();
 }
 
-void MainWindow::ReportStoreFailure(bool stored)
-{
-    if (stored || storeFailureShown_) return;
-    storeFailureShown_ = true;
-    ShowInfo(*game_, StoreFailureText());
-}
-
-std::string MainWindow::StoreFailureText() const
-{
-    return "The settings file " + game_->cfg.SettingsFile +
-           " cannot be written. Settings, statistics and the saved game cannot be stored.";
-}
-
-void MainWindow::ReportStoreFailureOnExit(bool stored) const
-{
-    if (stored) return;
-    std::fprintf(stderr, "%s\n", StoreFailureText().c_str());
-}
-
-void MainWindow::StoreOnLostDisplay()
-{
-    if (exited_ || starting_ || game_->cfg.SettingsFile.empty()) return;
-    exited_ = true;
-    Game& g = *game_;
-    CancelDrag(g, mouse_);
-    // Inside an action the player's move is kept once its cards are all in
-    // place; a computer's turn half played, or a move half made, is not: the
-    // game then stays as last stored.
-    const bool whole = !busy_ || (!g.ComputerBusy && !g.FlipInProgress && CheckPosition(g));
-    ReportStoreFailureOnExit(whole ? StoreOnExit(g) : SaveSettings(g));
-}
-
 void MainWindow::mnuFitTable_Click()
 {
     Settings& c = game_->cfg;
     c.FitTable = c.FitTable ? 0 : 1;
-    ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
+    exit_->ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
     FollowGame();
 }
 
@@ -366,7 +278,7 @@ void MainWindow::mnuMusic_Click()
 {
     Settings& c = game_->cfg;
     c.PlayMIDI = c.PlayMIDI ? 0 : 1;
-    ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", std::to_string(c.PlayMIDI)));
+    exit_->ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", std::to_string(c.PlayMIDI)));
     MusicBySettings();
 }
 
@@ -395,7 +307,7 @@ void MainWindow::ShowGameSettings()
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
     OpenSound();
     if (g.cfg.CurrentPlayer != player) MusicBySettings();
-    ReportStoreFailure(dlg.Stored());
+    exit_->ReportStoreFailure(dlg.Stored());
     if (dlg.NewGameConfirmed)
         NewGame(g, true);
     else
@@ -420,7 +332,7 @@ void MainWindow::mnuUndo_Click()
 void MainWindow::mnuSnap_Click()
 {
     game_->SnapshotTaken = true;
-    ReportStoreFailure(SaveGame(*game_, "Snap"));
+    exit_->ReportStoreFailure(SaveGame(*game_, "Snap"));
 }
 
 void MainWindow::mnuRestore_Click()
@@ -478,7 +390,7 @@ void MainWindow::mnuAlarm_Click()
 void MainWindow::tmrAlarm_Timer()
 {
     // A tick in the middle of a move waits for the next one.
-    if (busy_ || !tmrAlarm_.isActive() || AlarmMinutes == 0) return;
+    if (gate_->Busy() || !tmrAlarm_.isActive() || AlarmMinutes == 0) return;
     int seconds = AlarmStart.secsTo(QTime::currentTime());
     if (seconds < 0) seconds += 24 * 60 * 60; // played past midnight
     if (seconds / 60 < AlarmMinutes) return;
@@ -488,10 +400,10 @@ void MainWindow::tmrAlarm_Timer()
         PlayCardSound(g);
         if (g.GameOver) {
             g.view->ShowMessage("The alarm time is up?", MsgIcon::Exclamation, MsgButtons::Ok, ProgramTitle);
-            closePending_ = true;
+            exit_->RequestExit();
         } else if (g.view->ShowMessage("The alarm time is up. Do you want to finish this game?", MsgIcon::Question,
                                        MsgButtons::YesNo, ProgramTitle) == MsgAnswer::No) {
-            closePending_ = true;
+            exit_->RequestExit();
         }
     });
 }
@@ -542,37 +454,9 @@ void MainWindow::TableKeyPress(tandrel::TableKey key)
     RunAction([&] { Form_KeyDown(*game_, mouse_, aids_.keys, key); });
 }
 
-void MainWindow::ExitSequence()
-{
-    if (exited_) return;
-    Game& g = *game_;
-    // A card in flight goes home first, so that nothing is lost from the saved game.
-    CancelDrag(g, mouse_);
-    const bool stored = StoreOnExit(g);
-    // Ended from outside, nobody may be there to answer a message box.
-    if (endedFromOutside_) ReportStoreFailureOnExit(stored);
-    else ReportStoreFailure(stored);
-    exited_ = true;
-    tmrAlarm_.stop();
-    tmrMidi_.stop();
-    mixer_.CloseMusic();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible()) w->close();
-}
-
 void MainWindow::closeEvent(QCloseEvent* e)
 {
-    if (busy_ || starting_) {
-        // Never inside a move: the close runs once the move in hand is over.
-        closePending_ = true;
-        e->ignore();
-        return;
-    }
-    closePending_ = false;
-    ExitSequence();
-    e->accept();
-    // With no window left to close, nothing else would end the event loop.
-    if (windowGone_) QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    e->setAccepted(exit_->Closing());
 }
 
 } // namespace tandrel

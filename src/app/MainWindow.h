@@ -10,8 +10,10 @@
 #include <functional>
 #include <memory>
 
+#include "app/InputGate.h"
 #include "app/Menus.h"
 #include "app/PlayAids.h"
+#include "app/ProgramExit.h"
 #include "app/WindowTable.h"
 #include "engine/Game.h"
 #include "engine/HeadlessView.h"
@@ -39,23 +41,10 @@ public:
     WindowTable& table() { return *table_; }
     TableWidget& tableWidget() { return *tableWidget_; }
     MouseState& mouse() { return mouse_; }
-    bool Busy() const { return busy_; }
+    ProgramExit& programExit() { return *exit_; }
 
     // Runs one action of the player or a timer; nothing else runs meanwhile.
     void RunAction(const std::function<void()>& action);
-
-    // Ends the program through the exit sequence, as a close of the window
-    // does: at once, or when the action in hand is over.
-    void RequestExit();
-    // Told to end from outside (a signal): a window waiting for the player is
-    // cancelled, so that nothing holds the exit up, then as RequestExit.
-    void EndFromOutside();
-    // The window was destroyed from outside: the exit sequence, then the program ends.
-    void WindowDestroyed();
-    bool Exited() const { return exited_; }
-    // The display went away and the process is ending past the event loop:
-    // the file part of the exit sequence, touching no window.
-    void StoreOnLostDisplay();
 
     // The play-time alarm: goes off after minutes of play counted from start.
     void SetAlarm(int minutes, QTime start);
@@ -80,7 +69,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void ConnectTable();
@@ -89,10 +77,6 @@ private:
     void ShowMainWindow();
     void OpenSound();
     void MusicBySettings();
-    void ExitSequence();
-    void ReportStoreFailure(bool stored);
-    void ReportStoreFailureOnExit(bool stored) const;
-    std::string StoreFailureText() const;
     void KeepProgress(int wins, int losses, int computerTurns);
     // The stored game (Save or Snap) back on the table, or a new deal when it cannot be.
     void RestoreOrDeal(const char* prefix);
@@ -120,19 +104,15 @@ private:
     PlayAids aids_;
     std::string programFolder_;
 
-    bool busy_ = false;
-    bool starting_ = false; // settings read, the game not yet restored or dealt
-    bool endedFromOutside_ = false;
-    bool closePending_ = false;
-    bool exited_ = false;
-    bool windowGone_ = false;
-    bool storeFailureShown_ = false;
     bool suppressClick_ = false;
 
     QTimer tmrAlarm_;
     int AlarmMinutes = 0;
     QTime AlarmStart;
     QTimer tmrMidi_;
+    // Children of the window; they go before the game they point at.
+    std::unique_ptr<InputGate> gate_;
+    std::unique_ptr<ProgramExit> exit_;
     std::unique_ptr<Menus> menus_;
 };
 

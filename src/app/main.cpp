@@ -19,7 +19,7 @@ tandrel::MainWindow* liveWindow = nullptr;
 
 void StoreBeforeTheEnd()
 {
-    if (liveWindow) liveWindow->StoreOnLostDisplay();
+    if (liveWindow) liveWindow->programExit().StoreOnLostDisplay();
 }
 
 // The game runs on another display with these settings: said here, on this
@@ -85,12 +85,12 @@ int main(int argc, char** argv)
         frmMain.activateWindow();
     });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &instance, &tandrel::SingleInstance::StopListening);
-    tandrel::WindowGone windowGone(frmMain, [&frmMain] { frmMain.WindowDestroyed(); });
+    tandrel::WindowGone windowGone(frmMain, [&frmMain] { frmMain.programExit().WindowDestroyed(); });
     // Heard whenever events run, the start-up dialog's too; one that came
     // before waited in the pipe.
-    QObject::connect(&exitSignals, &tandrel::ExitSignals::exitRequested, &frmMain,
-                     &tandrel::MainWindow::EndFromOutside);
+    QObject::connect(&exitSignals, &tandrel::ExitSignals::exitRequested, &frmMain.programExit(),
+                     &tandrel::ProgramExit::EndFromOutside);
     frmMain.Form_Load();
-    if (frmMain.Exited()) return 0; // ended during the start
+    if (frmMain.programExit().Exited()) return 0; // ended during the start
     return app.exec();
 }

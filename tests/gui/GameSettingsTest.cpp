@@ -305,7 +305,7 @@ TEST_F(GuiTest, F1OpensHelpTopicsCtrlQExitsAndNoKeyServesTwoCommands)
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&w] { return QApplication::activeWindow() == &w; }, 30000));
     QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(w.Exited());
+    EXPECT_TRUE(w.programExit().Exited());
 }
 
 TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoops)
