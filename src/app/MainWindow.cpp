@@ -61,19 +61,16 @@ MainWindow::MainWindow(const std::string& programFolder)
     tableWidget_->SetAids(&aids_);
     gate_ = std::make_unique<InputGate>(*this);
     exit_ = std::make_unique<ProgramExit>(*this, *gate_, *game_, mouse_);
+    music_ = std::make_unique<Music>(*game_, mixer_, this);
     ConnectTable();
     menus_ = std::make_unique<Menus>(*menuBar(), *game_);
     ConnectMenus();
 
     tmrAlarm_.setInterval(1000);
     connect(&tmrAlarm_, &QTimer::timeout, this, &MainWindow::tmrAlarm_Timer);
-    tmrMidi_.setInterval(1000);
-    connect(&tmrMidi_, &QTimer::timeout, this, &MainWindow::tmrMidi_Timer);
-    connect(exit_.get(), &ProgramExit::exiting, this, [this] {
-        tmrAlarm_.stop();
-        tmrMidi_.stop();
-        mixer_.CloseMusic();
-    });
+    connect(music_.get(), &Music::stoppedForPlayer, menus_->mnuMusic, [this] { menus_->mnuMusic->setChecked(false); });
+    connect(exit_.get(), &ProgramExit::exiting, this, [this] { tmrAlarm_.stop(); });
+    connect(exit_.get(), &ProgramExit::exiting, music_.get(), &Music::Close);
     tableWidget_->setMinimumSize(1, 1);
     resize(InitialTableWidth, InitialTableHeight + menuBar()->sizeHint().height());
 }
@@ -193,8 +190,8 @@ void MainWindow::Form_Load()
     FollowGame();
     CenterForm(*this);
     ShowMainWindow();
-    OpenSound();
-    MusicBySettings();
+    music_->OpenSound();
+    music_->MusicBySettings();
     if (!gate_->ClosePending()) exit_->ReportStoreFailure(stored);
     gate_->SetStarting(false);
     RunAction([this, &g] {
@@ -212,58 +209,6 @@ void MainWindow::Form_Load()
 #endif
 }
 
-// The device opens after the table is painted, so a slow or absent one never
-// delays the first sight of the table, and only when sound or music is wanted.
-// Without one the session plays silently (the mixer plays nothing), and the
-// player's choices stay as they are, in the file too.
-void MainWindow::OpenSound()
-{
-    const Settings& c = game_->cfg;
-    if (c.SoundOn || c.PlayMIDI) mixer_.Open();
-}
-
-void MainWindow::MusicBySettings()
-{
-    if (game_->cfg.PlayMIDI) {
-        tmrMidi_.start();
-        StartMusic();
-    } else {
-        tmrMidi_.stop();
-        mixer_.CloseMusic();
-    }
-}
-
-void MainWindow::StartMusic()
-{
-    const Settings& c = game_->cfg;
-    if (c.MusicFile.empty()) return;
-    mixer_.HaltMusic();
-    if (!c.PlayMIDI) return;
-    tmrMidi_.stop();
-    // A tune that will not play leaves the timer off and the setting as it was.
-    if (mixer_.PlayMusic(c.MusicFile)) tmrMidi_.start();
-}
-
-void MainWindow::StopMusic()
-{
-    Settings& c = game_->cfg;
-    c.PlayMIDI = 0;
-    // Silent on failure: the exit sequence writes the setting again and reports it.
-    WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", "0");
-    tmrMidi_.stop();
-    mixer_.CloseMusic();
-    menus_->mnuMusic->setChecked(false); // the timer turns it off between actions
-}
-
-void MainWindow::tmrMidi_Timer()
-{
-    // The tune loops inside the mixer, so silence here means it cannot play:
-    // the device went away or the start failed. Music then turns itself off.
-    if (mixer_.MusicPlaying()) return;
-    tmrMidi_.stop();
-    if (game_->cfg.PlayMIDI == 1) StopMusic();
-}
-
 void MainWindow::mnuFitTable_Click()
 {
     Settings& c = game_->cfg;
@@ -279,7 +224,7 @@ void MainWindow::mnuMusic_Click()
     Settings& c = game_->cfg;
     c.PlayMIDI = c.PlayMIDI ? 0 : 1;
     exit_->ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", std::to_string(c.PlayMIDI)));
-    MusicBySettings();
+    music_->MusicBySettings();
 }
 
 void MainWindow::mnuNew_Click()
@@ -305,8 +250,8 @@ void MainWindow::ShowGameSettings()
     QCoreApplication::processEvents();
     // Player changes, the card back and the table colour hold even after Cancel.
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
-    OpenSound();
-    if (g.cfg.CurrentPlayer != player) MusicBySettings();
+    music_->OpenSound();
+    if (g.cfg.CurrentPlayer != player) music_->MusicBySettings();
     exit_->ReportStoreFailure(dlg.Stored());
     if (dlg.NewGameConfirmed)
         NewGame(g, true);

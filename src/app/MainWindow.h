@@ -12,6 +12,7 @@
 
 #include "app/InputGate.h"
 #include "app/Menus.h"
+#include "app/Music.h"
 #include "app/PlayAids.h"
 #include "app/ProgramExit.h"
 #include "app/WindowTable.h"
@@ -50,13 +51,8 @@ public:
     void SetAlarm(int minutes, QTime start);
     void tmrAlarm_Timer();
 
-    // Background music by the current player's settings: the tune from its
-    // start, looping; StopMusic turns it off for this player, in the file too.
-    void StartMusic();
-    void StopMusic();
-    void tmrMidi_Timer();
-    bool MusicTimerOn() const { return tmrMidi_.isActive(); }
     Mixer& mixer() { return mixer_; }
+    Music& music() { return *music_; }
 
     // Mouse events of the table, already in table pixels.
     void TableMousePress(int button, float x, float y);
@@ -75,8 +71,6 @@ private:
     void ConnectMenus();
     void FollowGame();
     void ShowMainWindow();
-    void OpenSound();
-    void MusicBySettings();
     void KeepProgress(int wins, int losses, int computerTurns);
     // The stored game (Save or Snap) back on the table, or a new deal when it cannot be.
     void RestoreOrDeal(const char* prefix);
@@ -109,10 +103,10 @@ private:
     QTimer tmrAlarm_;
     int AlarmMinutes = 0;
     QTime AlarmStart;
-    QTimer tmrMidi_;
     // Children of the window; they go before the game they point at.
     std::unique_ptr<InputGate> gate_;
     std::unique_ptr<ProgramExit> exit_;
+    std::unique_ptr<Music> music_;
     std::unique_ptr<Menus> menus_;
 };
 

@@ -314,8 +314,8 @@ TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoops)
     QFile::copy(TANDREL_ASSETS "/rag.mid", folder.filePath("my music/a tune.mid"));
     MainWindow& w = StartWith("Sound=0\nPlayMIDI=1\nMIDI=" + InFolder("my music/a tune.mid") + "\n");
     EXPECT_TRUE(w.mixer().MusicPlaying());
-    w.tmrMidi_Timer();
-    EXPECT_TRUE(w.MusicTimerOn());
+    w.music().tmrMidi_Timer();
+    EXPECT_TRUE(w.music().TimerOn());
     EXPECT_TRUE(w.mixer().MusicPlaying());
 }
 
@@ -337,14 +337,14 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
         SCOPED_TRACE(c.what);
         MainWindow& w = StartWith("PlayMIDI=1\nMIDI=" + c.midi + "\n");
         EXPECT_EQ(w.mixer().TuneLoaded(), c.lostDevice);
-        EXPECT_EQ(w.MusicTimerOn(), c.timerAfterStart);
+        EXPECT_EQ(w.music().TimerOn(), c.timerAfterStart);
         if (c.lostDevice) {
             SDL_Event e{};
             e.type = SDL_AUDIODEVICEREMOVED;
             SDL_PushEvent(&e);
         }
-        if (w.MusicTimerOn()) w.tmrMidi_Timer();
-        EXPECT_FALSE(w.MusicTimerOn());
+        if (w.music().TimerOn()) w.music().tmrMidi_Timer();
+        EXPECT_FALSE(w.music().TimerOn());
         EXPECT_FALSE(w.mixer().MusicPlaying());
         EXPECT_FALSE(w.mixer().TuneLoaded());
         EXPECT_EQ(game().cfg.PlayMIDI, c.playMidiAfterTick);
@@ -363,7 +363,7 @@ TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffAndFollowsThePlayer)
     for (const int on : {1, 0}) {
         Command("mnuMusic")->trigger();
         EXPECT_EQ(Music(), std::tuple(on, on == 1, std::to_string(on), on == 1));
-        EXPECT_EQ(w.MusicTimerOn(), on == 1);
+        EXPECT_EQ(w.music().TimerOn(), on == 1);
     }
     OpenSettings([](GameSettingsDialog& f) { // Bob's music comes with Bob
         f.lstPlayers->setCurrentRow(1);
@@ -378,7 +378,7 @@ TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilentlyAndKeepsThePlayersChoic
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     MainWindow& w = StartWith("Sound=1\nPlayMIDI=1\nMIDI=" TANDREL_ASSETS "/rag.mid\n");
     EXPECT_TRUE(w.mixer().Failed());
-    EXPECT_FALSE(w.MusicTimerOn());
+    EXPECT_FALSE(w.music().TimerOn());
     EXPECT_FALSE(game().GameOver) << "a game is dealt";
     Click(StockX, HandRowY(1) + 10); // a flip, with its sound
     EXPECT_EQ(game().WasteCount(1), 1);

@@ -1,0 +1,40 @@
+#pragma once
+// The background tune by the current player's settings, and its watch timer
+// tmrMidi, which notices a tune that should play and does not.
+#include <QObject>
+#include <QTimer>
+
+namespace tandrel {
+
+struct Game;
+class Mixer;
+
+class Music : public QObject {
+    Q_OBJECT
+public:
+    Music(Game& g, Mixer& mixer, QObject* parent);
+
+    // Opens the audio device when the player wants sound or music.
+    void OpenSound();
+    // Plays or silences the tune as the player's PlayMIDI says.
+    void MusicBySettings();
+    // The tune from its start, looping.
+    void StartMusic();
+    // Turns the music off for this player, in the file too.
+    void StopMusic();
+    void tmrMidi_Timer();
+    // The program ends: the timer stops and the tune goes; the player's choice stays.
+    void Close();
+    bool TimerOn() const { return tmrMidi_.isActive(); }
+
+signals:
+    // The music turned itself off between actions: the menu shows it.
+    void stoppedForPlayer();
+
+private:
+    Game& game_;
+    Mixer& mixer_;
+    QTimer tmrMidi_{this};
+};
+
+} // namespace tandrel
