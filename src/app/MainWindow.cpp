@@ -20,12 +20,10 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/RulesWindow.h"
 #include "engine/Deal.h"
-#include "engine/Turn.h"
 #include "show/NewGame.h"
 #include "show/PlayerHand.h"
 #include "show/PlayerKeys.h"
 #include "engine/Undo.h"
-#include "engine/PlaySound.h"
 #include "opponent/Computer.h"
 #include "store/GamesDealt.h"
 #include "store/SavedGame.h"
@@ -59,17 +57,18 @@ MainWindow::MainWindow(const std::string& programFolder)
     table_->mixer = &mixer_;
     tableWidget_->SetTable(table_.get());
     tableWidget_->SetAids(&aids_);
+
     gate_ = std::make_unique<InputGate>(*this);
     exit_ = std::make_unique<ProgramExit>(*this, *gate_, *game_, mouse_);
     music_ = std::make_unique<Music>(*game_, mixer_, this);
-    ConnectTable();
+    alarm_ = std::make_unique<AlarmClock>(*game_, *gate_, this);
     menus_ = std::make_unique<Menus>(*menuBar(), *game_);
+    ConnectTable();
     ConnectMenus();
-
-    tmrAlarm_.setInterval(1000);
-    connect(&tmrAlarm_, &QTimer::timeout, this, &MainWindow::tmrAlarm_Timer);
+    connect(alarm_.get(), &AlarmClock::due, this, [this] { RunAction([this] { alarm_->GoOff(); }); });
+    connect(alarm_.get(), &AlarmClock::exitWanted, exit_.get(), &ProgramExit::RequestExit);
     connect(music_.get(), &Music::stoppedForPlayer, menus_->mnuMusic, [this] { menus_->mnuMusic->setChecked(false); });
-    connect(exit_.get(), &ProgramExit::exiting, this, [this] { tmrAlarm_.stop(); });
+    connect(exit_.get(), &ProgramExit::exiting, alarm_.get(), &AlarmClock::Stop);
     connect(exit_.get(), &ProgramExit::exiting, music_.get(), &Music::Close);
     tableWidget_->setMinimumSize(1, 1);
     resize(InitialTableWidth, InitialTableHeight + menuBar()->sizeHint().height());
@@ -317,40 +316,11 @@ void MainWindow::mnuHint_Click()
     if (!game_->GameOver && !mouse_.Dragging()) aids_.ShowHint(*game_);
 }
 
-void MainWindow::SetAlarm(int minutes, QTime start)
-{
-    AlarmMinutes = minutes;
-    AlarmStart = start;
-    if (minutes > 0) tmrAlarm_.start();
-    else tmrAlarm_.stop();
-}
-
 void MainWindow::mnuAlarm_Click()
 {
-    const int minutes = AskAlarmMinutes(this, AlarmMinutes);
+    const int minutes = AskAlarmMinutes(this, alarm_->Minutes());
     const QTime now = QTime::currentTime();
-    SetAlarm(minutes, QTime(now.hour(), now.minute(), now.second()));
-}
-
-void MainWindow::tmrAlarm_Timer()
-{
-    // A tick in the middle of a move waits for the next one.
-    if (gate_->Busy() || !tmrAlarm_.isActive() || AlarmMinutes == 0) return;
-    int seconds = AlarmStart.secsTo(QTime::currentTime());
-    if (seconds < 0) seconds += 24 * 60 * 60; // played past midnight
-    if (seconds / 60 < AlarmMinutes) return;
-    tmrAlarm_.stop();
-    RunAction([this] {
-        Game& g = *game_;
-        PlayCardSound(g);
-        if (g.GameOver) {
-            g.view->ShowMessage("The alarm time is up?", MsgIcon::Exclamation, MsgButtons::Ok, ProgramTitle);
-            exit_->RequestExit();
-        } else if (g.view->ShowMessage("The alarm time is up. Do you want to finish this game?", MsgIcon::Question,
-                                       MsgButtons::YesNo, ProgramTitle) == MsgAnswer::No) {
-            exit_->RequestExit();
-        }
-    });
+    alarm_->SetAlarm(minutes, QTime(now.hour(), now.minute(), now.second()));
 }
 
 void MainWindow::TableMousePress(int button, float x, float y)

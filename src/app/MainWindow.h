@@ -1,15 +1,13 @@
 #pragma once
-// The main window: its client area is the card table, its menu bar carries
-// every command, and it owns the game, the table view, the speakers and the
-// alarm and music timers.
-// Every action runs to its end before the next input is taken: input that
-// arrives meanwhile is dropped, and a close request waits for the move.
+// The main window: its client area is the card table and its menu bar carries
+// every command. It owns the game and the table view and wires the window's
+// jobs together: the menus, the input gate, the music, the alarm and the exit.
+// Every action runs to its end before the next input is taken.
 #include <QMainWindow>
-#include <QTime>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "app/AlarmClock.h"
 #include "app/InputGate.h"
 #include "app/Menus.h"
 #include "app/Music.h"
@@ -42,17 +40,13 @@ public:
     WindowTable& table() { return *table_; }
     TableWidget& tableWidget() { return *tableWidget_; }
     MouseState& mouse() { return mouse_; }
+    Mixer& mixer() { return mixer_; }
+    Music& music() { return *music_; }
+    AlarmClock& alarm() { return *alarm_; }
     ProgramExit& programExit() { return *exit_; }
 
     // Runs one action of the player or a timer; nothing else runs meanwhile.
     void RunAction(const std::function<void()>& action);
-
-    // The play-time alarm: goes off after minutes of play counted from start.
-    void SetAlarm(int minutes, QTime start);
-    void tmrAlarm_Timer();
-
-    Mixer& mixer() { return mixer_; }
-    Music& music() { return *music_; }
 
     // Mouse events of the table, already in table pixels.
     void TableMousePress(int button, float x, float y);
@@ -97,16 +91,14 @@ private:
     MouseState mouse_;
     PlayAids aids_;
     std::string programFolder_;
-
     bool suppressClick_ = false;
 
-    QTimer tmrAlarm_;
-    int AlarmMinutes = 0;
-    QTime AlarmStart;
-    // Children of the window; they go before the game they point at.
+    // The window's jobs; they go before the game they point at. The QObjects
+    // are the window's children, so findChild finds the timers.
     std::unique_ptr<InputGate> gate_;
     std::unique_ptr<ProgramExit> exit_;
     std::unique_ptr<Music> music_;
+    std::unique_ptr<AlarmClock> alarm_;
     std::unique_ptr<Menus> menus_;
 };
 

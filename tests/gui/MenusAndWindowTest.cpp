@@ -235,27 +235,27 @@ TEST_F(GuiTest, AlarmAsksAndNoEndsTheProgramAsExitDoes)
 {
     MainWindow& w = Start();
     game().cfg.AutoSave = 1;
-    w.SetAlarm(5, QTime::currentTime().addSecs(-4 * 60 - 50));
-    w.tmrAlarm_Timer();
+    w.alarm().SetAlarm(5, QTime::currentTime().addSecs(-4 * 60 - 50));
+    w.alarm().tmrAlarm_Timer();
     EXPECT_TRUE(messages.empty()); // not yet five minutes
-    w.SetAlarm(5, QTime::currentTime().addSecs(-5 * 60 - 1));
+    w.alarm().SetAlarm(5, QTime::currentTime().addSecs(-5 * 60 - 1));
     answers = {MsgAnswer::Yes};
-    w.tmrAlarm_Timer();
+    w.alarm().tmrAlarm_Timer();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "The alarm time is up. Do you want to finish this game?");
     EXPECT_TRUE(w.isVisible());
-    w.tmrAlarm_Timer(); // one-shot: it stays off
+    w.alarm().tmrAlarm_Timer(); // one-shot: it stays off
     EXPECT_EQ(messages.size(), 1u);
 
-    w.SetAlarm(60, QTime::currentTime().addSecs(-3600));
+    w.alarm().SetAlarm(60, QTime::currentTime().addSecs(-3600));
     answers = {MsgAnswer::No};
-    w.tmrAlarm_Timer();
+    w.alarm().tmrAlarm_Timer();
     EXPECT_FALSE(w.isVisible());
     EXPECT_NE(Stored("Save1"), "");
 
-    Start().SetAlarm(1, QTime::currentTime().addSecs(-61)); // after the game ended it only tells and closes
+    Start().alarm().SetAlarm(1, QTime::currentTime().addSecs(-61)); // after the game ended it only tells and closes
     game().GameOver = true;
-    window->tmrAlarm_Timer();
+    window->alarm().tmrAlarm_Timer();
     EXPECT_EQ(messages.back(), "The alarm time is up?");
     EXPECT_FALSE(window->isVisible());
 }
