@@ -308,7 +308,7 @@ TEST_F(GuiTest, F1OpensHelpTopicsCtrlQExitsAndNoKeyServesTwoCommands)
     EXPECT_TRUE(w.programExit().Exited());
 }
 
-TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoops)
+TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoopsUntilTheExit)
 {
     QDir(folder.path()).mkdir("my music");
     QFile::copy(TANDREL_ASSETS "/rag.mid", folder.filePath("my music/a tune.mid"));
@@ -317,6 +317,8 @@ TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoops)
     w.music().tmrMidi_Timer();
     EXPECT_TRUE(w.music().TimerOn());
     EXPECT_TRUE(w.mixer().MusicPlaying());
+    w.close();
+    EXPECT_FALSE(w.music().TimerOn() || w.mixer().MusicPlaying());
 }
 
 TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
@@ -348,6 +350,7 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
         EXPECT_FALSE(w.mixer().MusicPlaying());
         EXPECT_FALSE(w.mixer().TuneLoaded());
         EXPECT_EQ(game().cfg.PlayMIDI, c.playMidiAfterTick);
+        EXPECT_EQ(Command("mnuMusic")->isChecked(), c.playMidiAfterTick == 1);
         EXPECT_EQ(Stored("PlayMIDI"), c.playMidiAfterTick ? "1" : "0");
         window.reset();
     }

@@ -131,7 +131,7 @@ TEST_F(GuiTest, CloseOrExitDuringTheComputersTurnWaitsForItsEnd)
         [](MainWindow& w) { w.findChild<QAction*>("mnuExit")->trigger(); },
     };
     for (const auto& end : ends) {
-        Start();
+        Start().alarm().SetAlarm(60, QTime::currentTime());
         Click(400, 340);
         bool sawBusy = false;
         EndTurnPoking([&] {
@@ -141,6 +141,7 @@ TEST_F(GuiTest, CloseOrExitDuringTheComputersTurnWaitsForItsEnd)
         EXPECT_TRUE(sawBusy);
         // The end came after the turn, through the whole exit sequence.
         EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(window->findChild<QTimer*>("tmrAlarm")->isActive());
         EXPECT_EQ(Stored("Player", "Options"), game().cfg.CurrentPlayer);
         EXPECT_TRUE(Sound());
         window.reset();
