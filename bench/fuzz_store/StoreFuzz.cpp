@@ -295,15 +295,13 @@ public:
                "player selection outside the list");
 
         const char* prefix = rng() % 2 ? "Save" : "Snap";
+        // A game that cannot be restored is dealt anew, as the window does.
         const bool restored = RestoreGame(g, prefix);
         if (restored)
             ++sum_.restored;
         else
-            ++sum_.newGames;
-        // A new deal after a lost game starts with the computer's turn, which
-        // leaves its last flipped card: the player's turn is ready all the same.
-        const bool computerFirst = !restored && g.LastWinner == 2;
-        Expect(!g.GameOver && !g.ComputerBusy && !g.FlipInProgress && (g.FlippedCard == 0 || computerFirst),
+            ++sum_.newGames, DealNewGame(g, true);
+        Expect(!g.GameOver && !g.ComputerBusy && !g.FlipInProgress && g.FlippedCard == 0,
                "the game is not ready after a restore");
         CheckTable(g, "after a restore");
 
