@@ -5,7 +5,7 @@
 
 namespace tandrel {
 
-enum class MoveKind {
+enum class Tactic {
     PlayWasteTop,
     TableauToFoundation,
     LoadOpponentWaste,
@@ -15,20 +15,20 @@ enum class MoveKind {
     UncoverFoundationCard,
 };
 
-inline int LowestLevelFor(MoveKind kind)
+inline int LowestLevelFor(Tactic kind)
 {
     switch (kind) {
-    case MoveKind::PlayWasteTop:
-    case MoveKind::TableauToFoundation: return 0;
-    case MoveKind::LoadOpponentWaste:
-    case MoveKind::ShiftTableauRuns:
-    case MoveKind::LowerFoundationForRun: return 1;
-    case MoveKind::LowerFoundationForWaste:
-    case MoveKind::UncoverFoundationCard: return 2;
+    case Tactic::PlayWasteTop:
+    case Tactic::TableauToFoundation: return 0;
+    case Tactic::LoadOpponentWaste:
+    case Tactic::ShiftTableauRuns:
+    case Tactic::LowerFoundationForRun: return 1;
+    case Tactic::LowerFoundationForWaste:
+    case Tactic::UncoverFoundationCard: return 2;
     }
     return 3;
 }
 
-inline bool LevelAllows(const Game& g, MoveKind kind) { return g.cfg.Style >= LowestLevelFor(kind); }
+inline bool LevelAllows(const Game& g, Tactic kind) { return g.cfg.Style >= LowestLevelFor(kind); }
 
 } // namespace tandrel

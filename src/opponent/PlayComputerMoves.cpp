@@ -27,7 +27,7 @@ void PlayedFromWaste(Game& g, int side)
 // load, but a side played by the computer loads only from Intermediate up.
 bool ComputerLoads(Game& g, int side)
 {
-    return LevelAllows(g, MoveKind::LoadOpponentWaste) && LoadOpponentWaste(g, side, false);
+    return LevelAllows(g, Tactic::LoadOpponentWaste) && LoadOpponentWaste(g, side, false);
 }
 
 } // namespace

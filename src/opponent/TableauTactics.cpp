@@ -103,7 +103,7 @@ int FirstPileTaking(const Game& g, int card)
 
 bool ShiftTableauRuns(Game& g, int side)
 {
-    if (!LevelAllows(g, MoveKind::ShiftTableauRuns)) return false;
+    if (!LevelAllows(g, Tactic::ShiftTableauRuns)) return false;
     bool result = false;
     const bool kingWaiting = KingWaiting(g);
     PileTops tops(g);
@@ -162,7 +162,7 @@ void LowerFoundationCard(Game& g, int f, int r)
 
 bool LowerFoundationForRun(Game& g, int side)
 {
-    if (!LevelAllows(g, MoveKind::LowerFoundationForRun)) return false;
+    if (!LevelAllows(g, Tactic::LowerFoundationForRun)) return false;
     // A run led by b over face-down cards could follow onto t if the card
     // between them came down.
     const PileTops tops(g);
@@ -199,7 +199,7 @@ bool LowerFoundationForRun(Game& g, int side)
 
 bool LowerFoundationForWaste(Game& g, int side)
 {
-    if (!LevelAllows(g, MoveKind::LowerFoundationForWaste)) return false;
+    if (!LevelAllows(g, Tactic::LowerFoundationForWaste)) return false;
     if (g.WasteCount(side) < 1) return false;
     const int w = g.Waste(side, g.WasteCount(side));
     for (int i = 1; i <= 4; ++i)
@@ -225,7 +225,7 @@ bool LowerFoundationForWaste(Game& g, int side)
 void UncoverFoundationCard(Game& g, int side)
 {
     (void)side; // the foundations and the tableau are shared
-    if (!LevelAllows(g, MoveKind::UncoverFoundationCard)) return;
+    if (!LevelAllows(g, Tactic::UncoverFoundationCard)) return;
     // The card each foundation waits for; those showing only an ace are left alone.
     int wanted[5] = {0, 0, 0, 0, 0};
     bool any = false;

@@ -14,12 +14,12 @@ using namespace tandrel::testing;
 
 namespace {
 
-using Move = std::function<void(Game&)>;
+using PlayerMove = std::function<void(Game&)>;
 
 // Every move the player could make in g, as the mouse would make it.
-std::vector<Move> PlayerMoves(const Game& g)
+std::vector<PlayerMove> PlayerMoves(const Game& g)
 {
-    std::vector<Move> moves;
+    std::vector<PlayerMove> moves;
     const int top = g.WasteCount(1) > 0 ? g.Waste(1, g.WasteCount(1)) : 0;
     if (top) {
         if (FoundationFor(g, top))
@@ -78,7 +78,7 @@ TEST(UndoEveryMove, GivesBackThePositionBeforeForEveryKindOfMove)
     std::array<int, 7> undoneByKind{};
     int failures = 0;
     for (const Game& before : positions) {
-        for (const Move& move : PlayerMoves(before)) {
+        for (const PlayerMove& move : PlayerMoves(before)) {
             Game g = before;
             g.UndoRecord.clear();
             move(g);
