@@ -1,6 +1,6 @@
 // A short self-play soak: whole games with the computer on both sides, every
-// action checked, at every pairing of levels; the region check; and the
-// checking table itself.
+// move checked, at every pairing of levels; the region check; and the
+// position watch itself.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -18,9 +18,9 @@
 namespace tandrel::test {
 namespace {
 
-using selfplay::CheckingView;
 using testing::Card;
 using selfplay::PositionFault;
+using selfplay::PositionWatch;
 using selfplay::RunSoak;
 using selfplay::SoakResult;
 
@@ -135,23 +135,24 @@ TEST(RegionCheck, FindsFaultsPlantedInOneRegionAsTheWholeCheckDoes)
     for (std::size_t i = 0; i < std::size(Plants); ++i) EXPECT_GT(planted[i], 1000) << Plants[i].name;
 }
 
-// ---- The checking table ----
+// ---- The position watch ----
 
 // A sound table, watched.
 struct Watched {
-    CheckingView view;
+    HeadlessView view;
     Game g{view};
+    PositionWatch watch;
 
     Watched()
     {
         testing::Lay(g, "Js | - | - | [Kd] 9c ; Th ; - ; 2s");
         testing::ParkRest(g);
         EXPECT_TRUE(testing::Sound(g));
-        view.Watch(g);
+        watch.Watch(g);
     }
 };
 
-TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMoreAndCountsOnlyChanges)
+TEST(PositionWatch, LetsOneFoundationCardDownOntoAPileButNoMoreAndCountsOnlyChanges)
 {
     for (int down : {1, 2}) {
         Watched w;
@@ -159,22 +160,21 @@ TEST(CheckingView, LetsOneFoundationCardDownOntoAPileButNoMoreAndCountsOnlyChang
         w.g.TableauTop(1, TopCard) = w.g.Tableau(1, 2) = Card(testing::Hearts, 10);
         w.g.TableauTop(1, TopY) = 140;
         if (down == 1) {
-            EXPECT_NO_THROW(w.view.PlayWave(4));
+            EXPECT_NO_THROW(w.watch.Check());
             continue;
         }
         w.g.Stock(2, 42) = Card(testing::Hearts, 9); // so that every card still has its place
         ++w.g.CardsLeft(2);
-        EXPECT_THROW(w.view.ReleaseBuffers(), PositionFault);
+        EXPECT_THROW(w.watch.Check(), PositionFault);
     }
     // A position found unchanged is not counted as checked again.
     Watched w;
-    const long checks = w.view.checks();
-    w.view.ScoreBoard(false);
-    w.view.PlayWave(4);
-    EXPECT_EQ(w.view.checks(), checks);
+    const long checks = w.watch.checks();
+    w.watch.Check();
+    EXPECT_EQ(w.watch.checks(), checks);
     ++w.g.StockPasses(1);
-    w.view.ScoreBoard(false);
-    EXPECT_EQ(w.view.checks(), checks + 1);
+    w.watch.Check();
+    EXPECT_EQ(w.watch.checks(), checks + 1);
 }
 
 } // namespace

@@ -1,12 +1,11 @@
 #pragma once
 // Positions the self-play soak reaches: whole games played by the computer's
-// logic on both sides, sampled at the start of the player's turns, before and
+// plan on both sides, sampled at the start of the player's turns, before and
 // after the player's flip. For tests that link the self-play library.
 #include <vector>
 
 #include "engine/Deal.h"
-#include "engine/Turn.h"
-#include "opponent/Computer.h"
+#include "opponent/ComputerPlan.h"
 #include "selfplay/SelfPlay.h"
 
 namespace tandrel::testing {
@@ -16,7 +15,6 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
     std::vector<Game> positions;
     for (int n = 0; n < games; ++n) {
         Game g(view);
-        g.hooks.PlayComputerMoves = PlayComputerMoves;
         g.cfg.Animate = 0;
         g.cfg.Style = n % 3;
         g.cfg.FlipNum = 1 + n % 3;
@@ -26,10 +24,10 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
             const int side = 1 + turn % 2;
             if (side == 1) {
                 positions.push_back(g);
-                FlipCards(g, 1);
+                Apply(g, FlipMove(1));
                 if (!g.GameOver) positions.push_back(g);
             }
-            ComputerTurn(g, side);
+            PlayComputerTurn(g, side, [](const Applied&) {});
         }
     }
     return positions;
