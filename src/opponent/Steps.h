@@ -56,7 +56,10 @@ public:
             root->step = s;
             return {};
         }
-        std::suspend_always yield_value(const Move& m) noexcept { return yield_value(ComputerStep{ComputerStep::Kind::Move, m}); }
+        std::suspend_always yield_value(const Move& m) noexcept
+        {
+            return yield_value(ComputerStep{ComputerStep::Kind::Move, m});
+        }
         void return_value(bool r) noexcept { result = r; }
         void unhandled_exception() { throw; }
         // A turn starts and ends hundreds of parts: their frames come from a free list of the thread's own.

@@ -52,6 +52,8 @@ const PlayCase Cases[] = {
      "3439"},
     {"WasteCardOntoTheComputersWaste", "- | - | - | - ; ; 2c 8h (2) ; 7c", DropAt(500, 30),
      "- | - | - | - ; - - - - ; 2c (1) ; 7c 8h (1)", "6"},
+    {"RightClickLoadsWhateverTheComputersLevel", "- | - | - | - ; ; 8c 9s ; 8h",
+     [](Game& g) { g.cfg.Style = 0, LoadOpponentWaste(g, 1, false); }, "- | - | - | - ; - - - - ; 8c (1) ; 8h 9s (1)", "6"},
     {"RunMovesAndLeavesATurnUpBehind", "- | [5d] 9s 8h 7c | - | [6d 8d 9d] Th",
      [](Game& g) {
          g.PickPile = 2, g.PickFirst = 1, g.PickLast = 3;
@@ -120,11 +122,12 @@ INSTANTIATE_TEST_SUITE_P(Player, PlayerMove, ::testing::ValuesIn(Cases),
 
 TEST_F(MovesTest, RefusedPlaysLeaveTheTableAndTheLastRecord)
 {
-    Lay(g, "- | [4s] 6c 5h | - | - ; 5c ; 9d 8h (2) ; 7c");
+    Lay(g, "- | [4s] 6c 5h | - | - ; 5c ; 9d 8h (2) ; 7d");
     g.UndoRecord = "11";
     Done();
     const Game before = g;
     EXPECT_FALSE(PlayToFoundation(g, 2, Card("6c"), 1)); // not the pile's top
+    EXPECT_FALSE(LoadOpponentWaste(g, 1, false));          // a red eight on the red seven
     DragWasteTopTo(g, 300, 300);                           // nowhere near
     EXPECT_FALSE(PlayOnOpponentWaste(g, 1));
     EXPECT_FALSE(FindDropTarget(g, true));
@@ -154,4 +157,5 @@ TEST_F(MovesTest, EachPlaceTakesTheCardsItsRuleAllows)
         {"Ah", "2c", false}};
     for (const auto& [card, top, fits] : wastes) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
     EXPECT_FALSE(FitsOpponentWaste(Card("8h"), 0));
+    EXPECT_FALSE(LoadOpponentWaste(g, 1, true)); // nor from an empty one, even to take a load back
 }

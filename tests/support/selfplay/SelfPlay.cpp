@@ -31,6 +31,7 @@ void PositionWatch::Watch(const Game& g)
 
 void PositionWatch::Check()
 {
+    if (!game_) return;
     std::string why;
     const bool sound = regions_.Recheck(*game_, &why);
     if (regions_.changed() == 0) return;
@@ -162,9 +163,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
             }
             g.cfg.Style = level[side];
             out.lastSide = side;
-            PlayComputerTurn(g, side, [&](const Applied&) {
-                if (setup.check) watch.Check();
-            });
+            PlayComputerTurn(g, side, [&](const Applied&) { watch.Check(); });
             ++out.turns;
             if (!g.GameOver && (stalls.AfterTurn(g) || out.turns >= TurnLimit)) {
                 out.stalled = true;

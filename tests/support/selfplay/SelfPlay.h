@@ -17,13 +17,11 @@ struct PositionFault : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Checks one game after every applied move: the regions the move changed must
-// be sound and all regions together hold every card once, and the foundations
-// may only grow, by suit and rank, except that one card at a time may come
-// down onto a tableau pile.
+// Checks a game after every applied move: the regions it changed must be sound and all together hold
+// every card once, and the foundations only grow, by suit and rank, but for one card onto a pile.
 class PositionWatch {
 public:
-    // Starts checking g from its present position.
+    // Starts checking g from its present position (none before).
     void Watch(const Game& g);
     // Throws PositionFault on the first fault.
     void Check();
