@@ -53,16 +53,23 @@ bool PlayComputerTurn(Game& g, int side, AfterMove&& afterMove)
     return true;
 }
 
-// The parts of the search, in the order they were written for the view-calling
-// computer; each reads the game again after every step it hands out.
+// The parts of a turn, each a plan of its own when run alone. Each reads the
+// game again after every step it hands out; what it reports is its Result.
 namespace plan {
 
+// The whole turn.
 Steps Turn(const Game& g, int side);
+// The move search: whether a card left the side's waste.
 Steps PlayComputerMoves(const Game& g, int side);
+// Tableau tops home, each uncovered back turned up: whether any went.
 Steps TableauToFoundation(const Game& g, int side);
+// Runs moved between piles: whether one freed a face-down card or emptied a pile for a king.
 Steps ShiftTableauRuns(const Game& g, int side);
+// A foundation card taken down so that a run can follow it: what the shift of runs then reports.
 Steps LowerFoundationForRun(const Game& g, int side);
+// A foundation card taken down so that the waste top can follow it: whether the waste top went.
 Steps LowerFoundationForWaste(const Game& g, int side);
+// The run lying on a card a foundation waits for moved off it: whether it moved.
 Steps UncoverFoundationCard(const Game& g, int side);
 // Single moves: the waste top to the first pile that takes it, else to its
 // foundation; onto the other side's waste when the level loads.
