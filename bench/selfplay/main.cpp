@@ -1,10 +1,11 @@
 // tandrel-selfplay GAMES LEVEL1 LEVEL2 [FLIPNUM] [FIRST] [--no-check] [--show N] [--threads N]
 // Plays GAMES complete games, side 1 at LEVEL1 against side 2 at LEVEL2
-// (0 Beginner, 1 Intermediate, 2 Expert), checking the position after every
-// action, on one thread per core unless --threads says otherwise; the results
-// do not depend on the number of threads. FIRST numbers the first deal (0 by
-// default); --show N prints the start of the failing turn of game N and the
-// fault. The last line gives games per second and the threads used.
+// (0 Beginner, 1 Intermediate, 2 Expert), the computer's plan on both sides,
+// checking the position after every move, on one thread per core unless
+// --threads says otherwise; the results do not depend on the number of
+// threads. FIRST numbers the first deal (0 by default); --show N prints the
+// start of the failing turn of game N and the fault. The last line gives
+// games per second and the threads used.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -9,35 +9,13 @@
 #include "engine/TableauPlays.h"
 #include "opponent/Computer.h"
 #include "opponent/Levels.h"
+#include "opponent/TableauReads.h"
 
 namespace tandrel {
 
+using namespace tactics;
+
 namespace {
-
-bool IsAce(int code) { return CardRank(code) == 1; }
-
-bool KingWaiting(const Game& g)
-{
-    for (int i = 1; i <= 4; ++i)
-        if (CardRank(g.Tableau(i, 1)) == 13 && g.TableauFaceDown(i) > 0) return true;
-    return false;
-}
-
-// A king on the side's waste top, or one over face-down cards, could use an empty pile.
-bool KingToPlace(const Game& g, int side, bool kingWaiting)
-{
-    const int wc = g.WasteCount(side);
-    return wc >= 1 && (CardRank(g.Waste(side, wc)) == 13 || kingWaiting);
-}
-
-bool AnyPileEmpty(const Game& g)
-{
-    for (int i = 1; i <= 4; ++i)
-        if (g.TableauTop(i, TopCard) == EmptyPileCode) return true;
-    return false;
-}
-
-bool WaitsForTurnUp(const Game& g, int p) { return g.TableauTop(p, TopCard) == TurnUpPending; }
 
 // Pause, play the run from slot j of pile p, pause.
 void PlayRunFrom(Game& g, int p, int j)
@@ -55,48 +33,6 @@ bool TurnUpAfterRun(Game& g, int p)
     TurnUpPile(g, p);
     ComputerPause(g);
     return true;
-}
-
-// Where each face-up tableau card lies: its pile and slot (0 when not there).
-// A pile's face-up cards fill its slots from 1 without gaps.
-struct TableauIndex {
-    unsigned char pile[54]{}, slot[54]{};
-};
-
-TableauIndex IndexTableau(const Game& g)
-{
-    TableauIndex index;
-    for (int p = 1; p <= 4; ++p) {
-        for (int s = 1; s <= 12; ++s) {
-            const int card = g.Tableau(p, s);
-            if (card == 0) break;
-            if (!IsCard(card) || index.pile[card] != 0) continue;
-            index.pile[card] = static_cast<unsigned char>(p);
-            index.slot[card] = static_cast<unsigned char>(s);
-        }
-    }
-    return index;
-}
-
-// The four piles' tops with their colours and ranks, read again after every move.
-struct PileTops {
-    int top[5], color[5], rank[5];
-    explicit PileTops(const Game& g) { Read(g); }
-    void Read(const Game& g)
-    {
-        for (int q = 1; q <= 4; ++q) {
-            top[q] = g.TableauTop(q, TopCard);
-            color[q] = ColorClass(top[q]);
-            rank[q] = CardRank(top[q]);
-        }
-    }
-};
-
-int FirstPileTaking(const Game& g, int card)
-{
-    for (int r = 1; r <= 4; ++r)
-        if (FitsTableau(g, card, r)) return r;
-    return 0;
 }
 
 } // namespace

@@ -58,6 +58,8 @@ const PlayCase Cases[] = {
     {"KingsFillAnEmptyPile", "9h | - | - | - ; ; Ks", DropAt(285, 110), "9h | - | - | Ks ; - - - - ; - (1) ; - (1)"},
     {"WasteCardOntoTheComputersWaste", "- | - | - | - ; ; 2c 8h (2) ; 7c", DropAt(500, 30),
      "- | - | - | - ; - - - - ; 2c (1) ; 7c 8h (1)"},
+    {"RightClickLoadsWhateverTheComputersLevel", "- | - | - | - ; ; 8c 9s ; 8h", [](const Game& g) { return WasteAutoMove(g); },
+     "- | - | - | - ; - - - - ; 8c (1) ; 8h 9s (1)", 1, [](Game& g) { g.cfg.Style = 0; }},
     {"RunMovesAndLeavesATurnUpBehind", "- | [5d] 9s 8h 7c | - | [6d 8d 9d] Th", Play(MoveKind::RunToPile, 2, 1, 4, "9s"),
      "- | [5d] @120 | - | [6d 8d 9d] Th 9s 8h 7c ; - - - - ; - (1) ; - (1)"},
     {"FoundationCardComesDownOntoAPileLeavingTheAce", "- | - | 3c | - ; - 2h",
@@ -116,12 +118,13 @@ INSTANTIATE_TEST_SUITE_P(Player, PlayerMove, ::testing::ValuesIn(Cases),
 
 TEST_F(MovesTest, RefusedPlaysLeaveTheTableAndTheLastStep)
 {
-    Lay(g, "- | [4s] 6c 5h | - | - ; 5c ; 9d 8h (2) ; 7c");
+    Lay(g, "- | [4s] 6c 5h | - | - ; 5c ; 9d 8h (2) ; 7d");
     g.Undo = UndoStep{UndoKind::Flip, 1};
     Done();
     const Game before = g;
     EXPECT_FALSE(Apply(g, {MoveKind::PileToFoundation, 1, 2, 0, 1, Card("6c")}).done); // not the pile's top
     EXPECT_FALSE(DropAt(300, 300)(g));                                                 // nowhere near
+    EXPECT_FALSE(Apply(g, {MoveKind::Load, 1, 0, 0, 0, Card("8h")}).done); // a red eight on the red seven
     EXPECT_FALSE(Apply(g, {MoveKind::Load, 1, 0, 0, 0, Card("9d")}).done); // not the waste's top
     EXPECT_TRUE(Unchanged(g, before));
     // With all four started an ace has nowhere to go (there are only four).
@@ -148,4 +151,5 @@ TEST_F(MovesTest, EachPlaceTakesTheCardsItsRuleAllows)
         {"Ah", "2c", false}};
     for (const auto& [card, top, fits] : wastes) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
     EXPECT_FALSE(FitsOpponentWaste(Card("8h"), 0));
+    EXPECT_FALSE(LoadOpponentWaste(g, 1, true)); // nor from an empty one, even to take a load back
 }

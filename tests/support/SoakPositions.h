@@ -1,15 +1,12 @@
 #pragma once
 // Positions the self-play soak reaches: whole games played by the computer's
-// logic on both sides, sampled at the start of the player's turns, before and
+// plan on both sides, sampled at the start of the player's turns, before and
 // after the player's flip. For tests that link the self-play library.
 #include <vector>
 
 #include "engine/Deal.h"
-#include "engine/Move.h"
-#include "opponent/Computer.h"
+#include "opponent/ComputerPlan.h"
 #include "selfplay/SelfPlay.h"
-#include "show/NewGame.h"
-#include "show/Turns.h"
 
 namespace tandrel::testing {
 
@@ -18,12 +15,11 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
     std::vector<Game> positions;
     for (int n = 0; n < games; ++n) {
         Game g(view);
-        g.hooks.PlayComputerMoves = PlayComputerMoves;
         g.cfg.Animate = 0;
         g.cfg.Style = n % 3;
         g.cfg.FlipNum = 1 + n % 3;
         selfplay::DealNumberedGame(g, 7000 + static_cast<unsigned>(n));
-        NewGame(g, false);
+        DealNewGame(g, false);
         for (int turn = 0; turn < turnsPerGame && !g.GameOver; ++turn) {
             const int side = 1 + turn % 2;
             if (side == 1) {
@@ -31,7 +27,7 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
                 Apply(g, FlipMove(1));
                 if (!g.GameOver) positions.push_back(g);
             }
-            ComputerTurn(g, side);
+            PlayComputerTurn(g, side, [](const Applied&) {});
         }
     }
     return positions;

@@ -12,16 +12,14 @@
 
 #include "engine/Cards.h"
 #include "engine/Deal.h"
-#include "engine/Turn.h"
-#include "opponent/Computer.h"
-#include "show/NewGame.h"
-#include "show/Turns.h"
+#include "engine/HeadlessView.h"
+#include "opponent/ComputerPlan.h"
 
 namespace tandrel::selfplay {
 
-// ---- The checking table ----
+// ---- The position watch ----
 
-void CheckingView::Watch(const Game& g)
+void PositionWatch::Watch(const Game& g)
 {
     game_ = &g;
     for (int f = 1; f <= 4; ++f)
@@ -31,7 +29,7 @@ void CheckingView::Watch(const Game& g)
     if (!regions_.Start(g, &why)) Fail(why);
 }
 
-void CheckingView::Check()
+void PositionWatch::Check()
 {
     if (!game_) return;
     std::string why;
@@ -42,7 +40,7 @@ void CheckingView::Check()
     if (regions_.changed() & (1u << FoundationRegion)) CheckFoundations();
 }
 
-void CheckingView::Fail(const std::string& why)
+void PositionWatch::Fail(const std::string& why)
 {
     faultPosition_ = DescribePosition(*game_);
     throw PositionFault(why);
@@ -67,7 +65,7 @@ bool OnSomeTableauTop(const Game& g, int card)
 
 } // namespace
 
-void CheckingView::CheckFoundations()
+void PositionWatch::CheckFoundations()
 {
     const Game& g = *game_;
     int lowered = 0, changed = 0;
@@ -140,9 +138,10 @@ constexpr int TurnLimit = 5000;
 
 GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
 {
-    CheckingView view;
+    HeadlessView view; // the deal draws; nothing after it does
+    view.record = false;
     Game g(view);
-    g.hooks.PlayComputerMoves = PlayComputerMoves;
+    PositionWatch watch;
     g.cfg.Animate = 0;
     g.cfg.FlipNum = setup.flipNum;
     g.cfg.PlaySpeed = 0;
@@ -153,8 +152,8 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
     GameOutcome out;
     try {
         DealNumberedGame(g, setup.number);
-        NewGame(g, false);
-        if (setup.check) view.Watch(g);
+        DealNewGame(g, false);
+        if (setup.check) watch.Watch(g);
         StallWatch stalls{Measure(g), {0, g.StockPasses(1), g.StockPasses(2)}};
         for (int side = setup.firstSide; !g.GameOver; side = OtherSide(side)) {
             if (startOfLastTurn) {
@@ -164,9 +163,8 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
             }
             g.cfg.Style = level[side];
             out.lastSide = side;
-            ComputerTurn(g, side);
+            PlayComputerTurn(g, side, [&](const Applied&) { watch.Check(); });
             ++out.turns;
-            if (setup.check) view.Check();
             if (!g.GameOver && (stalls.AfterTurn(g) || out.turns >= TurnLimit)) {
                 out.stalled = true;
                 break;
@@ -177,8 +175,8 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
         out.failure = e.what();
         out.winner = 0;
     }
-    out.checks = view.checks();
-    out.faultPosition = view.faultPosition();
+    out.checks = watch.checks();
+    out.faultPosition = watch.faultPosition();
     return out;
 }
 

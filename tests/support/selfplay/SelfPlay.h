@@ -1,46 +1,33 @@
 #pragma once
-// Self-play: whole games with the computer's own logic on both sides, on a
-// headless table that vets the position after every action. The soak
-// program and a short soak among the tests share it.
+// Self-play: whole games with the computer's own plan on both sides, each move
+// applied by the rules and the position vetted after it. The soak program and
+// a short soak among the tests share it.
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "engine/Game.h"
-#include "engine/HeadlessView.h"
 #include "engine/Position.h"
 
 namespace tandrel::selfplay {
 
-// A broken position, found by the checking table.
+// A broken position, found by the position watch.
 struct PositionFault : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// A headless table that checks the position each time the rules report an
-// action done (score board, card sound, buffers released, a stock run out;
-// every move, flip and turn-up ends with one of them): the regions the action
-// changed must be sound and all regions together hold every card once, and the
-// foundations may only grow, by suit and rank, except that one card at a time
-// may come down onto a tableau pile.
-class CheckingView : public HeadlessView {
+// Checks a game after every applied move: the regions it changed must be sound and all together hold
+// every card once, and the foundations only grow, by suit and rank, but for one card onto a pile.
+class PositionWatch {
 public:
-    CheckingView() { record = false; }
-
-    // Starts checking g from its present position (none while off).
+    // Starts checking g from its present position (none before).
     void Watch(const Game& g);
-    void Stop() { game_ = nullptr; }
     // Throws PositionFault on the first fault.
     void Check();
     long checks() const { return checks_; } // looks that found the position changed
     // The position as it stood when a check failed.
     const std::string& faultPosition() const { return faultPosition_; }
-
-    void ScoreBoard(bool full) override { HeadlessView::ScoreBoard(full); Check(); }
-    void PlayWave(int index) override { HeadlessView::PlayWave(index); Check(); }
-    void ReleaseBuffers() override { HeadlessView::ReleaseBuffers(); Check(); }
-    void DrawEmptyStock(int side) override { HeadlessView::DrawEmptyStock(side); Check(); }
 
 private:
     void CheckFoundations();
