@@ -2,7 +2,7 @@
 
 #include "app/InputGate.h"
 #include "engine/Game.h"
-#include "engine/PlaySound.h"
+#include "show/Sound.h"
 
 namespace tandrel {
 

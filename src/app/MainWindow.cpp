@@ -24,7 +24,6 @@
 #include "show/PlayerHand.h"
 #include "show/PlayerKeys.h"
 #include "engine/Undo.h"
-#include "opponent/Computer.h"
 #include "store/GamesDealt.h"
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"
@@ -51,7 +50,6 @@ MainWindow::MainWindow(const std::string& programFolder)
     setCentralWidget(tableWidget_);
     table_ = std::make_unique<WindowTable>(*game_, *tableWidget_);
     game_->view = table_.get();
-    game_->hooks.PlayComputerMoves = PlayComputerMoves;
     game_->hooks.GamesDealtChanged = KeepGamesDealt;
     game_->hooks.ClearSnapshot = ClearStoredSnapshot;
     table_->mixer = &mixer_;

@@ -8,7 +8,7 @@
 #include "app/InputGate.h"
 #include "engine/Game.h"
 #include "engine/Position.h"
-#include "engine/Turn.h"
+#include "show/Turns.h"
 #include "show/PlayerHand.h"
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"

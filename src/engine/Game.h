@@ -21,10 +21,9 @@ inline int OtherSide(int side) { return side == 1 ? 2 : 1; }
 
 struct Game;
 
-// What the rules ask of the world outside the table. The program wires all
-// three; a test wires what it needs, and an empty hook does nothing.
+// What the rules ask of the world outside the table. The program wires both;
+// a test wires what it needs, and an empty hook does nothing.
 struct GameHooks {
-    bool (*PlayComputerMoves)(Game&, int side) = nullptr; // the computer's move search
     void (*GamesDealtChanged)(Game&) = nullptr;           // keep the count across restarts
     void (*ClearSnapshot)(Game&) = nullptr;               // a new game empties the stored snapshot
 };

@@ -35,24 +35,8 @@ inline bool FitsTableau(const Game& g, int card, int pile)
 }
 bool FitsOpponentWaste(int card, int wasteTop);
 
-bool PlayToFoundation(Game& g, int source, int card, int side);
-bool FindDropTarget(Game& g, bool fromWaste);
-void PlayWasteToTableau(Game& g, int side);
-bool PlayOnOpponentWaste(Game& g, int side);
-void MoveTableauStack(Game& g);
-void PlayFoundationToTableau(Game& g);
-void ReturnWasteCard(Game& g, int side);
-void ReturnTableauStack(Game& g, bool animate);
-void ReturnFoundationCard(Game& g);
-
-// A side's waste top to the first pile, else the foundation, that takes it.
-bool PlayWasteTop(Game& g, int side);
-// A side's waste top onto the other side's waste; unchecked (undo) skips the
-// rule and lets the card go back even onto an empty waste.
-bool LoadOpponentWaste(Game& g, int side, bool unchecked);
-
 // Takes the top card off pile p in the state (next face-up card, a pending
-// turn-up or an empty pile). Drawing is the caller's.
+// turn-up or an empty pile).
 void RemoveTableauTop(Game& g, int p);
 // Pile p has no face-up card left: it waits for a turn-up, or is empty.
 void UncoverPile(Game& g, int p);
@@ -60,8 +44,6 @@ void UncoverPile(Game& g, int p);
 void LayOnPile(Game& g, int p, int card);
 // The foundation holding a suit, 0 when none does yet.
 int FoundationOfSuit(const Game& g, int suit);
-// Repaints pile p on surface s after its top card left from oldY.
-void RedrawPileTop(Game& g, int p, Surface s, int oldY);
 // Stores a card in the first free slot of pile p; returns the slot.
 int AddToTableau(Game& g, int p, int card);
 // Puts a card on a foundation as the rules store it (an ace as code - 13).

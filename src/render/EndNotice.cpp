@@ -3,7 +3,7 @@
 // scaled and repainted with the cards under it.
 #include <QPainter>
 
-#include "engine/Turn.h"
+#include "engine/Move.h"
 #include "render/QtTable.h"
 
 namespace tandrel {

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "render/Fonts.h"
-#include "engine/Slide.h"
 
 namespace tandrel {
 

@@ -1,7 +1,6 @@
 #include "show/NewGame.h"
 
 #include "engine/Deal.h"
-#include "engine/Turn.h"
 #include "show/Slide.h"
 #include "show/Turns.h"
 

@@ -2,12 +2,11 @@
 
 #include "engine/Cards.h"
 #include "engine/Moves.h"
-#include "engine/PlaySound.h"
-#include "engine/Turn.h"
 #include "engine/TurnRules.h"
 #include "input/Geometry.h"
 #include "show/ShowMoves.h"
 #include "show/Slide.h"
+#include "show/Sound.h"
 #include "show/Turns.h"
 
 namespace tandrel {

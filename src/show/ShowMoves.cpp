@@ -2,9 +2,9 @@
 
 #include "engine/Cards.h"
 #include "engine/Moves.h"
-#include "engine/PlaySound.h"
-#include "engine/Turn.h"
 #include "show/Slide.h"
+#include "show/Sound.h"
+#include "show/Turns.h"
 
 namespace tandrel {
 
@@ -179,6 +179,14 @@ Applied ShowApplied(Game& g, const Move& m)
 }
 
 } // namespace
+
+void RedrawPileTop(Game& g, int p, Surface s, int oldY)
+{
+    const int x = g.TableauTop(p, TopX), y = g.TableauTop(p, TopY), top = g.TableauTop(p, TopCard);
+    g.view->RestoreBackground(s, x, oldY, CardWidth, CardHeight);
+    if (top == TurnUpPending) g.view->DrawCard(s, x, y, g.cfg.CardBack);
+    else if (IsCard(top)) g.view->DrawCard(s, x, y, top);
+}
 
 void DrawWasteUnderTop(Game& g, int side, Surface s)
 {

@@ -10,6 +10,8 @@ namespace tandrel {
 
 Applied PlayShown(Game& g, const Move& m);
 
+// Repaints pile p on surface s after its top card left from oldY.
+void RedrawPileTop(Game& g, int p, Surface s, int oldY);
 // Draws on surface s the side's waste as it lies once its top card has left.
 void DrawWasteUnderTop(Game& g, int side, Surface s);
 // The drag image and the table buffer of the run from slot j of pile p lifted:

@@ -1,32 +1,25 @@
 #include "show/Turns.h"
 
-#include "engine/Move.h"
-#include "engine/Turn.h"
 #include "engine/TurnRules.h"
+#include "opponent/ComputerPlan.h"
 #include "show/ShowMoves.h"
 
 namespace tandrel {
 
-namespace {
-
-// The computer's move search, which lives above the rules.
-bool ComputerMoves(Game& g, int side)
+void Pause(Game& g, int ms)
 {
-    return g.hooks.PlayComputerMoves && g.hooks.PlayComputerMoves(g, side);
+    g.view->Pause(ms);
 }
 
-// A flip, and a second one when the first only turned the waste over.
-void FlipUntilCard(Game& g, int side)
+void ComputerPause(Game& g)
 {
-    PlayShown(g, FlipMove(side));
-    ComputerPause(g);
-    if (WasteEmpty(g, side)) {
-        PlayShown(g, FlipMove(side));
-        ComputerPause(g);
-    }
+    Pause(g, g.cfg.PlaySpeed + 250);
 }
 
-} // namespace
+void ShowInfo(Game& g, const std::string& text)
+{
+    g.view->ShowMessage(text, MsgIcon::Information, MsgButtons::Ok, ProgramTitle);
+}
 
 void ComputerTurn(Game& g, int side)
 {
@@ -36,29 +29,14 @@ void ComputerTurn(Game& g, int side)
         return;
     }
     BeginTurn(g, side);
-    for (int p = 1; p <= 4; ++p) PlayShown(g, TurnUpMove(side, p));
-
     g.ComputerBusy = true;
     g.view->StatusPanel(false);
-    ComputerPause(g);
-    bool first = true;
-    for (;;) {
-        if (!WasteEmpty(g, side)) {
-            if (first) {
-                ComputerMoves(g, side);
-                if (g.GameOver) break;
-            }
-            FlipUntilCard(g, side);
-        }
-        if (WasteEmpty(g, side)) FlipUntilCard(g, side);
-        first = false;
-        if (!ComputerMoves(g, side) || g.GameOver) break;
-        if (WasteEmpty(g, side)) continue;
-        ComputerMoves(g, side);
-        if (g.GameOver) break;
+    ComputerPlan plan(g, side);
+    while (const std::optional<ComputerStep> step = plan.Next()) {
+        if (step->kind == ComputerStep::Kind::Pause) ComputerPause(g);
+        else PlayShown(g, step->move);
     }
     g.ComputerBusy = false;
-    g.GameOver = CheckGameOver(g, side);
     FinishTurn(g, side);
     g.view->StatusPanel(false);
 }

@@ -151,5 +151,5 @@ TEST_F(MovesTest, EachPlaceTakesTheCardsItsRuleAllows)
         {"Ah", "2c", false}};
     for (const auto& [card, top, fits] : wastes) EXPECT_EQ(FitsOpponentWaste(Card(card), Card(top)), fits) << card;
     EXPECT_FALSE(FitsOpponentWaste(Card("8h"), 0));
-    EXPECT_FALSE(LoadOpponentWaste(g, 1, true)); // nor from an empty one, even to take a load back
+    EXPECT_FALSE(IsLegal(g, {MoveKind::Load, 1, 0, 0, 0, 0})); // nothing loads from an empty waste
 }

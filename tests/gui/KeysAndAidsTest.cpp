@@ -6,7 +6,6 @@
 
 #include "engine/Moves.h"
 #include "engine/Places.h"
-#include "engine/Slide.h"
 #include "gui/GuiFixture.h"
 #include "input/Geometry.h"
 

@@ -1,10 +1,11 @@
 // Flips, the end of the player's turn, the end of a game and turning up a card.
 #include "engine/Deal.h"
-#include "engine/Turn.h"
+#include "engine/Move.h"
 #include "engine/Undo.h"
 #include "show/NewGame.h"
 #include "show/PlayerHand.h"
 #include "show/ShowMoves.h"
+#include "show/Sound.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -44,7 +45,7 @@ TEST_F(TurnTest, AfterAPassEndsTheWasteTurnsOverThenFlipsAgain)
     EXPECT_TRUE(Sound(g));
 }
 
-TEST_F(TurnTest, EveryFlipPlaysTheNextRotationSound)
+TEST_F(TurnTest, EveryFlipPlaysTheNextRotationSoundAndSoundsOffTurnNothing)
 {
     NewGame(g, true);
     view.sounds.clear();
@@ -53,6 +54,10 @@ TEST_F(TurnTest, EveryFlipPlaysTheNextRotationSound)
         PlayShown(g, FlipMove(1));
     }
     EXPECT_EQ(view.sounds, (std::vector<int>{5, 6, 7, 8, 9, 4, 5, 6}));
+    g.cfg.SoundOn = 0;
+    PlaySound(g, 5);
+    EXPECT_EQ(view.sounds.size(), 8u);
+    EXPECT_EQ(g.CardSoundIndex, 6);
 }
 
 // The refusal of a turn without a new flip is the mouse tests' and the GUI's.

@@ -10,7 +10,6 @@
 #include <thread>
 
 #include "engine/HeadlessView.h"
-#include "engine/PlaySound.h"
 #include "sound/Mixer.h"
 
 namespace tandrel::testing {
@@ -71,12 +70,6 @@ protected:
 
 TEST_F(MixerTest, ANewEffectCutsOffTheOldOneTheChoosersTestIgnoresTheSoundSwitchAndSignalsStillEnd)
 {
-    HeadlessView view;
-    Game g(view);
-    g.cfg.SoundOn = 0;
-    PlaySound(g, 5);
-    EXPECT_TRUE(view.sounds.empty());
-    EXPECT_EQ(g.CardSoundIndex, 4);
     {
         Mixer m;
         m.PlaySoundFile(Assets + "/win.wav"); // the chooser's Test button: 1.3 s

@@ -5,7 +5,6 @@
 #include "StoreFixture.h"
 #include "engine/Deal.h"
 #include "engine/Move.h"
-#include "engine/Turn.h"
 #include "store/FileLock.h"
 #include "store/Players.h"
 #include "store/SavedGame.h"

@@ -6,7 +6,6 @@
 #include "StoreFixture.h"
 #include "engine/Deal.h"
 #include "engine/Move.h"
-#include "engine/Turn.h"
 #include "engine/Undo.h"
 #include "store/SavedGame.h"
 

@@ -7,8 +7,6 @@
 #include "engine/Cards.h"
 #include "engine/Moves.h"
 #include "engine/Position.h"
-#include "engine/Slide.h"
-#include "opponent/Computer.h"
 
 namespace tandrel::testing {
 
@@ -260,51 +258,10 @@ std::vector<Slide> Slides(const HeadlessView& view)
     return slides;
 }
 
-void DragWasteTopTo(Game& g, int x, int y)
-{
-    g.view->SnapshotTable();
-    RemoveWasteTop(g, 1);
-    g.DragRect = RectAt(x, y, OneCardDragWidth, OneCardDragHeight);
-}
-
 TestGame::TestGame()
 {
     g.cfg.Animate = 0;
-    g.hooks.PlayComputerMoves = PlayComputerMoves;
     Lay(g, "- | - | - | -");
-}
-
-MoveCase Before(std::function<void(Game&)> setup, MoveCase c)
-{
-    c.setup = [earlier = std::move(c.setup), setup = std::move(setup)](Game& g) {
-        if (earlier) earlier(g);
-        setup(g);
-    };
-    return c;
-}
-
-MoveCase AtLevel(int style, MoveCase c)
-{
-    return Before([style](Game& g) { g.cfg.Style = style; }, std::move(c));
-}
-
-void MoveTest::PlayCase()
-{
-    const MoveCase& c = GetParam();
-    g.cfg.Animate = 1;
-    Lay(g, c.layout);
-    Done();
-    if (c.setup) c.setup(g);
-    const Game before = g;
-    EXPECT_EQ(c.play(g), !c.slides.empty());
-    EXPECT_EQ(Slides(view), c.slides);
-    if (c.slides.empty()) {
-        EXPECT_TRUE(Unchanged(g, before));
-    } else {
-        EXPECT_EQ(Table(g), c.table);
-        if (c.then) c.then(g);
-    }
-    EXPECT_TRUE(Sound(g));
 }
 
 } // namespace tandrel::testing

@@ -72,7 +72,6 @@ using Slide = std::array<int, 4>;
 std::vector<Slide> Slides(const HeadlessView& view);
 
 // The player's waste top picked up and dragged so that its picture lies at (x, y).
-void DragWasteTopTo(Game& g, int x, int y);
 
 // A game with its own recording view on an empty table; slides off.
 struct TestGame {
@@ -90,28 +89,6 @@ protected:
         ParkRest(g, 2);
         ASSERT_TRUE(Sound(g));
     }
-};
-
-// One move from a position laid out by hand, and what it must leave behind.
-struct MoveCase {
-    const char* name;
-    std::string layout;                         // as Lay takes it; the rest of the deck is parked
-    std::function<bool(Game&)> play;
-    std::vector<Slide> slides;                  // none: the move is refused and nothing changes
-    std::string table = {};                     // Table() after an accepted move
-    std::function<void(const Game&)> then = {}; // the rest an accepted move leaves
-    std::function<void(Game&)> setup = {};      // after the layout, before the move
-};
-inline void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.name; }
-inline std::string CaseName(const ::testing::TestParamInfo<MoveCase>& info) { return info.param.name; }
-// The case with more set up before the move: a level, a flipped card, a record.
-MoveCase Before(std::function<void(Game&)> setup, MoveCase c);
-MoveCase AtLevel(int style, MoveCase c);
-
-// Plays the case's move with slides on and checks what it left.
-class MoveTest : public PositionTest, public ::testing::WithParamInterface<MoveCase> {
-protected:
-    void PlayCase();
 };
 
 } // namespace tandrel::testing

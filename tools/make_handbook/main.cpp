@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "engine/HeadlessView.h"
-#include "engine/Moves.h"
+#include "engine/Move.h"
+#include "input/Mouse.h"
 #include "render/OffscreenTable.h"
 #include "support/Positions.h"
 
@@ -80,7 +81,8 @@ std::vector<Picture> Pictures()
         {"load-after.png", hands, LoadExample,
          [](Game& g) {
              // What a right-click on the eight does: nowhere else takes it.
-             if (PlayWasteTop(g, 1) || !LoadOpponentWaste(g, 1, false))
+             const auto move = WasteAutoMove(g);
+             if (!move || move->kind != MoveKind::Load || !Apply(g, *move).done)
                  std::fprintf(stderr, "the example load went elsewhere\n");
          },
          {}},

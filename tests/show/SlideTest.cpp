@@ -1,5 +1,5 @@
 // The slide walk: which frames a card move draws, by its shape and the speed.
-#include "engine/Slide.h"
+#include "show/Slide.h"
 #include "support/Positions.h"
 
 using namespace tandrel;
@@ -14,13 +14,13 @@ Frames Walk(TestGame& t, float x, float y, float tx, float ty, int speed)
     t.g.cfg.Animate = 1;
     t.g.cfg.Speed = speed;
     t.view.Clear();
-    AnimateMove(t.g, x, y, tx, ty);
+    SlideCards(t.g, x, y, tx, ty, OneCardDragWidth, OneCardDragHeight);
     return t.view.frames;
 }
 
 } // namespace
 
-TEST(AnimateMove, FramesFollowTheShapeOfTheMoveAndNoneAreDrawnWithAnimationOff)
+TEST(SlideCards, FramesFollowTheShapeOfTheMoveAndNoneAreDrawnWithAnimationOff)
 {
     TestGame t;
     // Wide and shallow: 200 steps across, a frame every 2 x 13 of them, a pixel down every 20.
@@ -42,13 +42,13 @@ TEST(AnimateMove, FramesFollowTheShapeOfTheMoveAndNoneAreDrawnWithAnimationOff)
     t.g.cfg.Speed = 3;
     float x = 10, y = 10;
     t.view.Clear();
-    AnimateMove(t.g, x, y, 60, 22);
+    SlideCards(t.g, x, y, 60, 22, OneCardDragWidth, OneCardDragHeight);
     EXPECT_EQ(std::pair(x, y), std::pair(22.f, 22.f));
     EXPECT_EQ(t.view.frames.size(), 2u);
     // With animation off nothing is drawn and the card stays where it was.
     t.g.cfg.Animate = 0;
     t.view.Clear();
-    AnimateMove(t.g, x, y, 300, 300);
+    SlideCards(t.g, x, y, 300, 300, OneCardDragWidth, OneCardDragHeight);
     EXPECT_TRUE(t.view.frames.empty() && t.view.slides.empty());
     EXPECT_EQ(x, 22);
 }

@@ -1,4 +1,4 @@
-#include "engine/PlaySound.h"
+#include "show/Sound.h"
 
 namespace tandrel {
 

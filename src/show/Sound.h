@@ -1,4 +1,6 @@
 #pragma once
+// The game's sounds by slot: 0 won, 1 lost, 2 the waste turned over, 4..9 the
+// card sounds, which take turns.
 #include "engine/Game.h"
 
 namespace tandrel {
