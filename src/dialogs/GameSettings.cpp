@@ -56,13 +56,6 @@ QSlider* AddBar(QGridLayout* grid, int row, const char* caption, const char* nam
     return bar;
 }
 
-std::string Trim(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
 using Control = std::variant<QCheckBox*, QSlider*, std::span<QRadioButton* const>>;
 
 // A control that shows a settings field: the control's positions from first to
@@ -403,11 +396,11 @@ void GameSettingsDialog::cmdAdd_Click()
 {
     std::vector<std::string> players;
     for (int i = 0; i < lstPlayers->count(); ++i) players.push_back(lstPlayers->item(i)->text().toStdString());
-    const std::string name = Trim(AskText(this, "Type in the name of a new player.", "New Player", "",
-                                          NewPlayerNameLength, [&players](const std::string& answer) {
-                                              const std::string t = Trim(answer);
-                                              return t.empty() ? std::string() : NewPlayerNameProblem(players, t);
-                                          }));
+    const std::string name(Trim(AskText(this, "Type in the name of a new player.", "New Player", "",
+                                        NewPlayerNameLength, [&players](const std::string& answer) {
+                                            const std::string t(Trim(answer));
+                                            return t.empty() ? std::string() : NewPlayerNameProblem(players, t);
+                                        })));
     if (name.empty()) return;
     const PlayerResult added = AddPlayer(g_, name);
     Store(added.stored);
@@ -460,7 +453,7 @@ void GameSettingsDialog::cmdColor_Click()
 void GameSettingsDialog::cmdBack_Click()
 {
     if (!choosers_.picture) return;
-    const std::string path = Trim(choosers_.picture());
+    const std::string path(Trim(choosers_.picture()));
     if (path.empty() || !QFileInfo(QString::fromStdString(path)).isFile()) return;
     // A file that is no picture leaves the table as it was (the chooser says so).
     if (!table_.LoadBackImage(path)) return;
