@@ -185,9 +185,6 @@ public:
     {
         const Settings& c = g.cfg;
         auto in = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
-        Expect(in(c.Bkgrd, 0, 1) && in(c.Gradiant, 0, 1) && in(c.Animate, 0, 1) && in(c.ShowStats, 0, 1) &&
-                   in(c.AutoSave, 0, 1) && in(c.PlayMIDI, 0, 1) && in(c.SoundOn, 0, 1),
-               "an on/off setting out of range");
         Expect(in(c.CardBack, 56, 65) && in(c.FlipNum, 1, 3) && in(c.Speed, 3, 23) && in(c.Style, 0, 2) &&
                    in(c.PlaySpeed, 0, 500) && in(g.LastWinner, 1, 2),
                "a setting out of range");
@@ -218,10 +215,10 @@ public:
                "the statistics did not come back");
         Expect(b.cfg.FlipNum == g.cfg.FlipNum && b.cfg.CardBack == g.cfg.CardBack && b.cfg.Speed == g.cfg.Speed &&
                    b.cfg.PlaySpeed == g.cfg.PlaySpeed && b.cfg.Style == g.cfg.Style &&
-                   b.cfg.TableColor == g.cfg.TableColor && b.cfg.Bkgrd == g.cfg.Bkgrd &&
-                   b.cfg.Gradiant == g.cfg.Gradiant && b.cfg.Animate == g.cfg.Animate &&
+                   b.cfg.TableColor == g.cfg.TableColor && b.cfg.TableBackground == g.cfg.TableBackground &&
+                   b.cfg.ColourFill == g.cfg.ColourFill && b.cfg.Animate == g.cfg.Animate &&
                    b.cfg.ShowStats == g.cfg.ShowStats && b.cfg.AutoSave == g.cfg.AutoSave &&
-                   b.cfg.PlayMIDI == g.cfg.PlayMIDI && b.cfg.SoundOn == g.cfg.SoundOn,
+                   b.cfg.MusicOn == g.cfg.MusicOn && b.cfg.SoundOn == g.cfg.SoundOn,
                "a setting did not come back");
         Expect(b.cfg.WavFiles[0] == g.cfg.WavFiles[0] && b.cfg.WavFiles[1] == g.cfg.WavFiles[1],
                "a sound path did not come back");

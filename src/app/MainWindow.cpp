@@ -28,7 +28,6 @@
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"
 #include "store/StorePaths.h"
-#include "store/Profile.h"
 
 namespace tandrel {
 
@@ -118,7 +117,7 @@ void MainWindow::ConnectMenus()
 void MainWindow::FollowGame()
 {
     menus_->Update();
-    tableWidget_->SetFit(game_->cfg.FitTable != 0, {InitialTableWidth, InitialTableHeight});
+    tableWidget_->SetFit(game_->cfg.FitTable, {InitialTableWidth, InitialTableHeight});
 }
 
 void MainWindow::RunAction(const std::function<void()>& action)
@@ -209,8 +208,8 @@ void MainWindow::Form_Load()
 void MainWindow::mnuFitTable_Click()
 {
     Settings& c = game_->cfg;
-    c.FitTable = c.FitTable ? 0 : 1;
-    exit_->ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", std::to_string(c.FitTable)));
+    c.FitTable = !c.FitTable;
+    exit_->ReportStoreFailure(WriteFitTable(c));
     FollowGame();
 }
 
@@ -219,8 +218,8 @@ void MainWindow::mnuFitTable_Click()
 void MainWindow::mnuMusic_Click()
 {
     Settings& c = game_->cfg;
-    c.PlayMIDI = c.PlayMIDI ? 0 : 1;
-    exit_->ReportStoreFailure(WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", std::to_string(c.PlayMIDI)));
+    c.MusicOn = !c.MusicOn;
+    exit_->ReportStoreFailure(WriteMusicOn(c));
     music_->MusicBySettings();
 }
 

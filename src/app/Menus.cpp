@@ -70,8 +70,8 @@ void Menus::Update()
     mnuSnap->setEnabled(!g.GameOver);
     mnuHint->setEnabled(!g.GameOver);
     // A player switched in Game Settings brings their own choices.
-    mnuFitTable->setChecked(g.cfg.FitTable != 0);
-    mnuMusic->setChecked(g.cfg.PlayMIDI != 0);
+    mnuFitTable->setChecked(g.cfg.FitTable);
+    mnuMusic->setChecked(g.cfg.MusicOn);
 }
 
 } // namespace tandrel

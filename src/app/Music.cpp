@@ -2,7 +2,7 @@
 
 #include "engine/Game.h"
 #include "sound/Mixer.h"
-#include "store/Profile.h"
+#include "store/SettingsFile.h"
 
 namespace tandrel {
 
@@ -20,12 +20,12 @@ Music::Music(Game& g, Mixer& mixer, QObject* parent) : QObject(parent), game_(g)
 void Music::OpenSound()
 {
     const Settings& c = game_.cfg;
-    if (c.SoundOn || c.PlayMIDI) mixer_.Open();
+    if (c.SoundOn || c.MusicOn) mixer_.Open();
 }
 
 void Music::MusicBySettings()
 {
-    if (game_.cfg.PlayMIDI) {
+    if (game_.cfg.MusicOn) {
         tmrMidi_.start();
         StartMusic();
     } else {
@@ -39,7 +39,7 @@ void Music::StartMusic()
     const Settings& c = game_.cfg;
     if (c.MusicFile.empty()) return;
     mixer_.HaltMusic();
-    if (!c.PlayMIDI) return;
+    if (!c.MusicOn) return;
     tmrMidi_.stop();
     // A tune that will not play leaves the timer off and the setting as it was.
     if (mixer_.PlayMusic(c.MusicFile)) tmrMidi_.start();
@@ -48,9 +48,9 @@ void Music::StartMusic()
 void Music::StopMusic()
 {
     Settings& c = game_.cfg;
-    c.PlayMIDI = 0;
+    c.MusicOn = false;
     // Silent on failure: the exit sequence writes the setting again and reports it.
-    WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", "0");
+    WriteMusicOn(c);
     tmrMidi_.stop();
     mixer_.CloseMusic();
     emit stoppedForPlayer(); // the timer turns it off between actions
@@ -62,7 +62,7 @@ void Music::tmrMidi_Timer()
     // the device went away or the start failed. Music then turns itself off.
     if (mixer_.MusicPlaying()) return;
     tmrMidi_.stop();
-    if (game_.cfg.PlayMIDI == 1) StopMusic();
+    if (game_.cfg.MusicOn) StopMusic();
 }
 
 void Music::Close()

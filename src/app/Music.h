@@ -16,7 +16,7 @@ public:
 
     // Opens the audio device when the player wants sound or music.
     void OpenSound();
-    // Plays or silences the tune as the player's PlayMIDI says.
+    // Plays or silences the tune as the player's MusicOn says.
     void MusicBySettings();
     // The tune from its start, looping.
     void StartMusic();

@@ -56,27 +56,53 @@ QSlider* AddBar(QGridLayout* grid, int row, const char* caption, const char* nam
     return bar;
 }
 
-std::string Trim(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
 using Control = std::variant<QCheckBox*, QSlider*, std::span<QRadioButton* const>>;
 
-// A control that shows a settings field: the control's positions from first to
-// last and the field's values there, on a straight line between them.
+// A settings field and its values at the control's first and last positions: a
+// number lies on a straight line between them, a choice of two is one or the other.
+template <typename T>
+struct Field {
+    T Settings::*member;
+    T atFirst, atLast;
+};
+
+// A control that shows a settings field, with the control's first and last positions.
 struct Tie {
     Control control;
-    int Settings::*field;
     int first, last;
-    int atFirst, atLast;
+    std::variant<Field<int>, Field<bool>, Field<Background>> field;
 
-    int FieldAt(int position) const { return atFirst + (position - first) * (atLast - atFirst) / (last - first); }
-    int PositionFor(int value) const
+    void SetField(Settings& s, int position) const
     {
-        return std::clamp(first + (value - atFirst) * (last - first) / (atLast - atFirst), first, last);
+        std::visit([&](const auto& f) { s.*f.member = ValueAt(f, position); }, field);
+    }
+    int PositionFor(const Settings& s) const
+    {
+        return std::visit([&](const auto& f) { return PositionOf(f, s.*f.member); }, field);
+    }
+    void CopyField(const Settings& from, Settings& to) const
+    {
+        std::visit([&](const auto& f) { to.*f.member = from.*f.member; }, field);
+    }
+
+private:
+    int ValueAt(const Field<int>& f, int position) const
+    {
+        return f.atFirst + (position - first) * (f.atLast - f.atFirst) / (last - first);
+    }
+    template <typename T>
+    T ValueAt(const Field<T>& f, int position) const
+    {
+        return position == first ? f.atFirst : f.atLast;
+    }
+    int PositionOf(const Field<int>& f, int value) const
+    {
+        return std::clamp(first + (value - f.atFirst) * (last - first) / (f.atLast - f.atFirst), first, last);
+    }
+    template <typename T>
+    int PositionOf(const Field<T>& f, T value) const
+    {
+        return value == f.atFirst ? first : last;
     }
 };
 
@@ -84,16 +110,16 @@ struct Tie {
 std::vector<Tie> Ties(const GameSettingsDialog& d)
 {
     return {
-        {d.optDraw, &Settings::FlipNum, 0, 2, 1, 3},
-        {d.optStyle, &Settings::Style, 0, 2, 0, 2},
-        {d.hscPlaySpeed, &Settings::PlaySpeed, 0, 500, 500, 0}, // the bar's right end is the shortest pause
-        {d.chkAnimate, &Settings::Animate, 0, 1, 0, 1},
-        {d.hscSpeed, &Settings::Speed, 3, 23, 3, 23},
-        {d.chkSound, &Settings::SoundOn, 0, 1, 0, 1},
-        {d.optBack, &Settings::Bkgrd, 0, 1, 1, 0}, // the picture first, then the colour
-        {d.hscCardBack, &Settings::CardBack, 0, 9, 56, 65},
-        {d.chkShowStats, &Settings::ShowStats, 0, 1, 0, 1},
-        {d.chkAutoSave, &Settings::AutoSave, 0, 1, 0, 1},
+        {d.optDraw, 0, 2, Field{&Settings::FlipNum, 1, 3}},
+        {d.optStyle, 0, 2, Field{&Settings::Style, 0, 2}},
+        {d.hscPlaySpeed, 0, 500, Field{&Settings::PlaySpeed, 500, 0}}, // the bar's right end is the shortest pause
+        {d.chkAnimate, 0, 1, Field{&Settings::Animate, false, true}},
+        {d.hscSpeed, 3, 23, Field{&Settings::Speed, 3, 23}},
+        {d.chkSound, 0, 1, Field{&Settings::SoundOn, false, true}},
+        {d.optBack, 0, 1, Field{&Settings::TableBackground, Background::Picture, Background::Colour}},
+        {d.hscCardBack, 0, 9, Field{&Settings::CardBack, 56, 65}},
+        {d.chkShowStats, 0, 1, Field{&Settings::ShowStats, false, true}},
+        {d.chkAutoSave, 0, 1, Field{&Settings::AutoSave, false, true}},
     };
 }
 
@@ -350,10 +376,10 @@ void GameSettingsDialog::ShowSettings()
 {
     {
         const QSignalBlocker quietBack(hscCardBack);
-        for (const Tie& t : Ties(*this)) SetPosition(t.control, t.PositionFor(edited_.*t.field));
+        for (const Tie& t : Ties(*this)) SetPosition(t.control, t.PositionFor(edited_));
     }
-    // The solid box speaks for Gradiant only under a colour.
-    if (edited_.Bkgrd == 0) chkSolid->setChecked(edited_.Gradiant == 0);
+    // The solid box speaks for the fill only under a colour.
+    if (edited_.TableBackground == Background::Colour) chkSolid->setChecked(edited_.ColourFill == Fill::Solid);
     optBack_Click();
 }
 
@@ -368,8 +394,9 @@ void GameSettingsDialog::optBack_Click()
 
 void GameSettingsDialog::ReadControls()
 {
-    for (const Tie& t : Ties(*this)) edited_.*t.field = t.FieldAt(Position(t.control));
-    if (edited_.Bkgrd == 0) edited_.Gradiant = chkSolid->isChecked() ? 0 : 1;
+    for (const Tie& t : Ties(*this)) t.SetField(edited_, Position(t.control));
+    if (edited_.TableBackground == Background::Colour)
+        edited_.ColourFill = chkSolid->isChecked() ? Fill::Solid : Fill::Gradient;
 }
 
 // What the controls say, in the copy and on the preview.
@@ -377,12 +404,12 @@ void GameSettingsDialog::PreviewTable()
 {
     ReadControls();
     Settings& c = edited_;
-    if (c.Bkgrd != 0) {
+    if (c.TableBackground == Background::Picture) {
         QtTable::FillColour(picTemp_, c.TableColor); // under a picture that is missing
         QtTable::TileBackground(table_.BackgroundPicture(), picTemp_);
     } else {
-        QtTable::RepairTableColour(c.TableColor, c.Gradiant != 0); // 0 as the table shows it
-        if (c.Gradiant == 0)
+        QtTable::RepairTableColour(c.TableColor, c.ColourFill == Fill::Gradient); // 0 as the table shows it
+        if (c.ColourFill == Fill::Solid)
             QtTable::FillColour(picTemp_, c.TableColor);
         else
             QtTable::PaintGradient(picTemp_, c.TableColor);
@@ -403,11 +430,11 @@ void GameSettingsDialog::cmdAdd_Click()
 {
     std::vector<std::string> players;
     for (int i = 0; i < lstPlayers->count(); ++i) players.push_back(lstPlayers->item(i)->text().toStdString());
-    const std::string name = Trim(AskText(this, "Type in the name of a new player.", "New Player", "",
-                                          NewPlayerNameLength, [&players](const std::string& answer) {
-                                              const std::string t = Trim(answer);
-                                              return t.empty() ? std::string() : NewPlayerNameProblem(players, t);
-                                          }));
+    const std::string name(Trim(AskText(this, "Type in the name of a new player.", "New Player", "",
+                                        NewPlayerNameLength, [&players](const std::string& answer) {
+                                            const std::string t(Trim(answer));
+                                            return t.empty() ? std::string() : NewPlayerNameProblem(players, t);
+                                        })));
     if (name.empty()) return;
     const PlayerResult added = AddPlayer(g_, name);
     Store(added.stored);
@@ -460,12 +487,12 @@ void GameSettingsDialog::cmdColor_Click()
 void GameSettingsDialog::cmdBack_Click()
 {
     if (!choosers_.picture) return;
-    const std::string path = Trim(choosers_.picture());
+    const std::string path(Trim(choosers_.picture()));
     if (path.empty() || !QFileInfo(QString::fromStdString(path)).isFile()) return;
     // A file that is no picture leaves the table as it was (the chooser says so).
     if (!table_.LoadBackImage(path)) return;
     g_.cfg.BackImage = path;
-    Store(WriteProfileString(g_.cfg.SettingsFile, g_.cfg.CurrentPlayer, "BackImage", path));
+    Store(WriteBackImage(g_.cfg));
     PreviewTable();
 }
 
@@ -474,8 +501,8 @@ void GameSettingsDialog::cmdOK_Click()
 {
     NewGameConfirmed = true;
     ReadControls();
-    for (const Tie& t : Ties(*this)) g_.cfg.*t.field = edited_.*t.field;
-    g_.cfg.Gradiant = edited_.Gradiant;
+    for (const Tie& t : Ties(*this)) t.CopyField(edited_, g_.cfg);
+    g_.cfg.ColourFill = edited_.ColourFill;
     g_.cfg.TableColor = edited_.TableColor; // a 0 under a gradient as the preview showed it
     Store(SaveSettings(g_));
     accept();

@@ -102,7 +102,7 @@ void QtTable::StatusPanel(bool forceNewGameHint)
 // reprints only them.
 void QtTable::ScoreBoard(bool full)
 {
-    if (g_.cfg.ShowStats == 0 || window_.isNull()) return;
+    if (!g_.cfg.ShowStats || window_.isNull()) return;
     if (full) DrawPanel(ScoreArea.x(), ScoreArea.y(), ScoreArea.width(), ScoreArea.height(), "", "", false);
 
     QPainter p(&window_);

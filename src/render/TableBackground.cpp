@@ -133,12 +133,13 @@ void QtTable::PaintBareTable(QImage& target, const QRect& r)
 void QtTable::PaintBareTableOn(QPainter& p, const QRect& area)
 {
     Settings& cfg = g_.cfg;
-    const bool gradient = cfg.Bkgrd == 0 && cfg.Gradiant == 1;
+    const bool picture = cfg.TableBackground == Background::Picture;
+    const bool gradient = !picture && cfg.ColourFill == Fill::Gradient;
     RepairTableColour(cfg.TableColor, gradient);
 
-    if (cfg.Bkgrd != 0 && !picBackGrd_.isNull())
+    if (picture && !picBackGrd_.isNull())
         Tiles(p, picBackGrd_, area);
-    else if (cfg.Bkgrd != 0 || !gradient)
+    else if (!gradient)
         p.fillRect(area, FromColourLong(cfg.TableColor)); // also when the table picture is missing
     else
         GradientBands(p, cfg.TableColor, tableHeight_, area);

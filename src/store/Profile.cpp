@@ -12,14 +12,6 @@ namespace {
 constexpr std::string_view Blanks = " \t\r\v\f";
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
-std::string_view Trim(std::string_view s)
-{
-    const auto first = s.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(Blanks);
-    return s.substr(first, last - first + 1);
-}
-
 bool HasControl(std::string_view s)
 {
     for (unsigned char c : s)
@@ -80,6 +72,14 @@ std::string Limit(std::string s)
 char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 } // namespace
+
+std::string_view Trim(std::string_view s)
+{
+    const auto first = s.find_first_not_of(Blanks);
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(Blanks);
+    return s.substr(first, last - first + 1);
+}
 
 bool SameProfileName(std::string_view a, std::string_view b)
 {

@@ -78,6 +78,10 @@ bool WriteProfileString(const std::string& path, std::string_view section, std::
                         std::string_view value);
 bool DeleteProfileSection(const std::string& path, std::string_view section);
 
+// s without the blanks at its ends: spaces, tabs, carriage returns, vertical
+// tabs and form feeds.
+std::string_view Trim(std::string_view s);
+
 // Section and key names are the same name when they differ only in ASCII case.
 bool SameProfileName(std::string_view a, std::string_view b);
 // The one spelling of every name SameProfileName takes as the same.

@@ -28,6 +28,14 @@ int ReadRanged(const ProfileFile& f, const std::string& section, const char* key
     return v < lo || v > hi ? def : v;
 }
 
+// 1 yes, 0 no; anything else the default.
+bool ReadYesNo(const ProfileFile& f, const std::string& section, const char* key, bool def)
+{
+    return ReadRanged(f, section, key, def ? 1 : 0, 0, 1) == 1;
+}
+
+std::string YesNoText(bool yes) { return yes ? "1" : "0"; }
+
 // A win or loss count: never negative, and at most what 16 bits hold.
 int ReadCount(const ProfileFile& f, const std::string& section, const char* key)
 {
@@ -72,22 +80,23 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g)
     const std::string& s = c.CurrentPlayer;
     const std::string& folder = c.ProgramFolder;
 
-    c.Bkgrd = ReadRanged(f, s, "Bkgrd", 1, 0, 1);
+    // Bkgrd 1 is the picture and Gradiant 1 the gradient, 0 the colour and solid.
+    c.TableBackground = ReadYesNo(f, s, "Bkgrd", true) ? Background::Picture : Background::Colour;
     c.BackImage = ReadPath(f, s, "BackImage", folder + "/back7.bmp");
     c.TableColor = ColorFromText(f.ReadString(s, "TableColor", ""));
-    c.Gradiant = ReadRanged(f, s, "Gradiant", 1, 0, 1);
+    c.ColourFill = ReadYesNo(f, s, "Gradiant", true) ? Fill::Gradient : Fill::Solid;
     c.CardBack = ReadRanged(f, s, "CardBack", 56, 56, 65);
-    c.Animate = ReadRanged(f, s, "Animate", 1, 0, 1);
+    c.Animate = ReadYesNo(f, s, "Animate", true);
     c.FlipNum = ReadRanged(f, s, "FlipNum", 1, 1, 3);
     g.Wins = ReadCount(f, s, "Win");
     g.Losses = ReadCount(f, s, "Loss");
     c.Speed = ReadRanged(f, s, "Speed", 13, 3, 23);
-    c.ShowStats = ReadRanged(f, s, "ShowStats", 1, 0, 1);
+    c.ShowStats = ReadYesNo(f, s, "ShowStats", true);
     c.Style = ReadRanged(f, s, "Style", 2, 0, 2);
     c.PlaySpeed = ReadRanged(f, s, "PlaySpeed", 250, 0, 500);
     g.LastWinner = ReadRanged(f, s, "LastWin", 1, 1, 2);
-    c.AutoSave = ReadRanged(f, s, "AutoSave", 0, 0, 1);
-    c.FitTable = ReadRanged(f, s, "FitTable", 0, 0, 1); // written when the menu item changes
+    c.AutoSave = ReadYesNo(f, s, "AutoSave", false);
+    c.FitTable = ReadYesNo(f, s, "FitTable", false); // written when the menu item changes
 
     g.GamesDealt = LoadGamesDealt(g.GamesDealtFile);
     g.CardSoundIndex = 4;
@@ -98,8 +107,8 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g)
     c.MusicFile = ReadPath(f, s, "MIDI", folder + "/rag.mid");
 
     // The player's choices, whether or not this session has a device to play them on.
-    c.PlayMIDI = ReadRanged(f, s, "PlayMIDI", 0, 0, 1);
-    c.SoundOn = ReadRanged(f, s, "Sound", 1, 0, 1);
+    c.MusicOn = ReadYesNo(f, s, "PlayMIDI", false);
+    c.SoundOn = ReadYesNo(f, s, "Sound", true);
 }
 
 // What this copy has just read becomes what its next write compares with.
@@ -168,12 +177,13 @@ KeyValues SettingsValues(const Game& g)
 {
     const Settings& c = g.cfg;
     auto text = [](long value) { return std::to_string(value); };
+    const bool picture = c.TableBackground == Background::Picture, gradient = c.ColourFill == Fill::Gradient;
     return {
-        {"Sound", text(c.SoundOn)},         {"Animate", text(c.Animate)},     {"PlayMIDI", text(c.PlayMIDI)},
-        {"FlipNum", text(c.FlipNum)},       {"Style", text(c.Style)},         {"TableColor", text(c.TableColor)},
-        {"Gradiant", text(c.Gradiant)},     {"Bkgrd", text(c.Bkgrd)},         {"Speed", text(c.Speed)},
-        {"ShowStats", text(c.ShowStats)},   {"CardBack", text(c.CardBack)},   {"PlaySpeed", text(c.PlaySpeed)},
-        {"LastWin", text(g.LastWinner)},    {"AutoSave", text(c.AutoSave)},   {"Wav0", c.WavFiles[0]},
+        {"Sound", YesNoText(c.SoundOn)},       {"Animate", YesNoText(c.Animate)},    {"PlayMIDI", YesNoText(c.MusicOn)},
+        {"FlipNum", text(c.FlipNum)},          {"Style", text(c.Style)},             {"TableColor", text(c.TableColor)},
+        {"Gradiant", YesNoText(gradient)},     {"Bkgrd", YesNoText(picture)},        {"Speed", text(c.Speed)},
+        {"ShowStats", YesNoText(c.ShowStats)}, {"CardBack", text(c.CardBack)},       {"PlaySpeed", text(c.PlaySpeed)},
+        {"LastWin", text(g.LastWinner)},       {"AutoSave", YesNoText(c.AutoSave)},  {"Wav0", c.WavFiles[0]},
         {"Wav1", c.WavFiles[1]},
     };
 }
@@ -185,6 +195,21 @@ bool WriteSettings(MergedWrite& w, Game& g)
     ok &= w.AddCount(s, "Loss", g.Losses);
     for (const auto& [key, value] : SettingsValues(g)) ok &= w.Put(s, key, value);
     return ok;
+}
+
+bool WriteMusicOn(const Settings& c)
+{
+    return WriteProfileString(c.SettingsFile, c.CurrentPlayer, "PlayMIDI", YesNoText(c.MusicOn));
+}
+
+bool WriteFitTable(const Settings& c)
+{
+    return WriteProfileString(c.SettingsFile, c.CurrentPlayer, "FitTable", YesNoText(c.FitTable));
+}
+
+bool WriteBackImage(const Settings& c)
+{
+    return WriteProfileString(c.SettingsFile, c.CurrentPlayer, "BackImage", c.BackImage);
 }
 
 bool SaveSettings(Game& g)

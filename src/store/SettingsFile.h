@@ -25,7 +25,7 @@ std::string ShortDate(std::time_t when);
 // without one changes nothing in the file.
 // The window's own part is the caller's: caption (MainCaption), the picture
 // in cfg.BackImage when that file exists, and starting or stopping the music
-// by cfg.PlayMIDI. False when the first-start write did not reach the disk
+// by cfg.MusicOn. False when the first-start write did not reach the disk
 // (everything is still loaded).
 bool LoadSettings(Game& g);
 
@@ -41,5 +41,12 @@ KeyValues SettingsValues(const Game& g);
 // Puts what SaveSettings stores into a merged write without saving it; false
 // when some value could not be stored (the others still are).
 bool WriteSettings(MergedWrite& w, Game& g);
+
+// The settings that change outside Game Settings' OK (the menus' two, the
+// chosen picture), each written on its own at once; false when it did not
+// reach the disk.
+bool WriteMusicOn(const Settings& c);
+bool WriteFitTable(const Settings& c);
+bool WriteBackImage(const Settings& c);
 
 } // namespace tandrel

@@ -85,7 +85,7 @@ protected:
     // The choice in memory, on the menu and in the file, and whether the tune sounds.
     std::tuple<int, bool, std::string, bool> Music()
     {
-        return {game().cfg.PlayMIDI, Command("mnuMusic")->isChecked(), Stored("PlayMIDI"), window->mixer().MusicPlaying()};
+        return {game().cfg.MusicOn, Command("mnuMusic")->isChecked(), Stored("PlayMIDI"), window->mixer().MusicPlaying()};
     }
 };
 using SoundAndMusic = GameSettingsTest;
@@ -103,7 +103,8 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
         f.optBack[1]->click();
         f.cmdCancel->click();
     });
-    EXPECT_EQ(std::tuple(game().cfg.CardBack, game().cfg.FlipNum, game().cfg.Bkgrd), std::tuple(61, 1, 1));
+    EXPECT_EQ(std::tuple(game().cfg.CardBack, game().cfg.FlipNum, game().cfg.TableBackground),
+              std::tuple(61, 1, Background::Picture));
     EXPECT_EQ(game().DealString, deal);
     EXPECT_TRUE(Shows(61, 280, 120, 5)); // the table shows the new back at once
 
@@ -208,10 +209,11 @@ TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTh
         list->setCurrentItem(found.front());
         button->click();
     };
-    for (auto [bkgrd, gradiant] : {std::pair(1, 1), {0, 0}, {0, 1}}) {
-        game().cfg.Bkgrd = bkgrd, game().cfg.Gradiant = gradiant;
+    for (auto [tiled, gradient] : {std::pair(true, true), {false, false}, {false, true}}) {
+        game().cfg.TableBackground = tiled ? Background::Picture : Background::Colour;
+        game().cfg.ColourFill = gradient ? Fill::Gradient : Fill::Solid;
         OpenSettings([&](GameSettingsDialog& f) {
-            if (bkgrd == 1) {
+            if (tiled) {
                 hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<PictureChooser&>(d); pick(c.lstFiles, "table.png", c.cmdOK); });
                 f.cmdBack->click();
                 hands.push_back([&](QDialog& d) { auto& c = dynamic_cast<SoundChooser&>(d); pick(c.lstFiles, "ding.wav", c.cmdAssign); });
@@ -224,15 +226,15 @@ TEST_F(GameSettingsTest, ThePreviewShowsEachKindOfBackgroundFromItsChooserWithTh
                 f.cmdColor->click();
             }
             const QImage p = f.Preview();
-            const QRgb colour = bkgrd ? qRgb(10, 200, 30) : qRgb(0x20, 0x40, 0x60);
+            const QRgb colour = tiled ? qRgb(10, 200, 30) : qRgb(0x20, 0x40, 0x60);
             EXPECT_EQ(p.pixel(2, 0), colour);
-            EXPECT_EQ(p.pixel(2, p.height() - 1), bkgrd == 0 && gradiant ? qRgb(0x20 + 126, 0x40 + 126, 0x60 + 126) : colour);
+            EXPECT_EQ(p.pixel(2, p.height() - 1), !tiled && gradient ? qRgb(0x20 + 126, 0x40 + 126, 0x60 + 126) : colour);
             QImage back(71, 95, QImage::Format_RGB32);
             window->table().DrawCardOn(back, 0, 0, game().cfg.CardBack);
-            EXPECT_EQ(p.copy(48, 20, 71, 95).copy(10, 10, 50, 70), back.copy(10, 10, 50, 70)) << bkgrd << gradiant;
+            EXPECT_EQ(p.copy(48, 20, 71, 95).copy(10, 10, 50, 70), back.copy(10, 10, 50, 70)) << tiled << gradient;
             f.cmdCancel->click();
         });
-        EXPECT_TRUE(bkgrd != 1 || screen().pixel(630, 5) == qRgb(10, 200, 30)) << "the table itself";
+        EXPECT_TRUE(!tiled || screen().pixel(630, 5) == qRgb(10, 200, 30)) << "the table itself";
     }
     EXPECT_EQ(game().cfg.TableColor, 0x604020);
     EXPECT_EQ(game().cfg.BackImage, folder.filePath("table.png").toStdString());
@@ -329,7 +331,7 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
         std::string midi;
         bool lostDevice;
         bool timerAfterStart;
-        int playMidiAfterTick; // in memory and in the file
+        int musicOnAfterTick; // in memory and in the file
     } cases[] = {
         {"an empty MIDI key", "", false, true, 0},
         {"a junk tune", InFolder("junk.mid"), false, false, 1},
@@ -349,9 +351,9 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
         EXPECT_FALSE(w.music().TimerOn());
         EXPECT_FALSE(w.mixer().MusicPlaying());
         EXPECT_FALSE(w.mixer().TuneLoaded());
-        EXPECT_EQ(game().cfg.PlayMIDI, c.playMidiAfterTick);
-        EXPECT_EQ(Command("mnuMusic")->isChecked(), c.playMidiAfterTick == 1);
-        EXPECT_EQ(Stored("PlayMIDI"), c.playMidiAfterTick ? "1" : "0");
+        EXPECT_EQ(game().cfg.MusicOn, c.musicOnAfterTick);
+        EXPECT_EQ(Command("mnuMusic")->isChecked(), c.musicOnAfterTick == 1);
+        EXPECT_EQ(Stored("PlayMIDI"), c.musicOnAfterTick ? "1" : "0");
         window.reset();
     }
 }

@@ -453,29 +453,29 @@ TEST_F(GuiTest, AFittedTableIsDrawnAtItsOwnScaleWithItsBackgroundAround)
         int art;      // the art scale drawn from
         double ratio; // device pixels per table pixel
         QPoint margin;
-        int bkgrd, gradient;
+        bool picture, gradient;
     };
-    for (const Case c : {Case{{801, 480}, 1, 1, {80, 0}, 1, 0}, Case{{1000, 720}, 2, 1.5, {20, 0}, 0, 0},
-                         Case{{1280, 1100}, 2, 2, {0, 70}, 0, 1}}) {
+    for (const Case c : {Case{{801, 480}, 1, 1, {80, 0}, true, false}, Case{{1000, 720}, 2, 1.5, {20, 0}, false, false},
+                         Case{{1280, 1100}, 2, 2, {0, 70}, false, true}}) {
         SCOPED_TRACE(c.ratio);
         w.resize(c.size + QSize(0, w.tableWidget().y()));
         ASSERT_EQ(w.tableWidget().size(), c.size);
-        cfg.Bkgrd = c.bkgrd;
-        cfg.Gradiant = c.gradient;
+        cfg.TableBackground = c.picture ? Background::Picture : Background::Colour;
+        cfg.ColourFill = c.gradient ? Fill::Gradient : Fill::Solid;
         w.table().RedrawTable();
         const QImage table = w.table().WindowImage().convertToFormat(QImage::Format_RGB32);
         const QImage shown = w.tableWidget().grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QRect area(c.margin, QSize(640, 480) * c.ratio);
         EXPECT_EQ(table.size(), QSize(640, 480) * c.art);
         EXPECT_TRUE(c.art != c.ratio || shown.copy(area) == table);
-        EXPECT_EQ(c.bkgrd ? 0 : EdgeBlur(shown, c.margin + QPoint(0, int(167 * c.ratio)), border), 0);
+        EXPECT_EQ(c.picture ? 0 : EdgeBlur(shown, c.margin + QPoint(0, int(167 * c.ratio)), border), 0);
         // The margins: the tiles reach on (at 1x), the colour, the gradient's end bands.
         const QImage& tile = w.table().BackgroundPicture();
         for (int y = 0; y < shown.height(); y += 7)
             for (int x = 0; x < shown.width(); x += 5) {
                 if (area.contains(x, y)) continue;
                 const QPoint t = QPoint(x, y) - c.margin + QPoint(tile.width(), tile.height()) * 4;
-                const QRgb want = c.bkgrd      ? tile.pixel(t.x() % tile.width(), t.y() % tile.height())
+                const QRgb want = c.picture    ? tile.pixel(t.x() % tile.width(), t.y() % tile.height())
                                   : c.gradient ? (y < area.top() ? colour : lastBand)
                                                : colour;
                 ASSERT_EQ(shown.pixel(x, y), want) << x << ", " << y;

@@ -38,8 +38,7 @@ TEST_F(Background, BackImageIsTakenOnlyWhenItLoads)
 TEST_F(Background, SolidColourReplacesEveryTileAndABlackGradientBecomesTheDefault)
 {
     table->DrawTableBackground();
-    game.cfg.Bkgrd = 0;
-    game.cfg.Gradiant = 0;
+    game.cfg.TableBackground = tandrel::Background::Colour, game.cfg.ColourFill = Fill::Solid;
     game.cfg.TableColor = 0x336699; // red in the lowest byte
     table->DrawTableBackground();
     QImage solid(640, 480, QImage::Format_RGB32);
@@ -51,7 +50,7 @@ TEST_F(Background, SolidColourReplacesEveryTileAndABlackGradientBecomesTheDefaul
     solid.fill(Qt::black);
     EXPECT_EQ(window(), solid);
     EXPECT_EQ(game.cfg.TableColor, 0);
-    game.cfg.Gradiant = 1;
+    game.cfg.ColourFill = Fill::Gradient;
     table->DrawTableBackground();
     EXPECT_EQ(game.cfg.TableColor, 16711808);
     EXPECT_EQ(window().pixel(5, 0), qRgb(128, 0, 255));
@@ -70,7 +69,7 @@ std::vector<std::pair<QRgb, int>> Bands(const QImage& image)
 
 TEST_F(Background, GradientHasSixtyFourBandsLighteningDownwards)
 {
-    game.cfg.Bkgrd = 0;
+    game.cfg.TableBackground = tandrel::Background::Colour;
     game.cfg.TableColor = 200 | (10 << 8) | (100 << 16);
     for (int height : {480, 256, 300}) {
         table->Resize(640, height);

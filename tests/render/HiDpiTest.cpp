@@ -18,8 +18,7 @@ protected:
         table->DrawCard(Surface::Window, 13, 120, 2);
         ASSERT_TRUE(table->SetScale(2));
         table->Resize(640, 480);
-        game.cfg.Bkgrd = 0;
-        game.cfg.Gradiant = 0;
+        game.cfg.TableBackground = Background::Colour, game.cfg.ColourFill = Fill::Solid;
         table->DrawTableBackground();
     }
 

@@ -44,8 +44,7 @@ TEST_F(MoveFrame, DragImageIsTheCardsOverTheShadowAlsoDownTheSideOfARun)
 
 TEST_F(MoveFrame, YellowOnTheTableIsNeverDrawn)
 {
-    game.cfg.Bkgrd = 0;
-    game.cfg.Gradiant = 0;
+    game.cfg.TableBackground = Background::Colour, game.cfg.ColourFill = Fill::Solid;
     game.cfg.TableColor = 0x00FFFF; // pure yellow
     table->DrawTableBackground();
     table->CaptureDragImage(300, 300, 73, 97);

@@ -67,7 +67,7 @@ TEST_F(SettingsStore, ValuesInRangeAreTakenAndOthersLoadAsTheirDefaults)
     // Counts above 16 bits are kept at the top; the leading number counts; the table colour goes to the nearest
     // whole number, halves to even.
     LoadAnn("CardBack=70\nSpeed=2\nPlaySpeed=600\nFlipNum=0\nWin=-3\nLoss=40000\nStyle=abc\nLastWin=3\nBkgrd=-1\n"
-            "AutoSave=1x\nTableColor=255.5\nGradiant=2\nAnimate=-1\nShowStats=9\n");
+            "AutoSave=1x\nTableColor=255.5\nGradiant=2\nAnimate=-1\nShowStats=9\nPlayMIDI=2\n");
     EXPECT_EQ(Held(g), "Win=0 Loss=32767 Sound=1 Animate=1 PlayMIDI=0 FlipNum=1 Style=2 TableColor=256 Gradiant=1 "
                        "Bkgrd=1 Speed=13 ShowStats=1 CardBack=56 PlaySpeed=250 LastWin=1 AutoSave=1 "
                        "Wav0=/opt/tandrel/win.wav Wav1=/opt/tandrel/lose.wav ");
