@@ -19,6 +19,14 @@ constexpr const char* ProgramTitle = "Tandrel";
 
 inline int OtherSide(int side) { return side == 1 ? 2 : 1; }
 
+// The table's bounds: four tableau piles and four foundations; a pile holds at
+// most twelve face-up cards (a king down to a two); a hand's stock and waste
+// each have a slot for every card that can come to them.
+constexpr int PileCount = 4;
+constexpr int FoundationCount = 4;
+constexpr int PileSlots = 12;
+constexpr int HandSlots = 42;
+
 struct Game;
 
 // What the rules ask of the world outside the table. The program wires both;
@@ -40,8 +48,8 @@ struct Game {
     explicit Game(TableView& v) : view(&v) {}
 
     // Per side (1 player, 2 computer).
-    Bounded2<int, 1, 2, 1, 42> Stock;
-    Bounded2<int, 1, 2, 1, 42> Waste;
+    Bounded2<int, 1, 2, 1, HandSlots> Stock;
+    Bounded2<int, 1, 2, 1, HandSlots> Waste;
     Bounded<int, 1, 2> StockPos;
     Bounded<int, 1, 2> StockLevel;
     Bounded<bool, 1, 2> StockEmpty;
@@ -52,10 +60,10 @@ struct Game {
     Bounded<int, 1, 2> CardsLeft;
 
     // Shared piles.
-    Bounded2<int, 1, 4, 1, 2> Foundation;   // (f,1) suit, (f,2) top (an ace as code - 13)
-    Bounded2<int, 1, 4, 1, 12> Tableau;     // face-up cards, bottom first
-    Bounded2<int, 1, 4, 1, 3> TableauTop;   // (p,1) top code, (p,2) x, (p,3) y
-    Bounded<int, 1, 4> TableauFaceDown;
+    Bounded2<int, 1, FoundationCount, 1, 2> Foundation; // (f,1) suit, (f,2) top (an ace as code - 13)
+    Bounded2<int, 1, PileCount, 1, PileSlots> Tableau;  // face-up cards, bottom first
+    Bounded2<int, 1, PileCount, 1, 3> TableauTop;       // (p,1) top code, (p,2) x, (p,3) y
+    Bounded<int, 1, PileCount> TableauFaceDown;
     Bounded<int, 2, 53> Deck;
 
     std::string DealString;
