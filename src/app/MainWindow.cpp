@@ -155,9 +155,8 @@ void MainWindow::KeepProgress(int wins, int losses, int computerTurns)
 
 void MainWindow::ShowMainWindow()
 {
-    Game& g = *game_;
     table_->SetBusyCursor(true);
-    g.DrawingTable = true;
+    table_->showingWindow = true;
     const int redraws = table_->Redraws();
     show();
     // Showing has sized and drawn the table already, unless the size did not change.
@@ -168,7 +167,7 @@ void MainWindow::ShowMainWindow()
     }
     QCoreApplication::processEvents();
     table_->SetBusyCursor(false);
-    g.DrawingTable = false;
+    table_->showingWindow = false;
 }
 
 void MainWindow::Form_Load()

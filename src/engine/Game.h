@@ -78,21 +78,16 @@ struct Game {
     int ComputerTurnsPlayed = 0;            // the program keeps the game each time the turn comes back
     int Wins = 0;
     int Losses = 0;
-    int DragCard = 0;
     std::optional<UndoStep> Undo;           // what takes the player's last move back
 
-    // Shared by the rules, the mouse and the slides.
-    Rect DragRect;
-    Rect TargetRect;
-    Rect PickupRect;
-    int DragWidth = OneCardDragWidth;       // one card wide from the start, so automatic moves work at once
-    int DragHeight = 0;
+    // Kept for the saved game's record, which holds them: the last run lifted
+    // (by the mouse or the computer) and a card in hand (none once a move is over).
     int PickFirst = 0;
     int PickLast = 0;
     int PickPile = 0;
+    int DragCard = 0;
 
     bool SnapshotTaken = false;
-    bool DrawingTable = false;
     int CardSoundIndex = 4;
 
     Settings cfg;

@@ -82,7 +82,7 @@ void QtTable::RedrawTable()
     RedrawFoundations();
     RedrawTableau();
     ScoreBoard(true);
-    StatusPanel(g_.DrawingTable);
+    StatusPanel(showingWindow);
     DrawEndNotice();
 }
 

@@ -112,6 +112,8 @@ public:
     void ShowHandAtEnd(int side) override;
     void RedrawTable() override;
     int Redraws() const { return redraws_; } // how many times the whole table was drawn
+    // While the window is first shown, the status panel says how to deal.
+    bool showingWindow = false;
     void RedrawHand(int side) override;
     void RedrawFoundations() override;
     void RedrawTableau() override;

@@ -74,7 +74,7 @@ TEST_F(Panels, StatusPanelIsWhiteWithDarkTextOnlyWhileTheComputerPlays)
         EXPECT_EQ(window().pixel(face), c.colour.rgb()) << c.busy << c.over;
         ExpectTextInside(StatusArea, c.colour == Qt::white);
     }
-    game.DrawingTable = true;
+    table->showingWindow = true;
     table->RedrawTable();
     ExpectTextInside(StatusArea, false);
     // The computer's winning move: the long hint, bold on white, still fits.
