@@ -21,7 +21,6 @@ void Deal(Game& g)
     for (int p = 1; p <= 4; ++p) {
         g.Tableau(p, 1) = faceUp[p - 1];
         g.TableauFaceDown(p) = p - 1;
-        g.TableauTop(p, TopCard) = faceUp[p - 1];
     }
     for (int side = 1; side <= 2; ++side) {
         for (int k = 1; k <= 21; ++k) g.Stock(side, k) = 11 + k + 21 * (side - 1);

@@ -242,7 +242,6 @@ public:
         same(b.Stock == g.Stock, "Stock");
         same(b.Waste == g.Waste, "Waste");
         same(b.Tableau == g.Tableau, "Tableau");
-        same(b.TableauTop == g.TableauTop, "TableauTop");
         same(b.TableauFaceDown == g.TableauFaceDown, "TableauFaceDown");
         same(b.Foundation == g.Foundation, "Foundation");
         same(b.Deck == g.Deck, "Deck");

@@ -16,7 +16,7 @@ std::vector<int> PositionKey(const Game& g, const MouseState& m)
 {
     std::vector<int> key{g.WasteCount(1), g.WasteCount(2), g.StockPos(1), int(m.Dragging()), int(g.GameOver)};
     for (int p = 1; p <= 4; ++p) {
-        key.push_back(g.TableauTop(p, TopCard));
+        key.push_back(PileTop(g, p));
         key.push_back(g.Foundation(p, FoundTop));
     }
     return key;

@@ -125,9 +125,6 @@ void DealNewGame(Game& g, bool redeal)
         const int card = g.Deck(faceUpFrom[p]);
         g.Deck(faceUpFrom[p]) = 0;
         g.TableauFaceDown(p) = p - 1;
-        g.TableauTop(p, TopCard) = card;
-        g.TableauTop(p, TopX) = PileX(p);
-        g.TableauTop(p, TopY) = DealRowY(p);
         g.Tableau(p, 1) = card;
     }
     for (int side = 1; side <= 2; ++side) {

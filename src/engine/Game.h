@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/Bounded.h"
+#include "engine/Cards.h"
 #include "engine/Layout.h"
 #include "engine/Rect.h"
 #include "engine/Settings.h"
@@ -62,7 +63,6 @@ struct Game {
     // Shared piles.
     Bounded2<int, 1, FoundationCount, 1, 2> Foundation; // (f,1) suit, (f,2) top (an ace as code - 13)
     Bounded2<int, 1, PileCount, 1, PileSlots> Tableau;  // face-up cards, bottom first
-    Bounded2<int, 1, PileCount, 1, 3> TableauTop;       // (p,1) top code, (p,2) x, (p,3) y
     Bounded<int, 1, PileCount> TableauFaceDown;
     Bounded<int, 2, 53> Deck;
 
@@ -95,5 +95,28 @@ struct Game {
     TableView* view;
     GameHooks hooks;
 };
+
+// Face-up cards on pile p; they fill its slots from 1.
+inline int FaceUpCount(const Game& g, int p)
+{
+    int n = 0;
+    while (n < PileSlots && g.Tableau(p, n + 1) != 0) ++n;
+    return n;
+}
+
+// Pile p's top: its last face-up card, the back waiting to be turned up, or the empty place.
+inline int PileTop(const Game& g, int p)
+{
+    const int n = FaceUpCount(g, p);
+    return n > 0 ? g.Tableau(p, n) : g.TableauFaceDown(p) > 0 ? TurnUpPending : EmptyPileCode;
+}
+
+// Where that top lies on the table; an empty pile's place is one step above
+// the first card, so that a card laid on it lands at TableauY.
+inline int PileTopY(const Game& g, int p)
+{
+    const int n = FaceUpCount(g, p), fd = g.TableauFaceDown(p);
+    return n > 0 ? FaceUpY(fd, n) : fd > 0 ? FaceDownY(fd) : EmptyPileY;
+}
 
 } // namespace tandrel

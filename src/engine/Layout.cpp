@@ -8,7 +8,7 @@ int WasteTopX(const Game& g, int side) { return WasteTopXFor(g.WasteFan(side)); 
 
 Rect PileTopRect(const Game& g, int p)
 {
-    return RectAt(g.TableauTop(p, TopX), g.TableauTop(p, TopY), CardWidth, CardHeight);
+    return RectAt(PileX(p), PileTopY(g, p), CardWidth, CardHeight);
 }
 
 } // namespace tandrel

@@ -9,8 +9,7 @@ namespace tandrel {
 
 struct Game;
 
-// Columns of the pile arrays: TableauTop(p, TopY), Foundation(f, FoundSuit).
-enum TableauTopColumn { TopCard = 1, TopX = 2, TopY = 3 };
+// Columns of the foundation array: Foundation(f, FoundSuit).
 enum FoundationColumn { FoundSuit = 1, FoundTop = 2 };
 
 // ---- Cards ----

@@ -97,33 +97,21 @@ void Flip(Game& g, int side, Applied& a)
 
 void TurnUp(Game& g, int p)
 {
-    const int fd = g.TableauFaceDown(p);
-    const int card = FaceDownCard(g, p);
-    g.TableauTop(p, TopCard) = card;
-    g.TableauTop(p, TopY) = FaceDownY(fd);
-    g.Tableau(p, 1) = card;
+    g.Tableau(p, 1) = FaceDownCard(g, p);
     --g.TableauFaceDown(p);
 }
 
 void RunToPile(Game& g, const Move& m, Applied& a)
 {
     const int from = m.from, q = m.to, first = m.slot, last = TopSlot(g, from);
-    const int fromY = g.TableauTop(from, TopY), toY = g.TableauTop(q, TopY);
+    const int fromY = PileTopY(g, from), toY = PileTopY(g, q);
     int received = 0;
     for (int k = first; k <= last; ++k) {
         const int slot = AddToTableau(g, q, g.Tableau(from, k));
         if (received == 0) received = slot;
         g.Tableau(from, k) = 0;
     }
-    g.TableauTop(q, TopY) += FaceUpStep * (last - first + 1);
-    g.TableauTop(q, TopCard) = g.TableauTop(from, TopCard);
     a.undo = UndoStep{UndoKind::Stack, 0, from, fromY, first, q, toY, received};
-    if (first == 1) {
-        UncoverPile(g, from);
-    } else {
-        g.TableauTop(from, TopCard) = g.Tableau(from, first - 1);
-        g.TableauTop(from, TopY) -= FaceUpStep * (last - first + 1);
-    }
 }
 
 void Carry(Game& g, const Move& m, Applied& a)
@@ -198,10 +186,7 @@ bool HandPlayedOut(const Game& g, int side)
 
 int TopSlot(const Game& g, int p)
 {
-    if (g.TableauTop(p, TopCard) < 1) return 0;
-    for (int s = 1; s <= 12; ++s)
-        if (g.Tableau(p, s) == g.TableauTop(p, TopCard)) return s;
-    return 0;
+    return FaceUpCount(g, p);
 }
 
 bool FlipAllowed(const Game& g, int side)
@@ -222,7 +207,7 @@ bool IsLegal(const Game& g, const Move& m)
     switch (m.kind) {
     case MoveKind::Flip: return FlipAllowed(g, side);
     case MoveKind::TurnUp:
-        return Between(m.from, 1, 4) && g.TableauFaceDown(m.from) >= 1 && g.TableauTop(m.from, TopCard) == TurnUpPending;
+        return Between(m.from, 1, 4) && g.TableauFaceDown(m.from) >= 1 && PileTop(g, m.from) == TurnUpPending;
     case MoveKind::WasteToPile: return IsCard(w) && m.card == w && Between(m.to, 1, 4) && FitsTableau(g, w, m.to);
     case MoveKind::WasteToFoundation: return IsCard(w) && m.card == w && Between(m.to, 1, 4) && FoundationFor(g, w) == m.to;
     case MoveKind::Load: {
@@ -232,7 +217,7 @@ bool IsLegal(const Game& g, const Move& m)
     }
     case MoveKind::PileToFoundation: {
         if (!Between(m.from, 1, 4) || !Between(m.to, 1, 4)) return false;
-        const int top = g.TableauTop(m.from, TopCard);
+        const int top = PileTop(g, m.from);
         return IsCard(top) && m.card == top && FoundationFor(g, top) == m.to;
     }
     case MoveKind::RunToPile:
@@ -259,7 +244,7 @@ std::vector<Move> LegalMoves(const Game& g, int side)
         offer(TurnUpMove(side, p));
         offer({MoveKind::WasteToPile, side, 0, 0, p, w});
         offer({MoveKind::WasteToFoundation, side, 0, 0, p, w});
-        const int top = g.TableauTop(p, TopCard);
+        const int top = PileTop(g, p);
         for (int f = 1; f <= 4; ++f) offer({MoveKind::PileToFoundation, side, p, 0, f, top});
         for (int s = 1, k = TopSlot(g, p); s <= k; ++s)
             for (int q = 1; q <= 4; ++q) offer({MoveKind::RunToPile, side, p, s, q, g.Tableau(p, s)});
@@ -274,8 +259,6 @@ Applied Apply(Game& g, const Move& m)
     Applied a;
     if (!IsLegal(g, m)) return a;
     a.done = true;
-    if (Between(m.from, 1, 4)) a.fromTopYBefore = g.TableauTop(m.from, TopY);
-    if (Between(m.to, 1, 4)) a.toTopYBefore = g.TableauTop(m.to, TopY);
     Carry(g, m, a);
     g.DragCard = 0;
     // One level of undo, the player's: a turned-up card or the end of a game leaves nothing to take back.

@@ -50,9 +50,6 @@ struct Applied {
     int flippedCount = 0;
     int stockLevelBefore = 0;
     bool passEnded = false;
-    // A pile or foundation's top before the move, for the table's slide.
-    int fromTopYBefore = 0;
-    int toTopYBefore = 0;
     int fanBefore = 0;              // the side's waste fan before a play from it
     bool gameEnded = false;         // the side played out its hand: g.LastWinner is that side
 };

@@ -68,34 +68,15 @@ int AddToTableau(Game& g, int p, int card)
 
 void RemoveTableauTop(Game& g, int p)
 {
-    int j = 0;
-    for (int k = 1; k <= 12 && j == 0; ++k)
-        if (g.Tableau(p, k) == g.TableauTop(p, TopCard)) j = k;
-    if (j == 0) return;
-    g.Tableau(p, j) = 0;
-    if (j == 1) {
-        UncoverPile(g, p);
-    } else {
-        g.TableauTop(p, TopCard) = g.Tableau(p, j - 1);
-        g.TableauTop(p, TopY) -= FaceUpStep;
-    }
-}
-
-void UncoverPile(Game& g, int p)
-{
-    const int fd = g.TableauFaceDown(p);
-    g.TableauTop(p, TopCard) = fd == 0 ? EmptyPileCode : TurnUpPending;
-    g.TableauTop(p, TopY) = fd == 0 ? EmptyPileY : FaceDownY(fd);
+    const int n = FaceUpCount(g, p);
+    if (n > 0) g.Tableau(p, n) = 0;
 }
 
 void LayOnPile(Game& g, int p, int card)
 {
     AddToTableau(g, p, card);
-    g.TableauTop(p, TopCard) = card;
-    g.TableauTop(p, TopY) += FaceUpStep;
 }
 
-// After a pile's top card left: the old place shows the table, the new top is drawn.
 void TakeOnWaste(Game& g, int side, int card)
 {
     const int pos = g.StockPos(side);

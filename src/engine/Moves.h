@@ -30,16 +30,14 @@ inline bool GoesOnCard(int card, int below)
 
 inline bool FitsTableau(const Game& g, int card, int pile)
 {
-    const int top = g.TableauTop(pile, TopCard);
+    const int top = PileTop(g, pile);
     return top != TurnUpPending && GoesOnCard(card, top);
 }
 bool FitsOpponentWaste(int card, int wasteTop);
 
-// Takes the top card off pile p in the state (next face-up card, a pending
-// turn-up or an empty pile).
+// Takes the top card off pile p: the next face-up card shows, or the back
+// waiting to be turned up, or the empty place.
 void RemoveTableauTop(Game& g, int p);
-// Pile p has no face-up card left: it waits for a turn-up, or is empty.
-void UncoverPile(Game& g, int p);
 // Lays a card on pile p's top.
 void LayOnPile(Game& g, int p, int card);
 // The foundation holding a suit, 0 when none does yet.

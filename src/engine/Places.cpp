@@ -4,13 +4,6 @@
 
 namespace tandrel {
 
-int FaceUpCount(const Game& g, int p)
-{
-    int n = 0;
-    while (n < 12 && g.Tableau(p, n + 1) != 0) ++n;
-    return n;
-}
-
 int SlotOf(const Game& g, const TablePlace& place)
 {
     if (place.kind != PlaceKind::Pile) return 0;
@@ -30,7 +23,7 @@ Rect PlaceRect(const Game& g, const TablePlace& place)
         // The top lies where the pile says; the cards under it by the pile's step, as the hit test reads them.
         const int p = place.index, k = FaceUpCount(g, p), fd = g.TableauFaceDown(p);
         if (k == 0) return RectAt(PileX(p), fd > 0 ? FaceDownY(fd) : TableauY, CardWidth, CardHeight);
-        const long top = g.TableauTop(p, TopY);
+        const long top = PileTopY(g, p);
         return {PileX(p), top - FaceUpStep * (k - SlotOf(g, place)), PileX(p) + CardWidth, top + CardHeight};
     }
     case PlaceKind::None: break;

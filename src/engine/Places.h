@@ -20,8 +20,6 @@ struct TablePlace {
 inline TablePlace PileAt(int p, int slot = 0) { return {PlaceKind::Pile, p, slot}; }
 inline TablePlace FoundationAt(int f) { return {PlaceKind::Foundation, f, 0}; }
 
-// Face-up cards on pile p.
-int FaceUpCount(const Game& g, int p);
 // The slot a place means now: a pile's top for 0 or a slot no longer there.
 int SlotOf(const Game& g, const TablePlace& place);
 // What the place shows: a card (and on a pile everything above it), a waiting

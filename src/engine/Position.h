@@ -50,7 +50,6 @@ private:
     Bounded2<int, 1, 2, 1, 42> stock_, waste_;
     Counters counters_[2]{};
     Bounded2<int, 1, 4, 1, 12> tableau_;
-    Bounded2<int, 1, 4, 1, 3> tableauTop_;
     Bounded<int, 1, 4> faceDown_;
     Bounded<int, 3, 10> faceDownDeck_; // where the deck holds the face-down cards
     Bounded2<int, 1, 4, 1, 2> foundation_;

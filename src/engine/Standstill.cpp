@@ -24,7 +24,7 @@ std::array<int, 11> Tops(const Game& g)
 {
     std::array<int, 11> t{};
     for (int p = 1; p <= 4; ++p) {
-        t[static_cast<std::size_t>(p - 1)] = g.TableauTop(p, TopCard);
+        t[static_cast<std::size_t>(p - 1)] = PileTop(g, p);
         t[static_cast<std::size_t>(p + 3)] = g.TableauFaceDown(p);
     }
     t[8] = CardsHome(g);

@@ -71,33 +71,16 @@ void UndoStackMove(Game& g, const UndoStep& s)
         g.Tableau(p, to) = g.Tableau(q, k);
         g.Tableau(q, k) = 0;
     }
-    int top = 0;
-    for (int k = 1; k <= 12 && g.Tableau(p, k) != 0; ++k) top = g.Tableau(p, k);
-    if (top != 0) g.TableauTop(p, TopCard) = top;
-    g.TableauTop(p, TopY) = s.fromY;
-    if (s.received > 1) {
-        g.TableauTop(q, TopCard) = g.Tableau(q, s.received - 1);
-        g.TableauTop(q, TopY) = s.toY;
-    } else {
-        UncoverPile(g, q);
-    }
 }
 
-// Clears the highest card of pile p; the one below becomes the top, or the pile is uncovered.
+// Clears the highest card of pile p; the one below becomes the top, or the
+// pile is as it was before the card came (empty, or waiting for a turn-up).
 void TakeTopBack(Game& g, int p)
 {
     int j = 0;
     for (int k = 12; k >= 1 && j == 0; --k)
         if (g.Tableau(p, k) != 0) j = k;
-    if (j == 0) return;
-    g.Tableau(p, j) = 0;
-    if (j > 1) {
-        g.TableauTop(p, TopCard) = g.Tableau(p, j - 1);
-        g.TableauTop(p, TopY) -= FaceUpStep;
-    } else {
-        // The card had been played onto an empty pile, which is empty again.
-        UncoverPile(g, p);
-    }
+    if (j > 0) g.Tableau(p, j) = 0;
 }
 
 void UndoWasteToTableau(Game& g, int p, int card)
@@ -119,11 +102,9 @@ void UndoToFoundation(Game& g, int from, int f)
         g.WasteFan(1) = std::min({3, g.cfg.FlipNum, g.WasteFan(1) + 1});
         PushOnWaste(g, card);
         ++g.CardsLeft(1);
-    } else if (g.TableauTop(from, TopCard) == TurnUpPending || g.TableauTop(from, TopCard) == EmptyPileCode) {
+    } else if (PileTop(g, from) == TurnUpPending || PileTop(g, from) == EmptyPileCode) {
         // The card had been the pile's only face-up card.
         g.Tableau(from, 1) = card;
-        g.TableauTop(from, TopCard) = card;
-        g.TableauTop(from, TopY) = FaceUpY(g.TableauFaceDown(from), 1);
     } else {
         LayOnPile(g, from, card);
     }

@@ -10,7 +10,7 @@ std::vector<TablePlace> DropTargets(const Game& g, const MouseState& m)
     if (!m.Dragging()) return places;
     const int card = m.DragCard;
     // A run goes home only when it is the pile's top card alone.
-    const bool homeward = m.DragFromWaste || (m.DragFromTableau && card == g.TableauTop(m.DragSource, TopCard));
+    const bool homeward = m.DragFromWaste || (m.DragFromTableau && card == PileTop(g, m.DragSource));
     if (homeward)
         if (const int f = FoundationFor(g, card)) places.push_back(FoundationAt(f));
     for (int q = 1; q <= 4; ++q)

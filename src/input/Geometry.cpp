@@ -25,7 +25,7 @@ int HitTableauTop(const Game& g, float x, float y, int& pile, Rect& hit)
         hit = PileTopRect(g, p);
         if (PtInRect(hit, px, py)) {
             pile = p;
-            return g.TableauTop(p, TopCard);
+            return PileTop(g, p);
         }
     }
     return 0;
@@ -37,7 +37,7 @@ int HitTableauCard(const Game& g, float x, float y, int pile, Rect& hit)
     const long px = ToPixel(x), py = ToPixel(y);
     for (int j = k; j >= 1; --j) {
         const long left = PileX(pile);
-        const long top = g.TableauTop(pile, TopY) - FaceUpStep * (k - j);
+        const long top = PileTopY(g, pile) - FaceUpStep * (k - j);
         const Rect r = RectAt(left, top, CardWidth, j == k ? CardHeight : FaceUpStep);
         if (PtInRect(r, px, py)) {
             hit = r;

@@ -38,7 +38,7 @@ std::optional<Move> WasteDrop(const Game& g, const MouseState& m)
 std::optional<Move> TableauDrop(const Game& g, const MouseState& m)
 {
     const int from = m.PickPile, card = m.DragCard;
-    if (OverFoundationRow(m.DragRect) && card == g.TableauTop(from, TopCard)) {
+    if (OverFoundationRow(m.DragRect) && card == PileTop(g, from)) {
         const int f = FoundationFor(g, card);
         if (f) return Legal(g, {MoveKind::PileToFoundation, 1, from, 0, f, card});
     }
@@ -79,8 +79,8 @@ std::optional<Move> WasteAutoMove(const Game& g)
 std::optional<Move> AutoPlayMove(const Game& g, int p, float x, float y)
 {
     // The top card's press reaches its shadow too.
-    const int top = g.TableauTop(p, TopCard);
-    const Rect topRect = RectAt(g.TableauTop(p, TopX), g.TableauTop(p, TopY), OneCardDragWidth, OneCardDragHeight);
+    const int top = PileTop(g, p);
+    const Rect topRect = RectAt(PileX(p), PileTopY(g, p), OneCardDragWidth, OneCardDragHeight);
     if (PtInRect(topRect, ToPixel(x), ToPixel(y)) && IsCard(top))
         if (auto home = Legal(g, {MoveKind::PileToFoundation, 1, p, 0, FoundationFor(g, top), top})) return home;
     Rect hit;

@@ -31,7 +31,7 @@ HintAdvice FindHint(const Game& g, HintMove& move)
     move = {};
     // The computer turns up every waiting card before anything else.
     for (int p = 1; p <= 4; ++p)
-        if (g.TableauTop(p, TopCard) == TurnUpPending) {
+        if (PileTop(g, p) == TurnUpPending) {
             move = PlacesOf(g, TurnUpMove(1, p));
             return HintAdvice::Move;
         }

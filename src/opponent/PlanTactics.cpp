@@ -71,7 +71,7 @@ std::optional<Move> AutoPlayRun(const Game& g, int side, int p, int j)
 {
     const int k = TopSlot(g, p);
     if (j == k) {
-        const int top = g.TableauTop(p, TopCard);
+        const int top = PileTop(g, p);
         if (const int f = FoundationFor(g, top)) return Move{MoveKind::PileToFoundation, side, p, 0, f, top};
     }
     if (j < 1 || k == 0 || j > k) return std::nullopt;
@@ -91,12 +91,12 @@ Steps RaiseTableauTops(const Game& g, int side)
 {
     bool moved = false;
     for (int p = 1; p <= 4; ++p) {
-        const int t = g.TableauTop(p, TopCard);
+        const int t = PileTop(g, p);
         const int f = FoundationFor(g, t);
         if (f == 0) continue;
         co_yield Move{MoveKind::PileToFoundation, side, p, 0, f, t};
         moved = true;
-        if (g.TableauTop(p, TopCard) == TurnUpPending) {
+        if (PileTop(g, p) == TurnUpPending) {
             co_yield Pause;
             co_yield TurnUpMove(side, p);
         }
@@ -109,7 +109,7 @@ Steps RaiseTableauTops(const Game& g, int side)
 Steps TableauToFoundation(const Game& g, int side)
 {
     for (int p = 1; p <= 4; ++p)
-        if (FoundationFor(g, g.TableauTop(p, TopCard)) != 0) return RaiseTableauTops(g, side);
+        if (FoundationFor(g, PileTop(g, p)) != 0) return RaiseTableauTops(g, side);
     return Steps(false);
 }
 
@@ -267,7 +267,7 @@ Steps UncoverFoundationCard(const Game& g, int side)
         // a pile topped by an ace answers the rank test, and k itself is played.
         const int a = s < 12 ? g.Tableau(p, s + 1) : 0;
         for (int q = 1; q <= 4; ++q) {
-            const int top = g.TableauTop(q, TopCard);
+            const int top = PileTop(g, q);
             if (a == 0 ? CardRank(top) == 1 && IsCard(top) : FitsTableau(g, a, q))
                 return PlayRunFrom(g, side, p, std::min(s + 1, TopSlot(g, p)));
         }

@@ -24,11 +24,11 @@ inline bool KingToPlace(const Game& g, int side, bool kingWaiting)
 inline bool AnyPileEmpty(const Game& g)
 {
     for (int i = 1; i <= 4; ++i)
-        if (g.TableauTop(i, TopCard) == EmptyPileCode) return true;
+        if (PileTop(g, i) == EmptyPileCode) return true;
     return false;
 }
 
-inline bool WaitsForTurnUp(const Game& g, int p) { return g.TableauTop(p, TopCard) == TurnUpPending; }
+inline bool WaitsForTurnUp(const Game& g, int p) { return PileTop(g, p) == TurnUpPending; }
 
 // Where each face-up tableau card lies: its pile and slot (0 when not there).
 // A pile's face-up cards fill its slots from 1 without gaps.
@@ -58,7 +58,7 @@ struct PileTops {
     void Read(const Game& g)
     {
         for (int q = 1; q <= 4; ++q) {
-            top[q] = g.TableauTop(q, TopCard);
+            top[q] = PileTop(g, q);
             color[q] = ColorClass(top[q]);
             rank[q] = CardRank(top[q]);
         }

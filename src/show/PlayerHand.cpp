@@ -103,7 +103,7 @@ void ShowDrop(Game& g, const MouseState& m, const Move& move)
 {
     TableView& v = *g.view;
     ClearFlyingCards(g);
-    const int oldY = IsLegal(g, move) && move.kind == MoveKind::PileToFoundation ? g.TableauTop(move.from, TopY) : 0;
+    const int oldY = IsLegal(g, move) && move.kind == MoveKind::PileToFoundation ? PileTopY(g, move.from) : 0;
     const Rect target = move.kind == MoveKind::RunToPile ? PileTopRect(g, move.to) : Rect{};
     if (move.kind == MoveKind::Load) v.DrawCard(Surface::Window, WasteTopX(g, 2), HandRowY(2), move.card);
     const Applied a = Apply(g, move);
@@ -115,7 +115,7 @@ void ShowDrop(Game& g, const MouseState& m, const Move& move)
         break;
     case MoveKind::WasteToPile:
     case MoveKind::FoundationToPile:
-        v.DrawCard(Surface::Window, g.TableauTop(move.to, TopX), g.TableauTop(move.to, TopY), move.card);
+        v.DrawCard(Surface::Window, PileX(move.to), PileTopY(g, move.to), move.card);
         break;
     case MoveKind::RunToPile:
         for (int k = m.PickFirst, n = 1; k <= m.PickLast; ++k, ++n)

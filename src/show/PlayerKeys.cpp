@@ -29,7 +29,7 @@ void CarryPoint(const Game& g, const MouseState& m, const TablePlace& place, lon
     switch (place.kind) {
     case PlaceKind::Pile:
         left = PileX(place.index);
-        top = g.TableauTop(place.index, TopY) + FaceUpStep;
+        top = PileTopY(g, place.index) + FaceUpStep;
         break;
     case PlaceKind::Foundation: top = std::min<long>(FoundationY, EmptyPileY - m.DragHeight); break;
     case PlaceKind::ComputerWaste:

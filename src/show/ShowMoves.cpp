@@ -39,7 +39,7 @@ void Land(Game& g, int card, Point at)
     v.ReleaseBuffers();
 }
 
-Point PileTop(const Game& g, int p) { return {g.TableauTop(p, TopX), g.TableauTop(p, TopY)}; }
+Point TopPoint(const Game& g, int p) { return {PileX(p), PileTopY(g, p)}; }
 Point FoundationPoint(int f) { return {FoundationX(f), FoundationY}; }
 
 Applied PlayFromWaste(Game& g, const Move& m)
@@ -49,7 +49,7 @@ Applied PlayFromWaste(Game& g, const Move& m)
     Point aim, at;
     switch (m.kind) {
     case MoveKind::WasteToPile: {
-        const Point top = PileTop(g, m.to);
+        const Point top = TopPoint(g, m.to);
         aim = {top.x - WasteToPileAim, top.y + WasteToPileAim};
         at = {top.x, top.y + FaceUpStep};
         break;
@@ -68,11 +68,11 @@ Applied PlayFromWaste(Game& g, const Move& m)
 
 Applied PlayPileToFoundation(Game& g, const Move& m)
 {
-    const Point top = PileTop(g, m.from);
+    const Point top = TopPoint(g, m.from);
     LiftCard(g, top);
     const Applied a = Apply(g, m);
     RedrawPileTop(g, m.from, Surface::TableBuffer, top.y);
-    Slide(g, PileTop(g, m.from), {FoundationX(m.to) - RaiseAimOffset, FoundationY - RaiseAimOffset});
+    Slide(g, TopPoint(g, m.from), {FoundationX(m.to) - RaiseAimOffset, FoundationY - RaiseAimOffset});
     Pause(g, 20);
     Land(g, m.card, FoundationPoint(m.to));
     return a;
@@ -80,7 +80,7 @@ Applied PlayPileToFoundation(Game& g, const Move& m)
 
 Applied PlayFoundationToPile(Game& g, const Move& m)
 {
-    const Point from = FoundationPoint(m.from), top = PileTop(g, m.to);
+    const Point from = FoundationPoint(m.from), top = TopPoint(g, m.to);
     LiftCard(g, from);
     const Applied a = Apply(g, m);
     g.view->DrawCard(Surface::TableBuffer, from.x, from.y, FoundationTopCard(g, m.from));
@@ -95,8 +95,8 @@ Applied PlayRun(Game& g, const Move& m)
     TableView& v = *g.view;
     const int p = m.from, q = m.to;
     const int height = LiftRunPicture(g, p, m.slot);
-    const long liftTop = g.TableauTop(p, TopY) - FaceUpStep * (TopSlot(g, p) - m.slot);
-    const Point target = PileTop(g, q);
+    const long liftTop = PileTopY(g, p) - FaceUpStep * (TopSlot(g, p) - m.slot);
+    const Point target = TopPoint(g, q);
     const Applied a = Apply(g, m);
     // The run flies from where its picture was lifted, shadow included, to beside the target's top.
     const int aimX = p < q ? AutoRunAimX : -AutoRunAimX;
@@ -119,7 +119,7 @@ Applied TurnUpShown(Game& g, const Move& m)
     const int p = m.from, x = PileX(p), y = FaceDownY(g.TableauFaceDown(p));
     v.SnapshotTable();
     const Applied a = Apply(g, m);
-    const int card = g.TableauTop(p, TopCard);
+    const int card = PileTop(g, p);
     v.DrawCard(Surface::Window, x - TurnUpLift, y - TurnUpLift, card);
     Pause(g, 50);
     v.ShowTableBuffer();
@@ -182,7 +182,7 @@ Applied ShowApplied(Game& g, const Move& m)
 
 void RedrawPileTop(Game& g, int p, Surface s, int oldY)
 {
-    const int x = g.TableauTop(p, TopX), y = g.TableauTop(p, TopY), top = g.TableauTop(p, TopCard);
+    const int x = PileX(p), y = PileTopY(g, p), top = PileTop(g, p);
     g.view->RestoreBackground(s, x, oldY, CardWidth, CardHeight);
     if (top == TurnUpPending) g.view->DrawCard(s, x, y, g.cfg.CardBack);
     else if (IsCard(top)) g.view->DrawCard(s, x, y, top);
@@ -213,7 +213,7 @@ int LiftRunPicture(Game& g, int p, int j)
 {
     TableView& v = *g.view;
     const int k = TopSlot(g, p);
-    const long left = PileX(p), top = g.TableauTop(p, TopY) - FaceUpStep * (k - j);
+    const long left = PileX(p), top = PileTopY(g, p) - FaceUpStep * (k - j);
     const int height = RunDragStep * (k - j) + CardHeight;
     g.PickPile = p, g.PickFirst = j, g.PickLast = k; // the saved game keeps the last run lifted
     v.CaptureDragImage(left, top, OneCardDragWidth, height + DragShadow);

@@ -39,8 +39,7 @@ std::array<std::string, 9> BuildRecords(const Game& g)
     for (int p = 1; p <= 4; ++p) r[4] += FormatTwo(g.TableauFaceDown(p));
     for (int p = 1; p <= 4; ++p)
         for (int k = 1; k <= 12; ++k) r[5] += FormatTwo(g.Tableau(p, k));
-    for (int p = 1; p <= 4; ++p)
-        for (int c = 1; c <= 3; ++c) r[6] += FormatThree(g.TableauTop(p, c));
+    for (int p = 1; p <= 4; ++p) r[6] += FormatThree(PileTop(g, p)) + FormatThree(PileX(p)) + FormatThree(PileTopY(g, p));
     for (int s = 1; s <= 2; ++s)
         for (int k = 1; k <= 42; ++k) r[7] += FormatTwo(g.Stock(s, k));
     for (int s = 1; s <= 2; ++s)
@@ -57,6 +56,17 @@ bool ReadFlag(std::string& rec, bool& flag)
 }
 
 bool InRange(int v, int lo, int hi) { return v >= lo && v <= hi; }
+
+// The record keeps each pile's top card and where it lies, which follow from
+// the pile: they must agree with it. Games written by older copies keep a run's
+// waiting back 5 pixels lower; the back is drawn from the count either way.
+bool PileTopFits(const Game& g, int p, std::string& rec)
+{
+    const int top = TakeNumber(rec, 3), x = TakeNumber(rec, 3), y = TakeNumber(rec, 3);
+    const int fd = g.TableauFaceDown(p);
+    const bool olderWait = top == TurnUpPending && FaceUpCount(g, p) == 0 && fd > 0 && y == FaceUpY(fd, 1);
+    return top == PileTop(g, p) && x == PileX(p) && (y == PileTopY(g, p) || olderWait);
+}
 
 // Reads records 1 and 3..9 into g; false when a field of record 1, or a
 // position of the deck, is out of its range. Everything the records hold is written, missing parts as 0.
@@ -97,8 +107,7 @@ bool ReadRecords(const ProfileFile& f, const std::string& section, const std::st
     for (int p = 1; p <= 4; ++p)
         for (int k = 1; k <= 12; ++k) g.Tableau(p, k) = TakeNumber(rec, 2);
     rec = f.ReadString(section, Key(prefix, 7), "");
-    for (int p = 1; p <= 4; ++p)
-        for (int c = 1; c <= 3; ++c) g.TableauTop(p, c) = TakeNumber(rec, 3);
+    for (int p = 1; p <= 4; ++p) ok &= PileTopFits(g, p, rec);
 
     g.CardsLeft(1) = g.CardsLeft(2) = 0;
     rec = f.ReadString(section, Key(prefix, 8), "");

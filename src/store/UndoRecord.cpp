@@ -80,7 +80,7 @@ bool UndoFits(const Game& g)
 {
     if (!g.Undo) return true;
     const UndoStep& step = *g.Undo;
-    if (step.kind == UndoKind::WasteToPile && g.TableauTop(step.to, TopCard) != step.card) return false;
+    if (step.kind == UndoKind::WasteToPile && PileTop(g, step.to) != step.card) return false;
     // A damaged record would otherwise be played on the real table: try it on a copy.
     Game trial = g;
     try {

@@ -52,7 +52,7 @@ const PlayCase Cases[] = {
     {"TwoDroppedAnywhereOnTheFoundationRowGoesToItsSuit", "- | - | - | - ; As Ah ; 9c 2h (2)", DropAt(280, 12),
      "- | - | - | - ; As 2h - - ; 9c (1) ; - (1)", 3},
     {"PileTopGoesHomeAndLeavesItsTurnUp", "- | [4s] 6c | - | - ; 5c", Play(MoveKind::PileToFoundation, 2, 0, 1, "6c"),
-     "- | [4s] @120 | - | - ; 6c - - - ; - (1) ; - (1)"},
+     "- | [4s] | - | - ; 6c - - - ; - (1) ; - (1)"},
     {"DropOverTwoPilesTriesTheLeftOneFirst", "7h | 7d | - | - ; ; 6c", DropAt(50, 130),
      "7h 6c | 7d | - | - ; - - - - ; - (1) ; - (1)"},
     {"KingsFillAnEmptyPile", "9h | - | - | - ; ; Ks", DropAt(285, 110), "9h | - | - | Ks ; - - - - ; - (1) ; - (1)"},
@@ -61,7 +61,7 @@ const PlayCase Cases[] = {
     {"RightClickLoadsWhateverTheComputersLevel", "- | - | - | - ; ; 8c 9s ; 8h", [](const Game& g) { return WasteAutoMove(g); },
      "- | - | - | - ; - - - - ; 8c (1) ; 8h 9s (1)", 1, [](Game& g) { g.cfg.Style = 0; }},
     {"RunMovesAndLeavesATurnUpBehind", "- | [5d] 9s 8h 7c | - | [6d 8d 9d] Th", Play(MoveKind::RunToPile, 2, 1, 4, "9s"),
-     "- | [5d] @120 | - | [6d 8d 9d] Th 9s 8h 7c ; - - - - ; - (1) ; - (1)"},
+     "- | [5d] | - | [6d 8d 9d] Th 9s 8h 7c ; - - - - ; - (1) ; - (1)"},
     {"FoundationCardComesDownOntoAPileLeavingTheAce", "- | - | 3c | - ; - 2h",
      Play(MoveKind::FoundationToPile, 2, 0, 3, "2h"), "- | - | 3c 2h | - ; - Ah - - ; - (1) ; - (1)"},
     // Taken back, the waste shows one more fanned card, up to three.

@@ -102,16 +102,16 @@ protected:
         if (top) {
             if (const int f = FoundationFor(g, top)) return DragWaste(QPoint(FoundationX(f), 10)), "waste home";
             for (int p = 1; p <= 4; ++p)
-                if (FitsTableau(g, top, p)) return DragWaste(QPoint(PileX(p), g.TableauTop(p, TopY) + 12)), "waste to pile";
+                if (FitsTableau(g, top, p)) return DragWaste(QPoint(PileX(p), PileTopY(g, p) + 12)), "waste to pile";
             if (g.WasteCount(2) > 0 && FitsOpponentWaste(top, g.Waste(2, g.WasteCount(2))))
                 return DragWaste(QPoint(495, 25)), "waste onto the computer";
         }
         for (int p = 1; p <= 4; ++p) {
-            const int t = g.TableauTop(p, TopCard);
-            if (IsCard(t) && FoundationFor(g, t)) return DoubleClick(PileX(p) + 35, g.TableauTop(p, TopY) + 47), "pile home";
+            const int t = PileTop(g, p);
+            if (IsCard(t) && FoundationFor(g, t)) return DoubleClick(PileX(p) + 35, PileTopY(g, p) + 47), "pile home";
         }
         for (int p = 1; p <= 4; ++p)
-            if (g.TableauTop(p, TopCard) == TurnUpPending)
+            if (PileTop(g, p) == TurnUpPending)
                 return Click(PileX(p) + 35, 125 + 5 * (g.TableauFaceDown(p) - 1)), "turn up";
         // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
         for (int p = 1; p <= 4; ++p) {
@@ -119,9 +119,9 @@ protected:
             if (k == 0 || g.TableauFaceDown(p) == 0) continue;
             for (int q = 1; q <= 4; ++q) {
                 if (q == p || !FitsTableau(g, g.Tableau(p, 1), q)) continue;
-                const QPoint lead(PileX(p) + 35, g.TableauTop(p, TopY) - 20 * (k - 1) + 10);
+                const QPoint lead(PileX(p) + 35, PileTopY(g, p) - 20 * (k - 1) + 10);
                 if (++runs_ % 2) Click(lead.x(), lead.y(), Qt::RightButton);
-                else Drag(lead, QPoint(PileX(q) + 37, g.TableauTop(q, TopY) + 12 + 12));
+                else Drag(lead, QPoint(PileX(q) + 37, PileTopY(g, q) + 12 + 12));
                 return "run";
             }
         }
@@ -275,11 +275,11 @@ TEST_F(OnTable, RunDraggedFromItsMiddleCard)
 TEST_F(OnTable, RightClickPlaysARunToTheFirstPileThatTakesIt)
 {
     Click(135, 130, Qt::RightButton); // on the ten of diamonds leading the run
-    EXPECT_EQ(Table(game()), "9h | [2d] @120 | [3d 4d] Th | Js Td 9c 8h ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
+    EXPECT_EQ(Table(game()), "9h | [2d] | [3d 4d] Th | Js Td 9c 8h ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
     EXPECT_TRUE(Shows(Card(3, 8), 280, 180));
     EXPECT_TRUE(Shows(game().cfg.CardBack, 100, 120));
     Click(135, 160);
-    EXPECT_EQ(game().TableauTop(2, TopCard), Card(2, 2));
+    EXPECT_EQ(PileTop(game(), 2), Card(2, 2));
     EXPECT_TRUE(Shows(Card(2, 2), 100, 120));
 }
 

@@ -19,7 +19,7 @@ const HintCase Cases[] = {
     {"WasteTopBeforeThePileGoesHome", "6c | Kd | Qs | Th ; 5c ; 9s ; 3d", "", HintAdvice::Move, Waste, PileAt(4)},
     {"LoadBeforeThePileGoesHome", "6c | Kd | Qs | 2h ; 5c ; 9d ; 8s", "", HintAdvice::Move, Waste, TheirWaste},
     {"PileTopHome", "6c | Kd | Qs | 2h ; 5c ; 9d ; 3d", "", HintAdvice::Move, PileAt(1, 1), FoundationAt(1)},
-    {"WaitingCardFirst", "6c | [Kd] @120 | Qs | 2h ; 5c ; 9d ; 3d", "", HintAdvice::Move, PileAt(2)},
+    {"WaitingCardFirst", "6c | [Kd] | Qs | 2h ; 5c ; 9d ; 3d", "", HintAdvice::Move, PileAt(2)},
     {"NoneSoFlip", "Kd | Qs | 2h | 9c ; ; 9d ; 2c", "", HintAdvice::FlipStock},
     {"NoneAfterTheFlipSoEndTheTurn", "Kd | Qs | 2h | 9c ; ; 9d ; 2c", "9d", HintAdvice::EndTurn},
 };

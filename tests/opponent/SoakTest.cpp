@@ -61,23 +61,23 @@ struct Planted {
 int PileWithTopCard(const Game& g)
 {
     for (int p = 1; p <= 4; ++p)
-        if (IsCard(g.TableauTop(p, TopCard))) return p;
+        if (IsCard(PileTop(g, p))) return p;
     return 0;
 }
 
 const Planted Plants[] = {
     {"a pile's top card copied into the stock", "in two places", [](Game& g, std::mt19937&) {
          const int p = PileWithTopCard(g);
-         return p != 0 && g.Stock(1, 42) == 0 && (g.Stock(1, 42) = g.TableauTop(p, TopCard), ++g.CardsLeft(1), true);
+         return p != 0 && g.Stock(1, 42) == 0 && (g.Stock(1, 42) = PileTop(g, p), ++g.CardsLeft(1), true);
      }},
     {"a stock card lost", "is missing", [](Game& g, std::mt19937&) {
          for (int i = 42; i >= 1; --i)
              if (g.Stock(2, i) != 0) return g.Stock(2, i) = 0, --g.CardsLeft(2), true;
          return false;
      }},
-    {"a pile's top 20 pixels low", "the top y of pile", [](Game& g, std::mt19937&) {
-         const int p = PileWithTopCard(g);
-         return p != 0 && (g.TableauTop(p, TopY) += 20, true);
+    {"a gap under a pile's top card", "a gap in the face-up cards of pile", [](Game& g, std::mt19937&) {
+         const int p = PileWithTopCard(g), n = p ? FaceUpCount(g, p) : 0;
+         return n > 0 && n < PileSlots && (g.Tableau(p, n + 1) = g.Tableau(p, n), g.Tableau(p, n) = 0, true);
      }},
     {"a foundation out of suit: a second one of a suit already there", "the suit of foundation",
      [](Game& g, std::mt19937&) {
@@ -158,8 +158,7 @@ TEST(PositionWatch, LetsOneFoundationCardDownOntoAPileButNoMoreAndCountsOnlyChan
     for (int down : {1, 2}) {
         Watched w;
         w.g.Foundation(1, FoundTop) = Card(testing::Hearts, 10 - down);
-        w.g.TableauTop(1, TopCard) = w.g.Tableau(1, 2) = Card(testing::Hearts, 10);
-        w.g.TableauTop(1, TopY) = 140;
+        w.g.Tableau(1, 2) = Card(testing::Hearts, 10);
         if (down == 2) w.g.Stock(2, 42) = Card(testing::Hearts, 9), ++w.g.CardsLeft(2); // every card keeps a place
         EXPECT_EQ(faulty(w.watch), down == 2);
     }

@@ -164,6 +164,6 @@ TEST_F(HitTest, RunLeavingFaceDownCardsLeavesItsTurnUpAtTheTopBack)
     Lay(g, "Ks | [5h] 4h | [3h 2h] Ah | [2c 3c 4c] Qd");
     Done();
     Form_MouseDown(g, m, RightButton, static_cast<float>(PileX(4)), 136);
-    EXPECT_EQ(Table(g), "Ks Qd | [5h] 4h | [3h 2h] Ah | [2c 3c 4c] @130 ; - - - - ; - (1) ; - (1)");
+    EXPECT_EQ(Table(g), "Ks Qd | [5h] 4h | [3h 2h] Ah | [2c 3c 4c] ; - - - - ; - (1) ; - (1)");
     EXPECT_TRUE(Sound(g));
 }

@@ -151,7 +151,7 @@ TEST_F(TurnTest, OnlyThePointOnTheTopBackTurnsItUp)
     MouseState m;
     m.LastMouseX = 200, m.LastMouseY = 124; // above the top back (it starts at y = 125)
     Form_Click(g, m);
-    EXPECT_EQ(g.TableauTop(3, TopCard), TurnUpPending);
+    EXPECT_EQ(PileTop(g, 3), TurnUpPending);
     m.LastMouseX = 200.5f, m.LastMouseY = 125;
     Form_Click(g, m);
     EXPECT_EQ(Table(g), "- | - | [5c] 9d | - ; - - - - ; - (1) ; - (1)");

@@ -64,17 +64,6 @@ void SetPile(Game& g, int p, const std::vector<int>& faceDown, const std::vector
         if (const int pos = FaceDownPosition(p, k)) g.Deck(pos) = k <= fd ? faceDown[k - 1] : 0;
     const int k = static_cast<int>(faceUp.size());
     for (int s = 1; s <= 12; ++s) g.Tableau(p, s) = s <= k ? faceUp[s - 1] : 0;
-    g.TableauTop(p, TopX) = PileX(p);
-    if (k > 0) {
-        g.TableauTop(p, TopCard) = g.Tableau(p, k);
-        g.TableauTop(p, TopY) = 120 + 5 * fd + 20 * (k - 1);
-    } else if (fd > 0) {
-        g.TableauTop(p, TopCard) = TurnUpPending;
-        g.TableauTop(p, TopY) = 120 + 5 * (fd - 1);
-    } else {
-        g.TableauTop(p, TopCard) = EmptyPileCode;
-        g.TableauTop(p, TopY) = 100;
-    }
 }
 
 // A side's waste bottom first, with fan cards showing.
@@ -100,7 +89,6 @@ std::string Table(const Game& g)
         for (int k = 1; k <= 12 && g.Tableau(p, k); ++k) up.push_back(g.Tableau(p, k));
         std::string pile = down.empty() ? "" : "[" + Names(down) + "]";
         if (!up.empty()) pile += (pile.empty() ? "" : " ") + Names(up);
-        if (g.TableauTop(p, TopCard) == TurnUpPending) pile += " @" + std::to_string(g.TableauTop(p, TopY));
         text += (p > 1 ? " | " : "") + (pile.empty() ? "-" : pile);
     }
     text += " ;";
@@ -226,7 +214,7 @@ struct Part {
         nextFlip = nextFlip && (a.StockPos(s) == b.StockPos(s) || !(a.Stock == b.Stock));
     }
     return FirstDifference({SAME(Waste), SAME(WasteCount), SAME(WasteCards), SAME(CardsLeft), SAME(StockLevel),
-                            SAME(StockEmpty), SAME(StockPasses), SAME(Foundation), SAME(Tableau), SAME(TableauTop),
+                            SAME(StockEmpty), SAME(StockPasses), SAME(Foundation), SAME(Tableau),
                             SAME(TableauFaceDown), {"stock to come", stockToCome}, {"StockPos", nextFlip}});
 }
 
@@ -234,7 +222,7 @@ struct Part {
 {
     return FirstDifference({SAME(Stock), SAME(Waste), SAME(StockPos), SAME(StockLevel), SAME(StockEmpty),
                             SAME(StockPasses), SAME(WasteCount), SAME(WasteCards), SAME(WasteFan), SAME(CardsLeft),
-                            SAME(Foundation), SAME(Tableau), SAME(TableauTop), SAME(TableauFaceDown), SAME(Deck)});
+                            SAME(Foundation), SAME(Tableau), SAME(TableauFaceDown), SAME(Deck)});
 }
 
 ::testing::AssertionResult Unchanged(const Game& a, const Game& b)

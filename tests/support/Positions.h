@@ -39,7 +39,7 @@ constexpr int Card(std::string_view name)
 // brackets bottom first, then its face-up run bottom first ("-" when empty; a
 // pending turn-up shows its height); the foundation tops; each side's waste
 // bottom first ("." a hole) with the cards fanned:
-//   "9h | - | [5d 6d] 4s | [2d 3d 4d] @130 ; Qc Ah - - ; Ks . 8h (2) ; - (1)"
+//   "9h | - | [5d 6d] 4s | [2d 3d 4d] ; Qc Ah - - ; Ks . 8h (2) ; - (1)"
 std::string Table(const Game& g);
 // Clears the table (stocks empty, nothing flipped, dragged or recorded, the game
 // running, the player's turn free to end) and lays it out as the text says.

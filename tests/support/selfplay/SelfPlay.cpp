@@ -59,7 +59,7 @@ int Height(int suit, int top)
 bool OnSomeTableauTop(const Game& g, int card)
 {
     for (int p = 1; p <= 4; ++p)
-        if (g.TableauTop(p, TopCard) == card) return true;
+        if (PileTop(g, p) == card) return true;
     return false;
 }
 
@@ -241,8 +241,8 @@ std::string DescribePosition(const Game& g)
         list(1, 42, [&](int i) { return g.Waste(s, i); }, "\n");
     }
     for (int p = 1; p <= 4; ++p) {
-        add("pile %d: top %d at (%d, %d), face down %d:", p, g.TableauTop(p, TopCard), g.TableauTop(p, TopX),
-            g.TableauTop(p, TopY), g.TableauFaceDown(p));
+        add("pile %d: top %d at (%d, %d), face down %d:", p, PileTop(g, p), PileX(p),
+            PileTopY(g, p), g.TableauFaceDown(p));
         list(1, 12, [&](int k) { return g.Tableau(p, k); }, "\n", false);
     }
     text += "foundations:";
