@@ -85,7 +85,7 @@ std::vector<std::string> MakeBaseFiles(const std::string& folder)
         SaveGame(g, "Save");
         // The computer's turn without its moves: the waiting cards turned up and a flip.
         BeginTurn(g, 2);
-        for (int p = 1; p <= 4; ++p) Apply(g, TurnUpMove(2, p));
+        for (int p = 1; p <= PileCount; ++p) Apply(g, TurnUpMove(2, p));
         Apply(g, FlipMove(2));
         FinishTurn(g, 2);
         g.FlippedCard = 0;

@@ -30,7 +30,7 @@ HintAdvice FindHint(const Game& g, HintMove& move)
 {
     move = {};
     // The computer turns up every waiting card before anything else.
-    for (int p = 1; p <= 4; ++p)
+    for (int p = 1; p <= PileCount; ++p)
         if (g.TableauTop(p, TopCard) == TurnUpPending) {
             move = PlacesOf(g, TurnUpMove(1, p));
             return HintAdvice::Move;
