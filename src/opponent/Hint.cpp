@@ -37,7 +37,7 @@ HintAdvice FindHint(const Game& g, HintMove& move)
         }
 
     Game expert = g; // the Expert's choice, whatever the player's level
-    expert.cfg.Style = 2;
+    expert.cfg.ComputerLevel = Level::Expert;
     if (const auto next = NextComputerMove(expert, 1)) {
         move = PlacesOf(g, *next);
         if (move.from.kind != PlaceKind::None) return HintAdvice::Move;
