@@ -18,7 +18,7 @@ void Deal(Game& g)
 {
     g.GameOver = false;
     const int faceUp[] = {12, 16, 37, 5};
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         g.Tableau(p, 1) = faceUp[p - 1];
         g.TableauFaceDown(p) = p - 1;
     }

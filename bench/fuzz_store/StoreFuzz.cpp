@@ -85,7 +85,7 @@ std::vector<std::string> MakeBaseFiles(const std::string& folder)
         SaveGame(g, "Save");
         // The computer's turn without its moves: the waiting cards turned up and a flip.
         BeginTurn(g, 2);
-        for (int p = 1; p <= 4; ++p) Apply(g, TurnUpMove(2, p));
+        for (int p = 1; p <= PileCount; ++p) Apply(g, TurnUpMove(2, p));
         Apply(g, FlipMove(2));
         FinishTurn(g, 2);
         g.FlippedCard = 0;
@@ -185,7 +185,7 @@ public:
     {
         const Settings& c = g.cfg;
         auto in = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
-        Expect(in(c.CardBack, 56, 65) && in(c.FlipNum, 1, 3) && in(c.Speed, 3, 23) && in(c.Style, 0, 2) &&
+        Expect(in(c.CardBack, 56, 65) && in(c.FlipNum, 1, 3) && in(c.Speed, 3, 23) && in(int(c.ComputerLevel), 0, 2) &&
                    in(c.PlaySpeed, 0, 500) && in(g.LastWinner, 1, 2),
                "a setting out of range");
         Expect(in(g.Wins, 0, 32767) && in(g.Losses, 0, 32767), "a count out of range");
@@ -214,7 +214,7 @@ public:
         Expect(b.Wins == g.Wins && b.Losses == g.Losses && b.LastWinner == g.LastWinner,
                "the statistics did not come back");
         Expect(b.cfg.FlipNum == g.cfg.FlipNum && b.cfg.CardBack == g.cfg.CardBack && b.cfg.Speed == g.cfg.Speed &&
-                   b.cfg.PlaySpeed == g.cfg.PlaySpeed && b.cfg.Style == g.cfg.Style &&
+                   b.cfg.PlaySpeed == g.cfg.PlaySpeed && b.cfg.ComputerLevel == g.cfg.ComputerLevel &&
                    b.cfg.TableColor == g.cfg.TableColor && b.cfg.TableBackground == g.cfg.TableBackground &&
                    b.cfg.ColourFill == g.cfg.ColourFill && b.cfg.Animate == g.cfg.Animate &&
                    b.cfg.ShowStats == g.cfg.ShowStats && b.cfg.AutoSave == g.cfg.AutoSave &&

@@ -36,7 +36,7 @@ int Usage()
     return 2;
 }
 
-int ShowGame(long number, int level1, int level2, int flipNum)
+int ShowGame(long number, Level level1, Level level2, int flipNum)
 {
     HeadlessView none;
     Game start(none);
@@ -52,7 +52,7 @@ int ShowGame(long number, int level1, int level2, int flipNum)
         std::printf("fault in the last turn: %s\nposition at the fault:\n%s", out.failure.c_str(),
                     out.faultPosition.c_str());
     std::printf("start of the last turn (side %d to play at level %d):\n%s", out.lastSide,
-                out.lastSide == 1 ? level1 : level2, DescribePosition(start).c_str());
+                static_cast<int>(out.lastSide == 1 ? level1 : level2), DescribePosition(start).c_str());
     return out.failure.empty() ? 0 : 1;
 }
 
@@ -84,10 +84,11 @@ int main(int argc, char** argv)
     if (numbers.size() > 3 && !ReadNumber(numbers[3], 1, 3, flipNum)) return Usage();
     if (numbers.size() > 4 && !ReadNumber(numbers[4], 0, 2000000000L, first)) return Usage();
 
-    if (show >= 0) return ShowGame(show, int(level1), int(level2), int(flipNum));
+    const Level side1 = static_cast<Level>(level1), side2 = static_cast<Level>(level2); // the enum's order
+    if (show >= 0) return ShowGame(show, side1, side2, int(flipNum));
 
-    const SoakResult r = RunSoak(games, int(level1), int(level2), int(flipNum), static_cast<std::uint64_t>(first),
-                                 check, int(threads));
+    const SoakResult r =
+        RunSoak(games, side1, side2, int(flipNum), static_cast<std::uint64_t>(first), check, int(threads));
     const char* names[] = {"Beginner", "Intermediate", "Expert"};
     std::printf("side 1 %s (%ld) against side 2 %s (%ld), %ld cards a flip, games %ld..%ld%s\n", names[level1], level1,
                 names[level2], level2, flipNum, first, first + games - 1, check ? "" : ", unchecked");

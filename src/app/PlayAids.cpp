@@ -15,10 +15,8 @@ constexpr int HintMilliseconds = 2000;
 std::vector<int> PositionKey(const Game& g, const MouseState& m)
 {
     std::vector<int> key{g.WasteCount(1), g.WasteCount(2), g.StockPos(1), int(m.Dragging()), int(g.GameOver)};
-    for (int p = 1; p <= 4; ++p) {
-        key.push_back(PileTop(g, p));
-        key.push_back(g.Foundation(p, FoundTop));
-    }
+    for (int p = 1; p <= PileCount; ++p) key.push_back(PileTop(g, p));
+    for (int f = 1; f <= FoundationCount; ++f) key.push_back(g.Foundation(f, FoundTop));
     return key;
 }
 

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <concepts>
 #include <span>
 #include <variant>
 
@@ -59,18 +60,22 @@ QSlider* AddBar(QGridLayout* grid, int row, const char* caption, const char* nam
 using Control = std::variant<QCheckBox*, QSlider*, std::span<QRadioButton* const>>;
 
 // A settings field and its values at the control's first and last positions: a
-// number lies on a straight line between them, a choice of two is one or the other.
+// number or a level lies on a straight line between them, a choice of two is one or the other.
 template <typename T>
 struct Field {
     T Settings::*member;
     T atFirst, atLast;
 };
 
+// The fields whose values lie on the line between the ends.
+template <typename T>
+concept Graded = std::same_as<T, int> || std::same_as<T, Level>;
+
 // A control that shows a settings field, with the control's first and last positions.
 struct Tie {
     Control control;
     int first, last;
-    std::variant<Field<int>, Field<bool>, Field<Background>> field;
+    std::variant<Field<int>, Field<Level>, Field<bool>, Field<Background>> field;
 
     void SetField(Settings& s, int position) const
     {
@@ -86,18 +91,22 @@ struct Tie {
     }
 
 private:
-    int ValueAt(const Field<int>& f, int position) const
+    template <Graded T>
+    T ValueAt(const Field<T>& f, int position) const
     {
-        return f.atFirst + (position - first) * (f.atLast - f.atFirst) / (last - first);
+        const int a = static_cast<int>(f.atFirst), b = static_cast<int>(f.atLast);
+        return static_cast<T>(a + (position - first) * (b - a) / (last - first));
     }
     template <typename T>
     T ValueAt(const Field<T>& f, int position) const
     {
         return position == first ? f.atFirst : f.atLast;
     }
-    int PositionOf(const Field<int>& f, int value) const
+    template <Graded T>
+    int PositionOf(const Field<T>& f, T value) const
     {
-        return std::clamp(first + (value - f.atFirst) * (last - first) / (f.atLast - f.atFirst), first, last);
+        const int a = static_cast<int>(f.atFirst), b = static_cast<int>(f.atLast);
+        return std::clamp(first + (static_cast<int>(value) - a) * (last - first) / (b - a), first, last);
     }
     template <typename T>
     int PositionOf(const Field<T>& f, T value) const
@@ -111,7 +120,7 @@ std::vector<Tie> Ties(const GameSettingsDialog& d)
 {
     return {
         {d.optDraw, 0, 2, Field{&Settings::FlipNum, 1, 3}},
-        {d.optStyle, 0, 2, Field{&Settings::Style, 0, 2}},
+        {d.optStyle, 0, 2, Field{&Settings::ComputerLevel, Level::Beginner, Level::Expert}},
         {d.hscPlaySpeed, 0, 500, Field{&Settings::PlaySpeed, 500, 0}}, // the bar's right end is the shortest pause
         {d.chkAnimate, 0, 1, Field{&Settings::Animate, false, true}},
         {d.hscSpeed, 3, 23, Field{&Settings::Speed, 3, 23}},

@@ -9,6 +9,8 @@ namespace tandrel {
 
 enum class Background { Picture, Colour };  // what covers the table
 enum class Fill { Gradient, Solid };        // how the table colour is painted
+// The computer's level, weakest first.
+enum class Level { Beginner, Intermediate, Expert };
 
 struct Settings {
     Background TableBackground = Background::Picture;
@@ -20,7 +22,7 @@ struct Settings {
     int FlipNum = 1;                  // cards turned per flip, 1..3
     int Speed = 13;                   // slide step, 3..23
     bool ShowStats = true;
-    int Style = 2;                    // 0 Beginner, 1 Intermediate, 2 Expert
+    Level ComputerLevel = Level::Expert;
     int PlaySpeed = 250;              // extra pause of the computer, 0..500 ms
     bool AutoSave = false;
     std::array<std::string, 11> WavFiles;

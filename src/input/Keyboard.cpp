@@ -31,11 +31,11 @@ TablePlace Sideways(const TablePlace& at, int step)
 {
     const int i = at.index + step;
     switch (at.kind) {
-    case PlaceKind::Foundation: return i > 4 ? TheirWaste : FoundationAt(std::max(1, i));
-    case PlaceKind::Pile: return i > 4 ? Board : PileAt(std::max(1, i));
-    case PlaceKind::ComputerWaste: return step < 0 ? FoundationAt(4) : at;
-    case PlaceKind::ScoreBoard: return step < 0 ? PileAt(4) : at;
-    case PlaceKind::PlayerStock: return step < 0 ? PileAt(4) : Waste;
+    case PlaceKind::Foundation: return i > FoundationCount ? TheirWaste : FoundationAt(std::max(1, i));
+    case PlaceKind::Pile: return i > PileCount ? Board : PileAt(std::max(1, i));
+    case PlaceKind::ComputerWaste: return step < 0 ? FoundationAt(FoundationCount) : at;
+    case PlaceKind::ScoreBoard: return step < 0 ? PileAt(PileCount) : at;
+    case PlaceKind::PlayerStock: return step < 0 ? PileAt(PileCount) : Waste;
     case PlaceKind::PlayerWaste: return step < 0 ? Stock : at;
     case PlaceKind::None: break;
     }

@@ -25,7 +25,7 @@ Steps FlipUntilCard(const Game& g, int side)
 
 Steps Turn(const Game& g, int side)
 {
-    for (int p = 1; p <= 4; ++p)
+    for (int p = 1; p <= PileCount; ++p)
         if (IsLegal(g, TurnUpMove(side, p))) co_yield TurnUpMove(side, p);
     co_yield Pause;
     bool first = true;

@@ -15,7 +15,7 @@ namespace tandrel {
 
 class ComputerPlan {
 public:
-    // The side's whole turn at the level g.cfg.Style, the turn-ups of waiting cards first.
+    // The side's whole turn at the level g.cfg.ComputerLevel, the turn-ups of waiting cards first.
     // Whoever runs the turn asks MayStartTurn, and calls BeginTurn before and FinishTurn after it.
     ComputerPlan(const Game& g, int side);
     // One part of the search as a plan of its own.

@@ -30,14 +30,14 @@ HintAdvice FindHint(const Game& g, HintMove& move)
 {
     move = {};
     // The computer turns up every waiting card before anything else.
-    for (int p = 1; p <= 4; ++p)
+    for (int p = 1; p <= PileCount; ++p)
         if (PileTop(g, p) == TurnUpPending) {
             move = PlacesOf(g, TurnUpMove(1, p));
             return HintAdvice::Move;
         }
 
     Game expert = g; // the Expert's choice, whatever the player's level
-    expert.cfg.Style = 2;
+    expert.cfg.ComputerLevel = Level::Expert;
     if (const auto next = NextComputerMove(expert, 1)) {
         move = PlacesOf(g, *next);
         if (move.from.kind != PlaceKind::None) return HintAdvice::Move;

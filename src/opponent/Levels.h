@@ -1,6 +1,6 @@
 #pragma once
-// Which move kinds the computer uses at each level (Style 0 Beginner,
-// 1 Intermediate, 2 Expert). A kind the level does not use does nothing.
+// Which move kinds the computer uses at each level. A kind the level does not
+// use does nothing.
 #include "engine/Game.h"
 
 namespace tandrel {
@@ -15,20 +15,20 @@ enum class Tactic {
     UncoverFoundationCard,
 };
 
-inline int LowestLevelFor(Tactic tactic)
+inline Level LowestLevelFor(Tactic tactic)
 {
     switch (tactic) {
     case Tactic::PlayWasteTop:
-    case Tactic::TableauToFoundation: return 0;
+    case Tactic::TableauToFoundation: return Level::Beginner;
     case Tactic::LoadOpponentWaste:
     case Tactic::ShiftTableauRuns:
-    case Tactic::LowerFoundationForRun: return 1;
+    case Tactic::LowerFoundationForRun: return Level::Intermediate;
     case Tactic::LowerFoundationForWaste:
-    case Tactic::UncoverFoundationCard: return 2;
+    case Tactic::UncoverFoundationCard: break;
     }
-    return 3;
+    return Level::Expert;
 }
 
-inline bool LevelAllows(const Game& g, Tactic tactic) { return g.cfg.Style >= LowestLevelFor(tactic); }
+inline bool LevelAllows(const Game& g, Tactic tactic) { return g.cfg.ComputerLevel >= LowestLevelFor(tactic); }
 
 } // namespace tandrel

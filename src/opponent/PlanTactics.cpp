@@ -50,7 +50,7 @@ std::optional<Move> PlayWasteTop(const Game& g, int side)
     if (g.WasteCount(side) < 1) return std::nullopt;
     const int w = g.Waste(side, g.WasteCount(side));
     if (!IsCard(w)) return std::nullopt;
-    for (int q = 1; q <= 4; ++q)
+    for (int q = 1; q <= PileCount; ++q)
         if (FitsTableau(g, w, q)) return Move{MoveKind::WasteToPile, side, 0, 0, q, w};
     const int f = FoundationFor(g, w);
     if (f == 0) return std::nullopt;
@@ -76,7 +76,7 @@ std::optional<Move> AutoPlayRun(const Game& g, int side, int p, int j)
     }
     if (j < 1 || k == 0 || j > k) return std::nullopt;
     const int card = g.Tableau(p, j);
-    for (int q = 1; q <= 4; ++q)
+    for (int q = 1; q <= PileCount; ++q)
         if (q != p && FitsTableau(g, card, q)) return Move{MoveKind::RunToPile, side, p, j, q, card};
     return std::nullopt;
 }
@@ -90,7 +90,7 @@ namespace {
 Steps RaiseTableauTops(const Game& g, int side)
 {
     bool moved = false;
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         const int t = PileTop(g, p);
         const int f = FoundationFor(g, t);
         if (f == 0) continue;
@@ -108,7 +108,7 @@ Steps RaiseTableauTops(const Game& g, int side)
 
 Steps TableauToFoundation(const Game& g, int side)
 {
-    for (int p = 1; p <= 4; ++p)
+    for (int p = 1; p <= PileCount; ++p)
         if (FoundationFor(g, PileTop(g, p)) != 0) return RaiseTableauTops(g, side);
     return Steps(false);
 }
@@ -137,9 +137,9 @@ Steps ShiftRuns(const Game& g, int side, bool kingWaiting)
 {
     bool result = false;
     PileTops tops(g);
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         const int b = g.Tableau(p, 1);
-        for (int q = 1; q <= 4; ++q) {
+        for (int q = 1; q <= PileCount; ++q) {
             const Shift shift = ShiftFor(g, side, kingWaiting, tops, p, b, q);
             if (shift == Shift::None) continue;
             co_await PlayRunFrom(g, side, p, 1);
@@ -157,9 +157,9 @@ Steps ShiftTableauRuns(const Game& g, int side)
     if (!LevelAllows(g, Tactic::ShiftTableauRuns)) return Steps(false);
     const bool kingWaiting = KingWaiting(g);
     const PileTops tops(g);
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         const int b = g.Tableau(p, 1);
-        for (int q = 1; q <= 4; ++q)
+        for (int q = 1; q <= PileCount; ++q)
             if (ShiftFor(g, side, kingWaiting, tops, p, b, q) != Shift::None) return ShiftRuns(g, side, kingWaiting);
     }
     return Steps(false);
@@ -186,11 +186,11 @@ Steps LowerFoundationForRun(const Game& g, int side)
     // between them came down.
     const PileTops tops(g);
     int b = 0, t = 0;
-    for (int p = 1; p <= 4 && t == 0; ++p) {
+    for (int p = 1; p <= PileCount && t == 0; ++p) {
         if (g.TableauFaceDown(p) <= 0) continue;
         const int lead = g.Tableau(p, 1);
         const int color = ColorClass(lead), rank = CardRank(lead) + 2;
-        for (int q = 1; q <= 4; ++q) {
+        for (int q = 1; q <= PileCount; ++q) {
             if (tops.color[q] == color && tops.rank[q] == rank) {
                 b = lead;
                 t = tops.top[q];
@@ -201,7 +201,7 @@ Steps LowerFoundationForRun(const Game& g, int side)
     if (t == 0 || IsAce(t) || IsAce(b)) return Steps(false);
 
     int f = 0;
-    for (int i = 1; i <= 4 && f == 0; ++i) {
+    for (int i = 1; i <= FoundationCount && f == 0; ++i) {
         const int top = g.Foundation(i, FoundTop);
         // The foundation's card, once down, would go on t.
         if (!IsAce(top) && GoesOnCard(top, t)) f = i;
@@ -232,12 +232,12 @@ Steps LowerFoundationForWaste(const Game& g, int side)
     if (!LevelAllows(g, Tactic::LowerFoundationForWaste)) return Steps(false);
     if (g.WasteCount(side) < 1) return Steps(false);
     const int w = g.Waste(side, g.WasteCount(side));
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= FoundationCount; ++i)
         if (w - g.Foundation(i, FoundTop) == 1) return Steps(false); // it fits a foundation as it is
 
     // The last foundation looked at decides the rank test when none takes w.
     int f = 0, top = 0;
-    for (int i = 1; i <= 4 && f == 0; ++i) {
+    for (int i = 1; i <= FoundationCount && f == 0; ++i) {
         top = g.Foundation(i, FoundTop);
         if (!IsAce(top) && GoesOnCard(w, top)) f = i;
     }
@@ -249,9 +249,9 @@ Steps UncoverFoundationCard(const Game& g, int side)
 {
     if (!LevelAllows(g, Tactic::UncoverFoundationCard)) return Steps(false);
     // The card each foundation waits for; those showing only an ace are left alone.
-    int wanted[5] = {0, 0, 0, 0, 0};
+    int wanted[FoundationCount + 1] = {};
     bool any = false;
-    for (int f = 1; f <= 4; ++f) {
+    for (int f = 1; f <= FoundationCount; ++f) {
         const int top = g.Foundation(f, FoundTop);
         if (CardRank(top) <= 1 || !IsCard(top + 1)) continue;
         wanted[f] = top + 1;
@@ -259,14 +259,14 @@ Steps UncoverFoundationCard(const Game& g, int side)
     }
     if (!any) return Steps(false);
     const TableauIndex where = IndexTableau(g);
-    for (int f = 1; f <= 4; ++f) {
+    for (int f = 1; f <= FoundationCount; ++f) {
         const int k = wanted[f];
         if (k == 0 || where.pile[k] == 0) continue;
         const int p = where.pile[k], s = where.slot[k];
         // The card lying on k leads the run to move. With none (k is the top),
         // a pile topped by an ace answers the rank test, and k itself is played.
-        const int a = s < 12 ? g.Tableau(p, s + 1) : 0;
-        for (int q = 1; q <= 4; ++q) {
+        const int a = s < PileSlots ? g.Tableau(p, s + 1) : 0;
+        for (int q = 1; q <= PileCount; ++q) {
             const int top = PileTop(g, q);
             if (a == 0 ? CardRank(top) == 1 && IsCard(top) : FitsTableau(g, a, q))
                 return PlayRunFrom(g, side, p, std::min(s + 1, TopSlot(g, p)));

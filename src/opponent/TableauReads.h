@@ -9,7 +9,7 @@ inline bool IsAce(int code) { return CardRank(code) == 1; }
 
 inline bool KingWaiting(const Game& g)
 {
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= PileCount; ++i)
         if (CardRank(g.Tableau(i, 1)) == 13 && g.TableauFaceDown(i) > 0) return true;
     return false;
 }
@@ -23,7 +23,7 @@ inline bool KingToPlace(const Game& g, int side, bool kingWaiting)
 
 inline bool AnyPileEmpty(const Game& g)
 {
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= PileCount; ++i)
         if (PileTop(g, i) == EmptyPileCode) return true;
     return false;
 }
@@ -39,8 +39,8 @@ struct TableauIndex {
 inline TableauIndex IndexTableau(const Game& g)
 {
     TableauIndex index;
-    for (int p = 1; p <= 4; ++p) {
-        for (int s = 1; s <= 12; ++s) {
+    for (int p = 1; p <= PileCount; ++p) {
+        for (int s = 1; s <= PileSlots; ++s) {
             const int card = g.Tableau(p, s);
             if (card == 0) break;
             if (!IsCard(card) || index.pile[card] != 0) continue;
@@ -53,11 +53,11 @@ inline TableauIndex IndexTableau(const Game& g)
 
 // The four piles' tops with their colours and ranks, read again after every move.
 struct PileTops {
-    int top[5], color[5], rank[5];
+    int top[PileCount + 1], color[PileCount + 1], rank[PileCount + 1];
     explicit PileTops(const Game& g) { Read(g); }
     void Read(const Game& g)
     {
-        for (int q = 1; q <= 4; ++q) {
+        for (int q = 1; q <= PileCount; ++q) {
             top[q] = PileTop(g, q);
             color[q] = ColorClass(top[q]);
             rank[q] = CardRank(top[q]);
@@ -67,7 +67,7 @@ struct PileTops {
 
 inline int FirstPileTaking(const Game& g, int card)
 {
-    for (int r = 1; r <= 4; ++r)
+    for (int r = 1; r <= PileCount; ++r)
         if (FitsTableau(g, card, r)) return r;
     return 0;
 }

@@ -26,7 +26,7 @@ void DrawWell(QPainter& p, int x, int y)
 // The four foundation places with their one-pixel outline.
 QRect FoundationRow()
 {
-    return {FoundationX(1) - 1, FoundationY - 1, FoundationX(4) + CardWidth + 1, CardHeight + 2};
+    return {FoundationX(1) - 1, FoundationY - 1, FoundationX(FoundationCount) + CardWidth + 1, CardHeight + 2};
 }
 
 } // namespace
@@ -35,7 +35,7 @@ void QtTable::DrawFoundationWells()
 {
     if (window_.isNull()) return;
     QPainter p(&window_);
-    for (int f = 1; f <= 4; ++f) DrawWell(p, FoundationX(f), FoundationY);
+    for (int f = 1; f <= FoundationCount; ++f) DrawWell(p, FoundationX(f), FoundationY);
     p.end();
     WindowChanged(FoundationRow());
 }
@@ -67,7 +67,7 @@ void QtTable::ShowHandAtEnd(int side)
             x = StockX;
         }
     };
-    for (int i = 1; i <= 42; ++i) {
+    for (int i = 1; i <= HandSlots; ++i) {
         lay(g_.Stock(other, i));
         lay(g_.Waste(other, i));
     }
@@ -103,7 +103,8 @@ void QtTable::RedrawHand(int side)
     const int top = g_.WasteCount(side);
     for (int k = 0; k < fan; ++k) {
         const int slot = top - (fan - 1) + k;
-        if (slot >= 1 && slot <= 42) DrawCard(Surface::Window, WasteX + FanStep * k, HandRowY(side), g_.Waste(side, slot));
+        if (slot >= 1 && slot <= HandSlots)
+            DrawCard(Surface::Window, WasteX + FanStep * k, HandRowY(side), g_.Waste(side, slot));
     }
 }
 
@@ -111,7 +112,7 @@ void QtTable::RedrawFoundations()
 {
     if (window_.isNull()) return;
     QPainter p(&window_);
-    for (int f = 1; f <= 4; ++f) {
+    for (int f = 1; f <= FoundationCount; ++f) {
         DrawWell(p, FoundationX(f), FoundationY);
         if (g_.Foundation(f, FoundSuit) != 0) PaintCard(p, FoundationX(f), FoundationY, FoundationTopCard(g_, f));
     }
@@ -122,11 +123,11 @@ void QtTable::RedrawFoundations()
 // Face-down backs 5 pixels apart from y = 120, then the face-up cards 20 apart.
 void QtTable::RedrawTableau()
 {
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         const int x = PileX(p), fd = g_.TableauFaceDown(p);
         for (int k = 1; k <= fd; ++k) DrawCard(Surface::Window, x, FaceDownY(k), g_.cfg.CardBack);
         int y = FaceUpY(fd, 1);
-        for (int k = 1; k <= 12; ++k) {
+        for (int k = 1; k <= PileSlots; ++k) {
             if (g_.Tableau(p, k) == NoCard) continue;
             DrawCard(Surface::Window, x, y, g_.Tableau(p, k));
             y += FaceUpStep;

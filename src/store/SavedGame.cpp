@@ -34,16 +34,16 @@ std::array<std::string, 9> BuildRecords(const Game& g)
             FormatThree(g.PickLast) + FormatThree(g.PickPile) + FormatThree(g.DragCard);
     r[1] = g.Undo ? RecordOf(*g.Undo) : std::string();
     for (int i = 2; i <= 53; ++i) r[2] += FormatTwo(g.Deck(i));
-    for (int f = 1; f <= 4; ++f)
+    for (int f = 1; f <= FoundationCount; ++f)
         for (int c = 1; c <= 2; ++c) r[3] += FormatTwo(g.Foundation(f, c));
-    for (int p = 1; p <= 4; ++p) r[4] += FormatTwo(g.TableauFaceDown(p));
-    for (int p = 1; p <= 4; ++p)
-        for (int k = 1; k <= 12; ++k) r[5] += FormatTwo(g.Tableau(p, k));
-    for (int p = 1; p <= 4; ++p) r[6] += FormatThree(PileTop(g, p)) + FormatThree(PileX(p)) + FormatThree(PileTopY(g, p));
+    for (int p = 1; p <= PileCount; ++p) r[4] += FormatTwo(g.TableauFaceDown(p));
+    for (int p = 1; p <= PileCount; ++p)
+        for (int k = 1; k <= PileSlots; ++k) r[5] += FormatTwo(g.Tableau(p, k));
+    for (int p = 1; p <= PileCount; ++p) r[6] += FormatThree(PileTop(g, p)) + FormatThree(PileX(p)) + FormatThree(PileTopY(g, p));
     for (int s = 1; s <= 2; ++s)
-        for (int k = 1; k <= 42; ++k) r[7] += FormatTwo(g.Stock(s, k));
+        for (int k = 1; k <= HandSlots; ++k) r[7] += FormatTwo(g.Stock(s, k));
     for (int s = 1; s <= 2; ++s)
-        for (int k = 1; k <= 42; ++k) r[8] += FormatTwo(g.Waste(s, k));
+        for (int k = 1; k <= HandSlots; ++k) r[8] += FormatTwo(g.Waste(s, k));
     return r;
 }
 
@@ -89,8 +89,9 @@ bool ReadRecords(const ProfileFile& f, const std::string& section, const std::st
     g.PickLast = TakeNumber(rec, 3);
     g.PickPile = TakeNumber(rec, 3);
     g.DragCard = TakeNumber(rec, 3);
-    ok &= InRange(g.cfg.FlipNum, 1, 3) && InRange(g.PickFirst, 0, 12) && InRange(g.PickLast, 0, 12) &&
-          InRange(g.PickPile, 0, 4) && (g.DragCard == 0 || IsCard(g.DragCard));
+    ok &= InRange(g.cfg.FlipNum, 1, 3) && InRange(g.PickFirst, 0, PileSlots) &&
+          InRange(g.PickLast, 0, PileSlots) && InRange(g.PickPile, 0, PileCount) &&
+          (g.DragCard == 0 || IsCard(g.DragCard));
 
     rec = f.ReadString(section, Key(prefix, 3), "");
     // Positions already dealt keep 0 or the code of a card turned up since; nothing else.
@@ -99,24 +100,24 @@ bool ReadRecords(const ProfileFile& f, const std::string& section, const std::st
         ok &= g.Deck(i) == 0 || IsCard(g.Deck(i));
     }
     rec = f.ReadString(section, Key(prefix, 4), "");
-    for (int fd = 1; fd <= 4; ++fd)
+    for (int fd = 1; fd <= FoundationCount; ++fd)
         for (int c = 1; c <= 2; ++c) g.Foundation(fd, c) = TakeNumber(rec, 2);
     rec = f.ReadString(section, Key(prefix, 5), "");
-    for (int p = 1; p <= 4; ++p) g.TableauFaceDown(p) = TakeNumber(rec, 2);
+    for (int p = 1; p <= PileCount; ++p) g.TableauFaceDown(p) = TakeNumber(rec, 2);
     rec = f.ReadString(section, Key(prefix, 6), "");
-    for (int p = 1; p <= 4; ++p)
-        for (int k = 1; k <= 12; ++k) g.Tableau(p, k) = TakeNumber(rec, 2);
+    for (int p = 1; p <= PileCount; ++p)
+        for (int k = 1; k <= PileSlots; ++k) g.Tableau(p, k) = TakeNumber(rec, 2);
     rec = f.ReadString(section, Key(prefix, 7), "");
-    for (int p = 1; p <= 4; ++p) ok &= PileTopFits(g, p, rec);
+    for (int p = 1; p <= PileCount; ++p) ok &= PileTopFits(g, p, rec);
 
     g.CardsLeft(1) = g.CardsLeft(2) = 0;
     rec = f.ReadString(section, Key(prefix, 8), "");
     for (int s = 1; s <= 2; ++s)
-        for (int k = 1; k <= 42; ++k)
+        for (int k = 1; k <= HandSlots; ++k)
             if ((g.Stock(s, k) = TakeNumber(rec, 2)) > 0) ++g.CardsLeft(s);
     rec = f.ReadString(section, Key(prefix, 9), "");
     for (int s = 1; s <= 2; ++s)
-        for (int k = 1; k <= 42; ++k)
+        for (int k = 1; k <= HandSlots; ++k)
             if ((g.Waste(s, k) = TakeNumber(rec, 2)) > 0) ++g.CardsLeft(s);
     return ok;
 }

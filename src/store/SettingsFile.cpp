@@ -92,7 +92,7 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g)
     g.Losses = ReadCount(f, s, "Loss");
     c.Speed = ReadRanged(f, s, "Speed", 13, 3, 23);
     c.ShowStats = ReadYesNo(f, s, "ShowStats", true);
-    c.Style = ReadRanged(f, s, "Style", 2, 0, 2);
+    c.ComputerLevel = static_cast<Level>(ReadRanged(f, s, "Style", 2, 0, 2));
     c.PlaySpeed = ReadRanged(f, s, "PlaySpeed", 250, 0, 500);
     g.LastWinner = ReadRanged(f, s, "LastWin", 1, 1, 2);
     c.AutoSave = ReadYesNo(f, s, "AutoSave", false);
@@ -178,9 +178,10 @@ KeyValues SettingsValues(const Game& g)
     const Settings& c = g.cfg;
     auto text = [](long value) { return std::to_string(value); };
     const bool picture = c.TableBackground == Background::Picture, gradient = c.ColourFill == Fill::Gradient;
+    const int level = static_cast<int>(c.ComputerLevel); // the file's digit is its place in the enum
     return {
         {"Sound", YesNoText(c.SoundOn)},       {"Animate", YesNoText(c.Animate)},    {"PlayMIDI", YesNoText(c.MusicOn)},
-        {"FlipNum", text(c.FlipNum)},          {"Style", text(c.Style)},             {"TableColor", text(c.TableColor)},
+        {"FlipNum", text(c.FlipNum)},          {"Style", text(level)},               {"TableColor", text(c.TableColor)},
         {"Gradiant", YesNoText(gradient)},     {"Bkgrd", YesNoText(picture)},        {"Speed", text(c.Speed)},
         {"ShowStats", YesNoText(c.ShowStats)}, {"CardBack", text(c.CardBack)},       {"PlaySpeed", text(c.PlaySpeed)},
         {"LastWin", text(g.LastWinner)},       {"AutoSave", YesNoText(c.AutoSave)},  {"Wav0", c.WavFiles[0]},

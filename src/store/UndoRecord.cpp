@@ -58,18 +58,19 @@ std::optional<UndoStep> ParseUndoRecord(const std::string& record)
     case UndoKind::Stack:
         s.from = f.Take(2), s.fromY = f.Take(3), s.first = f.Take(2);
         s.to = f.Take(2), s.toY = f.Take(3), s.received = f.Take(2);
-        if (!Between(s.from, 1, 4) || !Between(s.first, 1, 12) || !Between(s.to, 1, 4) || !Between(s.received, 1, 12))
+        if (!Between(s.from, 1, PileCount) || !Between(s.first, 1, PileSlots) || !Between(s.to, 1, PileCount) ||
+            !Between(s.received, 1, PileSlots))
             return std::nullopt;
         return s;
     case UndoKind::WasteToPile:
         s.to = f.Take(1), s.card = f.Take(2);
-        return Between(s.to, 1, 4) ? std::optional(s) : std::nullopt;
+        return Between(s.to, 1, PileCount) ? std::optional(s) : std::nullopt;
     case UndoKind::ToFoundation:
         s.from = f.Take(1), s.foundation = f.Take(1);
-        return s.from <= 4 && Between(s.foundation, 1, 4) ? std::optional(s) : std::nullopt;
+        return s.from <= PileCount && Between(s.foundation, 1, FoundationCount) ? std::optional(s) : std::nullopt;
     case UndoKind::FoundationToPile:
         s.foundation = f.Take(2), s.to = f.Take(2);
-        return Between(s.foundation, 1, 4) && Between(s.to, 1, 4) ? std::optional(s) : std::nullopt;
+        return Between(s.foundation, 1, FoundationCount) && Between(s.to, 1, PileCount) ? std::optional(s) : std::nullopt;
     case UndoKind::Load:
         return s;
     }

@@ -59,7 +59,7 @@ const PlayCase Cases[] = {
     {"WasteCardOntoTheComputersWaste", "- | - | - | - ; ; 2c 8h (2) ; 7c", DropAt(500, 30),
      "- | - | - | - ; - - - - ; 2c (1) ; 7c 8h (1)"},
     {"RightClickLoadsWhateverTheComputersLevel", "- | - | - | - ; ; 8c 9s ; 8h", [](const Game& g) { return WasteAutoMove(g); },
-     "- | - | - | - ; - - - - ; 8c (1) ; 8h 9s (1)", 1, [](Game& g) { g.cfg.Style = 0; }},
+     "- | - | - | - ; - - - - ; 8c (1) ; 8h 9s (1)", 1, [](Game& g) { g.cfg.ComputerLevel = Level::Beginner; }},
     {"RunMovesAndLeavesATurnUpBehind", "- | [5d] 9s 8h 7c | - | [6d 8d 9d] Th", Play(MoveKind::RunToPile, 2, 1, 4, "9s"),
      "- | [5d] | - | [6d 8d 9d] Th 9s 8h 7c ; - - - - ; - (1) ; - (1)"},
     {"FoundationCardComesDownOntoAPileLeavingTheAce", "- | - | 3c | - ; - 2h",

@@ -211,7 +211,7 @@ TEST_F(OnTable, ADragLightsUpOnlyThePlacesThatTakeItAndLeavesNoTrace)
 void Blocked(Game& g, std::vector<int> stock)
 {
     g.cfg.FlipNum = 3;
-    g.cfg.Style = 0;
+    g.cfg.ComputerLevel = Level::Beginner;
     stock.insert(stock.begin(), {Card("Jd"), Card("Qd"), Card("Kd"), Card("Qc"), Card("Kc")});
     SetStock(g, 1, stock);
 }

@@ -156,7 +156,7 @@ TEST_P(ComputerPlanTest, ProposesWhatItShould)
     const PlanCase& c = GetParam();
     Lay(g, c.layout);
     Done();
-    g.cfg.Style = c.level;
+    g.cfg.ComputerLevel = Level(c.level);
     if (c.setup) c.setup(g);
     ComputerPlan plan(g, c.part(g, c.side));
     std::string steps;

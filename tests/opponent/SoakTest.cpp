@@ -30,7 +30,7 @@ TEST(SelfPlaySoak, EveryPairingOfLevelsPlaysSoundGamesAndTheExpertBeatsTheBeginn
 {
     const auto soak = [](int level1, int level2, int flipNum, int threads = 1) {
         const std::uint64_t first = flipNum == 1 ? 100000u * (3 * level1 + level2) : 5000000u;
-        const SoakResult r = RunSoak(300, level1, level2, flipNum, first, true, threads);
+        const SoakResult r = RunSoak(300, Level(level1), Level(level2), flipNum, first, true, threads);
         SCOPED_TRACE("levels " + std::to_string(level1) + " and " + std::to_string(level2));
         EXPECT_EQ(r.failures, 0) << ::testing::PrintToString(r.failureNotes);
         EXPECT_EQ(std::tuple(r.games, r.threads), std::tuple(300, threads));

@@ -37,7 +37,7 @@ TEST_F(TwoCopies, SettingsAndCountsOfBothWritersAndAHandEditAllStay)
 {
     ++g.Wins, g.cfg.FlipNum = 3, g.cfg.Speed = 20;
     ASSERT_TRUE(SaveSettings(g));
-    ++b.g.Losses, b.g.cfg.Style = 0, b.g.cfg.Speed = 5;
+    ++b.g.Losses, b.g.cfg.ComputerLevel = Level::Beginner, b.g.cfg.Speed = 5;
     ASSERT_TRUE(StoreOnExit(b.g));
     EXPECT_EQ(std::tuple(Read("Ann", "Win"), Read("Ann", "Loss"), Read("Ann", "FlipNum"), Read("Ann", "Style")),
               std::tuple("4", "2", "3", "0"));

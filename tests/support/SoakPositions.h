@@ -16,7 +16,7 @@ inline std::vector<Game> SoakPositions(TableView& view, int games, int turnsPerG
     for (int n = 0; n < games; ++n) {
         Game g(view);
         g.cfg.Animate = 0;
-        g.cfg.Style = n % 3;
+        g.cfg.ComputerLevel = Level(n % 3);
         g.cfg.FlipNum = 1 + n % 3;
         selfplay::DealNumberedGame(g, 7000 + static_cast<unsigned>(n));
         DealNewGame(g, false);

@@ -147,7 +147,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
     g.cfg.PlaySpeed = 0;
     g.GamesDealt = 24 + static_cast<int>(setup.number % 1000000);
     g.LastWinner = 1; // the starting side is ours to choose, without the message
-    const int level[3] = {0, setup.level1, setup.level2};
+    const Level level[3] = {Level::Beginner, setup.level1, setup.level2}; // [0] unused
 
     GameOutcome out;
     try {
@@ -161,7 +161,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
                 *startOfLastTurn = g;
                 startOfLastTurn->view = own;
             }
-            g.cfg.Style = level[side];
+            g.cfg.ComputerLevel = level[side];
             out.lastSide = side;
             PlayComputerTurn(g, side, [&](const Applied&) { watch.Check(); });
             ++out.turns;
@@ -180,7 +180,7 @@ GameOutcome PlayOneGame(const GameSetup& setup, Game* startOfLastTurn)
     return out;
 }
 
-SoakResult RunSoak(long games, int level1, int level2, int flipNum, std::uint64_t first, bool check, int threads)
+SoakResult RunSoak(long games, Level level1, Level level2, int flipNum, std::uint64_t first, bool check, int threads)
 {
     const auto start = std::chrono::steady_clock::now();
     SoakResult r;

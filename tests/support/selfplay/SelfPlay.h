@@ -56,7 +56,7 @@ struct GameOutcome {
 
 struct GameSetup {
     std::uint64_t number = 0;
-    int level1 = 2, level2 = 2; // Style of side 1 and side 2
+    Level level1 = Level::Expert, level2 = Level::Expert; // the computer's level on side 1 and side 2
     int flipNum = 1;
     int firstSide = 1;
     bool check = true;
@@ -83,7 +83,7 @@ struct SoakResult {
 // Plays games first .. first + games - 1 at the given levels, shared among
 // threads workers; the side to start alternates with the game number. All but
 // the time come out the same on any number of threads.
-SoakResult RunSoak(long games, int level1, int level2, int flipNum = 1, std::uint64_t first = 0,
+SoakResult RunSoak(long games, Level level1, Level level2, int flipNum = 1, std::uint64_t first = 0,
                    bool check = true, int threads = 1);
 
 // The position in a few lines, for failure reports and regression tests.
