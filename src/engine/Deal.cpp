@@ -95,7 +95,7 @@ const std::array<DealtCard, 10> DealOrder = {{
 void DealNewGame(Game& g, bool redeal)
 {
     for (int side = 1; side <= 2; ++side) {
-        for (int i = 1; i <= 42; ++i) g.Stock(side, i) = g.Waste(side, i) = 0;
+        for (int i = 1; i <= HandSlots; ++i) g.Stock(side, i) = g.Waste(side, i) = 0;
         g.CardsLeft(side) = 21;
     }
     g.FlippedCard = 0;
@@ -121,7 +121,7 @@ void DealNewGame(Game& g, bool redeal)
     // Row by row from the left: the first card of each row face up (from the
     // deck positions 2, 6, 9 and 11), backs to its right.
     const int faceUpFrom[5] = {0, 2, 6, 9, 11};
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         const int card = g.Deck(faceUpFrom[p]);
         g.Deck(faceUpFrom[p]) = 0;
         g.TableauFaceDown(p) = p - 1;

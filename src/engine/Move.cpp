@@ -31,17 +31,17 @@ void PlayFromWaste(Game& g, int side)
 
 int NextStockCard(Game& g, int side)
 {
-    while (g.StockPos(side) < 42) {
+    while (g.StockPos(side) < HandSlots) {
         ++g.StockPos(side);
         if (g.Stock(side, g.StockPos(side)) != 0) return g.Stock(side, g.StockPos(side));
     }
-    g.StockPos(side) = 43;
+    g.StockPos(side) = HandSlots + 1;
     return 0;
 }
 
 bool StockUsedUp(const Game& g, int side)
 {
-    for (int i = 1; i <= 42; ++i)
+    for (int i = 1; i <= HandSlots; ++i)
         if (g.Stock(side, i) != 0) return false;
     return true;
 }
@@ -50,7 +50,7 @@ bool StockUsedUp(const Game& g, int side)
 void TurnWasteOver(Game& g, int side)
 {
     g.StockEmpty(side) = false;
-    for (int i = 1; i <= 42; ++i) {
+    for (int i = 1; i <= HandSlots; ++i) {
         g.Stock(side, i) = g.Waste(side, i);
         if (g.Stock(side, i) != 0) ++g.StockLevel(side);
         g.Waste(side, i) = 0;
@@ -86,8 +86,8 @@ void Flip(Game& g, int side, Applied& a)
         g.FlippedCard = card;
         a.flipped[a.flippedCount++] = card;
     }
-    if (StockUsedUp(g, side)) g.StockPos(side) = 43;
-    if (g.StockPos(side) >= 42) {
+    if (StockUsedUp(g, side)) g.StockPos(side) = HandSlots + 1;
+    if (g.StockPos(side) >= HandSlots) {
         ++g.StockPasses(side);
         g.StockEmpty(side) = true;
         g.StockPos(side) = 0;
@@ -179,7 +179,7 @@ bool Between(int v, int lo, int hi) { return v >= lo && v <= hi; }
 
 bool HandPlayedOut(const Game& g, int side)
 {
-    for (int i = 1; i <= 42; ++i)
+    for (int i = 1; i <= HandSlots; ++i)
         if (g.Waste(side, i) != 0 || g.Stock(side, i) != 0) return false;
     return true;
 }
@@ -212,7 +212,7 @@ bool IsLegal(const Game& g, const Move& m)
     case MoveKind::WasteToFoundation: return IsCard(w) && m.card == w && Between(m.to, 1, 4) && FoundationFor(g, w) == m.to;
     case MoveKind::Load: {
         const int o = OtherSide(side);
-        return IsCard(w) && m.card == w && g.WasteCount(o) >= 1 && g.WasteCount(o) < 42 &&
+        return IsCard(w) && m.card == w && g.WasteCount(o) >= 1 && g.WasteCount(o) < HandSlots &&
                FitsOpponentWaste(w, WasteTop(g, o));
     }
     case MoveKind::PileToFoundation: {
@@ -240,15 +240,15 @@ std::vector<Move> LegalMoves(const Game& g, int side)
     };
     offer(FlipMove(side));
     const int w = WasteTop(g, side);
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         offer(TurnUpMove(side, p));
         offer({MoveKind::WasteToPile, side, 0, 0, p, w});
         offer({MoveKind::WasteToFoundation, side, 0, 0, p, w});
         const int top = PileTop(g, p);
-        for (int f = 1; f <= 4; ++f) offer({MoveKind::PileToFoundation, side, p, 0, f, top});
+        for (int f = 1; f <= FoundationCount; ++f) offer({MoveKind::PileToFoundation, side, p, 0, f, top});
         for (int s = 1, k = TopSlot(g, p); s <= k; ++s)
-            for (int q = 1; q <= 4; ++q) offer({MoveKind::RunToPile, side, p, s, q, g.Tableau(p, s)});
-        for (int q = 1; q <= 4; ++q) offer({MoveKind::FoundationToPile, side, p, 0, q, MovableFoundationCard(g, p)});
+            for (int q = 1; q <= PileCount; ++q) offer({MoveKind::RunToPile, side, p, s, q, g.Tableau(p, s)});
+        for (int q = 1; q <= PileCount; ++q) offer({MoveKind::FoundationToPile, side, p, 0, q, MovableFoundationCard(g, p)});
     }
     offer({MoveKind::Load, side, 0, 0, 0, w});
     return moves;

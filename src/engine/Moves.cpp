@@ -33,7 +33,7 @@ void TakeWasteTop(Game& g, int side)
 int FoundationOfSuit(const Game& g, int suit)
 {
     if (suit == 0) return 0;
-    for (int f = 1; f <= 4; ++f)
+    for (int f = 1; f <= FoundationCount; ++f)
         if (g.Foundation(f, FoundSuit) == suit) return f;
     return 0;
 }
@@ -58,7 +58,7 @@ int FoundationTopCard(const Game& g, int f)
 
 int AddToTableau(Game& g, int p, int card)
 {
-    for (int k = 1; k <= 12; ++k)
+    for (int k = 1; k <= PileSlots; ++k)
         if (g.Tableau(p, k) == 0) {
             g.Tableau(p, k) = card;
             return k;
@@ -80,12 +80,12 @@ void LayOnPile(Game& g, int p, int card)
 void TakeOnWaste(Game& g, int side, int card)
 {
     const int pos = g.StockPos(side);
-    if (pos >= 1 && pos <= 42) g.Stock(side, pos) = 0;
+    if (pos >= 1 && pos <= HandSlots) g.Stock(side, pos) = 0;
     ++g.WasteCards(side);
     ++g.WasteCount(side);
     ++g.StockLevel(side);
     // The stock counter's shuffle reaches no real card in a sound position; it never goes below slot 1.
-    for (int k = 41; k >= std::max(1, g.StockLevel(side)); --k) g.Stock(side, k + 1) = g.Stock(side, k);
+    for (int k = HandSlots - 1; k >= std::max(1, g.StockLevel(side)); --k) g.Stock(side, k + 1) = g.Stock(side, k);
     g.Waste(side, g.WasteCount(side)) = card;
 }
 

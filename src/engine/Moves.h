@@ -12,11 +12,11 @@ inline int FoundationFor(const Game& g, int card)
 {
     if (!IsCard(card)) return 0;
     if (CardRank(card) == 1) {
-        for (int f = 1; f <= 4; ++f)
+        for (int f = 1; f <= FoundationCount; ++f)
             if (g.Foundation(f, FoundSuit) == 0) return f;
         return 0;
     }
-    for (int f = 1; f <= 4; ++f)
+    for (int f = 1; f <= FoundationCount; ++f)
         if (g.Foundation(f, FoundSuit) == CardSuit(card)) return card - g.Foundation(f, FoundTop) == 1 ? f : 0;
     return 0;
 }

@@ -51,13 +51,13 @@ Fault HandFault(const Game& g, int s, std::uint64_t stock, int stockCount, std::
                 int wasteEnd, std::uint64_t& cards)
 {
     const int wc = g.WasteCount(s);
-    if (wc < 0 || wc > 42) return {"WasteCount of side ", s, " out of range"};
+    if (wc < 0 || wc > HandSlots) return {"WasteCount of side ", s, " out of range"};
     if (stock & waste) return {"a card in both the stock and the waste of side ", s};
     if (wasteEnd > wc) return {"a waste card of side ", s, " above WasteCount"};
     if (g.CardsLeft(s) != stockCount + wasteCount) return {"CardsLeft of side ", s, " is not its stock and waste"};
     if (g.WasteCards(s) != wasteCount) return {"WasteCards of side ", s, " is not its waste"};
     if (wc > 0 && g.Waste(s, wc) == 0) return {"the waste top of side ", s, " is a hole"};
-    if (g.StockPos(s) < 0 || g.StockPos(s) > 43) return {"StockPos of side ", s, " out of range"};
+    if (g.StockPos(s) < 0 || g.StockPos(s) > HandSlots + 1) return {"StockPos of side ", s, " out of range"};
     if (g.WasteFan(s) < 0 || g.WasteFan(s) > 3) return {"WasteFan of side ", s, " out of range"};
     if (g.StockPasses(s) < 0) return {"StockPasses of side ", s, " negative"};
     cards = stock | waste;
@@ -75,7 +75,7 @@ Fault PileFault(const Game& g, int p, std::uint64_t& cards)
     }
     int up = 0;
     const int* pile = g.Tableau.row(p);
-    for (int k = 1; k <= 12; ++k) {
+    for (int k = 1; k <= PileSlots; ++k) {
         const int card = pile[k - 1];
         if (card == 0) continue;
         if (up != k - 1) return {"a gap in the face-up cards of pile ", p};
@@ -94,7 +94,7 @@ Fault FoundationsFault(const Game& g, std::uint64_t& cards)
 {
     std::uint64_t bits = 0;
     unsigned suitsUsed = 0;
-    for (int f = 1; f <= 4; ++f) {
+    for (int f = 1; f <= FoundationCount; ++f) {
         const int suit = g.Foundation(f, FoundSuit), top = g.Foundation(f, FoundTop);
         if (suit == 0) {
             if (top != 0) return {"a top on the empty foundation ", f};
@@ -160,7 +160,7 @@ std::uint64_t Pair(const int* slots, int i)
 
 } // namespace
 
-// Brings the copy of a row of 42 slots up to date, and what it holds: the
+// Brings the copy of a row of HandSlots slots up to date, and what it holds: the
 // cards of the changed slots leave, then the new ones come, so that one moving
 // along the row is not taken for a second copy of itself. False for a new code
 // that is no card, or a card already in the row.
@@ -169,9 +169,9 @@ bool RegionCheck::Follow(const int* now, int* slots, Row& row)
     // The pairs of slots that changed, found eight slots at a time, as few
     // change: bit j for slots 2j and 2j + 1.
     std::uint32_t pairs = 0;
-    for (int from = 0; from < 42; from += 8) {
+    for (int from = 0; from < HandSlots; from += 8) {
         std::uint64_t diff[4] = {};
-        for (int k = 0; k < 4 && from + 2 * k < 42; ++k) diff[k] = Pair(now, from + 2 * k) ^ Pair(slots, from + 2 * k);
+        for (int k = 0; k < 4 && from + 2 * k < HandSlots; ++k) diff[k] = Pair(now, from + 2 * k) ^ Pair(slots, from + 2 * k);
         if ((diff[0] | diff[1] | diff[2] | diff[3]) == 0) continue;
         for (int k = 0; k < 4; ++k) pairs |= std::uint32_t(diff[k] != 0) << (from / 2 + k);
     }
@@ -227,7 +227,7 @@ bool RegionCheck::Recheck(const Game& g, std::string* why)
     // The face-down cards lie in the deck, so each pile's places there belong to it.
     bool piles = Same(g.Tableau.row(1), tableau_.row(1), 48) && Same(&g.TableauFaceDown(1), &faceDown_(1), 4);
     for (const int at : {3, 4, 5, 7, 8, 10}) piles = piles && g.Deck(at) == faceDownDeck_(at);
-    for (int p = 1; p <= 4 && !piles; ++p) {
+    for (int p = 1; p <= PileCount && !piles; ++p) {
         bool same = g.TableauFaceDown(p) == faceDown_(p) && Same(g.Tableau.row(p), tableau_.row(p), 12);
         for (int k = 1; k < p; ++k)
             same = same && g.Deck(FaceDownPosition(p, k)) == faceDownDeck_(FaceDownPosition(p, k));
@@ -257,11 +257,11 @@ bool RegionCheck::Look(const Game& g, std::string* why)
                           cards_[HandRegion(s)]);
         if (f.before) return Report(f, why);
     }
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         if (!(changed_ & (1u << PileRegion(p)))) continue;
         faceDown_(p) = g.TableauFaceDown(p);
         for (int k = 1; k < p; ++k) faceDownDeck_(FaceDownPosition(p, k)) = g.Deck(FaceDownPosition(p, k));
-        for (int k = 1; k <= 12; ++k) tableau_(p, k) = g.Tableau(p, k);
+        for (int k = 1; k <= PileSlots; ++k) tableau_(p, k) = g.Tableau(p, k);
         if (const Fault f = PileFault(g, p, cards_[PileRegion(p)]); f.before) return Report(f, why);
     }
     if (changed_ & (1u << FoundationRegion)) {

@@ -14,7 +14,7 @@ constexpr int PassesWithoutProgress = 2;
 int CardsHome(const Game& g)
 {
     int n = 0;
-    for (int f = 1; f <= 4; ++f) n += CardRank(FoundationTopCard(g, f));
+    for (int f = 1; f <= FoundationCount; ++f) n += CardRank(FoundationTopCard(g, f));
     return n;
 }
 
@@ -23,7 +23,7 @@ int CardsHome(const Game& g)
 std::array<int, 11> Tops(const Game& g)
 {
     std::array<int, 11> t{};
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         t[static_cast<std::size_t>(p - 1)] = PileTop(g, p);
         t[static_cast<std::size_t>(p + 3)] = g.TableauFaceDown(p);
     }

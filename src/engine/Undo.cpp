@@ -11,7 +11,7 @@ namespace {
 
 bool WasteHoldsCard(const Game& g)
 {
-    for (int k = 1; k <= 42; ++k)
+    for (int k = 1; k <= HandSlots; ++k)
         if (g.Waste(1, k) != 0) return true;
     return false;
 }
@@ -28,7 +28,7 @@ void UndoFlip(Game& g, int fanBefore)
 {
     if (g.StockEmpty(1) || g.StockPos(1) != 0) {
         const int flipped = g.WasteFan(1);
-        if (g.StockPos(1) < 1 || g.StockPos(1) > 42) {
+        if (g.StockPos(1) < 1 || g.StockPos(1) > HandSlots) {
             // The flip ended a pass, so the stock is empty: the cards go back to its first slots.
             g.StockEmpty(1) = false;
             g.StockPasses(1) = std::max(0, g.StockPasses(1) - 1);
@@ -50,7 +50,7 @@ void UndoFlip(Game& g, int fanBefore)
     } else {
         // The flip had turned the waste over: it comes back as it was, the stock passed through.
         int moved = 0;
-        for (int k = 1; k <= 42; ++k) {
+        for (int k = 1; k <= HandSlots; ++k) {
             if (g.Stock(1, k) == 0) continue;
             g.Waste(1, k) = g.Stock(1, k);
             g.Stock(1, k) = 0;
@@ -67,7 +67,7 @@ void UndoFlip(Game& g, int fanBefore)
 void UndoStackMove(Game& g, const UndoStep& s)
 {
     const int p = s.from, q = s.to;
-    for (int k = s.received, to = s.first; k <= 12 && to <= 12; ++k, ++to) {
+    for (int k = s.received, to = s.first; k <= PileSlots && to <= PileSlots; ++k, ++to) {
         g.Tableau(p, to) = g.Tableau(q, k);
         g.Tableau(q, k) = 0;
     }
@@ -122,7 +122,7 @@ void UndoFoundationToTableau(Game& g, int f, int p)
 // when the load had emptied it.
 bool GiveLoadBack(Game& g)
 {
-    if (g.WasteCount(2) < 1 || g.WasteCount(1) >= 42) return false;
+    if (g.WasteCount(2) < 1 || g.WasteCount(1) >= HandSlots) return false;
     const int card = g.Waste(2, g.WasteCount(2));
     if (!IsCard(card)) return false;
     TakeWasteTop(g, 2);

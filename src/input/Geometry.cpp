@@ -8,7 +8,7 @@ namespace tandrel {
 int HitFoundation(const Game& g, float x, float y, Rect& hit)
 {
     const long px = ToPixel(x), py = ToPixel(y);
-    for (int f = 1; f <= 4; ++f) {
+    for (int f = 1; f <= FoundationCount; ++f) {
         hit = FoundationRect(f);
         if (!PtInRect(hit, px, py)) continue;
         // The stored top turned back into a card; an ace on its own stays put.
@@ -21,7 +21,7 @@ int HitFoundation(const Game& g, float x, float y, Rect& hit)
 int HitTableauTop(const Game& g, float x, float y, int& pile, Rect& hit)
 {
     const long px = ToPixel(x), py = ToPixel(y);
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= PileCount; ++p) {
         hit = PileTopRect(g, p);
         if (PtInRect(hit, px, py)) {
             pile = p;
@@ -49,7 +49,7 @@ int HitTableauCard(const Game& g, float x, float y, int pile, Rect& hit)
 
 int OverFoundationRow(const Rect& dragRect)
 {
-    for (int f = 1; f <= 4; ++f)
+    for (int f = 1; f <= FoundationCount; ++f)
         if (IntersectRect(dragRect, FoundationRect(f))) return f;
     return 0;
 }

@@ -17,7 +17,7 @@ std::optional<Move> Legal(const Game& g, const Move& m)
 int PileUnder(const Game& g, const MouseState& m, int card)
 {
     if (CardRank(card) == 1) return 0;
-    for (int p = 1; p <= 4; ++p)
+    for (int p = 1; p <= PileCount; ++p)
         if (IntersectRect(PileTopRect(g, p), m.DragRect) && FitsTableau(g, card, p)) return p;
     return 0;
 }
@@ -64,7 +64,7 @@ std::optional<Move> WasteTopPlay(const Game& g, int side)
 {
     if (g.WasteCount(side) < 1) return std::nullopt;
     const int w = g.Waste(side, g.WasteCount(side));
-    for (int q = 1; q <= 4; ++q)
+    for (int q = 1; q <= PileCount; ++q)
         if (auto m = Legal(g, {MoveKind::WasteToPile, side, 0, 0, q, w})) return m;
     return Legal(g, {MoveKind::WasteToFoundation, side, 0, 0, FoundationFor(g, w), w});
 }
@@ -86,7 +86,7 @@ std::optional<Move> AutoPlayMove(const Game& g, int p, float x, float y)
     Rect hit;
     const int j = HitTableauCard(g, x, y, p, hit);
     if (j == 0) return std::nullopt;
-    for (int q = 1; q <= 4; ++q)
+    for (int q = 1; q <= PileCount; ++q)
         if (auto run = Legal(g, {MoveKind::RunToPile, 1, p, j, q, g.Tableau(p, j)})) return run;
     return std::nullopt;
 }

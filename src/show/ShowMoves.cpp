@@ -105,7 +105,7 @@ Applied PlayRun(Game& g, const Move& m)
     Pause(g, 50);
     v.ShowTableBuffer();
     const int received = a.undo ? a.undo->received : 1;
-    for (int k = received, n = 1; k <= 12 && g.Tableau(q, k) != 0; ++k, ++n)
+    for (int k = received, n = 1; k <= PileSlots && g.Tableau(q, k) != 0; ++k, ++n)
         v.DrawCard(Surface::Window, target.x, target.y + FaceUpStep * n, g.Tableau(q, k));
     PlayCardSound(g);
     v.ReleaseBuffers();
