@@ -25,14 +25,13 @@ void Deal(Game& g)
     for (int side = 1; side <= 2; ++side) {
         for (int k = 1; k <= 21; ++k) g.Stock(side, k) = 11 + k + 21 * (side - 1);
         g.StockLevel(side) = 42;
-        g.CardsLeft(side) = 21;
         g.WasteFan(side) = 3;
     }
     for (int k = 1; k <= 3; ++k) {
         g.Waste(1, k) = g.Stock(1, k);
         g.Stock(1, k) = 0;
     }
-    g.WasteCount(1) = g.WasteCards(1) = 3;
+    g.WasteCount(1) = 3;
     g.StockLevel(1) = 39;
 }
 

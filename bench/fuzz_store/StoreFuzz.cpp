@@ -250,9 +250,7 @@ public:
         same(b.StockEmpty == g.StockEmpty, "StockEmpty");
         same(b.StockPasses == g.StockPasses, "StockPasses");
         same(b.WasteCount == g.WasteCount, "WasteCount");
-        same(b.WasteCards == g.WasteCards, "WasteCards");
         same(b.WasteFan == g.WasteFan, "WasteFan");
-        same(b.CardsLeft == g.CardsLeft, "CardsLeft");
         same(b.Undo == g.Undo, "Undo");
         same(b.cfg.FlipNum == g.cfg.FlipNum, "FlipNum");
         same(b.PickFirst == g.PickFirst && b.PickLast == g.PickLast && b.PickPile == g.PickPile, "Pick");

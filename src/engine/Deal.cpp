@@ -96,7 +96,6 @@ void DealNewGame(Game& g, bool redeal)
 {
     for (int side = 1; side <= 2; ++side) {
         for (int i = 1; i <= HandSlots; ++i) g.Stock(side, i) = g.Waste(side, i) = 0;
-        g.CardsLeft(side) = 21;
     }
     g.FlippedCard = 0;
     g.FlipsThisTurn = 0;
@@ -111,7 +110,6 @@ void DealNewGame(Game& g, bool redeal)
     for (int side = 1; side <= 2; ++side) {
         g.WasteCount(side) = 0;
         g.StockPos(side) = 0;
-        g.WasteCards(side) = 0;
         g.StockLevel(side) = 42;
         g.WasteFan(side) = g.cfg.FlipNum;
         g.StockEmpty(side) = false;

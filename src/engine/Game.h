@@ -56,9 +56,7 @@ struct Game {
     Bounded<bool, 1, 2> StockEmpty;
     Bounded<int, 1, 2> StockPasses;
     Bounded<int, 1, 2> WasteCount;
-    Bounded<int, 1, 2> WasteCards;
     Bounded<int, 1, 2> WasteFan;
-    Bounded<int, 1, 2> CardsLeft;
 
     // Shared piles.
     Bounded2<int, 1, FoundationCount, 1, 2> Foundation; // (f,1) suit, (f,2) top (an ace as code - 13)
@@ -99,8 +97,9 @@ struct Game {
 // Face-up cards on pile p; they fill its slots from 1.
 inline int FaceUpCount(const Game& g, int p)
 {
+    const int* slot = g.Tableau.row(p); // the rules ask this all the time: no check per slot
     int n = 0;
-    while (n < PileSlots && g.Tableau(p, n + 1) != 0) ++n;
+    while (n < PileSlots && slot[n] != 0) ++n;
     return n;
 }
 
@@ -117,6 +116,24 @@ inline int PileTopY(const Game& g, int p)
 {
     const int n = FaceUpCount(g, p), fd = g.TableauFaceDown(p);
     return n > 0 ? FaceUpY(fd, n) : fd > 0 ? FaceDownY(fd) : EmptyPileY;
+}
+
+// Cards in the side's waste.
+inline int WasteCards(const Game& g, int side)
+{
+    const int* slot = g.Waste.row(side);
+    int n = 0;
+    for (int k = 0; k < HandSlots; ++k) n += slot[k] != 0;
+    return n;
+}
+
+// Cards the side still holds, stock and waste: a side with none has won.
+inline int CardsLeft(const Game& g, int side)
+{
+    const int* slot = g.Stock.row(side);
+    int n = WasteCards(g, side);
+    for (int k = 0; k < HandSlots; ++k) n += slot[k] != 0;
+    return n;
 }
 
 } // namespace tandrel

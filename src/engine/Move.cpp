@@ -26,7 +26,6 @@ void PlayFromWaste(Game& g, int side)
 {
     TakeWasteTop(g, side);
     LowerWasteFan(g, side);
-    --g.CardsLeft(side);
 }
 
 int NextStockCard(Game& g, int side)
@@ -57,7 +56,6 @@ void TurnWasteOver(Game& g, int side)
     }
     g.WasteCount(side) = 0;
     g.StockPos(side) = 0;
-    g.WasteCards(side) = 0;
     g.FlippedCard = 0;
 }
 
@@ -79,7 +77,6 @@ void Flip(Game& g, int side, Applied& a)
         if (card == 0) break;
         g.Stock(side, g.StockPos(side)) = 0;
         ++g.WasteFan(side);
-        ++g.WasteCards(side);
         ++g.WasteCount(side);
         --g.StockLevel(side);
         g.Waste(side, g.WasteCount(side)) = card;
@@ -141,7 +138,6 @@ void Carry(Game& g, const Move& m, Applied& a)
         a.fanBefore = g.WasteFan(side);
         PlayFromWaste(g, side);
         TakeOnWaste(g, OtherSide(side), m.card);
-        ++g.CardsLeft(OtherSide(side));
         g.FlippedCard = 0;
         a.undo = UndoStep{UndoKind::Load};
         break;

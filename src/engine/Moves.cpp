@@ -24,7 +24,6 @@ void TakeWasteTop(Game& g, int side)
 {
     const int fan = g.WasteFan(side);
     g.Waste(side, g.WasteCount(side)) = 0;
-    --g.WasteCards(side);
     --g.WasteCount(side);
     if (fan == 1)
         while (g.WasteCount(side) > 0 && g.Waste(side, g.WasteCount(side)) == 0) --g.WasteCount(side);
@@ -81,7 +80,6 @@ void TakeOnWaste(Game& g, int side, int card)
 {
     const int pos = g.StockPos(side);
     if (pos >= 1 && pos <= HandSlots) g.Stock(side, pos) = 0;
-    ++g.WasteCards(side);
     ++g.WasteCount(side);
     ++g.StockLevel(side);
     // The stock counter's shuffle reaches no real card in a sound position; it never goes below slot 1.

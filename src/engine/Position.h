@@ -39,7 +39,7 @@ public:
 
 private:
     struct Counters {
-        int stockPos, stockLevel, stockEmpty, stockPasses, wasteCount, wasteCards, wasteFan, cardsLeft;
+        int stockPos, stockLevel, stockEmpty, stockPasses, wasteCount, wasteFan;
         bool operator==(const Counters&) const = default;
     };
     static Counters CountersOf(const Game& g, int side);

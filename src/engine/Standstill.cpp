@@ -28,8 +28,8 @@ std::array<int, 11> Tops(const Game& g)
         t[static_cast<std::size_t>(p + 3)] = g.TableauFaceDown(p);
     }
     t[8] = CardsHome(g);
-    t[9] = g.CardsLeft(1);
-    t[10] = g.CardsLeft(2);
+    t[9] = CardsLeft(g, 1);
+    t[10] = CardsLeft(g, 2);
     return t;
 }
 
@@ -39,7 +39,7 @@ void StandstillWatch::Restart(const Game& g)
 {
     deal_ = g.DealString;
     dealt_ = g.GamesDealt;
-    left_ = {g.CardsLeft(1), g.CardsLeft(2)};
+    left_ = {CardsLeft(g, 1), CardsLeft(g, 2)};
     passes_ = {g.StockPasses(1), g.StockPasses(2)};
     home_ = CardsHome(g);
     told_ = showing_ = false;
@@ -48,12 +48,12 @@ void StandstillWatch::Restart(const Game& g)
 bool StandstillWatch::Update(const Game& g)
 {
     // A new deal, or the same one started again: a new game to watch.
-    const bool restarted = g.StockPasses(1) == 0 && g.StockPasses(2) == 0 && g.WasteCards(1) == 0 &&
-                           g.WasteCards(2) == 0 && (passes_[0] > 0 || passes_[1] > 0);
+    const bool restarted = g.StockPasses(1) == 0 && g.StockPasses(2) == 0 && WasteCards(g, 1) == 0 &&
+                           WasteCards(g, 2) == 0 && (passes_[0] > 0 || passes_[1] > 0);
     if (g.DealString != deal_ || g.GamesDealt != dealt_ || restarted) Restart(g);
     const int home = CardsHome(g);
-    const bool progress = home > home_ || g.CardsLeft(1) < left_[0] || g.CardsLeft(2) < left_[1];
-    left_ = {g.CardsLeft(1), g.CardsLeft(2)};
+    const bool progress = home > home_ || CardsLeft(g, 1) < left_[0] || CardsLeft(g, 2) < left_[1];
+    left_ = {CardsLeft(g, 1), CardsLeft(g, 2)};
     home_ = home;
     for (int s = 0; s < 2; ++s) {
         // A pass taken back counts from where the stock is now.

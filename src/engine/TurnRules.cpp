@@ -7,7 +7,7 @@ namespace tandrel {
 bool MustFlipBeforeEnding(const Game& g)
 {
     // Asked of the flips themselves: a card the computer loads onto the waste is no flip.
-    return !WasteEmpty(g, 1) && g.FlipsThisTurn == 0 && g.CardsLeft(1) > 1;
+    return !WasteEmpty(g, 1) && g.FlipsThisTurn == 0 && CardsLeft(g, 1) > 1;
 }
 
 bool MayStartTurn(const Game& g, int side)

@@ -19,7 +19,6 @@ bool WasteHoldsCard(const Game& g)
 void PushOnWaste(Game& g, int card)
 {
     ++g.WasteCount(1);
-    ++g.WasteCards(1);
     g.Waste(1, g.WasteCount(1)) = card;
 }
 
@@ -44,7 +43,6 @@ void UndoFlip(Game& g, int fanBefore)
             --g.StockPos(1);
             ++moved;
         }
-        g.WasteCards(1) -= moved;
         g.StockLevel(1) += moved;
         g.WasteFan(1) = std::clamp(fanBefore, 0, 3);
     } else {
@@ -57,7 +55,6 @@ void UndoFlip(Game& g, int fanBefore)
             g.WasteCount(1) = k;
             ++moved;
         }
-        g.WasteCards(1) += moved;
         g.StockLevel(1) -= moved;
         g.StockPos(1) = 0;
         g.StockEmpty(1) = true;
@@ -90,7 +87,6 @@ void UndoWasteToTableau(Game& g, int p, int card)
     else g.WasteFan(1) = 1;
     PushOnWaste(g, card);
     TakeTopBack(g, p);
-    ++g.CardsLeft(1);
 }
 
 void UndoToFoundation(Game& g, int from, int f)
@@ -101,7 +97,6 @@ void UndoToFoundation(Game& g, int from, int f)
     if (from == 0) {
         g.WasteFan(1) = std::min({3, g.cfg.FlipNum, g.WasteFan(1) + 1});
         PushOnWaste(g, card);
-        ++g.CardsLeft(1);
     } else if (PileTop(g, from) == TurnUpPending || PileTop(g, from) == EmptyPileCode) {
         // The card had been the pile's only face-up card.
         g.Tableau(from, 1) = card;
@@ -127,9 +122,7 @@ bool GiveLoadBack(Game& g)
     if (!IsCard(card)) return false;
     TakeWasteTop(g, 2);
     LowerWasteFan(g, 2);
-    --g.CardsLeft(2);
     TakeOnWaste(g, 1, card);
-    ++g.CardsLeft(1);
     g.FlippedCard = 0;
     return true;
 }

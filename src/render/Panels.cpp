@@ -124,14 +124,14 @@ void QtTable::ScoreBoard(bool full)
     } else {
         p.fillRect(QRect(column, ScoreRowY, ScoreNumberWidth, ScoreNumberWidth), ButtonFace());
     }
-    PrintAt(p, column, ScoreRowY, number(g_.CardsLeft(1)));
+    PrintAt(p, column, ScoreRowY, number(CardsLeft(g_, 1)));
 
     const int secondRowY = ScoreRowY + ScoreSecondRowGap + H;
     if (full)
         PrintAt(p, ScoreLabelX, secondRowY, "Opponent's cards left: ");
     else
         p.fillRect(QRect(column, ScoreRowY + H, ScoreNumberWidth, ScoreNumberWidth), ButtonFace());
-    PrintAt(p, column, secondRowY, number(g_.CardsLeft(2)));
+    PrintAt(p, column, secondRowY, number(CardsLeft(g_, 2)));
 
     if (full) {
         const int below = secondRowY + H + ScoreSecondRowGap; // under the opponent's row

@@ -43,13 +43,13 @@ void QtTable::DrawFoundationWells()
 // One, two or three backs deep: over 6 cards left two, over 15 three.
 void QtTable::DrawStock(int side)
 {
-    if (g_.CardsLeft(side) == 0 || window_.isNull()) return;
+    if (CardsLeft(g_, side) == 0 || window_.isNull()) return;
     const int y = HandRowY(side);
     RestoreBackground(Surface::Window, StockX, y, HandRowWidth, CardHeight);
     const int back = g_.cfg.CardBack;
     DrawCard(Surface::Window, StockX, y, back);
-    if (g_.CardsLeft(side) > 6) DrawCard(Surface::Window, StockX + StockDepthStep, y, back);
-    if (g_.CardsLeft(side) > 15) DrawCard(Surface::Window, StockX + 2 * StockDepthStep, y, back);
+    if (CardsLeft(g_, side) > 6) DrawCard(Surface::Window, StockX + StockDepthStep, y, back);
+    if (CardsLeft(g_, side) > 15) DrawCard(Surface::Window, StockX + 2 * StockDepthStep, y, back);
 }
 
 // The other side's remaining cards face up, in rows over its hand row.
@@ -97,7 +97,7 @@ void QtTable::RedrawHand(int side)
     else
         DrawEmptyStock(side);
 
-    if (g_.WasteCards(side) < 1) return;
+    if (WasteCards(g_, side) < 1) return;
     const int fan = g_.WasteFan(side);
     if (fan < 1 || fan > 3) return;
     const int top = g_.WasteCount(side);

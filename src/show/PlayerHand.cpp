@@ -203,7 +203,7 @@ void Form_MouseDown(Game& g, MouseState& m, int button, float x, float y)
     const float left = static_cast<float>(WasteTopX(g, 1));
     const bool onWaste = InPlayerRow(y) && !(x >= StockX && x <= StockX + StockPressWidth) && x >= left &&
                          x <= left + CardWidth;
-    if (!onWaste || g.WasteCards(1) == 0 || g.WasteCount(1) == 0) return;
+    if (!onWaste || WasteCards(g, 1) == 0 || g.WasteCount(1) == 0) return;
     if (button == RightButton) PlayChosen(g, WasteAutoMove(g));
     else PickUpWasteTop(g, m, x, y);
 }

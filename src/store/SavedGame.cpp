@@ -27,7 +27,7 @@ std::array<std::string, 9> BuildRecords(const Game& g)
     std::array<std::string, 9> r;
     for (int s = 1; s <= 2; ++s) {
         r[0] += FormatThree(g.StockLevel(s)) + FormatThree(AsInteger(g.StockEmpty(s))) + FormatThree(g.StockPos(s)) +
-                FormatThree(g.WasteFan(s)) + FormatThree(g.StockPasses(s)) + FormatThree(g.WasteCards(s)) +
+                FormatThree(g.WasteFan(s)) + FormatThree(g.StockPasses(s)) + FormatThree(WasteCards(g, s)) +
                 FormatThree(g.WasteCount(s));
     }
     r[0] += FormatThree(AsInteger(g.GameOver)) + FormatThree(g.cfg.FlipNum) + FormatThree(g.PickFirst) +
@@ -74,13 +74,14 @@ bool ReadRecords(const ProfileFile& f, const std::string& section, const std::st
 {
     std::string rec = f.ReadString(section, Key(prefix, 1), "");
     bool ok = true;
+    int wasteCards[3] = {};
     for (int s = 1; s <= 2; ++s) {
         g.StockLevel(s) = TakeNumber(rec, 3);
         ok &= ReadFlag(rec, g.StockEmpty(s));
         g.StockPos(s) = TakeNumber(rec, 3);
         g.WasteFan(s) = TakeNumber(rec, 3);
         g.StockPasses(s) = TakeNumber(rec, 3);
-        g.WasteCards(s) = TakeNumber(rec, 3);
+        wasteCards[s] = TakeNumber(rec, 3);
         g.WasteCount(s) = TakeNumber(rec, 3);
     }
     ok &= ReadFlag(rec, g.GameOver);
@@ -110,15 +111,14 @@ bool ReadRecords(const ProfileFile& f, const std::string& section, const std::st
     rec = f.ReadString(section, Key(prefix, 7), "");
     for (int p = 1; p <= PileCount; ++p) ok &= PileTopFits(g, p, rec);
 
-    g.CardsLeft(1) = g.CardsLeft(2) = 0;
     rec = f.ReadString(section, Key(prefix, 8), "");
     for (int s = 1; s <= 2; ++s)
-        for (int k = 1; k <= HandSlots; ++k)
-            if ((g.Stock(s, k) = TakeNumber(rec, 2)) > 0) ++g.CardsLeft(s);
+        for (int k = 1; k <= HandSlots; ++k) g.Stock(s, k) = TakeNumber(rec, 2);
     rec = f.ReadString(section, Key(prefix, 9), "");
     for (int s = 1; s <= 2; ++s)
-        for (int k = 1; k <= HandSlots; ++k)
-            if ((g.Waste(s, k) = TakeNumber(rec, 2)) > 0) ++g.CardsLeft(s);
+        for (int k = 1; k <= HandSlots; ++k) g.Waste(s, k) = TakeNumber(rec, 2);
+    // The record keeps each waste's count, which follows from the waste: they must agree.
+    for (int s = 1; s <= 2; ++s) ok &= wasteCards[s] == WasteCards(g, s);
     return ok;
 }
 

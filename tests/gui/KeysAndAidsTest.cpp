@@ -298,11 +298,11 @@ TEST_F(OnTable, DoubleClicksPlayToTheFoundations)
 TEST_F(OnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
 {
     game().FlipsThisTurn = 0;
-    const int computersBefore = game().CardsLeft(2);
+    const int computersBefore = CardsLeft(game(), 2);
     Click(480, 250);
     EXPECT_EQ(messages, std::vector<std::string>{"You must flip a card."});
     EXPECT_EQ(lastTitle, "Tandrel");
-    EXPECT_EQ(game().CardsLeft(2), computersBefore);
+    EXPECT_EQ(CardsLeft(game(), 2), computersBefore);
 }
 
 TEST_F(OnTable, RefusedOrUnfinishedDragsPutTheirCardsBack)
@@ -505,7 +505,7 @@ TEST_F(PlayThrough, ThePlayerPlaysOutTheLastCardsAndWins)
     game().Wins = 3;
     Play(40);
     ASSERT_TRUE(game().GameOver);
-    EXPECT_EQ(std::tuple(game().CardsLeft(1), game().Wins, game().LastWinner), std::tuple(0, 4, 1));
+    EXPECT_EQ(std::tuple(CardsLeft(game(), 1), game().Wins, game().LastWinner), std::tuple(0, 4, 1));
     // The computer's leftover cards lie face up from (380, 0), 20 apart; the last shows whole.
     std::vector<int> left;
     for (int i = 1; i <= 42; ++i)

@@ -68,11 +68,11 @@ int PileWithTopCard(const Game& g)
 const Planted Plants[] = {
     {"a pile's top card copied into the stock", "in two places", [](Game& g, std::mt19937&) {
          const int p = PileWithTopCard(g);
-         return p != 0 && g.Stock(1, 42) == 0 && (g.Stock(1, 42) = PileTop(g, p), ++g.CardsLeft(1), true);
+         return p != 0 && g.Stock(1, 42) == 0 && (g.Stock(1, 42) = PileTop(g, p), true);
      }},
     {"a stock card lost", "is missing", [](Game& g, std::mt19937&) {
          for (int i = 42; i >= 1; --i)
-             if (g.Stock(2, i) != 0) return g.Stock(2, i) = 0, --g.CardsLeft(2), true;
+             if (g.Stock(2, i) != 0) return g.Stock(2, i) = 0, true;
          return false;
      }},
     {"a gap under a pile's top card", "a gap in the face-up cards of pile", [](Game& g, std::mt19937&) {
@@ -88,8 +88,8 @@ const Planted Plants[] = {
          g.Foundation(empty, FoundTop) = AceOfSuit(g.Foundation(used, FoundSuit)) - 13; // its ace alone
          return true;
      }},
-    {"a waste count one too high", "WasteCards of side 1",
-     [](Game& g, std::mt19937&) { return ++g.WasteCards(1), true; }},
+    {"a waste top one slot too high", "the waste top of side 1",
+     [](Game& g, std::mt19937&) { return g.WasteCount(1) < HandSlots && (++g.WasteCount(1), true); }},
     {"a card lost from its place, or copied where there was none", "", [](Game& g, std::mt19937& random) {
          auto pick = [&random](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
          int* cells[] = {&g.Stock(pick(1, 2), pick(1, 42)), &g.Waste(pick(1, 2), pick(1, 42)),
@@ -159,7 +159,7 @@ TEST(PositionWatch, LetsOneFoundationCardDownOntoAPileButNoMoreAndCountsOnlyChan
         Watched w;
         w.g.Foundation(1, FoundTop) = Card(testing::Hearts, 10 - down);
         w.g.Tableau(1, 2) = Card(testing::Hearts, 10);
-        if (down == 2) w.g.Stock(2, 42) = Card(testing::Hearts, 9), ++w.g.CardsLeft(2); // every card keeps a place
+        if (down == 2) w.g.Stock(2, 42) = Card(testing::Hearts, 9); // every card keeps a place
         EXPECT_EQ(faulty(w.watch), down == 2);
     }
     // A position found unchanged is not counted as checked again.

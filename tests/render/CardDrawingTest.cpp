@@ -91,7 +91,7 @@ TEST_F(CardDrawing, SurfacesAreKeptApartAndMissingPicturesDrawNothing)
     game.TableauFaceDown(2) = 1;
     game.Tableau(1, 1) = 12;
     game.StockLevel(1) = 42;
-    game.CardsLeft(1) = 21;
+    game.Stock(1, 1) = 13;
     table->RedrawTable();
     table->SnapshotTable();
     table->CaptureDragImage(10, 120, 73, 97);

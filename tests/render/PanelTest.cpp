@@ -5,6 +5,7 @@
 #include "RenderFixture.h"
 #include "render/Fonts.h"
 #include "render/Outlines.h"
+#include "support/Positions.h"
 
 namespace tandrel::testing {
 namespace {
@@ -105,12 +106,12 @@ TEST_F(Panels, TextFitsItsPanelsAndAPartialScoreUpdateMatchesAFullOne)
     EXPECT_LE(m.horizontalAdvance("Opponent's cards left:        ") + 20, 187);
     EXPECT_LE(table->TextFont().pointSizeF(), TableFontPoints());
     EXPECT_EQ(TableFontPoints(), LargeFonts() ? 6.0 : 9.75);
-    game.CardsLeft(1) = 21, game.CardsLeft(2) = 42, game.Wins = 123, game.Losses = 99;
+    SetCardsLeft(game, 1, 21), SetCardsLeft(game, 2, 42), game.Wins = 123, game.Losses = 99;
     table->ScoreBoard(true);
     ExpectTextInside(ScoreArea, false);
 
     table->ScoreBoard(true);
-    game.CardsLeft(1) = 13, game.CardsLeft(2) = 7;
+    SetCardsLeft(game, 1, 13), SetCardsLeft(game, 2, 7);
     table->changed = {};
     table->ScoreBoard(false);
     const QImage partial = window().copy();

@@ -17,8 +17,8 @@ protected:
         // waste has a hole and shows three; the ace of diamonds, clubs to the five and the ace of hearts home.
         Lay(game, "Qc | [9s 8s 2s] Qh Jc | - | [3s] ; Ad - 5c Ah ; 2d . 4d 5d 6d 7d (3) ; 7s");
         // A full stock for the player; the computer went through its stock twice.
-        game.StockLevel(1) = 30, game.CardsLeft(1) = 21;
-        game.StockLevel(2) = 0, game.StockPasses(2) = 2, game.CardsLeft(2) = 4;
+        game.StockLevel(1) = 30, SetCardsLeft(game, 1, 21);
+        game.StockLevel(2) = 0, game.StockPasses(2) = 2, SetCardsLeft(game, 2, 4);
     }
 
     // A foundation's card over the empty well that foundation 2 shows.
@@ -82,15 +82,16 @@ TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
     } cases[] = {{1, {380}}, {6, {380}}, {7, {380, 384}}, {15, {380, 384}}, {16, {380, 384, 388}}, {21, {380, 384, 388}}};
     for (const auto& c : cases) {
         table->RedrawTable();
-        game.CardsLeft(1) = c.left;
+        SetCardsLeft(game, 1, c.left);
         table->DrawStock(1);
         QImage expected = table->BareTable();
         for (int x : c.backs) table->DrawCardOn(expected, x, 300, 58);
         EXPECT_EQ(AreaDiff(window(), expected, {380, 300, 190, 95}), "") << c.left << " cards left";
     }
+    for (int k = 1; k <= HandSlots; ++k) game.Waste(1, k) = 0; // a hand played out
+    SetCardsLeft(game, 1, 0);
     table->RedrawTable();
     const QImage before = window().copy();
-    game.CardsLeft(1) = 0;
     table->DrawStock(1);
     EXPECT_EQ(window(), before);
 }

@@ -61,7 +61,7 @@ TEST_F(Deal, DealStringDecodesBackAndTheCardsSplit)
         int faceUp = 0, inDeck = 0;
         for (int p = 1; p <= 4; ++p) faceUp += g.Tableau(p, 1) != 0;
         for (int i = 2; i <= 53; ++i) inDeck += g.Deck(i) != 0;
-        EXPECT_EQ(std::tuple(g.CardsLeft(1), g.CardsLeft(2), g.StockLevel(1), g.GameOver, faceUp, inDeck),
+        EXPECT_EQ(std::tuple(CardsLeft(g, 1), CardsLeft(g, 2), g.StockLevel(1), g.GameOver, faceUp, inDeck),
                   std::tuple(21, 21, 42, false, 4, 6));
     };
     for (int i = 0; i < 24; ++i) {

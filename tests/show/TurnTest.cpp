@@ -74,7 +74,7 @@ TEST_F(TurnTest, NothingToPlayAgainstUntilThePlayerHasFlippedUnlessOneCardIsLeft
     Lay(g, "- | - | - | - ; 8c 8d Kh Ks ; 9c ; 9d");
     Done();
     g.FlipsThisTurn = 0;
-    ASSERT_EQ(g.CardsLeft(1), 1);
+    ASSERT_EQ(CardsLeft(g, 1), 1);
     EndPlayerTurn(g);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_FALSE(g.Undo); // the computer's turn ran and emptied it
@@ -138,7 +138,7 @@ TEST_F(TurnTest, AfterAComputerWinTheNextGameOpensWithIt)
     ASSERT_FALSE(view.messages.empty());
     EXPECT_EQ(view.messages[0], "You lost the last game so the computer will start first this time.");
     // The computer flipped and played before the player could act.
-    EXPECT_GE(g.WasteCards(2) + (21 - g.CardsLeft(2)), 1);
+    EXPECT_GE(WasteCards(g, 2) + (21 - CardsLeft(g, 2)), 1);
     EXPECT_FALSE(g.ComputerBusy);
     EXPECT_TRUE(Sound(g));
 }

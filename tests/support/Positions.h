@@ -48,8 +48,11 @@ void Lay(Game& g, const std::string& text);
 
 // A side's stock in flip order from slot 1.
 void SetStock(Game& g, int side, const std::vector<int>& cards);
-// Cards not placed yet go to the end of side's stock (then the other's); CardsLeft follows.
+// Cards not placed yet go to the end of side's stock (then the other's).
 void ParkRest(Game& g, int side = 2);
+// The side holds n cards in all: its waste as it is, the rest in its stock, of
+// any codes (for the pictures of the panels and the stock, not a sound position).
+void SetCardsLeft(Game& g, int side, int n);
 
 // The whole position holds together.
 ::testing::AssertionResult Sound(const Game& g);

@@ -105,7 +105,7 @@ struct Headway {
 Headway Measure(const Game& g)
 {
     Headway h;
-    h.handCards = g.CardsLeft(1) + g.CardsLeft(2);
+    h.handCards = CardsLeft(g, 1) + CardsLeft(g, 2);
     for (int p = 1; p <= 4; ++p) h.faceDown += g.TableauFaceDown(p);
     for (int f = 1; f <= 4; ++f) h.foundationCards += Height(g.Foundation(f, FoundSuit), g.Foundation(f, FoundTop));
     return h;
@@ -235,8 +235,8 @@ std::string DescribePosition(const Game& g)
     for (int s = 1; s <= 2; ++s) {
         add("side %d: CardsLeft %d StockPos %d StockLevel %d StockEmpty %d StockPasses %d WasteCount %d "
             "WasteCards %d WasteFan %d\n  stock",
-            s, g.CardsLeft(s), g.StockPos(s), g.StockLevel(s), int(g.StockEmpty(s)), g.StockPasses(s),
-            g.WasteCount(s), g.WasteCards(s), g.WasteFan(s));
+            s, CardsLeft(g, s), g.StockPos(s), g.StockLevel(s), int(g.StockEmpty(s)), g.StockPasses(s),
+            g.WasteCount(s), WasteCards(g, s), g.WasteFan(s));
         list(1, 42, [&](int i) { return g.Stock(s, i); }, "\n  waste");
         list(1, 42, [&](int i) { return g.Waste(s, i); }, "\n");
     }
