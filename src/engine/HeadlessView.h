@@ -1,7 +1,7 @@
 #pragma once
-// A table view with no screen: it records what the rules asked of it, so a
-// test can check the messages, sounds and slides of a move; with recording
-// off it costs nothing, which the self-play harness relies on.
+// A table view with no screen: it records what the table layer asked of it,
+// so a test can check the messages, sounds and slides of a move; with
+// recording off it costs nothing, for games no one watches.
 #include <string>
 #include <vector>
 
@@ -39,9 +39,8 @@ public:
     void RestoreBackground(Surface, int, int, int, int) override {}
     void SnapshotTable() override { tableBuffer_ = true; }
     bool HasTableBuffer() const override { return tableBuffer_; }
-    void CaptureDragImage(int, int, int, int) override { dragImage_ = true; }
-    bool HasDragImage() const override { return dragImage_; }
-    void ReleaseBuffers() override { tableBuffer_ = dragImage_ = false; }
+    void CaptureDragImage(int, int, int, int) override {}
+    void ReleaseBuffers() override { tableBuffer_ = false; }
     void ShowTableBuffer() override {}
     void SlideStarted(float x, float y, float tx, float ty) override
     {
@@ -60,9 +59,6 @@ public:
     void ScoreBoard(bool) override { ++scoreBoards; }
     void StatusPanel(bool) override { ++statusPanels; }
     void RedrawTable() override {}
-    void RedrawHand(int) override {}
-    void RedrawFoundations() override {}
-    void RedrawTableau() override {}
     void Pause(int ms) override
     {
         if (record) pauses.push_back(ms);
@@ -91,7 +87,6 @@ public:
 
 private:
     bool tableBuffer_ = false;
-    bool dragImage_ = false;
 };
 
 } // namespace tandrel

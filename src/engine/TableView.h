@@ -1,7 +1,8 @@
 #pragma once
-// The one seam between the rules and the screen. The rules draw, slide,
-// refresh the panels, play sounds, ask questions and pause through it; the Qt
-// table implements it, and tests use a headless view that records the calls.
+// What a screen does for the table layer (src/show/): draw cards and panels,
+// keep the two surfaces of a move, pace a slide's frames, play a sound, ask a
+// question, pause. The rules, the computer and the mouse's meaning never call
+// it. The Qt table implements it; tests use a headless view that records the calls.
 #include <string>
 
 namespace tandrel {
@@ -21,7 +22,6 @@ public:
     virtual void SnapshotTable() = 0;
     virtual bool HasTableBuffer() const = 0;
     virtual void CaptureDragImage(int x, int y, int w, int h) = 0;
-    virtual bool HasDragImage() const = 0;
     virtual void ReleaseBuffers() = 0;
     virtual void ShowTableBuffer() = 0; // copy the whole TableBuffer to the window
 
@@ -39,9 +39,6 @@ public:
     virtual void ScoreBoard(bool full) = 0;
     virtual void StatusPanel(bool forceNewGameHint) = 0;
     virtual void RedrawTable() = 0;
-    virtual void RedrawHand(int side) = 0;
-    virtual void RedrawFoundations() = 0;
-    virtual void RedrawTableau() = 0;
 
     // Time, sound and messages.
     virtual void Pause(int ms) = 0;   // keeps the window painting, drops input

@@ -98,7 +98,7 @@ public:
     void SnapshotTable() override;
     bool HasTableBuffer() const override { return !tableBuffer_.isNull(); }
     void CaptureDragImage(int x, int y, int w, int h) override;
-    bool HasDragImage() const override { return !dragImage_.isNull(); }
+    bool HasDragImage() const { return !dragImage_.isNull(); }
     void ReleaseBuffers() override;
     void ShowTableBuffer() override;
     void DrawMoveFrame(float x, float y, int w, int h) override;
@@ -114,9 +114,9 @@ public:
     int Redraws() const { return redraws_; } // how many times the whole table was drawn
     // While the window is first shown, the status panel says how to deal.
     bool showingWindow = false;
-    void RedrawHand(int side) override;
-    void RedrawFoundations() override;
-    void RedrawTableau() override;
+    void RedrawHand(int side);
+    void RedrawFoundations();
+    void RedrawTableau();
 
     // Panels. A rounded panel with up to two centred lines; busy: the computer is at work
     // (white face when there is text, bold lines).
