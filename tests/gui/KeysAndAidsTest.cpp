@@ -254,8 +254,8 @@ TEST_F(OnTable, WasteCardDraggedOntoTheComputersWasteLeavesNothingInHand)
     EXPECT_EQ(Table(game()), "9h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As - - ; Qh (1) ; Qc 7d 8s (1)");
     EXPECT_EQ(game().Undo->kind, UndoKind::Load);
     EXPECT_FALSE(window->mouse().Dragging());
-    EXPECT_TRUE(Shows(Card(4, 8), 465, 25));
-    EXPECT_TRUE(Shows(Card(3, 12), 465, 300));
+    EXPECT_TRUE(Shows(Card("8s"), 465, 25));
+    EXPECT_TRUE(Shows(Card("Qh"), 465, 300));
     // The queen has nowhere to go: a click and a double-click leave the table as it is.
     const QImage before = screen().copy();
     Click(500, 347);
@@ -267,32 +267,32 @@ TEST_F(OnTable, RunDraggedFromItsMiddleCard)
 {
     Drag(QPoint(135, 150), QPoint(225, 200));
     EXPECT_EQ(Table(game()), "9h | [2d] Td | [3d 4d] Th 9c 8h | Js ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
-    EXPECT_TRUE(Shows(Card(1, 9), 190, 150, 20));
-    EXPECT_TRUE(Shows(Card(3, 8), 190, 170));
-    EXPECT_TRUE(Shows(Card(2, 10), 100, 125));
+    EXPECT_TRUE(Shows(Card("9c"), 190, 150, 20));
+    EXPECT_TRUE(Shows(Card("8h"), 190, 170));
+    EXPECT_TRUE(Shows(Card("Td"), 100, 125));
 }
 
 TEST_F(OnTable, RightClickPlaysARunToTheFirstPileThatTakesIt)
 {
     Click(135, 130, Qt::RightButton); // on the ten of diamonds leading the run
     EXPECT_EQ(Table(game()), "9h | [2d] | [3d 4d] Th | Js Td 9c 8h ; 5c As - - ; Qh 8s (1) ; Qc 7d (1)");
-    EXPECT_TRUE(Shows(Card(3, 8), 280, 180));
+    EXPECT_TRUE(Shows(Card("8h"), 280, 180));
     EXPECT_TRUE(Shows(game().cfg.CardBack, 100, 120));
     Click(135, 160);
-    EXPECT_EQ(PileTop(game(), 2), Card(2, 2));
-    EXPECT_TRUE(Shows(Card(2, 2), 100, 120));
+    EXPECT_EQ(PileTop(game(), 2), Card("2d"));
+    EXPECT_TRUE(Shows(Card("2d"), 100, 120));
 }
 
 TEST_F(OnTable, DoubleClicksPlayToTheFoundations)
 {
     Craft("9h 8c 7h 6c | [2d] Td 9c 8h | [3d 4d] Th | Js ; 5c As ; Qh 8s 2s (3) ; Qc 7d", PlayersStock);
     DoubleClick(45, 200); // the six of clubs on top of pile 1
-    EXPECT_TRUE(Shows(Card(1, 6), 10, 10));
+    EXPECT_TRUE(Shows(Card("6c"), 10, 10));
     DoubleClick(470, 340); // the fanned cards under the waste top: the two of spades goes home
     EXPECT_EQ(Table(game()), "9h 8c 7h | [2d] Td 9c 8h | [3d 4d] Th | Js ; 6c 2s - - ; Qh 8s (2) ; Qc 7d (1)");
     EXPECT_FALSE(window->mouse().Dragging());
-    EXPECT_TRUE(Shows(Card(4, 2), 100, 10));
-    EXPECT_TRUE(Shows(Card(4, 8), 480, 300));
+    EXPECT_TRUE(Shows(Card("2s"), 100, 10));
+    EXPECT_TRUE(Shows(Card("8s"), 480, 300));
 }
 
 TEST_F(OnTable, ScoreBoardRefusesToEndATurnWithoutAFlip)
@@ -424,7 +424,7 @@ TEST_F(GuiTest, FitTableToWindowScalesTheTableAndTheMouseFollows)
     QCoreApplication::processEvents();
     Craft(Layout, PlayersStock);
     Drag(Shown(w.tableWidget(), 500, 347), Shown(w.tableWidget(), 45, 190));
-    EXPECT_EQ(game().Tableau(1, 2), Card(4, 8));
+    EXPECT_EQ(game().Tableau(1, 2), Card("8s"));
     const int before = game().WasteCount(1);
 
     fit->trigger();
@@ -499,8 +499,8 @@ TEST_F(PlayThrough, ThePlayerPlaysOutTheLastCardsAndWins)
 {
     Start();
     Craft("Kc Qh | Kd | - | - ; Tc Td Th Ts ; Js Jc (2) ; Jd", [](Game& g) {
-        SetStock(g, 1, {Card(3, 11)});
-        SetStock(g, 2, {Card(2, 12), Card(4, 12), Card(1, 12), Card(4, 13), Card(3, 13)});
+        SetStock(g, 1, {Card("Jh")});
+        SetStock(g, 2, {Card("Qd"), Card("Qs"), Card("Qc"), Card("Ks"), Card("Kh")});
     });
     game().Wins = 3;
     Play(40);

@@ -158,8 +158,8 @@ TEST(PositionWatch, LetsOneFoundationCardDownOntoAPileButNoMoreAndCountsOnlyChan
     for (int down : {1, 2}) {
         Watched w;
         w.g.Foundation(1, FoundTop) = Card(testing::Hearts, 10 - down);
-        w.g.Tableau(1, 2) = Card(testing::Hearts, 10);
-        if (down == 2) w.g.Stock(2, 42) = Card(testing::Hearts, 9); // every card keeps a place
+        w.g.Tableau(1, 2) = Card("Th");
+        if (down == 2) w.g.Stock(2, 42) = Card("9h"); // every card keeps a place
         EXPECT_EQ(faulty(w.watch), down == 2);
     }
     // A position found unchanged is not counted as checked again.

@@ -39,11 +39,11 @@ TEST_F(HitTest, FoundationsGiveUpTheirTopsButNotALoneAceWithinTheirEdges)
     EXPECT_FALSE(m.DragFromFoundation);
     Form_MouseDown(g, m, LeftButton, 11, 50);
     EXPECT_TRUE(m.DragFromFoundation);
-    EXPECT_EQ(std::pair(m.DragSource, m.DragCard), std::pair(9, Card(Clubs, 3)));
+    EXPECT_EQ(std::pair(m.Foundation(), m.DragCard), std::pair(1, Card("3c")));
     // Nothing changes until the card lands somewhere; dropped nowhere it goes back.
-    EXPECT_EQ(g.Foundation(1, FoundTop), Card(Clubs, 3));
+    EXPECT_EQ(g.Foundation(1, FoundTop), Card("3c"));
     Form_MouseUp(g, m);
-    EXPECT_EQ(g.Foundation(1, FoundTop), Card(Clubs, 3));
+    EXPECT_EQ(g.Foundation(1, FoundTop), Card("3c"));
     EXPECT_EQ(m.DragCard, 0);
 }
 
@@ -55,7 +55,7 @@ TEST_F(HitTest, TheTopmostCardOfAPileIsPicked)
     Rect hit;
     for (const auto& [y, slot] : slots) EXPECT_EQ(HitTableauCard(g, 120, y, 2, hit), slot) << y;
     int pile = 0;
-    EXPECT_EQ(HitTableauTop(g, 120, 200, pile, hit), Card(Hearts, 8));
+    EXPECT_EQ(HitTableauTop(g, 120, 200, pile, hit), Card("8h"));
     EXPECT_EQ(pile, 2);
     EXPECT_EQ(HitTableauTop(g, 300, 150, pile, hit), EmptyPileCode); // an empty pile's place starts at y = 100
     EXPECT_EQ(pile, 4);
@@ -75,12 +75,12 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     Form_MouseUp(g, m);
     EXPECT_EQ(m.DragSource, 0);
     Form_MouseDown(g, m, RightButton, 40, 200);
-    EXPECT_EQ(m.DragSource, 25);
+    EXPECT_EQ(m.DragSource, RightPress);
     const Game pressed = g;
     Form_MouseUp(g, m);
     Form_Click(g, m);
     EXPECT_EQ(g.Tableau, pressed.Tableau);
-    EXPECT_EQ(m.DragSource, 25);
+    EXPECT_EQ(m.DragSource, RightPress);
     // With one card fanned the waste is pressed from x = 465 to 536.
     Form_MouseDown(g, m, LeftButton, 464, 340);
     EXPECT_FALSE(m.DragFromWaste);
@@ -88,7 +88,7 @@ TEST_F(HitTest, PressesOnTheEdgesOfTheRegions)
     EXPECT_TRUE(m.DragFromWaste);
     EXPECT_TRUE(view.messages.empty());
     Form_MouseUp(g, m);
-    EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card(Hearts, 5));
+    EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card("5h"));
     // With three fanned the range moves to 495..566.
     g.WasteFan(1) = 3;
     Form_MouseDown(g, m, LeftButton, 480, 340);
@@ -136,7 +136,7 @@ TEST_F(HitTest, NoInputReachesTheTableUnlessItIsThePlayersTurn)
 {
     // A right-click would send the ace home, a press pick up the king or the waste top, a click flip.
     Lay(g, "Ac | Kh | - | - ; ; Kd");
-    SetStock(g, 1, {Card(Diamonds, 12)});
+    SetStock(g, 1, {Card("Qd")});
     Done();
     for (bool Game::*flag : {&Game::ComputerBusy, &Game::FlipInProgress, &Game::GameOver}) {
         g.*flag = true;

@@ -18,7 +18,7 @@ TEST_F(TurnTest, AfterAPassEndsTheWasteTurnsOverThenFlipsAgain)
 {
     g.cfg.FlipNum = 3;
     Lay(g, "Kc | - | - | - ; Ks ; 5d 6d 7d (3)");
-    SetStock(g, 1, {Card(Hearts, 9), Card(Hearts, 10)});
+    SetStock(g, 1, {Card("9h"), Card("Th")});
     g.StockLevel(1) = 2 + 21;
     Done();
     PlayShown(g, FlipMove(1));
@@ -36,7 +36,7 @@ TEST_F(TurnTest, AfterAPassEndsTheWasteTurnsOverThenFlipsAgain)
     EXPECT_EQ(Table(g), "Kc | - | - | - ; Ks - - - ; - (2) ; - (1)");
     EXPECT_EQ(view.sounds, std::vector<int>{2});
     // The card flipped first comes first again.
-    EXPECT_EQ(std::pair(g.StockEmpty(1), g.Stock(1, 1)), std::pair(false, Card(Diamonds, 5)));
+    EXPECT_EQ(std::pair(g.StockEmpty(1), g.Stock(1, 1)), std::pair(false, Card("5d")));
     EXPECT_TRUE(Sound(g));
 
     PlayShown(g, FlipMove(1));

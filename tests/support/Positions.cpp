@@ -113,7 +113,7 @@ void Lay(Game& g, const std::string& text)
         const auto close = pile.find(']');
         const std::string down = close == std::string::npos ? "" : pile.substr(1, close - 1);
         const std::string up = pile.substr(close == std::string::npos ? 0 : close + 1);
-        SetPile(g, p, Cards(down), Cards(up.substr(0, up.find('@'))));
+        SetPile(g, p, Cards(down), Cards(up));
     }
     const std::vector<std::string> tops = Split(parts[1], ' ');
     for (int f = 1; f <= static_cast<int>(tops.size()); ++f) // each from its ace up to the card named

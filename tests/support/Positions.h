@@ -36,8 +36,8 @@ constexpr int Card(std::string_view name)
 }
 // The visible table as text, the same for laying it out (Lay) and reading it
 // back (Table): the four piles left to right, each its face-down cards in
-// brackets bottom first, then its face-up run bottom first ("-" when empty; a
-// pending turn-up shows its height); the foundation tops; each side's waste
+// brackets bottom first, then its face-up run bottom first ("-" when empty);
+// the foundation tops; each side's waste
 // bottom first ("." a hole) with the cards fanned:
 //   "9h | - | [5d 6d] 4s | [2d 3d 4d] ; Qc Ah - - ; Ks . 8h (2) ; - (1)"
 std::string Table(const Game& g);
