@@ -9,6 +9,17 @@
 
 namespace tandrel {
 
+// Answers given in order to the questions asked, Yes once none are left; a
+// message with only OK is answered OK.
+inline MsgAnswer ScriptedAnswer(std::vector<MsgAnswer>& answers, MsgButtons buttons)
+{
+    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    if (answers.empty()) return MsgAnswer::Yes;
+    const MsgAnswer a = answers.front();
+    answers.erase(answers.begin());
+    return a;
+}
+
 struct SlideRecord {
     float x, y, targetX, targetY;
 };
@@ -71,11 +82,7 @@ public:
     MsgAnswer ShowMessage(const std::string& text, MsgIcon, MsgButtons buttons, const std::string&) override
     {
         if (record) messages.push_back(text);
-        if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-        if (answers.empty()) return MsgAnswer::Yes;
-        const MsgAnswer a = answers.front();
-        answers.erase(answers.begin());
-        return a;
+        return ScriptedAnswer(answers, buttons);
     }
     void SetBusyCursor(bool) override {}
 

@@ -57,11 +57,7 @@ protected:
                                           const std::string& title) {
             if (!text.empty()) messages.push_back(text);
             lastTitle = title;
-            if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-            if (answers.empty()) return MsgAnswer::Yes;
-            const MsgAnswer a = answers.front();
-            answers.erase(answers.begin());
-            return a;
+            return ScriptedAnswer(answers, buttons);
         };
         window->Form_Load();
         return *window;
