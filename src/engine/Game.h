@@ -94,7 +94,7 @@ struct Game {
     GameHooks hooks;
 };
 
-// Face-up cards on pile p; they fill its slots from 1.
+// Face-up cards on pile p; they fill its slots from 1, so this is also the slot of its top card.
 inline int FaceUpCount(const Game& g, int p)
 {
     const int* slot = g.Tableau.row(p); // the rules ask this all the time: no check per slot

@@ -100,7 +100,7 @@ void TurnUp(Game& g, int p)
 
 void RunToPile(Game& g, const Move& m, Applied& a)
 {
-    const int from = m.from, q = m.to, first = m.slot, last = TopSlot(g, from);
+    const int from = m.from, q = m.to, first = m.slot, last = FaceUpCount(g, from);
     const int fromY = PileTopY(g, from), toY = PileTopY(g, q);
     int received = 0;
     for (int k = first; k <= last; ++k) {
@@ -121,21 +121,18 @@ void Carry(Game& g, const Move& m, Applied& a)
         a.sound = MoveSound::Card;
         return; // a turned-up card ends what can be taken back
     case MoveKind::WasteToPile:
-        a.fanBefore = g.WasteFan(side);
         PlayFromWaste(g, side);
         LayOnPile(g, m.to, m.card);
         a.undo = UndoStep{UndoKind::WasteToPile};
         a.undo->to = m.to, a.undo->card = m.card;
         break;
     case MoveKind::WasteToFoundation:
-        a.fanBefore = g.WasteFan(side);
         PlayFromWaste(g, side);
         PlaceOnFoundation(g, m.to, m.card);
         a.undo = UndoStep{UndoKind::ToFoundation};
         a.undo->from = 0, a.undo->foundation = m.to;
         break;
     case MoveKind::Load:
-        a.fanBefore = g.WasteFan(side);
         PlayFromWaste(g, side);
         TakeOnWaste(g, OtherSide(side), m.card);
         g.FlippedCard = 0;
@@ -180,11 +177,6 @@ bool HandPlayedOut(const Game& g, int side)
     return true;
 }
 
-int TopSlot(const Game& g, int p)
-{
-    return FaceUpCount(g, p);
-}
-
 bool FlipAllowed(const Game& g, int side)
 {
     return g.WasteCount(side) < 1 || g.Waste(side, g.WasteCount(side)) != g.FlippedCard;
@@ -218,7 +210,7 @@ bool IsLegal(const Game& g, const Move& m)
     }
     case MoveKind::RunToPile:
         if (!Between(m.from, 1, 4) || !Between(m.to, 1, 4) || m.from == m.to) return false;
-        if (m.slot < 1 || m.slot > TopSlot(g, m.from)) return false;
+        if (m.slot < 1 || m.slot > FaceUpCount(g, m.from)) return false;
         return m.card == g.Tableau(m.from, m.slot) && FitsTableau(g, m.card, m.to);
     case MoveKind::FoundationToPile:
         if (!Between(m.from, 1, 4) || !Between(m.to, 1, 4)) return false;
@@ -242,7 +234,7 @@ std::vector<Move> LegalMoves(const Game& g, int side)
         offer({MoveKind::WasteToFoundation, side, 0, 0, p, w});
         const int top = PileTop(g, p);
         for (int f = 1; f <= FoundationCount; ++f) offer({MoveKind::PileToFoundation, side, p, 0, f, top});
-        for (int s = 1, k = TopSlot(g, p); s <= k; ++s)
+        for (int s = 1, k = FaceUpCount(g, p); s <= k; ++s)
             for (int q = 1; q <= PileCount; ++q) offer({MoveKind::RunToPile, side, p, s, q, g.Tableau(p, s)});
         for (int q = 1; q <= PileCount; ++q) offer({MoveKind::FoundationToPile, side, p, 0, q, MovableFoundationCard(g, p)});
     }

@@ -50,7 +50,6 @@ struct Applied {
     int flippedCount = 0;
     int stockLevelBefore = 0;
     bool passEnded = false;
-    int fanBefore = 0;              // the side's waste fan before a play from it
     bool gameEnded = false;         // the side played out its hand: g.LastWinner is that side
 };
 
@@ -61,8 +60,6 @@ bool IsLegal(const Game& g, const Move& m);
 // Carries the move out on the state, or refuses it; decides the end of the game.
 Applied Apply(Game& g, const Move& m);
 
-// Slot of pile p's top card, 0 when it shows none.
-int TopSlot(const Game& g, int p);
 // False while the card just flipped still lies on top of that side's waste.
 bool FlipAllowed(const Game& g, int side);
 inline bool WasteEmpty(const Game& g, int side) { return g.WasteCount(side) < 1; }

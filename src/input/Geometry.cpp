@@ -33,7 +33,7 @@ int HitTableauTop(const Game& g, float x, float y, int& pile, Rect& hit)
 
 int HitTableauCard(const Game& g, float x, float y, int pile, Rect& hit)
 {
-    const int k = TopSlot(g, pile);
+    const int k = FaceUpCount(g, pile);
     const long px = ToPixel(x), py = ToPixel(y);
     for (int j = k; j >= 1; --j) {
         const long left = PileX(pile);

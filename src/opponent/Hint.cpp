@@ -15,7 +15,7 @@ HintMove PlacesOf(const Game& g, const Move& m)
     case MoveKind::WasteToPile: return {waste, PileAt(m.to)};
     case MoveKind::WasteToFoundation: return {waste, FoundationAt(m.to)};
     case MoveKind::Load: return {waste, {PlaceKind::ComputerWaste}};
-    case MoveKind::PileToFoundation: return {PileAt(m.from, TopSlot(g, m.from)), FoundationAt(m.to)};
+    case MoveKind::PileToFoundation: return {PileAt(m.from, FaceUpCount(g, m.from)), FoundationAt(m.to)};
     case MoveKind::RunToPile: return {PileAt(m.from, m.slot), PileAt(m.to)};
     case MoveKind::FoundationToPile: return {FoundationAt(m.from), PileAt(m.to)};
     case MoveKind::TurnUp: return {PileAt(m.from), {}};

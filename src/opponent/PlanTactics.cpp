@@ -69,7 +69,7 @@ std::optional<Move> ComputerLoads(const Game& g, int side)
 
 std::optional<Move> AutoPlayRun(const Game& g, int side, int p, int j)
 {
-    const int k = TopSlot(g, p);
+    const int k = FaceUpCount(g, p);
     if (j == k) {
         const int top = PileTop(g, p);
         if (const int f = FoundationFor(g, top)) return Move{MoveKind::PileToFoundation, side, p, 0, f, top};
@@ -269,7 +269,7 @@ Steps UncoverFoundationCard(const Game& g, int side)
         for (int q = 1; q <= PileCount; ++q) {
             const int top = PileTop(g, q);
             if (a == 0 ? CardRank(top) == 1 && IsCard(top) : FitsTableau(g, a, q))
-                return PlayRunFrom(g, side, p, std::min(s + 1, TopSlot(g, p)));
+                return PlayRunFrom(g, side, p, std::min(s + 1, FaceUpCount(g, p)));
         }
     }
     return Steps(false);

@@ -58,8 +58,8 @@ bool PickUpTableau(Game& g, MouseState& m, float x, float y, int p)
 {
     Rect hit;
     const int j = HitTableauCard(g, x, y, p, hit);
-    if (j == 0 || TopSlot(g, p) == 0) return false;
-    const int k = TopSlot(g, p);
+    if (j == 0 || FaceUpCount(g, p) == 0) return false;
+    const int k = FaceUpCount(g, p);
     const int height = LiftRunPicture(g, p, j);
     m.DragRect = hit;
     m.PickupRect = RectAt(hit.left, hit.top, CardWidth, height);

@@ -95,7 +95,7 @@ Applied PlayRun(Game& g, const Move& m)
     TableView& v = *g.view;
     const int p = m.from, q = m.to;
     const int height = LiftRunPicture(g, p, m.slot);
-    const long liftTop = PileTopY(g, p) - FaceUpStep * (TopSlot(g, p) - m.slot);
+    const long liftTop = PileTopY(g, p) - FaceUpStep * (FaceUpCount(g, p) - m.slot);
     const Point target = TopPoint(g, q);
     const Applied a = Apply(g, m);
     // The run flies from where its picture was lifted, shadow included, to beside the target's top.
@@ -212,7 +212,7 @@ void DrawWasteUnderTop(Game& g, int side, Surface s)
 int LiftRunPicture(Game& g, int p, int j)
 {
     TableView& v = *g.view;
-    const int k = TopSlot(g, p);
+    const int k = FaceUpCount(g, p);
     const long left = PileX(p), top = PileTopY(g, p) - FaceUpStep * (k - j);
     const int height = RunDragStep * (k - j) + CardHeight;
     g.PickPile = p, g.PickFirst = j, g.PickLast = k; // the saved game keeps the last run lifted

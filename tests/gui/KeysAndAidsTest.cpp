@@ -115,7 +115,7 @@ protected:
                 return Click(PileX(p) + 35, 125 + 5 * (g.TableauFaceDown(p) - 1)), "turn up";
         // Runs that uncover a face-down card, by dragging or (every other time) a right-click.
         for (int p = 1; p <= 4; ++p) {
-            const int k = TopSlot(g, p);
+            const int k = FaceUpCount(g, p);
             if (k == 0 || g.TableauFaceDown(p) == 0) continue;
             for (int q = 1; q <= 4; ++q) {
                 if (q == p || !FitsTableau(g, g.Tableau(p, 1), q)) continue;
