@@ -10,7 +10,7 @@ namespace tandrel {
 enum class Background { Picture, Colour };  // what covers the table
 enum class Fill { Gradient, Solid };        // how the table colour is painted
 // The computer's level, weakest first.
-enum class Level { Beginner, Intermediate, Expert };
+enum class Level { Beginner, Intermediate, Expert, Master };
 
 struct Settings {
     Background TableBackground = Background::Picture;
