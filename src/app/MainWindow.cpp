@@ -23,6 +23,7 @@
 #include "show/NewGame.h"
 #include "show/PlayerHand.h"
 #include "show/PlayerKeys.h"
+#include "show/ShowMoves.h"
 #include "engine/Undo.h"
 #include "store/GamesDealt.h"
 #include "store/SavedGame.h"
@@ -102,6 +103,7 @@ void MainWindow::ConnectMenus()
     command(m.mnuSave, &MainWindow::ShowGameSettings);
     connect(m.mnuExit, &QAction::triggered, exit_.get(), &ProgramExit::RequestExit);
     command(m.mnuUndo, &MainWindow::mnuUndo_Click);
+    command(m.mnuRedo, &MainWindow::mnuRedo_Click);
     command(m.mnuSnap, &MainWindow::mnuSnap_Click);
     command(m.mnuRestore, &MainWindow::mnuRestore_Click);
     command(m.mnuHint, &MainWindow::mnuHint_Click);
@@ -266,6 +268,13 @@ void MainWindow::mnuRestart_Click()
 void MainWindow::mnuUndo_Click()
 {
     UndoMove(*game_);
+    table_->RedrawTable();
+}
+
+// The move comes back as the table shows any move, sound and all.
+void MainWindow::mnuRedo_Click()
+{
+    RedoMove(*game_, PlayShown);
     table_->RedrawTable();
 }
 

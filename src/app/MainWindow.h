@@ -73,6 +73,7 @@ private:
     void ShowGameSettings();
     void mnuRestart_Click();
     void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuSnap_Click();
     void mnuRestore_Click();
     void mnuHelpTopics_Click();

@@ -40,6 +40,9 @@ Menus::Menus(QMenuBar& bar, const Game& g) : game_(g)
 
     mnuOpt = AddMenu(bar, "mnuOpt", "&Options");
     mnuUndo = AddItem(mnuOpt, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // R is Restore Snapshot's in this menu.
+    mnuRedo = AddItem(mnuOpt, "mnuRedo", "Re&do");
+    mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuSnap = AddItem(mnuOpt, "mnuSnap", "&Take Snapshot");
     mnuRestore = AddItem(mnuOpt, "mnuRestore", "&Restore Snapshot");
     mnuHint = AddItem(mnuOpt, "mnuHint", "&Hint", Qt::Key_H);
@@ -65,7 +68,8 @@ void Menus::Update()
 {
     const Game& g = game_;
     mnuRestart->setEnabled(!g.DealString.empty());
-    mnuUndo->setEnabled(g.Undo.has_value());
+    mnuUndo->setEnabled(g.Undo.has_value() && !g.GameOver);
+    mnuRedo->setEnabled(!g.History.undone.empty() && !g.GameOver);
     mnuRestore->setEnabled(g.SnapshotTaken);
     mnuSnap->setEnabled(!g.GameOver);
     mnuHint->setEnabled(!g.GameOver);

@@ -25,6 +25,7 @@ public:
     QAction* mnuExit;
     QMenu* mnuOpt;
     QAction* mnuUndo;
+    QAction* mnuRedo;
     QAction* mnuSnap;
     QAction* mnuRestore;
     QAction* mnuHint;

@@ -103,6 +103,7 @@ void DealNewGame(Game& g, bool redeal)
     g.GameOver = false;
     // The last move of the previous game must never be applied to this table.
     g.Undo.reset();
+    g.History.Clear();
     if (g.hooks.ClearSnapshot) g.hooks.ClearSnapshot(g);
     g.Foundation.fill(0);
     if (redeal) DealGame(g);

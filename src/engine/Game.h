@@ -5,10 +5,12 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/Bounded.h"
 #include "engine/Cards.h"
 #include "engine/Layout.h"
+#include "engine/MoveValue.h"
 #include "engine/Rect.h"
 #include "engine/Settings.h"
 #include "engine/TableView.h"
@@ -45,9 +47,9 @@ struct SyncedValues {
     std::optional<int> gamesDealt;
 };
 
-struct Game {
-    explicit Game(TableView& v) : view(&v) {}
-
+// The cards on the table and the counters the moves change: all a player's
+// move can alter, so that a copy of it taken before the move takes it back.
+struct TableCards {
     // Per side (1 player, 2 computer).
     Bounded2<int, 1, 2, 1, HandSlots> Stock;
     Bounded2<int, 1, 2, 1, HandSlots> Waste;
@@ -64,11 +66,32 @@ struct Game {
     Bounded<int, 1, PileCount> TableauFaceDown;
     Bounded<int, 2, 53> Deck;
 
+    int FlippedCard = 0;
+    int FlipsThisTurn = 0;                  // the player's flips since the computer last took the turn
+    std::optional<UndoStep> Undo;           // what takes the player's last move back (the saved record's)
+};
+
+// A move of the player's turn with the table as it found it.
+struct PlayerStep {
+    Move move;
+    TableCards before;
+};
+
+// The player's moves of the turn in hand, to take back one at a time (Undo)
+// and put back (Redo) until a new move is made. The computer's turn, a
+// turned-up card, an ace on a foundation and a new or restored game close it.
+struct TurnHistory {
+    std::vector<PlayerStep> done;   // oldest first
+    std::vector<Move> undone;       // the last taken back at the end
+    void Clear() { done.clear(), undone.clear(); }
+};
+
+struct Game : TableCards {
+    explicit Game(TableView& v) : view(&v) {}
+
     std::string DealString;
     int GamesDealt = 0;
     std::string GamesDealtFile;             // where the count survives restarts; empty: not kept
-    int FlippedCard = 0;
-    int FlipsThisTurn = 0;                  // the player's flips since the computer last took the turn
     bool GameOver = true;                   // nothing acts until a game is dealt
     bool ComputerBusy = false;
     bool FlipInProgress = false;
@@ -76,7 +99,7 @@ struct Game {
     int ComputerTurnsPlayed = 0;            // the program keeps the game each time the turn comes back
     int Wins = 0;
     int Losses = 0;
-    std::optional<UndoStep> Undo;           // what takes the player's last move back
+    TurnHistory History;
 
     // Kept for the saved game's record, which holds them: the last run lifted
     // (by the mouse or the computer) and a card in hand (none once a move is over).

@@ -242,17 +242,41 @@ std::vector<Move> LegalMoves(const Game& g, int side)
     return moves;
 }
 
+namespace {
+
+// An ace on a foundation stays there, and nothing before a move that cannot be
+// taken back can be either.
+void KeepInHistory(Game& g, const Move& m, const Applied& a, std::optional<TableCards> before)
+{
+    if (m.kind == MoveKind::TurnUp || a.gameEnded) {
+        g.History.Clear();
+        return;
+    }
+    if (!before) return;
+    const bool ace = (m.kind == MoveKind::WasteToFoundation || m.kind == MoveKind::PileToFoundation) &&
+                     CardRank(m.card) == 1;
+    if (!a.undo || ace) g.History.done.clear();
+    else g.History.done.push_back({m, std::move(*before)});
+}
+
+} // namespace
+
 Applied Apply(Game& g, const Move& m)
 {
     Applied a;
     if (!IsLegal(g, m)) return a;
     a.done = true;
+    const bool players = m.side == 1 && m.kind != MoveKind::TurnUp;
+    if (players) g.History.undone.clear();
+    std::optional<TableCards> before;
+    if (players) before = static_cast<const TableCards&>(g);
     Carry(g, m, a);
     g.DragCard = 0;
-    // One level of undo, the player's: a turned-up card or the end of a game leaves nothing to take back.
+    // The saved record keeps the player's last move: a turned-up card or the end of a game leaves nothing to take back.
     if (m.side == 1 || m.kind == MoveKind::TurnUp) g.Undo = a.undo;
     EndIfPlayedOut(g, m.side, a);
     if (a.gameEnded) g.Undo.reset();
+    KeepInHistory(g, m, a, std::move(before));
     return a;
 }
 

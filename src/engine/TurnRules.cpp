@@ -25,6 +25,7 @@ void FinishTurn(Game& g, int side)
 {
     if (side != 2) return;
     g.Undo.reset();
+    g.History.Clear();
     ++g.ComputerTurnsPlayed;
 }
 

@@ -131,6 +131,14 @@ bool GiveLoadBack(Game& g)
 
 void UndoMove(Game& g)
 {
+    if (g.GameOver) return;
+    if (!g.History.done.empty()) {
+        static_cast<TableCards&>(g) = g.History.done.back().before;
+        g.History.undone.push_back(g.History.done.back().move);
+        g.History.done.pop_back();
+        return;
+    }
+    // A restored game's record: the one move it names, taken back by its kind.
     const auto step = g.Undo;
     g.Undo.reset();
     if (!step || g.GameOver) return;
@@ -152,6 +160,18 @@ void UndoMove(Game& g)
         }
         break;
     }
+}
+
+Applied RedoMove(Game& g, Applied (*play)(Game&, const Move&))
+{
+    if (g.GameOver || g.History.undone.empty()) return {};
+    std::vector<Move> undone = std::move(g.History.undone);
+    const Move move = undone.back();
+    undone.pop_back();
+    const Applied a = play(g, move);
+    // A move the table no longer takes ends the redoing; one it took leaves the rest to redo.
+    if (a.done) g.History.undone = std::move(undone);
+    return a;
 }
 
 } // namespace tandrel

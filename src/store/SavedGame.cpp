@@ -185,6 +185,7 @@ bool RestoreGame(Game& g, const std::string& prefix)
                        ReadRecords(f, section, prefix, stored) && CheckPosition(stored);
     if (!sound) return false;
     RememberSynced(stored, section, StoredRecords(f, section, prefix));
+    stored.History.Clear(); // the moves of the turn in hand belong to the table being replaced
     stored.Undo = ParseUndoRecord(f.ReadString(section, Key(prefix, 2), ""));
     if (!UndoFits(stored)) stored.Undo.reset();
     stored.FlippedCard = 0;

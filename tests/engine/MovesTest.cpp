@@ -76,6 +76,7 @@ const PlayCase Cases[] = {
          ParkRest(g);
          Apply(g, FlipMove(1));
          g.FlippedCard = 0;
+         g.Undo.reset(), g.History.Clear(); // a flip of the turn before
      },
      [](Game& g) { // and the next flip takes the same cards again
          Apply(g, FlipMove(1));

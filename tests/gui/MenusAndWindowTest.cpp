@@ -100,6 +100,55 @@ TEST_F(GuiTest, UndoAndTheSnapshotFromTheMenu)
     EXPECT_FALSE(Offered("mnuOpt", "mnuRestore"));
 }
 
+// Three moves of a turn taken back and put back, pixel for pixel (as the whole
+// table is drawn after each); a new move ends the redoing, and the computer's
+// turn closes the player's.
+TEST_F(GuiTest, UndoAndRedoWalkTheTurnBackAndForth)
+{
+    MainWindow& w = Start();
+    Craft("9s | Th | - | - ; ; Kd 7c 8h (2)", [](Game& g) { SetStock(g, 1, {Card("2c"), Card("3c")}); });
+    std::vector<QImage> shown;
+    const auto keep = [&] {
+        window->table().RedrawTable();
+        shown.push_back(screen().copy());
+    };
+    keep();
+    Drag(QPoint(490, 340), QPoint(40, 160)); // 8h onto 9s
+    keep();
+    Drag(QPoint(475, 340), QPoint(40, 160)); // 7c onto 8h
+    keep();
+    Drag(QPoint(40, 130), QPoint(130, 160)); // 9s 8h 7c onto Th
+    keep();
+    ASSERT_EQ(Table(game()), "- | Th 9s 8h 7c | - | - ; - - - - ; Kd (1) ; - (1)");
+    EXPECT_FALSE(Offered("mnuOpt", "mnuRedo"));
+
+    for (int back = 2; back >= 0; --back) {
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(screen(), shown[static_cast<std::size_t>(back)]) << "undo to move " << back;
+    }
+    EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
+    EXPECT_EQ(Table(game()), "9s | Th | - | - ; - - - - ; Kd 7c 8h (2) ; - (1)");
+    QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(screen(), shown[2]);
+    EXPECT_TRUE(Sound());
+    ASSERT_TRUE(Offered("mnuOpt", "mnuRedo"));
+
+    Click(400, 340); // a flip: nothing is left to redo
+    EXPECT_FALSE(Offered("mnuOpt", "mnuRedo"));
+    EXPECT_TRUE(Offered("mnuOpt", "mnuUndo"));
+    Command("mnuSnap")->trigger();
+    Command("mnuRestore")->trigger(); // the snapshot's record: the flip alone comes back
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Table(game()), "9s 8h 7c | Th | - | - ; - - - - ; Kd (1) ; - (1)");
+
+    EndTurnPoking({});
+    ASSERT_FALSE(game().ComputerBusy);
+    EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
+    EXPECT_FALSE(Offered("mnuOpt", "mnuRedo"));
+}
+
 TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixelAndEachTurnIsStored)
 {
     Start();

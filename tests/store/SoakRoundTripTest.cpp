@@ -24,6 +24,7 @@ TEST_F(StoreTest, EverySoakPositionSurvivesSaveAndRestore)
         g.cfg.SettingsFile = Path("duelpat.ini");
         g.cfg.CurrentPlayer = "Soak";
         g.PickFirst = 2, g.PickLast = 3, g.PickPile = 1; // stored too, whatever they hold
+        g.History.Clear(); // both take back the move the record names
         ASSERT_TRUE(SaveGame(g, "Save"));
 
         Game back(view);

@@ -103,6 +103,7 @@ void Lay(Game& g, const std::string& text)
     g.FlippedCard = g.DragCard = 0;
     g.FlipsThisTurn = 1; // a turn in progress, free to end
     g.Undo.reset();
+    g.History.Clear();
     g.DealString.clear();
 
     std::vector<std::string> parts = Split(text, ';');
