@@ -8,6 +8,7 @@
 
 #include "engine/Bounded.h"
 #include "engine/Cards.h"
+#include "engine/Counts.h"
 #include "engine/Layout.h"
 #include "engine/Rect.h"
 #include "engine/Settings.h"
@@ -76,6 +77,7 @@ struct Game {
     int ComputerTurnsPlayed = 0;            // the program keeps the game each time the turn comes back
     int Wins = 0;
     int Losses = 0;
+    Statistics Stats;                       // the figures by level and the winning streaks
     std::optional<UndoStep> Undo;           // what takes the player's last move back
 
     // Kept for the saved game's record, which holds them: the last run lifted
