@@ -23,7 +23,7 @@ int ReadCount(const ProfileFile& f, const std::string& section, const std::strin
 // The player's figures; a longest streak below the current one is taken as the current.
 Statistics ReadStatistics(const ProfileFile& f, const std::string& section);
 
-// The figures in g as the file stores them, for remembering what was loaded.
+// The figures as the file stores them, for remembering what was loaded.
 KeyValues StatisticsValues(const Statistics& s);
 
 // Puts the figures into a merged write: each count adds what this copy counted
