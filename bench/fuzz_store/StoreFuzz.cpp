@@ -75,6 +75,9 @@ std::vector<std::string> MakeBaseFiles(const std::string& folder)
         g.cfg.FlipNum = 1 + variant % 3;
         g.Wins = 3 * variant;
         g.Losses = variant;
+        g.Stats.WinsAt[static_cast<std::size_t>(variant)] = 2 + variant;
+        g.Stats.LossesAt[1] = variant;
+        g.Stats.Streak = variant, g.Stats.LongestStreak = 2 * variant;
         g.cfg.WavFiles[0] = variant % 2 ? "C:\\Games\\win.wav" : "/opt/tandrel/win.wav";
         g.GamesDealt = variant * 5;
         DealNewGame(g, true);
@@ -189,6 +192,10 @@ public:
                    in(c.PlaySpeed, 0, 500) && in(g.LastWinner, 1, 2),
                "a setting out of range");
         Expect(in(g.Wins, 0, 32767) && in(g.Losses, 0, 32767), "a count out of range");
+        const Statistics& st = g.Stats;
+        bool figures = in(st.Streak, 0, st.LongestStreak) && in(st.LongestStreak, 0, 32767);
+        for (std::size_t i = 0; i < LevelCount; ++i) figures &= in(st.WinsAt[i], 0, 32767) && in(st.LossesAt[i], 0, 32767);
+        Expect(figures, "a figure out of range");
         Expect(in(g.GamesDealt, 0, MaxGamesDealt), "games dealt out of range");
         Expect(PlayerNameProblem(c.CurrentPlayer).empty(), "a current player the file cannot hold");
     }
@@ -211,7 +218,7 @@ public:
         LoadSettings(back.g);
         const Game& b = back.g;
         Expect(b.cfg.CurrentPlayer == g.cfg.CurrentPlayer, "the current player did not come back");
-        Expect(b.Wins == g.Wins && b.Losses == g.Losses && b.LastWinner == g.LastWinner,
+        Expect(b.Wins == g.Wins && b.Losses == g.Losses && b.LastWinner == g.LastWinner && b.Stats == g.Stats,
                "the statistics did not come back");
         Expect(b.cfg.FlipNum == g.cfg.FlipNum && b.cfg.CardBack == g.cfg.CardBack && b.cfg.Speed == g.cfg.Speed &&
                    b.cfg.PlaySpeed == g.cfg.PlaySpeed && b.cfg.ComputerLevel == g.cfg.ComputerLevel &&

@@ -19,6 +19,7 @@
 #include "dialogs/HelpWindow.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/RulesWindow.h"
+#include "dialogs/StatisticsWindow.h"
 #include "engine/Deal.h"
 #include "show/NewGame.h"
 #include "show/PlayerHand.h"
@@ -101,6 +102,7 @@ void MainWindow::ConnectMenus()
     command(m.mnuNew, &MainWindow::mnuNew_Click);
     command(m.mnuRestart, &MainWindow::mnuRestart_Click);
     command(m.mnuSave, &MainWindow::ShowGameSettings);
+    command(m.mnuStatistics, &MainWindow::mnuStatistics_Click);
     connect(m.mnuExit, &QAction::triggered, exit_.get(), &ProgramExit::RequestExit);
     command(m.mnuUndo, &MainWindow::mnuUndo_Click);
     command(m.mnuRedo, &MainWindow::mnuRedo_Click);
@@ -254,6 +256,13 @@ void MainWindow::ShowGameSettings()
         NewGame(g, true);
     else
         table_->RedrawTable();
+}
+
+// A reset shows at once on the score board and, after a game, in the notice over the table.
+void MainWindow::mnuStatistics_Click()
+{
+    exit_->ReportStoreFailure(ShowStatistics(this, *game_));
+    table_->RedrawTable();
 }
 
 void MainWindow::mnuRestart_Click()

@@ -71,6 +71,7 @@ private:
 
     void mnuNew_Click();
     void ShowGameSettings();
+    void mnuStatistics_Click();
     void mnuRestart_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();

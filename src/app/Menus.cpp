@@ -33,6 +33,7 @@ Menus::Menus(QMenuBar& bar, const Game& g) : game_(g)
     mnuNew = AddItem(mnuFile, "mnuNew", "&New Game", Qt::Key_F2);
     mnuRestart = AddItem(mnuFile, "mnuRestart", "&Restart Game", Qt::Key_F3);
     mnuSave = AddItem(mnuFile, "mnuSave", "&Game Settings", Qt::Key_F4);
+    mnuStatistics = AddItem(mnuFile, "mnuStatistics", "&Statistics…");
     mnuFile->addSeparator()->setObjectName("mnuSep1");
     mnuExit = AddItem(mnuFile, "mnuExit", "E&xit");
     // Ctrl+Q as well, the desktop's own; the menu shows the first.

@@ -22,6 +22,7 @@ public:
     QAction* mnuNew;
     QAction* mnuRestart;
     QAction* mnuSave;
+    QAction* mnuStatistics;
     QAction* mnuExit;
     QMenu* mnuOpt;
     QAction* mnuUndo;

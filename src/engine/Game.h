@@ -9,6 +9,7 @@
 
 #include "engine/Bounded.h"
 #include "engine/Cards.h"
+#include "engine/Counts.h"
 #include "engine/Layout.h"
 #include "engine/MoveValue.h"
 #include "engine/Rect.h"
@@ -99,6 +100,7 @@ struct Game : TableCards {
     int ComputerTurnsPlayed = 0;            // the program keeps the game each time the turn comes back
     int Wins = 0;
     int Losses = 0;
+    Statistics Stats;                       // the figures by level and the winning streaks
     TurnHistory History;
 
     // Kept for the saved game's record, which holds them: the last run lifted

@@ -163,6 +163,7 @@ void EndIfPlayedOut(Game& g, int side, Applied& a)
     g.LastWinner = side;
     if (side == 2) g.Losses = CountOneMore(g.Losses);
     else g.Wins = CountOneMore(g.Wins);
+    CountGameEnd(g.Stats, g.cfg.ComputerLevel, side == 1);
     a.gameEnded = true;
 }
 

@@ -92,6 +92,29 @@ bool MergedWrite::AddCount(const std::string& section, const std::string& key, i
     return Set(section, key, std::to_string(total));
 }
 
+bool MergedWrite::PutTotal(const std::string& section, const std::string& key, int& count, int total)
+{
+    totals_.emplace_back(&count, total);
+    const std::string text = std::to_string(total);
+    if (file_.Find(section, key) == text) { // as written: the file's text stays
+        Synced(section, key, text);
+        return true;
+    }
+    return Set(section, key, text);
+}
+
+int MergedWrite::FileCount(const std::string& section, const std::string& key) const
+{
+    return StoredCount(file_, section, key);
+}
+
+std::optional<int> MergedWrite::SyncedCount(const std::string& section, const std::string& key) const
+{
+    const std::string* synced = SyncedValue(section, key);
+    if (!synced) return std::nullopt;
+    return LeadingNumber(*synced);
+}
+
 bool MergedWrite::Commit()
 {
     if (!readable_ || !file_.Save(g_.cfg.SettingsFile)) return false;

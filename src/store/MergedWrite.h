@@ -9,11 +9,14 @@
 //   key wins);
 // - a count (Win, Loss): the file's count plus what this copy counted since its
 //   last write; memory then holds the total, so the score board shows the truth;
+//   a figure that follows from counts (a streak) is worked out by the caller from
+//   the file's value and this copy's, and written the same way (PutTotal);
 // - a group of keys that hold one thing (a game record): all written or none,
 //   so a record is never half one copy's and half another's. Emptying a record
 //   is left undone when the file holds another writer's record since.
 //
 // A key this copy never synced is written as it stands.
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,6 +41,13 @@ public:
     bool Put(const std::string& section, const std::string& key, const std::string& value);
     bool PutGroup(const std::string& section, const KeyValues& values);
     bool AddCount(const std::string& section, const std::string& key, int& count);
+    // The caller's total for a count: written unless the file holds it already;
+    // memory takes it on commit.
+    bool PutTotal(const std::string& section, const std::string& key, int& count, int total);
+    // A count as the file holds it now (missing or no number: 0), and as this
+    // copy last synced it (none when never).
+    int FileCount(const std::string& section, const std::string& key) const;
+    std::optional<int> SyncedCount(const std::string& section, const std::string& key) const;
     // A change the player asked for just now: written whatever the file holds.
     bool Set(const std::string& section, const std::string& key, const std::string& value);
     bool DeleteSection(const std::string& section) { return file_.DeleteSection(section); }

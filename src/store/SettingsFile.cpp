@@ -9,7 +9,7 @@
 #include "store/GamesDealt.h"
 #include "store/Players.h"
 #include "store/SavedGame.h"
-#include "engine/Counts.h"
+#include "store/Statistics.h"
 
 namespace tandrel {
 
@@ -35,13 +35,6 @@ bool ReadYesNo(const ProfileFile& f, const std::string& section, const char* key
 }
 
 std::string YesNoText(bool yes) { return yes ? "1" : "0"; }
-
-// A win or loss count: never negative, and at most what 16 bits hold.
-int ReadCount(const ProfileFile& f, const std::string& section, const char* key)
-{
-    const int v = f.ReadInt(section, key, 0);
-    return v < 0 ? 0 : v > MaxGameCount ? MaxGameCount : v;
-}
 
 // A path; one the file could not hold again (a stray carriage return inside)
 // counts as damaged and gives the default.
@@ -90,6 +83,7 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g)
     c.FlipNum = ReadRanged(f, s, "FlipNum", 1, 1, 3);
     g.Wins = ReadCount(f, s, "Win");
     g.Losses = ReadCount(f, s, "Loss");
+    g.Stats = ReadStatistics(f, s);
     c.Speed = ReadRanged(f, s, "Speed", 13, 3, 23);
     c.ShowStats = ReadYesNo(f, s, "ShowStats", true);
     c.ComputerLevel = static_cast<Level>(ReadRanged(f, s, "Style", 2, 0, 2));
@@ -119,6 +113,7 @@ void RememberLoaded(const ProfileFile& f, Game& g)
     KeyValues held = SettingsValues(g);
     held.emplace_back("Win", std::to_string(g.Wins));
     held.emplace_back("Loss", std::to_string(g.Losses));
+    for (auto& figure : StatisticsValues(g.Stats)) held.push_back(std::move(figure));
     for (const char* prefix : {"Save", "Snap"})
         for (auto& record : StoredRecords(f, s, prefix)) held.push_back(std::move(record));
     RememberSynced(g, s, held);
@@ -195,7 +190,7 @@ bool WriteSettings(MergedWrite& w, Game& g)
     bool ok = w.AddCount(s, "Win", g.Wins);
     ok &= w.AddCount(s, "Loss", g.Losses);
     for (const auto& [key, value] : SettingsValues(g)) ok &= w.Put(s, key, value);
-    return ok;
+    return WriteStatistics(w, g) && ok;
 }
 
 bool WriteMusicOn(const Settings& c)
