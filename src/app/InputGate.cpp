@@ -45,8 +45,10 @@ bool InputGate::eventFilter(QObject* o, QEvent* e)
     const QWidget* w = qobject_cast<QWidget*>(o);
     if (!w) return false;
     const QWidget* top = w->window();
-    return top == &window_ ||
-           (qobject_cast<const QMenu*>(top) && top->parentWidget() && top->parentWidget()->window() == &window_);
+    const bool mine = top == &window_ ||
+                      (qobject_cast<const QMenu*>(top) && top->parentWidget() && top->parentWidget()->window() == &window_);
+    if (mine && watching_ && (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress)) stopAsked_ = true;
+    return mine;
 }
 
 } // namespace tandrel

@@ -26,6 +26,11 @@ public:
     bool HoldClose();
     bool ClosePending() const { return closePending_; }
 
+    // While an action that the player may end runs (a demo): a key or a click
+    // for the window, or a close, asks it to stop. The input itself is dropped.
+    void WatchForStop(bool on) { watching_ = on, stopAsked_ = false; }
+    bool StopAsked() const { return stopAsked_ || closePending_; }
+
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
@@ -34,6 +39,8 @@ private:
     bool busy_ = false;
     bool starting_ = false;
     bool closePending_ = false;
+    bool watching_ = false;
+    bool stopAsked_ = false;
 };
 
 } // namespace tandrel

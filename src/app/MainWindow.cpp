@@ -8,6 +8,7 @@
 #include <malloc.h>
 #endif
 
+#include "app/Demo.h"
 #include "app/TableWidget.h"
 #include "dialogs/Alarm.h"
 #include "dialogs/CenterForm.h"
@@ -106,6 +107,7 @@ void MainWindow::ConnectMenus()
     connect(m.mnuExit, &QAction::triggered, exit_.get(), &ProgramExit::RequestExit);
     command(m.mnuUndo, &MainWindow::mnuUndo_Click);
     command(m.mnuRedo, &MainWindow::mnuRedo_Click);
+    command(m.mnuDemo, &MainWindow::mnuDemo_Click);
     command(m.mnuSnap, &MainWindow::mnuSnap_Click);
     command(m.mnuRestore, &MainWindow::mnuRestore_Click);
     command(m.mnuHint, &MainWindow::mnuHint_Click);
@@ -278,6 +280,11 @@ void MainWindow::mnuUndo_Click()
 {
     UndoMove(*game_);
     table_->RedrawTable();
+}
+
+void MainWindow::mnuDemo_Click()
+{
+    PlayDemo(*game_, *gate_, aids_, mouse_);
 }
 
 // The move comes back as the table shows any move, sound and all.

@@ -75,6 +75,7 @@ private:
     void mnuRestart_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
+    void mnuDemo_Click();
     void mnuSnap_Click();
     void mnuRestore_Click();
     void mnuHelpTopics_Click();

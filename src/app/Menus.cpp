@@ -34,6 +34,7 @@ Menus::Menus(QMenuBar& bar, const Game& g) : game_(g)
     mnuRestart = AddItem(mnuFile, "mnuRestart", "&Restart Game", Qt::Key_F3);
     mnuSave = AddItem(mnuFile, "mnuSave", "&Game Settings", Qt::Key_F4);
     mnuStatistics = AddItem(mnuFile, "mnuStatistics", "&Statistics…");
+    mnuDemo = AddItem(mnuFile, "mnuDemo", "&Demo");
     mnuFile->addSeparator()->setObjectName("mnuSep1");
     mnuExit = AddItem(mnuFile, "mnuExit", "E&xit");
     // Ctrl+Q as well, the desktop's own; the menu shows the first.

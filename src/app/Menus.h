@@ -23,6 +23,7 @@ public:
     QAction* mnuRestart;
     QAction* mnuSave;
     QAction* mnuStatistics;
+    QAction* mnuDemo;
     QAction* mnuExit;
     QMenu* mnuOpt;
     QAction* mnuUndo;

@@ -59,7 +59,10 @@ void PlayAids::Refresh(const Game& g, const MouseState& m)
         if (hint_.to.kind != PlaceKind::None) next.outlines.push_back({PlaceRect(g, hint_.to), OutlineKind::Hint});
     }
     if (keys.shown) next.outlines.push_back({PlaceRect(g, keys.focus), OutlineKind::Focus});
-    if (hintOn_ && advice_ == HintAdvice::FlipStock) {
+    if (!notice1_.isEmpty()) {
+        next.line1 = notice1_;
+        next.line2 = notice2_;
+    } else if (hintOn_ && advice_ == HintAdvice::FlipStock) {
         next.line1 = "No card to play: flip a";
         next.line2 = "card from your stock.";
     } else if (hintOn_ && advice_ == HintAdvice::EndTurn) {

@@ -45,6 +45,8 @@ public:
 
     // Shows a hint for about two seconds; nothing in the game changes.
     void ShowHint(const Game& g);
+    // A notice over the status panel until cleared (empty lines), before any other.
+    void ShowNotice(const QString& line1, const QString& line2) { notice1_ = line1, notice2_ = line2; }
 
     KeyboardState keys;
 
@@ -56,6 +58,7 @@ private:
     HintAdvice advice_ = HintAdvice::Move;
     HintMove hint_;
     OverlayPicture overlay_;
+    QString notice1_, notice2_;
     std::vector<int> hintPosition_; // the position the hint was for
     const Game* game_ = nullptr;
     const MouseState* mouse_ = nullptr;

@@ -21,7 +21,7 @@ void ShowInfo(Game& g, const std::string& text)
     g.view->ShowMessage(text, MsgIcon::Information, MsgButtons::Ok, ProgramTitle);
 }
 
-void ComputerTurn(Game& g, int side)
+void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
 {
     if (g.GameOver) return;
     if (!MayStartTurn(g, side)) {
@@ -35,6 +35,7 @@ void ComputerTurn(Game& g, int side)
     while (const std::optional<ComputerStep> step = plan.Next()) {
         if (step->kind == ComputerStep::Kind::Pause) ComputerPause(g);
         else PlayShown(g, step->move);
+        if (stopped && stopped()) break;
     }
     g.ComputerBusy = false;
     FinishTurn(g, side);

@@ -1,6 +1,7 @@
 // The menu bar, its shortcuts and the window's life: start-up, resizing,
 // closing, the second copy, and input that arrives while a move runs.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QSlider>
@@ -20,6 +21,7 @@
 #include "gui/GuiFixture.h"
 #include "store/GamesDealt.h"
 #include "store/Players.h"
+#include "store/SavedGame.h"
 #include "support/qt/Modal.h"
 
 using namespace tandrel;
@@ -147,6 +149,54 @@ TEST_F(GuiTest, UndoAndRedoWalkTheTurnBackAndForth)
     ASSERT_FALSE(game().ComputerBusy);
     EXPECT_FALSE(Offered("mnuOpt", "mnuUndo"));
     EXPECT_FALSE(Offered("mnuOpt", "mnuRedo"));
+}
+
+// The demo deals a game of its own and plays both sides until a key; then the
+// game in progress is back byte for byte: its saved records, the counts, the
+// stored snapshot, the move to take back and the picture.
+TEST_F(GuiTest, DemoEndsOnAKeyAndTheGameInProgressComesBackAsItWas)
+{
+    MainWindow& w = Start();
+    Click(400, 340);
+    Command("mnuSnap")->trigger();
+    const auto records = [this] {
+        EXPECT_TRUE(SaveGame(game(), "Save"));
+        std::string all;
+        for (int n = 1; n <= 9; ++n) all += Stored("Save" + std::to_string(n)) + "\n";
+        return all;
+    };
+    const std::string saved = records();
+    window->table().RedrawTable();
+    const QImage shown = screen().copy();
+    const Game before = game();
+
+    game().cfg.PlaySpeed = 0;
+    window->table().timeScale = 0.02;
+    bool noticed = false, gaveUp = false;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poke;
+    poke.setInterval(5);
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        noticed |= window->aids().Overlay().line1 == "Demo: any key or click";
+        const bool played = game().DealString != before.DealString && game().ComputerTurnsPlayed >= before.ComputerTurnsPlayed + 2;
+        gaveUp = !played && waited.elapsed() > 120000;
+        if (played || gaveUp) QTest::keyClick(&w, Qt::Key_Space);
+    });
+    poke.start();
+    Command("mnuDemo")->trigger();
+    poke.stop();
+    ASSERT_FALSE(gaveUp) << "the demo did not play two turns";
+    EXPECT_TRUE(noticed);
+
+    EXPECT_EQ(records(), saved);
+    EXPECT_TRUE(SameTable(game(), before));
+    EXPECT_EQ(std::tuple(game().GamesDealt, game().Wins, game().Losses, game().ComputerTurnsPlayed),
+              std::tuple(before.GamesDealt, before.Wins, before.Losses, before.ComputerTurnsPlayed));
+    EXPECT_FALSE(Stored("Snap1").empty());
+    EXPECT_EQ(screen(), shown);
+    EXPECT_TRUE(Offered("mnuOpt", "mnuUndo"));
+    EXPECT_TRUE(window->aids().Overlay().line1.isEmpty());
 }
 
 TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixelAndEachTurnIsStored)

@@ -1,0 +1,48 @@
+#include "app/Demo.h"
+
+#include "app/InputGate.h"
+#include "app/PlayAids.h"
+#include "engine/Standstill.h"
+#include "engine/TurnRules.h"
+#include "show/NewGame.h"
+#include "show/Turns.h"
+
+namespace tandrel {
+
+namespace {
+
+constexpr int WaitStepMs = 100;
+
+// Both sides by the Master, turn about, until the game ends, stands still or the player stops it.
+void PlayBothSides(Game& g, const std::function<bool()>& stopped)
+{
+    StandstillWatch still;
+    for (int side = 1; !g.GameOver && !stopped() && !still.Update(g); side = OtherSide(side))
+        if (MayStartTurn(g, side)) ComputerTurn(g, side, stopped);
+}
+
+} // namespace
+
+void PlayDemo(Game& g, InputGate& gate, PlayAids& aids, const MouseState& mouse)
+{
+    const Game kept = g;
+    g.hooks = {}; // the deal is counted nowhere and empties no stored snapshot
+    g.cfg.ComputerLevel = Level::Master;
+    g.LastWinner = 1;
+    gate.WatchForStop(true);
+    aids.ShowNotice("Demo: any key or click", "brings your game back.");
+    aids.Refresh(g, mouse);
+    const auto stopped = [&gate] { return gate.StopAsked(); };
+    NewGame(g, true);
+    PlayBothSides(g, stopped);
+    // The end of the demo game stays in view until the player turns away.
+    while (!stopped()) Pause(g, WaitStepMs);
+    gate.WatchForStop(false);
+    aids.ShowNotice({}, {});
+    g = kept;
+    g.view->ScoreBoard(true);
+    g.view->StatusPanel(false);
+    g.view->RedrawTable();
+}
+
+} // namespace tandrel
