@@ -2,6 +2,7 @@
 
 #include "app/InputGate.h"
 #include "app/PlayAids.h"
+#include "app/ProgramExit.h"
 #include "engine/Standstill.h"
 #include "engine/TurnRules.h"
 #include "show/NewGame.h"
@@ -23,9 +24,10 @@ void PlayBothSides(Game& g, const std::function<bool()>& stopped)
 
 } // namespace
 
-void PlayDemo(Game& g, InputGate& gate, PlayAids& aids, const MouseState& mouse)
+void PlayDemo(Game& g, InputGate& gate, ProgramExit& exit, PlayAids& aids, const MouseState& mouse)
 {
     const Game kept = g;
+    exit.SetGameAside(&kept);
     g.hooks = {}; // the deal is counted nowhere and empties no stored snapshot
     g.cfg.ComputerLevel = Level::Master;
     g.LastWinner = 1;
@@ -40,6 +42,7 @@ void PlayDemo(Game& g, InputGate& gate, PlayAids& aids, const MouseState& mouse)
     gate.WatchForStop(false);
     aids.ShowNotice({}, {});
     g = kept;
+    exit.SetGameAside(nullptr);
     g.view->ScoreBoard(true);
     g.view->StatusPanel(false);
     g.view->RedrawTable();

@@ -8,8 +8,9 @@ struct Game;
 struct MouseState;
 class InputGate;
 class PlayAids;
+class ProgramExit;
 
 // Runs as one action; returns once the player (or a close) has ended it.
-void PlayDemo(Game& g, InputGate& gate, PlayAids& aids, const MouseState& mouse);
+void PlayDemo(Game& g, InputGate& gate, ProgramExit& exit, PlayAids& aids, const MouseState& mouse);
 
 } // namespace tandrel

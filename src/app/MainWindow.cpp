@@ -284,7 +284,7 @@ void MainWindow::mnuUndo_Click()
 
 void MainWindow::mnuDemo_Click()
 {
-    PlayDemo(*game_, *gate_, aids_, mouse_);
+    PlayDemo(*game_, *gate_, *exit_, aids_, mouse_);
 }
 
 // The move comes back as the table shows any move, sound and all.

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QWidget>
 #include <cstdio>
+#include <optional>
 
 #include "app/InputGate.h"
 #include "engine/Game.h"
@@ -63,9 +64,12 @@ bool ProgramExit::Closing()
 void ProgramExit::ExitSequence()
 {
     if (exited_) return;
-    Game& g = game_;
+    // During a demo the game in progress is the one put aside.
+    std::optional<Game> kept;
+    if (aside_) kept = *aside_;
+    Game& g = kept ? *kept : game_;
     // A card in flight goes home first, so that nothing is lost from the saved game.
-    CancelDrag(g, mouse_);
+    if (!kept) CancelDrag(g, mouse_);
     const bool stored = StoreOnExit(g);
     // Ended from outside, nobody may be there to answer a message box.
     if (endedFromOutside_) ReportStoreFailureOnExit(stored);
@@ -80,6 +84,11 @@ void ProgramExit::StoreOnLostDisplay()
 {
     if (exited_ || gate_.Starting() || game_.cfg.SettingsFile.empty()) return;
     exited_ = true;
+    if (aside_) { // a demo's table is none of the player's
+        Game kept = *aside_;
+        ReportStoreFailureOnExit(StoreOnExit(kept));
+        return;
+    }
     Game& g = game_;
     CancelDrag(g, mouse_);
     // Inside an action the player's move is kept once its cards are all in

@@ -33,6 +33,9 @@ public:
     // The display went away and the process is ending past the event loop:
     // the file part of the exit sequence, touching no window.
     void StoreOnLostDisplay();
+    // While a demo plays on the window's game: the game in progress, which a
+    // lost display stores instead. None (nullptr) once it is back.
+    void SetGameAside(const Game* kept) { aside_ = kept; }
 
     // A write that failed is told to the player, once per run.
     void ReportStoreFailure(bool stored);
@@ -49,6 +52,7 @@ private:
     QWidget& window_;
     InputGate& gate_;
     Game& game_;
+    const Game* aside_ = nullptr;
     MouseState& mouse_;
     bool endedFromOutside_ = false;
     bool exited_ = false;

@@ -199,6 +199,29 @@ TEST_F(GuiTest, DemoEndsOnAKeyAndTheGameInProgressComesBackAsItWas)
     EXPECT_TRUE(window->aids().Overlay().line1.isEmpty());
 }
 
+// A display lost while the demo plays stores the game in progress, not the demo's.
+TEST_F(GuiTest, ALostDisplayDuringTheDemoStoresTheGameInProgress)
+{
+    MainWindow& w = Start();
+    game().cfg.AutoSave = true;
+    Click(400, 340);
+    ASSERT_TRUE(StoreOnExit(game()));
+    const std::string saved = Stored("Save1") + Stored("Save2") + Stored("Save5");
+    game().cfg.PlaySpeed = 0;
+    window->table().timeScale = 0.02;
+    QTimer poke;
+    poke.setInterval(5);
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        if (!game().ComputerBusy || window->programExit().Exited()) return;
+        window->programExit().StoreOnLostDisplay();
+        QTest::keyClick(&w, Qt::Key_Space);
+    });
+    poke.start();
+    Command("mnuDemo")->trigger();
+    ASSERT_TRUE(window->programExit().Exited());
+    EXPECT_EQ(Stored("Save1") + Stored("Save2") + Stored("Save5"), saved);
+}
+
 TEST_F(GuiTest, AutoSavedGameComesBackPixelForPixelAndEachTurnIsStored)
 {
     Start();
