@@ -209,10 +209,11 @@ TEST_F(GuiTest, ALostDisplayDuringTheDemoStoresTheGameInProgress)
     const std::string saved = Stored("Save1") + Stored("Save2") + Stored("Save5");
     game().cfg.PlaySpeed = 0;
     window->table().timeScale = 0.02;
+    const std::string deal = game().DealString;
     QTimer poke;
     poke.setInterval(5);
-    QObject::connect(&poke, &QTimer::timeout, [&] {
-        if (!game().ComputerBusy || window->programExit().Exited()) return;
+    QObject::connect(&poke, &QTimer::timeout, [&] { // the demo's deal on the table, no move under way
+        if (game().DealString == deal || game().ComputerBusy || window->programExit().Exited()) return;
         window->programExit().StoreOnLostDisplay();
         QTest::keyClick(&w, Qt::Key_Space);
     });
