@@ -278,18 +278,22 @@ void MainWindow::mnuRestart_Click()
 
 void MainWindow::mnuUndo_Click()
 {
+    CancelDrag(*game_, mouse_);
     UndoMove(*game_);
     table_->RedrawTable();
 }
 
+// A card in hand goes home first: the table it was picked from is about to change.
 void MainWindow::mnuDemo_Click()
 {
+    CancelDrag(*game_, mouse_);
     PlayDemo(*game_, *gate_, *exit_, aids_, mouse_);
 }
 
 // The move comes back as the table shows any move, sound and all.
 void MainWindow::mnuRedo_Click()
 {
+    CancelDrag(*game_, mouse_);
     RedoMove(*game_, PlayShown);
     table_->RedrawTable();
 }
