@@ -51,7 +51,8 @@ TEST(Master, TheOrderOfUnseenCardsNeverChangesItsMove)
 }
 
 // Whole turns at the Master's level from positions real games reach, on either
-// side: every step it proposes, the rules take (PlayComputerTurn throws otherwise).
+// side: every step it proposes, the rules take (PlayComputerTurn throws otherwise),
+// and it never ends a turn without a flip.
 TEST(Master, EveryMoveItProposesIsLegalOnEitherSide)
 {
     HeadlessView view;
@@ -64,8 +65,13 @@ TEST(Master, EveryMoveItProposesIsLegalOnEitherSide)
                 EXPECT_TRUE(IsLegal(g, *next));
             }
             if (g.GameOver) break;
-            EXPECT_NO_THROW(PlayComputerTurn(g, side, [&](const Applied&) { ++moves; }));
+            int flips = 0;
+            g.FlipsThisTurn = 0; // a turn of its own from here
+            bool played = false;
+            EXPECT_NO_THROW(played = PlayComputerTurn(g, side, [&](const Applied& a) { ++moves, flips += a.flippedCount; }));
             ASSERT_TRUE(CheckPosition(g));
+            // A turn ends with cards on the waste only after a card was flipped, as the player's must.
+            if (played && !g.GameOver && CardsLeft(g, side) > 1 && !WasteEmpty(g, side)) EXPECT_GT(flips, 0);
         }
     }
     MasterPlayBudget() = before;
