@@ -1,10 +1,12 @@
 // tandrel-master-bench [DEALS] [--threads N] [--deals-a-move N] [--turns N] [--margin-tenths N] [--timed-games N]
+//                      [--expert-only]
 // How strong and how quick the Master is. Strength: each of DEALS deals (2000
 // by default) played twice, the seats swapped, the Master against the Expert,
 // the Expert against itself (the control, about even) and the Master against
 // the Beginner. Time: every move the Master makes in --timed-games games
 // (40) against the Expert, on one thread, and every hint at the start of the
-// player's turns in those games.
+// player's turns in those games. --expert-only plays the first match alone; the
+// budget's options try other budgets than the game's.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,7 +37,7 @@ bool ReadNumber(const char* text, long lo, long hi, long& value)
 int Usage()
 {
     std::fprintf(stderr, "usage: tandrel-master-bench [DEALS] [--threads N] [--deals-a-move N] [--turns N]"
-                         " [--margin-tenths N] [--timed-games N]\n");
+                         " [--margin-tenths N] [--timed-games N] [--expert-only]\n");
     return 2;
 }
 
@@ -117,6 +119,7 @@ void TimedGame(std::uint64_t number, Times& moves, Times& hints)
 int main(int argc, char** argv)
 {
     long deals = 2000, threads = 2, timedGames = 40, value = 0;
+    bool expertOnly = false;
     for (int i = 1; i < argc; ++i) {
         const bool more = i + 1 < argc;
         if (std::strcmp(argv[i], "--threads") == 0 && more) {
@@ -130,6 +133,8 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "--margin-tenths") == 0 && more) {
             if (!ReadNumber(argv[++i], 0, 1000, value)) return Usage();
             MasterPlayBudget().margin = value / 10.0;
+        } else if (std::strcmp(argv[i], "--expert-only") == 0) {
+            expertOnly = true;
         } else if (std::strcmp(argv[i], "--timed-games") == 0 && more) {
             if (!ReadNumber(argv[++i], 0, 100000, timedGames)) return Usage();
         } else if (!ReadNumber(argv[i], 0, 1000000, deals)) {
@@ -148,6 +153,7 @@ int main(int argc, char** argv)
     }
     if (deals == 0) return 0;
     Match(Level::Master, Level::Expert, deals, int(threads));
+    if (expertOnly) return 0;
     Match(Level::Expert, Level::Expert, deals, int(threads));
     Match(Level::Master, Level::Beginner, deals, int(threads));
     return 0;
