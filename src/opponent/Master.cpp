@@ -20,10 +20,24 @@ struct Choice {
     long total = 0;
 };
 
+// A copy to play on: none of the game's names, files or hooks, only the table and its rules.
+Game TableOnly(const Game& g)
+{
+    Game t(*g.view);
+    Game& c = t;
+    c.Stock = g.Stock, c.Waste = g.Waste, c.StockPos = g.StockPos, c.StockLevel = g.StockLevel;
+    c.StockEmpty = g.StockEmpty, c.StockPasses = g.StockPasses, c.WasteCount = g.WasteCount;
+    c.WasteFan = g.WasteFan, c.Foundation = g.Foundation, c.Tableau = g.Tableau;
+    c.TableauFaceDown = g.TableauFaceDown, c.Deck = g.Deck;
+    c.FlippedCard = g.FlippedCard, c.FlipsThisTurn = g.FlipsThisTurn, c.GameOver = g.GameOver;
+    c.cfg.FlipNum = g.cfg.FlipNum;
+    return t;
+}
+
 // The Expert's next step in this turn, had it played the turn so far; none: it would end it.
 std::optional<Move> ExpertsNext(const Game& g, int side)
 {
-    Game expert = g;
+    Game expert = TableOnly(g);
     expert.cfg.ComputerLevel = Level::Expert;
     ComputerPlan plan(expert, plan::Turn(expert, side));
     while (const std::optional<ComputerStep> step = plan.Next())
@@ -47,32 +61,19 @@ std::vector<Choice> Options(const Game& g, int side, const MasterTurn& turn)
 {
     std::vector<Choice> options;
     bool flip = false;
+    const Game table = TableOnly(g);
     for (const Move& m : LegalMoves(g, side)) {
         if (m.kind == MoveKind::Flip) {
             flip = turn.MayFlip();
             continue;
         }
-        Game after = g; // a move other than a flip shows nothing hidden
+        Game after = table; // a move other than a flip shows nothing hidden
         Apply(after, m);
         if (!turn.Seen(VisibleKey(after))) options.push_back({m});
     }
     if (flip) options.push_back({FlipMove(side)});
     if (MasterMayEndTurn(g, side, turn.Flipped())) options.push_back({std::nullopt});
     return options;
-}
-
-// A copy to play on: none of the game's names, files or hooks, only the table and its rules.
-Game TableOnly(const Game& g)
-{
-    Game t(*g.view);
-    Game& c = t;
-    c.Stock = g.Stock, c.Waste = g.Waste, c.StockPos = g.StockPos, c.StockLevel = g.StockLevel;
-    c.StockEmpty = g.StockEmpty, c.StockPasses = g.StockPasses, c.WasteCount = g.WasteCount;
-    c.WasteFan = g.WasteFan, c.Foundation = g.Foundation, c.Tableau = g.Tableau;
-    c.TableauFaceDown = g.TableauFaceDown, c.Deck = g.Deck;
-    c.FlippedCard = g.FlippedCard, c.FlipsThisTurn = g.FlipsThisTurn, c.GameOver = g.GameOver;
-    c.cfg.FlipNum = g.cfg.FlipNum;
-    return t;
 }
 
 int SafePlayOut(Game& sim, int side, const std::optional<Move>& move, int turns)
