@@ -6,7 +6,7 @@
 // threads. FIRST numbers the first deal (0 by default); --show N prints the
 // start of the failing turn of game N and the fault. The last line gives
 // games per second and the threads used. The Master thinks with the deals a
-// move of the game itself (12), unless --master-deals lowers them for a quicker soak.
+// move of the game itself (48), unless --master-deals lowers them for a quicker soak.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -14,10 +14,12 @@
 namespace tandrel {
 
 // How hard the Master thinks: a fixed count of play-outs, never a time.
+// The figures are tuned against the Expert (bench/master): more deals help, a
+// longer look dilutes; a turn takes a few milliseconds.
 struct MasterBudget {
-    int deals = 12;         // deals of the unseen cards tried for each move
-    int turns = 3;          // whole turns played on after the Master's own
-    double margin = 0.5;    // cards a deal, on average, by which another move must beat the Expert's
+    int deals = 48;         // deals of the unseen cards tried for each move
+    int turns = 4;          // whole turns played on after the Master's own
+    double margin = 0.2;    // cards a deal, on average, by which another move must beat the Expert's
     std::uint64_t seed = 0; // mixed with the position into every deal
 };
 
