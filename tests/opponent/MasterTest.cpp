@@ -71,7 +71,9 @@ TEST(Master, EveryMoveItProposesIsLegalOnEitherSide)
             EXPECT_NO_THROW(played = PlayComputerTurn(g, side, [&](const Applied& a) { ++moves, flips += a.flippedCount; }));
             ASSERT_TRUE(CheckPosition(g));
             // A turn ends with cards on the waste only after a card was flipped, as the player's must.
-            if (played && !g.GameOver && CardsLeft(g, side) > 1 && !WasteEmpty(g, side)) EXPECT_GT(flips, 0);
+            if (played && !g.GameOver && CardsLeft(g, side) > 1 && !WasteEmpty(g, side)) {
+                EXPECT_GT(flips, 0);
+            }
         }
     }
     MasterPlayBudget() = before;
