@@ -15,7 +15,7 @@ namespace tandrel {
 
 // How hard the Master thinks: a fixed count of play-outs, never a time.
 // The figures are tuned against the Expert (bench/master): more deals help, a
-// longer look dilutes; a turn takes a few milliseconds.
+// longer look dilutes; a move takes about two milliseconds here.
 struct MasterBudget {
     int deals = 48;         // deals of the unseen cards tried for each move
     int turns = 4;          // whole turns played on after the Master's own
