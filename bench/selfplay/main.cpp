@@ -1,11 +1,12 @@
-// tandrel-selfplay GAMES LEVEL1 LEVEL2 [FLIPNUM] [FIRST] [--no-check] [--show N] [--threads N]
+// tandrel-selfplay GAMES LEVEL1 LEVEL2 [FLIPNUM] [FIRST] [--no-check] [--show N] [--threads N] [--master-deals N]
 // Plays GAMES complete games, side 1 at LEVEL1 against side 2 at LEVEL2
-// (0 Beginner, 1 Intermediate, 2 Expert), the computer's plan on both sides,
+// (0 Beginner, 1 Intermediate, 2 Expert, 3 Master), the computer's plan on both sides,
 // checking the position after every move, on one thread per core unless
 // --threads says otherwise; the results do not depend on the number of
 // threads. FIRST numbers the first deal (0 by default); --show N prints the
 // start of the failing turn of game N and the fault. The last line gives
-// games per second and the threads used.
+// games per second and the threads used. The Master thinks with the deals a
+// move of the game itself (48), unless --master-deals lowers them for a quicker soak.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "engine/HeadlessView.h"
+#include "opponent/Master.h"
 #include "selfplay/SelfPlay.h"
 
 using namespace tandrel;
@@ -31,8 +33,11 @@ bool ReadNumber(const char* text, long lo, long hi, long& value)
 int Usage()
 {
     std::fprintf(stderr, "usage: tandrel-selfplay GAMES LEVEL1 LEVEL2 [FLIPNUM] [FIRST] [--no-check] [--show N]"
-                         " [--threads N]\n"
-                         "  levels: 0 Beginner, 1 Intermediate, 2 Expert; FLIPNUM 1..3\n");
+                         " [--threads N] [--master-deals N]\n"
+                         "  levels: 0 Beginner, 1 Intermediate, 2 Expert, 3 Master; FLIPNUM 1..3\n"
+                         "  --master-deals N: the Master tries N deals of the unseen cards a move\n"
+                         "    (default %d, as in the game); fewer make the soak quicker, on the same code\n",
+                 MasterPlayBudget().deals);
     return 2;
 }
 
@@ -70,6 +75,10 @@ int main(int argc, char** argv)
             check = false;
         } else if (std::strcmp(argv[i], "--show") == 0 && i + 1 < argc) {
             if (!ReadNumber(argv[++i], 0, 2000000000L, show)) return Usage();
+        } else if (std::strcmp(argv[i], "--master-deals") == 0 && i + 1 < argc) {
+            long deals = 0;
+            if (!ReadNumber(argv[++i], 1, 1000, deals)) return Usage();
+            MasterPlayBudget().deals = int(deals);
         } else if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
             if (!ReadNumber(argv[++i], 1, 1024, threads)) return Usage();
         } else {
@@ -78,8 +87,8 @@ int main(int argc, char** argv)
     }
     long games = 0, level1 = 0, level2 = 0, flipNum = 1, first = 0;
     if (numbers.size() < 3 || numbers.size() > 5) return Usage();
-    if (!ReadNumber(numbers[0], 1, 1000000000L, games) || !ReadNumber(numbers[1], 0, 2, level1) ||
-        !ReadNumber(numbers[2], 0, 2, level2))
+    if (!ReadNumber(numbers[0], 1, 1000000000L, games) || !ReadNumber(numbers[1], 0, 3, level1) ||
+        !ReadNumber(numbers[2], 0, 3, level2))
         return Usage();
     if (numbers.size() > 3 && !ReadNumber(numbers[3], 1, 3, flipNum)) return Usage();
     if (numbers.size() > 4 && !ReadNumber(numbers[4], 0, 2000000000L, first)) return Usage();
@@ -89,7 +98,7 @@ int main(int argc, char** argv)
 
     const SoakResult r =
         RunSoak(games, side1, side2, int(flipNum), static_cast<std::uint64_t>(first), check, int(threads));
-    const char* names[] = {"Beginner", "Intermediate", "Expert"};
+    const char* names[] = {"Beginner", "Intermediate", "Expert", "Master"};
     std::printf("side 1 %s (%ld) against side 2 %s (%ld), %ld cards a flip, games %ld..%ld%s\n", names[level1], level1,
                 names[level2], level2, flipNum, first, first + games - 1, check ? "" : ", unchecked");
     std::printf("games %ld, average turns %.1f, checks %ld\n", r.games, r.games ? double(r.turns) / r.games : 0.0,

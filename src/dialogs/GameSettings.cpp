@@ -120,7 +120,7 @@ std::vector<Tie> Ties(const GameSettingsDialog& d)
 {
     return {
         {d.optDraw, 0, 2, Field{&Settings::FlipNum, 1, 3}},
-        {d.optStyle, 0, 2, Field{&Settings::ComputerLevel, Level::Beginner, Level::Expert}},
+        {d.optStyle, 0, 3, Field{&Settings::ComputerLevel, Level::Beginner, Level::Master}},
         {d.hscPlaySpeed, 0, 500, Field{&Settings::PlaySpeed, 500, 0}}, // the bar's right end is the shortest pause
         {d.chkAnimate, 0, 1, Field{&Settings::Animate, false, true}},
         {d.hscSpeed, 3, 23, Field{&Settings::Speed, 3, 23}},
@@ -257,8 +257,10 @@ QWidget* GameSettingsDialog::OpponentFrame()
     auto* frame = new KeyedFrame("Oppo&nent", [this] { return CheckedOf(optStyle); });
     auto* grid = new QGridLayout(frame);
     auto* styles = new QHBoxLayout;
-    const char* captions[] = {"Beginner", "Intermediate", "Expert"};
-    for (int i = 0; i < 3; ++i) {
+    // No access keys: the frame's key reaches the checked level and the arrows choose
+    // (every letter of "Master" is another control's key in this window).
+    const char* captions[] = {"Beginner", "Intermediate", "Expert", "Master"};
+    for (int i = 0; i < 4; ++i) {
         optStyle[i] = Named(new QRadioButton(captions[i]), "optStyle");
         styles->addWidget(optStyle[i]);
     }
@@ -341,7 +343,7 @@ QWidget* GameSettingsDialog::AppearanceFrame()
 void GameSettingsDialog::SetTabOrder()
 {
     ChainTabOrder({lstPlayers, cmdAdd, cmdRemove, optDraw[0], optDraw[1], optDraw[2], optStyle[0], optStyle[1],
-                   optStyle[2], hscPlaySpeed, chkAnimate, hscSpeed, chkSound, cmdWin, cmdLose, optBack[0], cmdBack,
+                   optStyle[2], optStyle[3], hscPlaySpeed, chkAnimate, hscSpeed, chkSound, cmdWin, cmdLose, optBack[0], cmdBack,
                    optBack[1], chkSolid, cmdColor, hscCardBack, chkShowStats, chkAutoSave, cmdOK, cmdCancel});
     lstPlayers->setFocus(); // the window opens at the first stop
 }

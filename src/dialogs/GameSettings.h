@@ -47,7 +47,8 @@ public:
 
     QListWidget* lstPlayers;
     QPushButton *cmdAdd, *cmdRemove;
-    std::array<QRadioButton*, 3> optDraw, optStyle;
+    std::array<QRadioButton*, 3> optDraw;
+    std::array<QRadioButton*, 4> optStyle; // Beginner .. Master
     std::array<QRadioButton*, 2> optBack;
     QSlider *hscPlaySpeed, *hscSpeed, *hscCardBack;
     QCheckBox *chkAnimate, *chkSound, *chkSolid, *chkShowStats, *chkAutoSave;

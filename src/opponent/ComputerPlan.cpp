@@ -1,7 +1,9 @@
-// The computer's turn and move search as a plan: no look-ahead and no scoring,
-// just a fixed order of move kinds, so the same position and level always give
-// the same moves.
+// The computer's turn and move search as a plan: up to the Expert no look-ahead
+// and no scoring, just a fixed order of move kinds, so the same position and
+// level always give the same moves. The Master looks ahead (opponent/Master).
 #include "opponent/ComputerPlan.h"
+
+#include "opponent/Master.h"
 
 namespace tandrel {
 
@@ -101,7 +103,10 @@ Steps PlayComputerMoves(const Game& g, int side)
 
 } // namespace plan
 
-ComputerPlan::ComputerPlan(const Game& g, int side) : g_(g), steps_(plan::Turn(g, side)) {}
+ComputerPlan::ComputerPlan(const Game& g, int side)
+    : g_(g), steps_(g.cfg.ComputerLevel == Level::Master ? plan::MasterTurn(g, side) : plan::Turn(g, side))
+{
+}
 
 ComputerPlan::ComputerPlan(const Game& g, plan::Steps part) : g_(g), steps_(std::move(part)) {}
 
@@ -126,6 +131,7 @@ std::optional<Move> FirstMove(const Game& g, plan::Steps part)
 
 std::optional<Move> NextComputerMove(const Game& g, int side)
 {
+    if (g.cfg.ComputerLevel == Level::Master) return NextMasterMove(g, side, MasterPlayBudget());
     if (auto move = FirstMove(g, plan::PlayComputerMoves(g, side))) return move;
     // With an empty waste the search stops early; the tableau may still go home.
     return FirstMove(g, plan::TableauToFoundation(g, side));

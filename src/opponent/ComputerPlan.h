@@ -32,7 +32,9 @@ private:
     plan::Steps steps_;
 };
 
-// The move the side's level would make next from this position, or none.
+// The move the side's level would make next from this position, or none. Below the
+// Master a flip is never one (the turn flips between searches); the Master's may be,
+// and its none means it would end the turn.
 std::optional<Move> NextComputerMove(const Game& g, int side);
 
 // Plays the side's whole turn with no one watching; false when it may not start.

@@ -1,27 +1,28 @@
 #include "opponent/Hint.h"
 
 #include "engine/Cards.h"
-#include "opponent/ComputerPlan.h"
+#include "engine/TurnRules.h"
+#include "opponent/Master.h"
 
 namespace tandrel {
 
 namespace {
 
-// Where a move takes its card from, and where to.
+// Where a move takes its card from, and where to, with the move.
 HintMove PlacesOf(const Game& g, const Move& m)
 {
     const TablePlace waste{PlaceKind::PlayerWaste};
     switch (m.kind) {
-    case MoveKind::WasteToPile: return {waste, PileAt(m.to)};
-    case MoveKind::WasteToFoundation: return {waste, FoundationAt(m.to)};
-    case MoveKind::Load: return {waste, {PlaceKind::ComputerWaste}};
-    case MoveKind::PileToFoundation: return {PileAt(m.from, FaceUpCount(g, m.from)), FoundationAt(m.to)};
-    case MoveKind::RunToPile: return {PileAt(m.from, m.slot), PileAt(m.to)};
-    case MoveKind::FoundationToPile: return {FoundationAt(m.from), PileAt(m.to)};
-    case MoveKind::TurnUp: return {PileAt(m.from), {}};
+    case MoveKind::WasteToPile: return {waste, PileAt(m.to), m};
+    case MoveKind::WasteToFoundation: return {waste, FoundationAt(m.to), m};
+    case MoveKind::Load: return {waste, {PlaceKind::ComputerWaste}, m};
+    case MoveKind::PileToFoundation: return {PileAt(m.from, FaceUpCount(g, m.from)), FoundationAt(m.to), m};
+    case MoveKind::RunToPile: return {PileAt(m.from, m.slot), PileAt(m.to), m};
+    case MoveKind::FoundationToPile: return {FoundationAt(m.from), PileAt(m.to), m};
+    case MoveKind::TurnUp: return {PileAt(m.from), {}, m};
     case MoveKind::Flip: break;
     }
-    return {};
+    return {{}, {}, m};
 }
 
 } // namespace
@@ -29,20 +30,17 @@ HintMove PlacesOf(const Game& g, const Move& m)
 HintAdvice FindHint(const Game& g, HintMove& move)
 {
     move = {};
-    // The computer turns up every waiting card before anything else.
-    for (int p = 1; p <= PileCount; ++p)
-        if (PileTop(g, p) == TurnUpPending) {
-            move = PlacesOf(g, TurnUpMove(1, p));
-            return HintAdvice::Move;
-        }
-
-    Game expert = g; // the Expert's choice, whatever the player's level
-    expert.cfg.ComputerLevel = Level::Expert;
-    if (const auto next = NextComputerMove(expert, 1)) {
+    const std::optional<Move> next = NextMasterMove(g, 1, MasterHintBudget());
+    if (next && next->kind != MoveKind::Flip) {
         move = PlacesOf(g, *next);
-        if (move.from.kind != PlaceKind::None) return HintAdvice::Move;
+        return HintAdvice::Move;
     }
-    return FlipAllowed(g, 1) ? HintAdvice::FlipStock : HintAdvice::EndTurn;
+    // The Master flips, or ends its turn; where it has nothing left at all, a flip the rules allow still helps.
+    if (next || (FlipAllowed(g, 1) && !g.GameOver && MustFlipBeforeEnding(g))) {
+        move = PlacesOf(g, FlipMove(1));
+        return HintAdvice::FlipStock;
+    }
+    return HintAdvice::EndTurn;
 }
 
 } // namespace tandrel

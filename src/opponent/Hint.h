@@ -1,13 +1,17 @@
 #pragma once
-// A hint for the player: the move the Expert computer would propose first in
-// the player's place. Nothing is played, so the game, its undo record and the
-// saved game stay as they are.
+// A hint for the player: the move the Master would make first in the player's
+// place. Nothing is played, so the game, its undo record and the saved game
+// stay as they are.
+#include <optional>
+
+#include "engine/Move.h"
 #include "engine/Places.h"
 
 namespace tandrel {
 
 struct HintMove {
-    TablePlace from, to; // to.kind None: the waiting card is turned up where it lies
+    TablePlace from, to;      // to.kind None: the waiting card is turned up where it lies
+    std::optional<Move> move; // the move itself (a flip with FlipStock); none with EndTurn
 };
 
 enum class HintAdvice { Move, FlipStock, EndTurn };

@@ -86,7 +86,7 @@ void ReadPlayerSettings(const ProfileFile& f, Game& g)
     g.Stats = ReadStatistics(f, s);
     c.Speed = ReadRanged(f, s, "Speed", 13, 3, 23);
     c.ShowStats = ReadYesNo(f, s, "ShowStats", true);
-    c.ComputerLevel = static_cast<Level>(ReadRanged(f, s, "Style", 2, 0, 2));
+    c.ComputerLevel = static_cast<Level>(ReadRanged(f, s, "Style", 2, 0, 3));
     c.PlaySpeed = ReadRanged(f, s, "PlaySpeed", 250, 0, 500);
     g.LastWinner = ReadRanged(f, s, "LastWin", 1, 1, 2);
     c.AutoSave = ReadYesNo(f, s, "AutoSave", false);

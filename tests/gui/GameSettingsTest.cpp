@@ -126,6 +126,26 @@ TEST_F(GameSettingsTest, TheControlsShowTheSettingsCancelKeepsTheBackAndOKStores
     EXPECT_EQ(game().GamesDealt, 2); // OK deals afresh
 }
 
+// The Master is the fourth level, after the Expert, read and written as 3; it takes no
+// access key of its own (the frame's key and the arrows reach it), so every key stays single.
+TEST_F(GameSettingsTest, TheMasterIsTheFourthLevelAndStoredAsThree)
+{
+    StartWith("Style=3\n");
+    EXPECT_EQ(game().cfg.ComputerLevel, Level::Master);
+    OpenSettings([](GameSettingsDialog& f) {
+        EXPECT_TRUE(f.optStyle[3]->isChecked());
+        EXPECT_EQ(f.optStyle[3]->text(), "Master");
+        f.optStyle[2]->click();
+        f.cmdOK->click();
+    });
+    EXPECT_EQ(Stored("Style"), "2");
+    OpenSettings([](GameSettingsDialog& f) {
+        f.optStyle[3]->click();
+        f.cmdOK->click();
+    });
+    EXPECT_EQ(std::pair(Stored("Style"), game().cfg.ComputerLevel), std::pair(std::string("3"), Level::Master));
+}
+
 // A table colour of 0: black when solid, the default under the gradient, as on the table.
 TEST_F(GameSettingsTest, APreviewOfTableColourZeroIsWhatTheTableShows)
 {

@@ -1,4 +1,4 @@
-// The hint: the Expert's first move in the player's place, or what to do
+// The hint: the Master's first move in the player's place, or what to do
 // instead, and the game left exactly as it was.
 #include "opponent/Hint.h"
 #include "opponent/HintWords.h"
@@ -27,7 +27,7 @@ const HintCase Cases[] = {
 
 class Hint : public PositionTest, public ::testing::WithParamInterface<HintCase> {};
 
-TEST_P(Hint, ExpertsFirstMoveAndNothingChanged)
+TEST_P(Hint, MastersFirstMoveAndNothingChanged)
 {
     const HintCase& c = GetParam();
     Lay(g, c.layout);

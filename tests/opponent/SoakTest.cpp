@@ -10,6 +10,7 @@
 
 #include "engine/Cards.h"
 #include "engine/Position.h"
+#include "opponent/Master.h"
 
 #include "selfplay/SelfPlay.h"
 #include "support/SoakPositions.h"
@@ -48,6 +49,19 @@ TEST(SelfPlaySoak, EveryPairingOfLevelsPlaysSoundGamesAndTheExpertBeatsTheBeginn
     const SoakResult three = soak(2, 1, 1, 3);
     EXPECT_EQ(std::tie(one.turns, one.checks, one.stalls, one.wins[1], one.wins[2]),
               std::tie(three.turns, three.checks, three.stalls, three.wins[1], three.wins[2]));
+}
+
+// The Master on either side, at a small budget but through its own turn, every move checked.
+TEST(SelfPlaySoak, TheMasterPlaysSoundGamesOnEitherSide)
+{
+    const MasterBudget before = std::exchange(MasterPlayBudget(), MasterBudget{4, 2});
+    for (const auto& [level1, level2] : {std::pair(Level::Master, Level::Expert), {Level::Expert, Level::Master}}) {
+        const SoakResult r = RunSoak(30, level1, level2, 1, 900000, true, 2);
+        EXPECT_EQ(r.failures, 0) << ::testing::PrintToString(r.failureNotes);
+        EXPECT_EQ(r.wins[1] + r.wins[2] + r.stalls, r.games);
+        EXPECT_GT(r.checks, 100 * r.games);
+    }
+    MasterPlayBudget() = before;
 }
 
 // ---- Faults planted in one region of positions real games reach ----

@@ -76,6 +76,11 @@ TEST_F(SettingsStore, ValuesInRangeAreTakenAndOthersLoadAsTheirDefaults)
     EXPECT_EQ(Held(g), "Win=32767 Loss=5 Sound=1 Animate=0 PlayMIDI=0 FlipNum=3 Style=1 TableColor=-12 Gradiant=0 "
                        "Bkgrd=0 Speed=3 ShowStats=0 CardBack=65 PlaySpeed=0 LastWin=2 AutoSave=0 "
                        "Wav0=/opt/tandrel/win.wav Wav1=/opt/tandrel/lose.wav ");
+    // The Master is level 3; past it the default again.
+    for (auto [style, level] : {std::pair("3", Level::Master), {"4", Level::Expert}, {"0", Level::Beginner}}) {
+        LoadAnn(std::string("Style=") + style + "\n");
+        EXPECT_EQ(g.cfg.ComputerLevel, level) << style;
+    }
 }
 
 TEST_F(SettingsStore, NotANumberInAnyNumericKeyReadsAsItsDefault)
