@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "input/DropTargets.h"
+#include "opponent/HintWords.h"
 
 namespace tandrel {
 
@@ -62,12 +63,13 @@ void PlayAids::Refresh(const Game& g, const MouseState& m)
     if (!notice1_.isEmpty()) {
         next.line1 = notice1_;
         next.line2 = notice2_;
-    } else if (hintOn_ && advice_ == HintAdvice::FlipStock) {
-        next.line1 = "No card to play: flip a";
-        next.line2 = "card from your stock.";
+    } else if (hintOn_ && hint_.move) { // the move, or the flip, in words
+        const HintLines said = HintWords(g, *hint_.move);
+        next.line1 = QString::fromStdString(said.first);
+        next.line2 = QString::fromStdString(said.second);
     } else if (hintOn_ && advice_ == HintAdvice::EndTurn) {
-        next.line1 = "No card to play: end your";
-        next.line2 = "turn on the score board.";
+        next.line1 = "Nothing more to play: end";
+        next.line2 = "your turn on the score board.";
     } else if (standstill) {
         next.line1 = "Neither side is making progress.";
         next.line2 = "F2 deals a new game.";

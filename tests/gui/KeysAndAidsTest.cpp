@@ -8,6 +8,7 @@
 #include "engine/Places.h"
 #include "gui/GuiFixture.h"
 #include "input/Geometry.h"
+#include "opponent/HintWords.h"
 
 using namespace tandrel;
 using namespace tandrel::testing;
@@ -161,6 +162,9 @@ TEST_F(OnTable, AWholeTurnWithKeysAlone)
     QTest::keyClick(window.get(), Qt::Key_H);
     const TablePlace waste{PlaceKind::PlayerWaste};
     EXPECT_EQ(Outlined(OutlineKind::Hint), (std::vector{PlaceRect(g, waste), PlaceRect(g, TheirWaste)}));
+    const OverlayPicture& said = window->aids().Overlay();
+    EXPECT_EQ(said.line1 + " " + said.line2,
+              QString::fromStdString("Load the " + CardName(g.Waste(1, g.WasteCount(1))) + " onto the computer's waste."));
     EXPECT_TRUE(screen() == start && !g.Undo && Seen() != start.convertToFormat(QImage::Format_RGB32));
     Keys("ss"); // the first shows the focus on the stock
     EXPECT_EQ(g.Waste(1, g.WasteCount(1)), Card("6s"));
