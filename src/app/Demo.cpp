@@ -29,6 +29,7 @@ void PlayDemo(Game& g, InputGate& gate, ProgramExit& exit, PlayAids& aids, const
     const Game kept = g;
     exit.SetGameAside(&kept);
     g.hooks = {}; // the deal is counted nowhere and empties no stored snapshot
+    g.GamesDealt = -1; // a shuffled deal, never one of the first games the player is yet to be dealt
     g.cfg.ComputerLevel = Level::Master;
     g.LastWinner = 1;
     gate.WatchForStop(true);
@@ -37,11 +38,21 @@ void PlayDemo(Game& g, InputGate& gate, ProgramExit& exit, PlayAids& aids, const
     const auto stopped = [&gate] { return gate.StopAsked(); };
     NewGame(g, true);
     PlayBothSides(g, stopped);
-    // The end of the demo game stays in view until the player turns away.
+    // The end of the demo game stays in view until the player turns away, with the player's own counts.
+    if (g.GameOver) {
+        g.Wins = kept.Wins, g.Losses = kept.Losses, g.Stats = kept.Stats;
+        g.view->ScoreBoard(true);
+    }
     while (!stopped()) Pause(g, WaitStepMs);
     gate.WatchForStop(false);
     aids.ShowNotice({}, {});
+    // The game comes back; the settings stay as they are now (the music may have gone meanwhile).
+    Settings cfg = g.cfg;
+    SyncedValues synced = std::move(g.Synced);
+    cfg.ComputerLevel = kept.cfg.ComputerLevel;
     g = kept;
+    g.cfg = std::move(cfg);
+    g.Synced = std::move(synced);
     exit.SetGameAside(nullptr);
     g.view->ScoreBoard(true);
     g.view->StatusPanel(false);

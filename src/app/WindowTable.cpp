@@ -57,6 +57,7 @@ MsgAnswer WindowTable::ShowMessage(const std::string& text, MsgIcon icon, MsgBut
                     QString::fromStdString(title), QString::fromStdString(text),
                     buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     surface_.window());
+    box.setTextFormat(Qt::PlainText); // a player's name is shown as typed, never as markup
     const int answer = box.exec();
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;

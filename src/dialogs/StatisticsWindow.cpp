@@ -79,6 +79,7 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_
     setWindowTitle("Statistics");
 
     lblPlayer = new QLabel(this);
+    lblPlayer->setTextFormat(Qt::PlainText); // the name as typed
     lblPlayer->setObjectName("lblPlayer");
     QFont heading = lblPlayer->font();
     heading.setBold(true);

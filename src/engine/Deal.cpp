@@ -70,7 +70,7 @@ void DealGame(Game& g)
         for (int i = 2; i <= 53; ++i) g.Deck(i) = TakeNumber(g.DealString, 2);
         RebuildDealString(g);
     }
-    // A 16-bit count in the original; it simply stops counting rather than wrapping.
+    // A 16-bit count in the file; it stops counting rather than wrapping.
     if (g.GamesDealt < MaxGameCount) ++g.GamesDealt;
     if (g.hooks.GamesDealtChanged) g.hooks.GamesDealtChanged(g);
 }

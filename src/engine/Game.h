@@ -102,6 +102,7 @@ struct Game : TableCards {
     int Losses = 0;
     Statistics Stats;                       // the figures by level and the winning streaks
     TurnHistory History;
+    bool KeepsHistory = true;               // false for a look-ahead's copy, which never takes a move back
 
     // Kept for the saved game's record, which holds them: the last run lifted
     // (by the mouse or the computer) and a card in hand (none once a move is over).

@@ -267,7 +267,7 @@ Applied Apply(Game& g, const Move& m)
     Applied a;
     if (!IsLegal(g, m)) return a;
     a.done = true;
-    const bool players = m.side == 1 && m.kind != MoveKind::TurnUp;
+    const bool players = m.side == 1 && m.kind != MoveKind::TurnUp && g.KeepsHistory;
     if (players) g.History.undone.clear();
     std::optional<TableCards> before;
     if (players) before = static_cast<const TableCards&>(g);

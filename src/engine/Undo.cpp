@@ -127,22 +127,9 @@ bool GiveLoadBack(Game& g)
     return true;
 }
 
-} // namespace
-
-void UndoMove(Game& g)
+// The move the record names, taken back by its kind.
+void TakeBackRecorded(Game& g, const UndoStep& s)
 {
-    if (g.GameOver) return;
-    if (!g.History.done.empty()) {
-        static_cast<TableCards&>(g) = g.History.done.back().before;
-        g.History.undone.push_back(g.History.done.back().move);
-        g.History.done.pop_back();
-        return;
-    }
-    // A restored game's record: the one move it names, taken back by its kind.
-    const auto step = g.Undo;
-    g.Undo.reset();
-    if (!step || g.GameOver) return;
-    const UndoStep& s = *step;
     switch (s.kind) {
     case UndoKind::Flip:
         UndoFlip(g, s.fan);
@@ -160,6 +147,32 @@ void UndoMove(Game& g)
         }
         break;
     }
+}
+
+bool SameCards(const TableCards& a, const TableCards& b)
+{
+    return a.Stock == b.Stock && a.Waste == b.Waste && a.Tableau == b.Tableau && a.Foundation == b.Foundation;
+}
+
+} // namespace
+
+void UndoMove(Game& g)
+{
+    if (g.GameOver) return;
+    if (!g.History.done.empty()) {
+        static_cast<TableCards&>(g) = g.History.done.back().before;
+        g.History.undone.push_back(g.History.done.back().move);
+        g.History.done.pop_back();
+        return;
+    }
+    // A restored game's record: the one move it names, taken back by its kind.
+    const auto step = g.Undo;
+    g.Undo.reset();
+    if (!step || g.GameOver) return;
+    const TableCards was = g;
+    TakeBackRecorded(g, *step);
+    // What was taken back before no longer fits a table that changed (an ace sent home stays).
+    if (!SameCards(was, g)) g.History.undone.clear();
 }
 
 Applied RedoMove(Game& g, Applied (*play)(Game&, const Move&))

@@ -31,6 +31,7 @@ Game TableOnly(const Game& g)
     c.TableauFaceDown = g.TableauFaceDown, c.Deck = g.Deck;
     c.FlippedCard = g.FlippedCard, c.FlipsThisTurn = g.FlipsThisTurn, c.GameOver = g.GameOver;
     c.cfg.FlipNum = g.cfg.FlipNum;
+    c.KeepsHistory = false;
     return t;
 }
 

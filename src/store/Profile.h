@@ -5,7 +5,7 @@
 // file's own line ends (CRLF or LF).
 //
 // Section and key names match without regard to ASCII case. Reads see at most
-// ProfileReadLimit characters of a value, as through the original 256-byte buffer.
+// ProfileReadLimit characters of a value, as through a 256-byte buffer.
 #include <optional>
 #include <string>
 #include <string_view>

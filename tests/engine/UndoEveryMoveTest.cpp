@@ -90,6 +90,12 @@ TEST(UndoEveryMove, TakesBackTheTurnOneMoveAtATimeAndRedoesItUntilANewMove)
         if (!SamePosition(g, after)) ++failures, ADD_FAILURE() << "redone\n" << selfplay::DescribePosition(positions[i]);
         if (kept < 2) continue;
 
+        Game restored = g; // the record alone, as a restored game has it: taken back, nothing is left to redo
+        UndoMove(restored);
+        restored.History.done.clear();
+        UndoMove(restored);
+        EXPECT_FALSE(RedoMove(restored).done);
+
         UndoMove(g), UndoMove(g); // a new move of its own ends the redoing
         const Move other = LegalMoves(g, 1).back();
         if (other.kind != MoveKind::TurnUp && Apply(g, other).done) {

@@ -173,6 +173,7 @@ TEST_F(GuiTest, DemoEndsOnAKeyAndTheGameInProgressComesBackAsItWas)
     game().cfg.PlaySpeed = 0;
     window->table().timeScale = 0.02;
     bool noticed = false, gaveUp = false;
+    std::string demoDeal;
     QElapsedTimer waited;
     waited.start();
     QTimer poke;
@@ -181,6 +182,7 @@ TEST_F(GuiTest, DemoEndsOnAKeyAndTheGameInProgressComesBackAsItWas)
         noticed |= window->aids().Overlay().line1 == "Demo: any key or click";
         const bool played = game().DealString != before.DealString && game().ComputerTurnsPlayed >= before.ComputerTurnsPlayed + 2;
         gaveUp = !played && waited.elapsed() > 120000;
+        if (played) demoDeal = game().DealString, game().cfg.MusicOn = !before.cfg.MusicOn; // as if the music failed
         if (played || gaveUp) QTest::keyClick(&w, Qt::Key_Space);
     });
     poke.start();
@@ -197,6 +199,9 @@ TEST_F(GuiTest, DemoEndsOnAKeyAndTheGameInProgressComesBackAsItWas)
     EXPECT_EQ(screen(), shown);
     EXPECT_TRUE(Offered("mnuOpt", "mnuUndo"));
     EXPECT_TRUE(window->aids().Overlay().line1.isEmpty());
+    EXPECT_NE(game().cfg.MusicOn, before.cfg.MusicOn) << "a setting changed meanwhile stays";
+    QTest::keyClick(&w, Qt::Key_F2); // the player's next deal is not the one the demo showed
+    EXPECT_NE(game().DealString, demoDeal);
 }
 
 // A display lost while the demo plays stores the game in progress, not the demo's.
