@@ -27,13 +27,6 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-bool ReadNumber(const char* text, long lo, long hi, long& value)
-{
-    char* end = nullptr;
-    value = std::strtol(text, &end, 10);
-    return end != text && *end == '\0' && value >= lo && value <= hi;
-}
-
 int Usage()
 {
     std::fprintf(stderr, "usage: tandrel-master-bench [DEALS] [--threads N] [--deals-a-move N] [--turns N]"

@@ -23,13 +23,6 @@ using namespace tandrel::selfplay;
 
 namespace {
 
-bool ReadNumber(const char* text, long lo, long hi, long& value)
-{
-    char* end = nullptr;
-    value = std::strtol(text, &end, 10);
-    return end != text && *end == '\0' && value >= lo && value <= hi;
-}
-
 int Usage()
 {
     std::fprintf(stderr, "usage: tandrel-selfplay GAMES LEVEL1 LEVEL2 [FLIPNUM] [FIRST] [--no-check] [--show N]"

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <iterator>
 #include <map>
@@ -90,6 +91,13 @@ void PositionWatch::CheckFoundations()
 }
 
 // ---- Games ----
+
+bool ReadNumber(const char* text, long lo, long hi, long& value)
+{
+    char* end = nullptr;
+    value = std::strtol(text, &end, 10);
+    return end != text && *end == '\0' && value >= lo && value <= hi;
+}
 
 void DealNumberedGame(Game& g, std::uint64_t gameNumber)
 {

@@ -40,6 +40,9 @@ private:
     std::string faultPosition_;
 };
 
+// A whole number from the command line within lo..hi.
+bool ReadNumber(const char* text, long lo, long hi, long& value);
+
 // Fills Deck with a shuffled deal drawn from the game number, with the same
 // placement rule as the program's own shuffle, and records it in DealString.
 void DealNumberedGame(Game& g, std::uint64_t gameNumber);
