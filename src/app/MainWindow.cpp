@@ -221,8 +221,8 @@ void MainWindow::Form_Load()
     ShowMainWindow();
     if (!gate_->ClosePending()) exit_->ReportStoreFailure(stored);
     gate_->SetStarting(false);
-    // The device opens after the deal's first card, or once a restored game
-    // shows; the tune starts when it is open.
+    // Music's device opens after the deal's first card, or once a restored
+    // game shows; the tune starts when it is open.
     soundWaits_ = true;
     RunAction([this, &g] {
         if (g.cfg.AutoSave) {
@@ -402,6 +402,9 @@ void MainWindow::TableMousePress(int button, float x, float y)
 {
     suppressClick_ = false;
     aids_.keys.shown = false;
+    // The device opens while the player's first move is under way, in time
+    // for the card's sound.
+    if (game_->cfg.SoundOn) mixer_.OpenInBackground();
     // Clicks act where the pointer last moved; a press under a pointer that has
     // not moved since the window appeared brings no move of its own.
     if (x != mouse_.LastMouseX || y != mouse_.LastMouseY) TableMouseMove(x, y);
@@ -441,6 +444,7 @@ void MainWindow::TableLostMouse()
 
 void MainWindow::TableKeyPress(tandrel::TableKey key)
 {
+    if (game_->cfg.SoundOn) mixer_.OpenInBackground();
     RunAction([&] { Form_KeyDown(*game_, mouse_, aids_.keys, key); });
 }
 

@@ -71,7 +71,7 @@ private:
     // The deal's writes, held until its first card is on the screen, in the
     // order the deal asked for them.
     void KeepDealWrites();
-    // The audio device starts opening once the start has shown its game.
+    // Music's device starts opening once the start has shown its game.
     void OpenSoundOnce();
     void KeepProgress(int wins, int losses, int computerTurns);
     // The stored game (Save or Snap) back on the table, or a new deal when it cannot be.

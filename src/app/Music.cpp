@@ -31,14 +31,15 @@ void Music::DeviceOpened()
     if (game_.cfg.MusicOn && !tmrMidi_.isActive()) MusicBySettings();
 }
 
-// The device opens on a thread of its own once the deal's first card shows,
-// so a slow or absent one never delays the table or the cards, and only when
-// sound or music is wanted. Without one the session plays silently (the mixer
-// plays nothing), and the player's choices stay as they are, in the file too.
+// The device opens on a thread of its own, so a slow or absent one never
+// delays the table or the cards: for music once the deal's first card shows,
+// for effects at the player's first press or the first effect (which then
+// sounds once the device is open). Without one the session plays silently
+// (the mixer plays nothing), and the player's choices stay as they are, in
+// the file too.
 void Music::OpenSound()
 {
-    const Settings& c = game_.cfg;
-    if (c.SoundOn || c.MusicOn) mixer_.OpenInBackground();
+    if (game_.cfg.MusicOn) mixer_.OpenInBackground();
 }
 
 void Music::MusicBySettings()

@@ -16,8 +16,8 @@ public:
     Music(Game& g, Mixer& mixer, QObject* parent);
     ~Music() override;
 
-    // Starts opening the audio device when the player wants sound or music;
-    // the tune starts once it is open.
+    // Starts opening the audio device when the player wants music; the tune
+    // starts once it is open. Effects open it when first wanted.
     void OpenSound();
     // No opening of the device is under way or waits to be followed up.
     bool SoundSettled() const { return !mixer_.Opening() && !followUp_; }

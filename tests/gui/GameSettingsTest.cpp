@@ -381,6 +381,16 @@ TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffAndFollowsThePlayer)
     EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
 }
 
+// No audio library at the start; the player's first press opens the device.
+TEST_F(SoundAndMusic, EffectsOpenTheDeviceAtThePlayersFirstPressNotAtTheStart)
+{
+    MainWindow& w = StartWith("Sound=1\nPlayMIDI=0\n");
+    EXPECT_FALSE(w.mixer().IsOpen() || w.mixer().Opening());
+    Click(StockX, HandRowY(1) + 10);
+    SoundSettles();
+    EXPECT_TRUE(w.mixer().IsOpen());
+}
+
 // The player's choices are kept: a start without a device is a passing condition.
 TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilentlyAndKeepsThePlayersChoice)
 {

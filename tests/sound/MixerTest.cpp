@@ -92,6 +92,15 @@ TEST_F(MixerTest, ANewEffectCutsOffTheOldOneTheChoosersTestIgnoresTheSoundSwitch
     EXPECT_LT(LoudFrames(), Rate * 45 / 100) << "the win sound was cut off";
 }
 
+TEST_F(MixerTest, AnEffectAskedWhileTheDeviceOpensSoundsOnceItIsOpen)
+{
+    Mixer m;
+    m.PlaySoundFile(Assets + "/win.wav");
+    m.Settle();
+    RunFor(0.5);
+    EXPECT_GT(LoudFrames(), Rate / 4);
+}
+
 TEST_F(MixerTest, FilesThatCannotPlayAndNoDeviceAreSilence)
 {
     // No device at all is silence too, one line, and the audio libraries let go again.
