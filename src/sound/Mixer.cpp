@@ -39,6 +39,10 @@ struct Sdl {
 #undef TANDREL_SDL_POINTER
 } sdl;
 
+// SDL's start and stop and the silencing of standard error are the process's,
+// not a mixer's: two mixers (a test's and a window's) open and close one at a time.
+std::mutex startStop;
+
 // Each opening holds the library once; a failed one lets it go again, so a
 // machine without audio does not keep some 4 MB of audio libraries for nothing.
 void* LoadSdl()
@@ -111,6 +115,7 @@ Mixer::~Mixer()
 {
     Settle();
     if (!IsOpen()) return;
+    const std::lock_guard one(startStop);
     CloseMusic();
     sdl.Mix_HaltChannel(-1);
     if (chunk_) sdl.Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
@@ -150,6 +155,7 @@ void Mixer::OpenHere()
 {
     bool open = AudioOutputLikely(devices);
     if (open) {
+        const std::lock_guard one(startStop);
         QuietStderr quiet;
         // SDL would take over SIGINT and SIGTERM and wait for an SDL event
         // loop we never run: the program could then not be ended by a signal.
