@@ -253,7 +253,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e)
 
 void MainWindow::KeepDealWrites()
 {
-    // Taken first: a write that reports a failure may run events.
+    // Taken first, so that no write runs twice.
     const auto writes = std::exchange(dealWrites_, {});
     for (const auto write : writes) write(*game_);
 }
