@@ -375,7 +375,7 @@ def compare(exe, floor, runs):
         late = sum(r.together for r in runs_)
         print(f"{name:28s} first paint {t:5.0f} ms   {card_text}   resident {m:5.1f} MB   "
               f"audio libraries {len(audio)}   (median of {runs})" +
-              (f"   table first seen with the card: {late} of {runs}" if card else ""))
+              (f"   first look showed the card too: {late} of {runs}" if card else ""))
     has_audio = machine_has_audio()
     print(f"this machine has {'an' if has_audio else 'no'} audio server or sound card; "
           f"load average {load_before[0]:.2f} before, {load_after[0]:.2f} after ({os.cpu_count()} CPUs)")
