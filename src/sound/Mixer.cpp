@@ -27,7 +27,7 @@ constexpr std::size_t LargestWave = 64u << 20;
 // them would cost every start of the program about 15 ms and 5 MB, sound or none.
 #define TANDREL_SDL_CALLS(X) \
     X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_WasInit) X(SDL_Quit) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) \
-    X(SDL_RWFromConstMem) \
+    X(SDL_RWFromConstMem) X(SDL_TLSCleanup) \
     X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) \
     X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) \
     X(Mix_LoadWAV_RW) X(Mix_PlayChannelTimed) X(Mix_PlayMusic) X(Mix_PlayingMusic) X(Mix_Quit) \
@@ -129,7 +129,7 @@ bool Mixer::Open()
     State untried = State::Untried;
     if (state_.compare_exchange_strong(untried, State::Opening)) {
         opening_ = true;
-        OpenHere();
+        OpenHere(false);
     }
     Settle();
     return IsOpen();
@@ -140,7 +140,7 @@ void Mixer::OpenInBackground()
     State untried = State::Untried;
     if (state_.compare_exchange_strong(untried, State::Opening)) {
         opening_ = true;
-        opener_ = std::thread([this] { OpenHere(); });
+        opener_ = std::thread([this] { OpenHere(true); });
     }
 }
 
@@ -151,7 +151,7 @@ void Mixer::Settle()
 
 // Runs on the opening thread, or on the caller's for Open. Nobody else touches
 // the mixer until the state says Open.
-void Mixer::OpenHere()
+void Mixer::OpenHere(bool ownThread)
 {
     bool open = AudioOutputLikely(devices);
     if (open) {
@@ -167,6 +167,7 @@ void Mixer::OpenHere()
             open = false;
         }
         if (lib && !open) {
+            if (ownThread) sdl.SDL_TLSCleanup(); // what SDL kept for this thread
             // Unless another mixer still uses SDL, its state goes before the library does.
             if (sdl.SDL_WasInit(0) == 0) sdl.SDL_Quit();
             ::dlclose(lib);
@@ -191,6 +192,8 @@ void Mixer::OpenHere()
         pending_.clear();
         state_.store(open ? State::Open : State::Failed, std::memory_order_release);
     }
+    // SDL keeps data for each thread that calls it and lets it go only for its own threads.
+    if (open && ownThread) sdl.SDL_TLSCleanup();
     if (opened) opened();
     opening_ = false;
 }

@@ -64,7 +64,7 @@ public:
 
 private:
     enum class State { Untried, Opening, Open, Failed };
-    void OpenHere();
+    void OpenHere(bool ownThread);
     void PlayWave(const std::string& wave);
 
     std::atomic<State> state_{State::Untried};
