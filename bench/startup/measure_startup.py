@@ -19,7 +19,10 @@ ratio 2; resident memory at most the bare window's + 3 MB at ratio 1 and
 + 8 MB at ratio 2; no audio library mapped on a machine without audio. A first
 start adds a second window (Game Settings) that the bare window has no
 counterpart for, so it is shown, not budgeted. Also told: the load average,
-the probe's own cost, and whether the machine has audio.
+the probe's own cost, whether the machine has audio, and how often the first
+look at the painted table already showed the first card (which follows the
+table by a millisecond or two, about as often as the probe looks: a few such
+runs are the probe's, not a late table).
 """
 import ctypes
 import ctypes.util
