@@ -2,20 +2,33 @@
 """Start-up of the real program in a real window under Xvfb.
 
 For each run: a fresh program folder, the time from starting the process to
-the first painted table (the window shows the table picture), and the resident
-memory once the picture has settled.
+the first painted table (the window shows the table picture), for a deal the
+time to its first card on the screen (the card flying in at the table's top
+left corner), the resident memory once the picture has settled, and which
+audio libraries the process then has mapped.
 Usage: measure_startup.py PATH/TO/tandrel [RUNS] [--floor PATH/TO/tandrel-bare-window]
 Without --floor: a first start (no settings file: Game Settings opens over the
 table, as on every start without Auto Save).
-With --floor: a returning player with Auto Save (the table, then the first
-deal), the first start, and the bare Qt window with a menu bar, each at device
-pixel ratio 1 and 2 (QT_SCALE_FACTOR), runs interleaved, medians side by side.
-The budgets compare the returning player with the bare window: a first start
-adds a second window (Game Settings) that the bare window has no counterpart for.
+With --floor: a returning player with Auto Save and default settings (sound
+on; the table, then the first deal) on this machine's own audio (none on a
+headless one) and on SDL's dummy device, the first start, and the bare Qt
+window with a menu bar, each at device pixel ratio 1 and 2 (QT_SCALE_FACTOR),
+runs interleaved, medians side by side, and the budgets checked: the first
+card at most 1.15 x the bare window's first paint at ratio 1 and 1.3 x at
+ratio 2; resident memory at most the bare window's + 3 MB at ratio 1 and
++ 8 MB at ratio 2; no audio library mapped on a machine without audio. A first
+start adds a second window (Game Settings) that the bare window has no
+counterpart for, so it is shown, not budgeted. Also told: the load average,
+the probe's own cost, whether the machine has audio, and how often the first
+look at the painted table already showed the first card (which follows the
+table by a millisecond or two, about as often as the probe looks: a few such
+runs are the probe's, not a late table).
 """
 import ctypes
 import ctypes.util
+import glob
 import os
+import resource
 import shutil
 import statistics
 import subprocess
@@ -112,8 +125,8 @@ class Screen:
             return 0, 0
         return dims[0].value, dims[1].value
 
-    def _rows(self, window, y, height, width):
-        image = self.x.XGetImage(self.dpy, window, 0, y, width, height, self.AllPlanes, self.ZPixmap)
+    def _rows(self, window, y, height, width, x=0):
+        image = self.x.XGetImage(self.dpy, window, x, y, width, height, self.AllPlanes, self.ZPixmap)
         if not image:
             return b""
         img = image.contents
@@ -132,6 +145,21 @@ class Screen:
             return 0.0
         black = sum(1 for w in words if w & 0xFFFFFF == 0)
         return 1.0 - black / len(words)
+
+    def white_share(self, window, ratio, top, rows=(128, 136, 144, 152), x0=8, x1=76):
+        """Share of near-white pixels in a few rows of the table where the deal's
+        first card passes (table pixels; the table lies below the menu bar, top
+        window pixels down): the wooden table there has none, a card's face is
+        mostly white."""
+        pixels = b"".join(self._rows(window, top + y * ratio, 1, (x1 - x0) * ratio, x0 * ratio) for y in rows)
+        words = memoryview(pixels).cast("I") if pixels and len(pixels) % 4 == 0 else memoryview(b"")
+        if len(words) == 0:
+            return 0.0
+        white = sum(1 for w in words if (w & 0xF0F0F0) == 0xF0F0F0)
+        return white / len(words)
+
+    def size(self, window):
+        return self._size(window)
 
     def picture(self, window):
         width, height = self._size(window)
@@ -155,9 +183,36 @@ def resident_kb(pid):
     return 0
 
 
-def one_run(exe, display, ini=None, extra_env=None):
+AUDIO_LIBRARIES = ("libSDL2", "libpulse", "libasound", "libfluidsynth", "libsndfile", "libFLAC", "libvorbis",
+                   "libopus", "libmpg123", "libmp3lame", "libjack", "libmodplug", "libinstpatch")
+
+
+def audio_libraries(pid):
+    """The audio libraries the process has mapped."""
+    found = set()
+    with open(f"/proc/{pid}/maps") as f:
+        for line in f:
+            name = os.path.basename(line.split()[-1]) if "/" in line else ""
+            if name.startswith(AUDIO_LIBRARIES):
+                found.add(name)
+    return sorted(found)
+
+
+class Run:
+    """One start: first paint, resident kB, first card (None without a deal), audio libraries."""
+
+    def __init__(self, first_paint, rss, first_card=None, audio=(), together=False):
+        self.first_paint, self.rss, self.first_card, self.audio = first_paint, rss, first_card, list(audio)
+        self.together = together  # the first paint seen already showed the first card
+
+    def __getitem__(self, i):  # (first paint, resident) as before
+        return (self.first_paint, self.rss)[i]
+
+
+def one_run(exe, display, ini=None, extra_env=None, ratio=1, card=False):
     """ini: the settings file to start with (none: a first start);
-    extra_env: variables added to the program's environment."""
+    extra_env: variables added to the program's environment; ratio: the
+    device pixel ratio it runs at; card: watch for the deal's first card."""
     folder = tempfile.mkdtemp(prefix="tandrel-start-")
     try:
         shutil.copy(exe, folder)
@@ -172,7 +227,7 @@ def one_run(exe, display, ini=None, extra_env=None):
         proc = subprocess.Popen([os.path.join(folder, os.path.basename(exe))], env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         screen = screen_of(display)
-        first_paint = None
+        first_paint = first_card = None
         window = None
         try:
             while time.monotonic() - start < 20:
@@ -183,7 +238,22 @@ def one_run(exe, display, ini=None, extra_env=None):
                     break
                 time.sleep(0.001)
             if first_paint is None:
-                raise SystemExit("the table was never painted")
+                seen = f"{screen.painted_fraction(window):.2f} of it painted" if window else "no window"
+                alive = "running" if proc.poll() is None else f"ended with {proc.returncode}"
+                raise SystemExit(f"the table was never painted ({seen}; the program {alive})")
+            together = False
+            if card:
+                width, height = screen.size(window)
+                top = height - 480 * ratio  # the menu bar above the table
+                # The table should reach the screen before the deal, not with its first card.
+                together = screen.white_share(window, ratio, top) > 0.15
+                while time.monotonic() - start < 20:
+                    if screen.white_share(window, ratio, top) > 0.15:
+                        first_card = time.monotonic() - start
+                        break
+                    time.sleep(0.001)
+                if first_card is None:
+                    raise SystemExit("the deal's first card was never seen")
             # The deal animates card by card; wait until the picture stays still.
             last, still_since = None, time.monotonic()
             while time.monotonic() - still_since < 0.6 and time.monotonic() - start < 30:
@@ -192,10 +262,16 @@ def one_run(exe, display, ini=None, extra_env=None):
                     last, still_since = pixels, time.monotonic()
                 time.sleep(0.05)
             rss = resident_kb(proc.pid)
+            audio = audio_libraries(proc.pid)
         finally:
             proc.terminate()
             proc.wait(timeout=10)
-        return first_paint, rss
+            # The server drops the window a moment after the process: the next
+            # run must not take it for its own.
+            gone_by = time.monotonic() + 5
+            while screen.find_window("Tandrel - ") and time.monotonic() < gone_by:
+                time.sleep(0.005)
+        return Run(first_paint, rss, first_card, audio, together)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
 
@@ -222,40 +298,121 @@ def with_xvfb(work):
 AUTO_SAVE = "[Options]\nPlayer=Bench\n[Bench]\nAutoSave=1\n"
 
 
+def machine_has_audio():
+    runtime = os.environ.get("XDG_RUNTIME_DIR", f"/run/user/{os.getuid()}")
+    sockets = [p for p in (f"{runtime}/pulse/native", f"{runtime}/pipewire-0", "/run/pulse/native") if os.path.exists(p)]
+    return bool(glob.glob("/dev/snd/pcmC*p") or sockets or os.environ.get("PULSE_SERVER"))
+
+
+def probe_cost(display, window_title="Tandrel - "):
+    """What one look of the probe costs in this process, in CPU microseconds."""
+    screen = screen_of(display)
+    window = screen.find_window(window_title)
+    if not window:
+        return None
+    before = resource.getrusage(resource.RUSAGE_SELF)
+    for _ in range(200):
+        screen.painted_fraction(window)
+    after = resource.getrusage(resource.RUSAGE_SELF)
+    return (after.ru_utime + after.ru_stime - before.ru_utime - before.ru_stime) / 200 * 1e6
+
+
 def compare(exe, floor, runs):
     """The game against the floor at ratios 1 and 2, each configuration once per round."""
-    ratio2 = {"QT_SCALE_FACTOR": "2"}
-    configs = [("game, ratio 1", exe, {}, AUTO_SAVE), ("game, ratio 2", exe, ratio2, AUTO_SAVE),
-               ("first start, ratio 1", exe, {}, None), ("first start, ratio 2", exe, ratio2, None),
-               ("bare window, ratio 1", floor, {}, None), ("bare window, ratio 2", floor, ratio2, None)]
+    dummy = {"SDL_AUDIODRIVER": "dummy"}
+    no_driver = {k: v for k, v in os.environ.items() if k != "SDL_AUDIODRIVER"}
+    os.environ.clear()
+    os.environ.update(no_driver)  # the machine's own audio, whatever the shell had chosen
+    configs = []
+    for ratio in (1, 2):
+        scale = {"QT_SCALE_FACTOR": str(ratio)}
+        configs += [(f"game, own audio, ratio {ratio}", exe, scale, AUTO_SAVE, ratio, True),
+                    (f"game, dummy device, ratio {ratio}", exe, {**scale, **dummy}, AUTO_SAVE, ratio, True),
+                    (f"first start, ratio {ratio}", exe, scale, None, ratio, False),
+                    (f"bare window, ratio {ratio}", floor, scale, None, ratio, False)]
+    load_before = os.getloadavg()
+    cpu_before = resource.getrusage(resource.RUSAGE_SELF)
+    wall_before = time.monotonic()
+    look = []
+    failed = []
 
     def rounds(display):
-        got = {name: [] for name, _, _, _ in configs}
-        for _ in range(runs):
-            for name, program, env, ini in configs:
-                got[name].append(one_run(program, display, ini, env))
+        got = {c[0]: [] for c in configs}
+        for k in range(runs):
+            # Each configuration takes each place in a round in turn.
+            for name, program, env, ini, ratio, card in configs[k % len(configs):] + configs[:k % len(configs)]:
+                try:
+                    got[name].append(one_run(program, display, ini, env, ratio, card))
+                except SystemExit as why:
+                    print(f"{name}, round {k + 1}: {why}")
+                    failed.append(name)
+        # One look of the probe, timed on a window left standing.
+        proc = subprocess.Popen([floor], env={**os.environ, "DISPLAY": display, "QT_QPA_PLATFORM": "xcb"},
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            for _ in range(2000):
+                if screen_of(display).find_window("Tandrel - "):
+                    break
+                time.sleep(0.01)
+            look.append(probe_cost(display))
+        finally:
+            proc.terminate()
+            proc.wait(timeout=10)
         return got
 
     got = with_xvfb(rounds)
+    cpu_after = resource.getrusage(resource.RUSAGE_SELF)
+    wall = time.monotonic() - wall_before
+    probe_cpu = cpu_after.ru_utime + cpu_after.ru_stime - cpu_before.ru_utime - cpu_before.ru_stime
+    load_after = os.getloadavg()
+
     medians = {}
-    for name, _, _, _ in configs:
-        t = statistics.median(r[0] * 1000 for r in got[name])
-        m = statistics.median(r[1] / 1024 for r in got[name])
-        medians[name] = (t, m)
-        print(f"{name:22s} first paint {t:5.0f} ms   resident {m:5.1f} MB   (median of {runs})")
-    f1 = medians["bare window, ratio 1"]
-    for who in ("game", "first start"):
-        g1, g2 = medians[f"{who}, ratio 1"], medians[f"{who}, ratio 2"]
-        print(f"{who}/floor at ratio 1: {g1[0] / f1[0]:.2f} x the start, {g1[1] - f1[1]:+.1f} MB; "
-              f"ratio 2 over ratio 1: {g2[0] - g1[0]:+.0f} ms, {g2[1] - g1[1]:+.1f} MB")
+    for name, _, _, _, _, card in configs:
+        runs_ = got[name]
+        t = statistics.median(r.first_paint * 1000 for r in runs_)
+        c = statistics.median(r.first_card * 1000 for r in runs_) if card else None
+        m = statistics.median(r.rss / 1024 for r in runs_)
+        audio = sorted({lib for r in runs_ for lib in r.audio})
+        medians[name] = (t, c, m, audio)
+        card_text = f"first card {c:5.0f} ms" if c is not None else " " * 18
+        late = sum(r.together for r in runs_)
+        print(f"{name:28s} first paint {t:5.0f} ms   {card_text}   resident {m:5.1f} MB   "
+              f"audio libraries {len(audio)}   (median of {runs})" +
+              (f"   first look showed the card too: {late} of {runs}" if card else ""))
+    has_audio = machine_has_audio()
+    print(f"this machine has {'an' if has_audio else 'no'} audio server or sound card; "
+          f"load average {load_before[0]:.2f} before, {load_after[0]:.2f} after ({os.cpu_count()} CPUs)")
+    if look and look[0] is not None:
+        print(f"the probe: {look[0]:.0f} us of CPU per look at the window; the measuring process used "
+              f"{probe_cpu / wall * 100:.0f}% of a CPU over the {wall:.0f} s")
+    failures = []
+    for ratio, time_budget, memory_budget in ((1, 1.15, 3), (2, 1.3, 8)):
+        floor_paint, _, floor_rss, _ = medians[f"bare window, ratio {ratio}"]
+        for audio in ("own audio", "dummy device"):
+            name = f"game, {audio}, ratio {ratio}"
+            t, c, m, libs = medians[name]
+            print(f"{name}: first paint {t / floor_paint:.2f} x the floor, first card {c / floor_paint:.2f} x "
+                  f"(budget {time_budget}), resident {m - floor_rss:+.1f} MB (budget +{memory_budget})")
+            if c > time_budget * floor_paint:
+                failures.append(f"{name}: first card over budget")
+            if m - floor_rss > memory_budget:
+                failures.append(f"{name}: memory over budget")
+            if audio == "own audio" and not has_audio and libs:
+                failures.append(f"{name}: audio libraries mapped without audio: {', '.join(libs)}")
+        first = medians[f"first start, ratio {ratio}"]
+        print(f"first start, ratio {ratio}: first paint {first[0] / floor_paint:.2f} x the floor, "
+              f"resident {first[2] - floor_rss:+.1f} MB")
+    failures += [f"{name}: a start not seen through" for name in failed]
+    print("within every budget" if not failures else "OVER BUDGET: " + "; ".join(failures))
+    return not failures
 
 
 def main():
     exe = os.path.abspath(sys.argv[1])
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     if "--floor" in sys.argv:
-        compare(exe, os.path.abspath(sys.argv[sys.argv.index("--floor") + 1]), runs)
-        return
+        ok = compare(exe, os.path.abspath(sys.argv[sys.argv.index("--floor") + 1]), runs)
+        sys.exit(0 if ok else 1)
     results = with_xvfb(lambda display: [one_run(exe, display) for _ in range(runs)])
     times = [t * 1000 for t, _ in results]
     rss = [r / 1024 for _, r in results]

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QTimer>
+#include <utility>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -38,6 +40,9 @@ namespace {
 
 constexpr int InitialTableWidth = 640;
 constexpr int InitialTableHeight = 480;
+// Long enough for an expose on a loaded machine; a window that is never
+// exposed (minimised at once) only delays the game by this much.
+constexpr int FirstPaintWaitMs = 2000;
 
 } // namespace
 
@@ -52,8 +57,15 @@ MainWindow::MainWindow(const std::string& programFolder)
     setCentralWidget(tableWidget_);
     table_ = std::make_unique<WindowTable>(*game_, *tableWidget_);
     game_->view = table_.get();
-    game_->hooks.GamesDealtChanged = KeepGamesDealt;
-    game_->hooks.ClearSnapshot = ClearStoredSnapshot;
+    // The writes wait for the first card on the screen (their fsyncs cost more
+    // than a frame), then go in the deal's order before the deal goes on: a
+    // crash later never deals the same game twice.
+    game_->hooks.GamesDealtChanged = [this](Game&) { dealWrites_.push_back(KeepGamesDealt); };
+    game_->hooks.ClearSnapshot = [this](Game&) { dealWrites_.push_back(ClearStoredSnapshot); };
+    table_->framePainted = [this] {
+        KeepDealWrites();
+        OpenSoundOnce();
+    };
     table_->mixer = &mixer_;
     tableWidget_->SetTable(table_.get());
     tableWidget_->SetAids(&aids_);
@@ -70,6 +82,10 @@ MainWindow::MainWindow(const std::string& programFolder)
     connect(music_.get(), &Music::stoppedForPlayer, menus_->mnuMusic, [this] { menus_->mnuMusic->setChecked(false); });
     connect(exit_.get(), &ProgramExit::exiting, alarm_.get(), &AlarmClock::Stop);
     connect(exit_.get(), &ProgramExit::exiting, music_.get(), &Music::Close);
+    exit_->beforeStore = [this] {
+        KeepDealWrites();
+        mixer_.Settle(); // the opening silences standard error, which an exit may need
+    };
     tableWidget_->setMinimumSize(1, 1);
     resize(InitialTableWidth, InitialTableHeight + menuBar()->sizeHint().height());
 }
@@ -134,6 +150,7 @@ void MainWindow::RunAction(const std::function<void()>& action)
     const int wins = g.Wins, losses = g.Losses, turns = g.ComputerTurnsPlayed;
     const bool over = g.GameOver;
     action();
+    KeepDealWrites(); // a deal without slides shows its cards at the end
     KeepProgress(wins, losses, turns);
     // Told once the move that ended the game has drawn all it draws, with the
     // totals as stored (the file may hold games counted elsewhere).
@@ -164,6 +181,7 @@ void MainWindow::ShowMainWindow()
     table_->SetBusyCursor(true);
     table_->showingWindow = true;
     const int redraws = table_->Redraws();
+    tableWidget_->installEventFilter(this);
     show();
     // Showing has sized and drawn the table already, unless the size did not change.
     if (table_->Redraws() == redraws) {
@@ -171,7 +189,17 @@ void MainWindow::ShowMainWindow()
             table_->Resize(tableWidget_->width(), tableWidget_->height());
         table_->RedrawTable();
     }
-    QCoreApplication::processEvents();
+    // The table reaches the screen before anything else the start does; the
+    // expose may come late on a busy display, so one look at the events is
+    // not enough. The player's input waits meanwhile.
+    if (!tablePainted_) {
+        QEventLoop loop;
+        firstPaint_ = &loop;
+        QTimer::singleShot(FirstPaintWaitMs, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        firstPaint_ = nullptr;
+    }
+    tableWidget_->removeEventFilter(this);
     table_->SetBusyCursor(false);
     table_->showingWindow = false;
 }
@@ -191,23 +219,49 @@ void MainWindow::Form_Load()
     FollowGame();
     CenterForm(*this);
     ShowMainWindow();
-    music_->OpenSound();
-    music_->MusicBySettings();
     if (!gate_->ClosePending()) exit_->ReportStoreFailure(stored);
     gate_->SetStarting(false);
+    // Music's device opens after the deal's first card, or once a restored
+    // game shows; the tune starts when it is open.
+    soundWaits_ = true;
     RunAction([this, &g] {
         if (g.cfg.AutoSave) {
             RestoreOrDeal("Save");
         } else if (!gate_->ClosePending()) {
+            OpenSoundOnce(); // the tune plays while the player chooses
             // Cancelled, the table stays empty and the game over until F2.
             ShowGameSettings();
         }
     });
+    OpenSoundOnce();
 #ifdef __GLIBC__
     // What the start freed (the decoded pictures, the deal's buffers) goes back
     // to the system instead of staying with the heap for good.
     malloc_trim(0);
 #endif
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == tableWidget_ && e->type() == QEvent::Paint) {
+        tablePainted_ = true;
+        // Ends the wait once this paint is done and on its way to the screen.
+        if (firstPaint_) firstPaint_->quit();
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void MainWindow::KeepDealWrites()
+{
+    // Taken first, so that no write runs twice.
+    const auto writes = std::exchange(dealWrites_, {});
+    for (const auto write : writes) write(*game_);
+}
+
+void MainWindow::OpenSoundOnce()
+{
+    if (!std::exchange(soundWaits_, false)) return;
+    music_->OpenSound();
 }
 
 void MainWindow::mnuFitTable_Click()
@@ -352,6 +406,9 @@ void MainWindow::TableMousePress(int button, float x, float y)
 {
     suppressClick_ = false;
     aids_.keys.shown = false;
+    // The device opens while the player's first move is under way, in time
+    // for the card's sound.
+    if (game_->cfg.SoundOn) mixer_.OpenInBackground();
     // Clicks act where the pointer last moved; a press under a pointer that has
     // not moved since the window appeared brings no move of its own.
     if (x != mouse_.LastMouseX || y != mouse_.LastMouseY) TableMouseMove(x, y);
@@ -391,6 +448,7 @@ void MainWindow::TableLostMouse()
 
 void MainWindow::TableKeyPress(tandrel::TableKey key)
 {
+    if (game_->cfg.SoundOn) mixer_.OpenInBackground();
     RunAction([&] { Form_KeyDown(*game_, mouse_, aids_.keys, key); });
 }
 

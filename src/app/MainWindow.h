@@ -3,9 +3,11 @@
 // every command. It owns the game and the table view and wires the window's
 // jobs together: the menus, the input gate, the music, the alarm and the exit.
 // Every action runs to its end before the next input is taken.
+#include <QEventLoop>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/AlarmClock.h"
 #include "app/InputGate.h"
@@ -59,12 +61,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void ConnectTable();
     void ConnectMenus();
     void FollowGame();
     void ShowMainWindow();
+    // The deal's writes, held until its first card is on the screen, in the
+    // order the deal asked for them.
+    void KeepDealWrites();
+    // Music's device starts opening once the start has shown its game.
+    void OpenSoundOnce();
     void KeepProgress(int wins, int losses, int computerTurns);
     // The stored game (Save or Snap) back on the table, or a new deal when it cannot be.
     void RestoreOrDeal(const char* prefix);
@@ -95,6 +103,10 @@ private:
     PlayAids aids_;
     std::string programFolder_;
     bool suppressClick_ = false;
+    std::vector<void (*)(Game&)> dealWrites_;
+    bool soundWaits_ = false;          // the start has not asked for the device yet
+    bool tablePainted_ = false;        // the table reached the screen once
+    QEventLoop* firstPaint_ = nullptr; // waits for that
 
     // The window's jobs; they go before the game they point at. The QObjects
     // are the window's children, so findChild finds the timers.

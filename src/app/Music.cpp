@@ -11,16 +11,35 @@ Music::Music(Game& g, Mixer& mixer, QObject* parent) : QObject(parent), game_(g)
     tmrMidi_.setObjectName("tmrMidi");
     tmrMidi_.setInterval(1000);
     connect(&tmrMidi_, &QTimer::timeout, this, &Music::tmrMidi_Timer);
+    // Told on the opening thread; the tune starts on this one.
+    mixer_.opened = [this] {
+        followUp_ = true;
+        QMetaObject::invokeMethod(this, &Music::DeviceOpened, Qt::QueuedConnection);
+    };
 }
 
-// The device opens after the table is painted, so a slow or absent one never
-// delays the first sight of the table, and only when sound or music is wanted.
-// Without one the session plays silently (the mixer plays nothing), and the
-// player's choices stay as they are, in the file too.
+Music::~Music()
+{
+    mixer_.Settle(); // nothing is told to this object once it is gone
+    mixer_.opened = nullptr;
+}
+
+void Music::DeviceOpened()
+{
+    followUp_ = false;
+    // A tune started meanwhile (the menu's Music) already plays.
+    if (game_.cfg.MusicOn && !tmrMidi_.isActive()) MusicBySettings();
+}
+
+// The device opens on a thread of its own, so a slow or absent one never
+// delays the table or the cards: for music once the deal's first card shows,
+// for effects at the player's first press or the first effect (which then
+// sounds once the device is open). Without one the session plays silently
+// (the mixer plays nothing), and the player's choices stay as they are, in
+// the file too.
 void Music::OpenSound()
 {
-    const Settings& c = game_.cfg;
-    if (c.SoundOn || c.MusicOn) mixer_.Open();
+    if (game_.cfg.MusicOn) mixer_.OpenInBackground();
 }
 
 void Music::MusicBySettings()

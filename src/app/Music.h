@@ -4,18 +4,23 @@
 #include <QObject>
 #include <QTimer>
 
+#include "sound/Mixer.h"
+
 namespace tandrel {
 
 struct Game;
-class Mixer;
 
 class Music : public QObject {
     Q_OBJECT
 public:
     Music(Game& g, Mixer& mixer, QObject* parent);
+    ~Music() override;
 
-    // Opens the audio device when the player wants sound or music.
+    // Starts opening the audio device when the player wants music; the tune
+    // starts once it is open. Effects open it when first wanted.
     void OpenSound();
+    // No opening of the device is under way or waits to be followed up.
+    bool SoundSettled() const { return !mixer_.Opening() && !followUp_; }
     // Plays or silences the tune as the player's MusicOn says.
     void MusicBySettings();
     // The tune from its start, looping.
@@ -32,9 +37,12 @@ signals:
     void stoppedForPlayer();
 
 private:
+    void DeviceOpened();
+
     Game& game_;
     Mixer& mixer_;
     QTimer tmrMidi_{this};
+    std::atomic<bool> followUp_{false}; // the device opened: the tune is still to start
 };
 
 } // namespace tandrel

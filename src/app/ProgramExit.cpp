@@ -64,6 +64,7 @@ bool ProgramExit::Closing()
 void ProgramExit::ExitSequence()
 {
     if (exited_) return;
+    if (beforeStore) beforeStore();
     // During a demo the game in progress is the one put aside.
     std::optional<Game> kept;
     if (aside_) kept = *aside_;
@@ -84,6 +85,7 @@ void ProgramExit::StoreOnLostDisplay()
 {
     if (exited_ || gate_.Starting() || game_.cfg.SettingsFile.empty()) return;
     exited_ = true;
+    if (beforeStore) beforeStore();
     if (aside_) { // a demo's table is none of the player's
         Game kept = *aside_;
         ReportStoreFailureOnExit(StoreOnExit(kept));

@@ -3,6 +3,7 @@
 // from outside, a lost display) and the reports of a failed write: the player
 // is told once per run, or standard error when nobody may be there to answer.
 #include <QObject>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -39,6 +40,10 @@ public:
 
     // A write that failed is told to the player, once per run.
     void ReportStoreFailure(bool stored);
+
+    // Runs before the files are stored on the way out: what the window still
+    // holds back goes first.
+    std::function<void()> beforeStore;
 
 signals:
     // The exit sequence has stored everything: the timers and the music stop.

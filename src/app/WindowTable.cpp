@@ -39,6 +39,7 @@ void WindowTable::FrameDelay()
     const qint64 left = interval - lastFrame_.elapsed();
     RunEventsFor(left > 0 ? static_cast<int>(left) : 0);
     lastFrame_.restart();
+    if (framePainted) framePainted();
 }
 
 void WindowTable::PlayWave(int index)

@@ -32,6 +32,7 @@ public:
     double timeScale = 1.0;
     int frameIntervalMs = 16; // about sixty frames a second
     Mixer* mixer = nullptr;   // none: silence
+    std::function<void()> framePainted; // after each slide's frame has reached the screen
     QTransform toSurface;     // table pixels to the widget's (Fit Table to Window)
 
 protected:

@@ -2,6 +2,7 @@
 // One game in progress: the state both sides play on, the current player's
 // settings, and the few move globals the rules and the mouse share. The main
 // window owns one Game; tests make as many as they like.
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -36,8 +37,8 @@ struct Game;
 // What the rules ask of the world outside the table. The program wires both;
 // a test wires what it needs, and an empty hook does nothing.
 struct GameHooks {
-    void (*GamesDealtChanged)(Game&) = nullptr;           // keep the count across restarts
-    void (*ClearSnapshot)(Game&) = nullptr;               // a new game empties the stored snapshot
+    std::function<void(Game&)> GamesDealtChanged; // keep the count across restarts
+    std::function<void(Game&)> ClearSnapshot;     // a new game empties the stored snapshot
 };
 
 // What this copy of the program last read from or wrote to its files, kept by

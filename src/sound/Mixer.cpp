@@ -1,6 +1,7 @@
 #include "sound/Mixer.h"
 
 #include "engine/RegularFile.h"
+#include "sound/AudioCheck.h"
 #include "sound/MidiFile.h"
 
 #include <SDL.h>
@@ -26,7 +27,7 @@ constexpr std::size_t LargestWave = 64u << 20;
 // them would cost every start of the program about 15 ms and 5 MB, sound or none.
 #define TANDREL_SDL_CALLS(X) \
     X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_WasInit) X(SDL_Quit) X(SDL_SetHint) X(SDL_PumpEvents) X(SDL_PeepEvents) \
-    X(SDL_RWFromConstMem) \
+    X(SDL_RWFromConstMem) X(SDL_TLSCleanup) \
     X(Mix_OpenAudio) X(Mix_AllocateChannels) X(Mix_CloseAudio) X(Mix_FreeChunk) X(Mix_FreeMusic) \
     X(Mix_HaltChannel) X(Mix_HaltMusic) X(Mix_HasMusicDecoder) X(Mix_Init) X(Mix_LoadMUSType_RW) \
     X(Mix_LoadWAV_RW) X(Mix_PlayChannelTimed) X(Mix_PlayMusic) X(Mix_PlayingMusic) X(Mix_Quit) \
@@ -37,6 +38,10 @@ struct Sdl {
     TANDREL_SDL_CALLS(TANDREL_SDL_POINTER)
 #undef TANDREL_SDL_POINTER
 } sdl;
+
+// SDL's start and stop and the silencing of standard error are the process's,
+// not a mixer's: two mixers (a test's and a window's) open and close one at a time.
+std::mutex startStop;
 
 // Each opening holds the library once; a failed one lets it go again, so a
 // machine without audio does not keep some 4 MB of audio libraries for nothing.
@@ -108,7 +113,9 @@ private:
 
 Mixer::~Mixer()
 {
-    if (!open_) return;
+    Settle();
+    if (!IsOpen()) return;
+    const std::lock_guard one(startStop);
     CloseMusic();
     sdl.Mix_HaltChannel(-1);
     if (chunk_) sdl.Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
@@ -117,45 +124,82 @@ Mixer::~Mixer()
     sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
 }
 
-bool Mixer::Open(const std::string& soundFont)
+bool Mixer::Open()
 {
-    if (tried_) return open_;
-    tried_ = true;
-    {
+    State untried = State::Untried;
+    if (state_.compare_exchange_strong(untried, State::Opening)) {
+        opening_ = true;
+        OpenHere(false);
+    }
+    Settle();
+    return IsOpen();
+}
+
+void Mixer::OpenInBackground()
+{
+    State untried = State::Untried;
+    if (state_.compare_exchange_strong(untried, State::Opening)) {
+        opening_ = true;
+        opener_ = std::thread([this] { OpenHere(true); });
+    }
+}
+
+void Mixer::Settle()
+{
+    if (opener_.joinable()) opener_.join();
+}
+
+// Runs on the opening thread, or on the caller's for Open. Nobody else touches
+// the mixer until the state says Open.
+void Mixer::OpenHere(bool ownThread)
+{
+    bool open = AudioOutputLikely(devices);
+    if (open) {
+        const std::lock_guard one(startStop);
         QuietStderr quiet;
         // SDL would take over SIGINT and SIGTERM and wait for an SDL event
         // loop we never run: the program could then not be ended by a signal.
         void* lib = LoadSdl();
-        open_ = lib && sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") &&
-                sdl.SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
-        if (open_ && sdl.Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
+        open = lib && sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1") &&
+               sdl.SDL_InitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS) == 0;
+        if (open && sdl.Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
             sdl.SDL_QuitSubSystem(SDL_INIT_AUDIO | SDL_INIT_EVENTS);
-            open_ = false;
+            open = false;
         }
-        if (lib && !open_) {
+        if (lib && !open) {
+            if (ownThread) sdl.SDL_TLSCleanup(); // what SDL kept for this thread
             // Unless another mixer still uses SDL, its state goes before the library does.
             if (sdl.SDL_WasInit(0) == 0) sdl.SDL_Quit();
             ::dlclose(lib);
         }
     }
-    if (!open_) {
+    if (open) {
+        sdl.Mix_AllocateChannels(1);
+        // The font list splits at ':' and ';', so a path holding one would name nothing.
+        const bool fontUsable = IsFile(soundFont) && soundFont.find_first_of(":;") == std::string::npos;
+        if (fontUsable && sdl.Mix_SetSoundFonts(soundFont.c_str())) {
+            sdl.Mix_Init(MIX_INIT_MID);
+            midi_ = sdl.Mix_HasMusicDecoder("MIDI") == SDL_TRUE;
+        }
+    } else {
         std::fprintf(stderr, "tandrel: no audio output, playing silently\n");
-        return false;
     }
-    sdl.Mix_AllocateChannels(1);
-    // The font list splits at ':' and ';', so a path holding one would name nothing.
-    const bool fontUsable = IsFile(soundFont) && soundFont.find_first_of(":;") == std::string::npos;
-    if (fontUsable && sdl.Mix_SetSoundFonts(soundFont.c_str())) {
-        sdl.Mix_Init(MIX_INIT_MID);
-        midi_ = sdl.Mix_HasMusicDecoder("MIDI") == SDL_TRUE;
+    {
+        // The effect that waited sounds first; an effect asked from here on
+        // finds the device open.
+        const std::lock_guard hold(waiting_);
+        if (open && !pending_.empty()) PlayWave(pending_);
+        pending_.clear();
+        state_.store(open ? State::Open : State::Failed, std::memory_order_release);
     }
-    return true;
+    // SDL keeps data for each thread that calls it and lets it go only for its own threads.
+    if (open && ownThread) sdl.SDL_TLSCleanup();
+    if (opened) opened();
+    opening_ = false;
 }
 
-void Mixer::PlaySoundFile(const std::string& path)
+void Mixer::PlayWave(const std::string& wave)
 {
-    const std::string wave = ReadWave(path);
-    if (wave.empty() || !Open()) return;
     // The mixer decodes into its own buffer; the bytes are needed only meanwhile.
     Mix_Chunk* chunk = sdl.Mix_LoadWAV_RW(sdl.SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
     if (!chunk) return;
@@ -165,9 +209,25 @@ void Mixer::PlaySoundFile(const std::string& path)
     sdl.Mix_PlayChannelTimed(0, chunk, 0, -1);
 }
 
+void Mixer::PlaySoundFile(const std::string& path)
+{
+    std::string wave = ReadWave(path);
+    if (wave.empty()) return;
+    if (!IsOpen()) {
+        OpenInBackground();
+        const std::lock_guard hold(waiting_);
+        if (state_.load() == State::Opening) {
+            pending_ = std::move(wave);
+            return;
+        }
+    }
+    if (IsOpen()) PlayWave(wave);
+}
+
 bool Mixer::PlayMusic(const std::string& path)
 {
-    if (!Open() || !midi_) return false;
+    if (!IsOpen()) OpenInBackground();
+    if (!IsOpen() || !midi_) return false;
     if (!music_ || path != musicPath_) {
         CloseMusic();
         // What was checked is what plays: the mixer gets the bytes, not the path.
@@ -188,12 +248,12 @@ bool Mixer::PlayMusic(const std::string& path)
 
 void Mixer::HaltMusic()
 {
-    if (open_) sdl.Mix_HaltMusic();
+    if (IsOpen()) sdl.Mix_HaltMusic();
 }
 
 void Mixer::CloseMusic()
 {
-    if (!open_) return;
+    if (!IsOpen()) return;
     sdl.Mix_HaltMusic();
     if (music_) sdl.Mix_FreeMusic(static_cast<Mix_Music*>(music_));
     music_ = nullptr;
@@ -203,7 +263,7 @@ void Mixer::CloseMusic()
 
 bool Mixer::MusicPlaying()
 {
-    if (!open_) return false;
+    if (!IsOpen()) return false;
     // A device that went away keeps the mixer turning over in silence.
     sdl.SDL_PumpEvents();
     SDL_Event e;

@@ -335,6 +335,7 @@ TEST_F(SoundAndMusic, MusicFromAPathWithBlanksLoopsUntilTheExit)
     QDir(folder.path()).mkdir("my music");
     QFile::copy(TANDREL_ASSETS "/rag.mid", folder.filePath("my music/a tune.mid"));
     MainWindow& w = StartWith("Sound=0\nPlayMIDI=1\nMIDI=" + InFolder("my music/a tune.mid") + "\n");
+    SoundSettles();
     EXPECT_TRUE(w.mixer().MusicPlaying());
     w.music().tmrMidi_Timer();
     EXPECT_TRUE(w.music().TimerOn());
@@ -360,6 +361,7 @@ TEST_F(SoundAndMusic, MusicThatCannotPlayTurnsItselfOff)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         MainWindow& w = StartWith("PlayMIDI=1\nMIDI=" + c.midi + "\n");
+        SoundSettles();
         EXPECT_EQ(w.mixer().TuneLoaded(), c.lostDevice);
         EXPECT_EQ(w.music().TimerOn(), c.timerAfterStart);
         if (c.lostDevice) {
@@ -387,6 +389,7 @@ TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffAndFollowsThePlayer)
     EXPECT_EQ(Music(), std::tuple(0, false, "0", false));
     for (const int on : {1, 0}) {
         Command("mnuMusic")->trigger();
+        SoundSettles();
         EXPECT_EQ(Music(), std::tuple(on, on == 1, std::to_string(on), on == 1));
         EXPECT_EQ(w.music().TimerOn(), on == 1);
     }
@@ -394,7 +397,18 @@ TEST_F(SoundAndMusic, TheMenusMusicPlaysWithSoundsOffAndFollowsThePlayer)
         f.lstPlayers->setCurrentRow(1);
         f.reject();
     });
+    SoundSettles();
     EXPECT_EQ(Music(), std::tuple(1, true, "1", true));
+}
+
+// No audio library at the start; the player's first press opens the device.
+TEST_F(SoundAndMusic, EffectsOpenTheDeviceAtThePlayersFirstPressNotAtTheStart)
+{
+    MainWindow& w = StartWith("Sound=1\nPlayMIDI=0\n");
+    EXPECT_FALSE(w.mixer().IsOpen() || w.mixer().Opening());
+    Click(StockX, HandRowY(1) + 10);
+    SoundSettles();
+    EXPECT_TRUE(w.mixer().IsOpen());
 }
 
 // The player's choices are kept: a start without a device is a passing condition.
@@ -402,6 +416,7 @@ TEST_F(SoundAndMusic, NoAudioDeviceStartsAndPlaysSilentlyAndKeepsThePlayersChoic
 {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     MainWindow& w = StartWith("Sound=1\nPlayMIDI=1\nMIDI=" TANDREL_ASSETS "/rag.mid\n");
+    SoundSettles();
     EXPECT_TRUE(w.mixer().Failed());
     EXPECT_FALSE(w.music().TimerOn());
     EXPECT_FALSE(game().GameOver) << "a game is dealt";

@@ -59,8 +59,14 @@ protected:
             lastTitle = title;
             return ScriptedAnswer(answers, buttons);
         };
+        if (beforeLoad) beforeLoad(*window);
         window->Form_Load();
         return *window;
+    }
+    // The audio device has opened (or failed) and the tune has followed.
+    void SoundSettles()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->music().SoundSettled(); }, 30000));
     }
 
     Game& game() { return window->game(); }
@@ -150,6 +156,7 @@ protected:
 
     QTemporaryDir folder;
     std::vector<std::function<void(QDialog&)>> hands; // for the windows to come, in order
+    std::function<void(MainWindow&)> beforeLoad;       // the window made, the start not begun
     std::unique_ptr<MainWindow> window;
     std::vector<std::string> messages;
     std::vector<MsgAnswer> answers;

@@ -47,6 +47,32 @@ TEST_F(GuiTest, FirstStartDealsPresetZeroUnderThePlayersNameAndRedrawsWhenResize
     EXPECT_TRUE(Shows(game().cfg.CardBack, 388, 300));
 }
 
+// The table reaches the screen before the deal begins; the deal's count
+// reaches the file right after its first card is on the screen, before the next.
+TEST_F(GuiTest, TheTableShowsBeforeTheDealWhoseCountIsStoredRightAfterItsFirstCard)
+{
+    WriteSettings("[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\n");
+    struct Paint {
+        bool beforeDeal;
+        int countInFile;
+    };
+    std::vector<Paint> paints;
+    struct Watch : QObject {
+        std::function<void()> paint;
+        bool eventFilter(QObject*, QEvent* e) override { return e->type() == QEvent::Paint && (paint(), false); }
+    } watch;
+    watch.paint = [&] { paints.push_back({game().GameOver, LoadGamesDealt(game().GamesDealtFile)}); };
+    beforeLoad = [&](MainWindow& w) { w.tableWidget().installEventFilter(&watch); };
+    Start();
+    ASSERT_FALSE(paints.empty());
+    EXPECT_TRUE(paints.front().beforeDeal);
+    const auto firstCard = std::find_if(paints.begin(), paints.end(), [](const Paint& p) { return !p.beforeDeal; });
+    ASSERT_GE(paints.end() - firstCard, 2);
+    EXPECT_EQ(firstCard[0].countInFile, 0) << "the first card is not held up by the write";
+    EXPECT_EQ(firstCard[1].countInFile, 1) << "the count is stored before the deal goes on";
+    EXPECT_EQ(LoadGamesDealt(game().GamesDealtFile), 1);
+}
+
 TEST_F(GuiTest, NewGameRestartAndTheGameMenu)
 {
     MainWindow& w = Start();

@@ -1,15 +1,20 @@
 // The speakers through SDL's disk driver, which writes what would have sounded
 // to a file: real sound comes out, a new effect cuts off the old one, the tune
-// loops on time and stops, and bad files or no device at all are silence.
+// loops on time and stops, and bad files or no device at all are silence; a
+// machine without audio loads no audio library at all.
 #include <chrono>
 #include <csignal>
 #include <dlfcn.h>
+#include <link.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <thread>
 
 #include "engine/HeadlessView.h"
+#include "sound/AudioCheck.h"
 #include "sound/Mixer.h"
 
 namespace tandrel::testing {
@@ -87,6 +92,15 @@ TEST_F(MixerTest, ANewEffectCutsOffTheOldOneTheChoosersTestIgnoresTheSoundSwitch
     EXPECT_LT(LoudFrames(), Rate * 45 / 100) << "the win sound was cut off";
 }
 
+TEST_F(MixerTest, AnEffectAskedWhileTheDeviceOpensSoundsOnceItIsOpen)
+{
+    Mixer m;
+    m.PlaySoundFile(Assets + "/win.wav");
+    m.Settle();
+    RunFor(0.5);
+    EXPECT_GT(LoudFrames(), Rate / 4);
+}
+
 TEST_F(MixerTest, FilesThatCannotPlayAndNoDeviceAreSilence)
 {
     // No device at all is silence too, one line, and the audio libraries let go again.
@@ -110,6 +124,7 @@ TEST_F(MixerTest, FilesThatCannotPlayAndNoDeviceAreSilence)
         SCOPED_TRACE(path);
         {
             Mixer m;
+            ASSERT_TRUE(m.Open());
             m.PlaySoundFile(path); // a tune is no effect
             if (!path.ends_with("rag.mid")) {
                 EXPECT_FALSE(m.PlayMusic(path));
@@ -128,6 +143,8 @@ TEST_F(MixerTest, TheTuneStartsAgainOnTheBeatUntilClosed)
     std::size_t from = 0;
     {
         Mixer m;
+        EXPECT_FALSE(m.PlayMusic(Path("my music/a rag.mid"))) << "not before the device is open";
+        ASSERT_TRUE(m.Open());
         from = Frames(); // before the tune: its first frames may be out before PlayMusic returns
         ASSERT_TRUE(m.PlayMusic(Path("my music/a rag.mid")));
         RunFor(66);
@@ -142,6 +159,59 @@ TEST_F(MixerTest, TheTuneStartsAgainOnTheBeatUntilClosed)
     const std::size_t again = start + 64 * Rate; // 32 bars of 4/4 at 120 a minute
     EXPECT_GT(Peak(again, again + Rate / 20), 4 * Peak(again - Rate / 10, again - Rate / 100));
     EXPECT_EQ(Peak(Frames() - Rate / 5, Frames()), 0) << "silence once closed";
+}
+
+// Objects loaded into the process so far, unloaded ones included.
+unsigned long long LoadsSoFar()
+{
+    unsigned long long adds = 0;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* n) {
+            *static_cast<unsigned long long*>(n) = info->dlpi_adds;
+            return 1;
+        },
+        &adds);
+    return adds;
+}
+
+TEST_F(MixerTest, WithNoServerAndNoSoundCardNoAudioLibraryIsLoaded)
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string runtimeWas = runtime ? runtime : "";
+    for (const char* name : {"SDL_AUDIODRIVER", "PULSE_SERVER"}) unsetenv(name);
+    setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+    fs::create_directories(dir / "dev/snd");
+    std::ofstream(Path("dev/snd/controlC0")) << ""; // a card that records only
+    fs::create_directories(dir / "pulse");
+    std::ofstream(Path("pulse/native")) << ""; // no socket: no server
+    EXPECT_FALSE(AudioOutputLikely(Path("dev")));
+    {
+        const auto before = LoadsSoFar();
+        Mixer m;
+        m.devices = Path("dev");
+        m.OpenInBackground();
+        m.Settle();
+        EXPECT_TRUE(m.Failed());
+        EXPECT_EQ(LoadsSoFar(), before);
+    }
+    std::ofstream(Path("dev/snd/pcmC0D0p")) << "";
+    EXPECT_TRUE(AudioOutputLikely(Path("dev"))) << "a card that plays";
+    fs::remove(Path("dev/snd/pcmC0D0p"));
+    const sockaddr_un address = [&] {
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::snprintf(a.sun_path, sizeof a.sun_path, "%s", Path("pipewire-0").c_str());
+        return a;
+    }();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    EXPECT_TRUE(AudioOutputLikely(Path("dev"))) << "a sound server's socket";
+    ::close(fd);
+    fs::remove(Path("pipewire-0"));
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    EXPECT_TRUE(AudioOutputLikely(Path("dev"))) << "a driver named";
+    if (runtime) setenv("XDG_RUNTIME_DIR", runtimeWas.c_str(), 1);
+    else unsetenv("XDG_RUNTIME_DIR");
 }
 
 } // namespace
