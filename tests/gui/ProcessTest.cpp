@@ -3,6 +3,7 @@
 // signals, no display, a window destroyed and a display lost.
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/file.h>
@@ -61,8 +62,9 @@ protected:
     }
 
     // Starts path; its standard error goes to errors.
+    // A given pass becomes the child's descriptor 3.
     pid_t Spawn(const std::string& path, std::vector<std::string> args, std::vector<std::string> env,
-                const std::string& errors = "/dev/null")
+                const std::string& errors = "/dev/null", int pass = -1)
     {
         std::vector<char*> argv, envp;
         for (auto& a : args) argv.push_back(a.data());
@@ -73,6 +75,7 @@ protected:
         posix_spawn_file_actions_init(&files);
         posix_spawn_file_actions_addopen(&files, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&files, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (pass >= 0) posix_spawn_file_actions_adddup2(&files, pass, 3);
         pid_t pid = 0;
         const bool ok = posix_spawn(&pid, path.c_str(), &files, nullptr, argv.data(), envp.data()) == 0;
         posix_spawn_file_actions_destroy(&files);
@@ -127,31 +130,35 @@ protected:
         return n;
     }
 
-    // An X server of the test's own, on a display picked from the process id: tests
-    // starting servers at once would race for the lowest free one.
+    // An X server of the test's own. The server picks a free display and tells its
+    // number: it takes over the sockets a killed server left, and servers started at
+    // once do not race for the same number.
     std::string StartX()
     {
-        for (int attempt = 0; attempt < 8; ++attempt) {
-            const int number = 100 + (static_cast<int>(::getpid()) * 7 + attempt * 101) % 800;
-            const std::string display = ":" + std::to_string(number);
-            if (fs::exists("/tmp/.X11-unix/X" + std::to_string(number))) continue;
-            // Not reset when its last client leaves: it would refuse connections for a
-            // moment, as the display check leaves just before the toolkit comes.
-            const pid_t server = Spawn("/usr/bin/Xvfb", {"Xvfb", display, "-nolisten", "tcp", "-noreset"},
-                                       {"PATH=/usr/bin:/bin"});
-            const std::string ask = "DISPLAY=" + display + " xwininfo -root >/dev/null 2>&1";
-            bool ended = server <= 0;
-            const bool answers = Within(20000, [&] {
-                ended = ended || Wait(server, 0) != Running;
-                return ended || std::system(ask.c_str()) == 0;
-            });
-            if (answers && !ended) return display;
-            if (!ended) {
-                ::kill(server, SIGKILL);
-                Wait(server, 5000);
-            }
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC) != 0) return {};
+        const int told = ::fcntl(ends[1], F_DUPFD_CLOEXEC, 10); // never 3 itself, which dup2 would leave shut
+        ::close(ends[1]);
+        // Not reset when its last client leaves: it would refuse connections for a
+        // moment, as the display check leaves just before the toolkit comes.
+        const pid_t server = Spawn("/usr/bin/Xvfb", {"Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-noreset"},
+                                   {"PATH=/usr/bin:/bin"}, "/dev/null", told);
+        ::close(told);
+        std::string number;
+        if (server <= 0) {
+            ::close(ends[0]);
+            return {};
         }
-        return {};
+        Within(20000, [&] {
+            pollfd ready{ends[0], POLLIN, 0};
+            char c = 0;
+            if (::poll(&ready, 1, 100) == 1 && ::read(ends[0], &c, 1) == 1 && c != '\n') number += c;
+            return c == '\n' || (ready.revents & POLLHUP) || Wait(server, 0) != Running;
+        });
+        ::close(ends[0]);
+        if (number.empty()) return {};
+        const std::string ask = "DISPLAY=:" + number + " xwininfo -root >/dev/null 2>&1";
+        return Within(20000, [&] { return std::system(ask.c_str()) == 0; }) ? ":" + number : std::string();
     }
 
     QTemporaryDir folder;
