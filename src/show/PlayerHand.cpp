@@ -8,6 +8,7 @@
 #include "show/Slide.h"
 #include "show/Sound.h"
 #include "show/Turns.h"
+#include "engine/Texts.h"
 
 namespace tandrel {
 
@@ -299,7 +300,7 @@ void EndPlayerTurn(Game& g)
 {
     if (g.ComputerBusy || g.FlipInProgress || g.GameOver) return;
     if (MustFlipBeforeEnding(g)) {
-        ShowInfo(g, "You must flip a card.");
+        ShowInfo(g, Translate("Turns", "You must flip a card."));
         return;
     }
     ComputerTurn(g, 2);

@@ -3,6 +3,7 @@
 #include "engine/TurnRules.h"
 #include "opponent/ComputerPlan.h"
 #include "show/ShowMoves.h"
+#include "engine/Texts.h"
 
 namespace tandrel {
 
@@ -25,7 +26,7 @@ void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
 {
     if (g.GameOver) return;
     if (!MayStartTurn(g, side)) {
-        if (side == 2) ShowInfo(g, "You need to flip a card first.");
+        if (side == 2) ShowInfo(g, Translate("Turns", "You need to flip a card first."));
         return;
     }
     BeginTurn(g, side);
