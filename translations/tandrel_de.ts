@@ -5,471 +5,624 @@
     <name>Alarm</name>
     <message>
         <source>The alarm time is up?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmzeit abgelaufen?</translation>
     </message>
     <message>
         <source>The alarm time is up. Do you want to finish this game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alarmzeit ist abgelaufen. Möchten Sie dieses Spiel noch zu Ende spielen?</translation>
     </message>
 </context>
 <context>
     <name>Buttons</name>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testen</translation>
     </message>
     <message>
         <source>&amp;Assign</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuweisen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünf</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechs</translation>
     </message>
     <message>
         <source>seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieben</translation>
     </message>
     <message>
         <source>eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Acht</translation>
     </message>
     <message>
         <source>nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Neun</translation>
     </message>
     <message>
         <source>ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn</translation>
     </message>
     <message>
         <source>jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>king</source>
-        <translation type="unfinished"></translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ass</translation>
     </message>
     <message>
         <source>clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik</translation>
     </message>
     <message>
         <source>diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card: %1 its rank, %2 its suit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2-%1</translation>
     </message>
 </context>
 <context>
     <name>Demo</name>
     <message>
         <source>Demo: any key or click</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo: Jede Taste, jeder Klick</translation>
     </message>
     <message>
         <source>brings your game back.</source>
-        <translation type="unfinished"></translation>
+        <translation>holt Ihr Spiel zurück.</translation>
     </message>
 </context>
 <context>
     <name>Hint</name>
     <message>
         <source>onto the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>auf %1.</translation>
     </message>
     <message>
         <source>onto the empty pile %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>auf den leeren Stapel %1.</translation>
     </message>
     <message>
         <source>to an empty foundation.</source>
-        <translation type="unfinished"></translation>
+        <translation>auf einen leeren Zielstapel.</translation>
     </message>
     <message>
         <source>Play the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen Sie %1</translation>
     </message>
     <message>
         <source>Load the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie %1</translation>
     </message>
     <message>
         <source>onto the computer&apos;s waste.</source>
-        <translation type="unfinished"></translation>
+        <translation>auf den Abwurf des Computers.</translation>
     </message>
     <message>
         <source>Move the %1 and the cards on it</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieben Sie %1 samt Reihe</translation>
     </message>
     <message>
         <source>Move the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schieben Sie %1</translation>
     </message>
     <message>
         <source>Take the %1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nehmen Sie %1 herunter</translation>
     </message>
     <message>
         <source>Turn up the waiting card</source>
-        <translation type="unfinished"></translation>
+        <translation>Decken Sie die verdeckte Karte</translation>
     </message>
     <message>
         <source>of pile %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>von Stapel %1 auf.</translation>
     </message>
     <message>
         <source>Turn your waste over</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenden Sie Ihren Abwurf,</translation>
     </message>
     <message>
         <source>to flip from the stock again.</source>
-        <translation type="unfinished"></translation>
+        <translation>um erneut vom Talon zu ziehen.</translation>
     </message>
     <message>
         <source>Flip a card</source>
-        <translation type="unfinished"></translation>
+        <translation>Decken Sie eine Karte</translation>
     </message>
     <message>
         <source>from your stock.</source>
-        <translation type="unfinished"></translation>
+        <translation>von Ihrem Talon auf.</translation>
     </message>
 </context>
 <context>
     <name>Menus</name>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;Restart Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel neu &amp;starten</translation>
     </message>
     <message>
         <source>&amp;Game Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;einstellungen</translation>
     </message>
     <message>
         <source>&amp;Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistik…</translation>
     </message>
     <message>
         <source>&amp;Demo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Demo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Re&amp;do</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Take Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenstand &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Restore Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenstand &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alarm</translation>
     </message>
     <message>
         <source>&amp;Fit Table to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch an &amp;Fenster anpassen</translation>
     </message>
     <message>
         <source>&amp;Music</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Musik</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;Quick look at the rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regeln im Überblick</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tandrel</translation>
     </message>
 </context>
 <context>
     <name>PlayAids</name>
     <message>
         <source>Nothing more to play: end</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts mehr zu spielen: Zug</translation>
     </message>
     <message>
         <source>your turn on the score board.</source>
-        <translation type="unfinished"></translation>
+        <translation>an der Punktetafel beenden.</translation>
     </message>
     <message>
         <source>Neither side is making progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Seite kommt mehr voran.</translation>
     </message>
     <message>
         <source>F2 deals a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 gibt ein neues Spiel.</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>The player list could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielerliste konnte nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Please type a name for the player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für den Spieler ein.</translation>
     </message>
     <message>
         <source>A player&apos;s name cannot hold a line break or other control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf keinen Zeilenumbruch und kein anderes Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A player&apos;s name cannot hold [ or ].</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf weder [ noch ] enthalten.</translation>
     </message>
     <message>
         <source>A player&apos;s name cannot begin or end with a blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
     </message>
     <message>
         <source>That name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name ist zu lang.</translation>
     </message>
     <message>
         <source>That name is kept for the program&apos;s own use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name ist für das Programm selbst reserviert.</translation>
     </message>
     <message>
         <source>There is already a player called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Spieler namens %1.</translation>
     </message>
     <message>
         <source>Are you sure you want to remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich entfernen?</translation>
     </message>
     <message>
         <source>Remove Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler entfernen</translation>
     </message>
 </context>
 <context>
     <name>ProgramExit</name>
     <message>
         <source>The settings file %1 cannot be written. Settings, statistics and the saved game cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden. Einstellungen, Statistik und das gespeicherte Spiel können nicht gesichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>Card table</source>
+        <translation>Spieltisch</translation>
+    </message>
+    <message>
+        <source>1 card face down</source>
+        <translation>1 Karte verdeckt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cards face down</source>
+        <translation>
+            <numerusform>%n Karte verdeckt</numerusform>
+            <numerusform>%n Karten verdeckt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Pile %1: empty</source>
+        <translation>Stapel %1: leer</translation>
+    </message>
+    <message>
+        <source>Pile %1: %2</source>
+        <translation>Stapel %1: %2</translation>
+    </message>
+    <message>
+        <source>Foundation %1: empty</source>
+        <translation>Zielstapel %1: leer</translation>
+    </message>
+    <message>
+        <source>Foundation %1: %2</source>
+        <translation>Zielstapel %1: %2</translation>
+    </message>
+    <message>
+        <source>Your stock, empty</source>
+        <translation>Ihr Talon, leer</translation>
+    </message>
+    <message>
+        <source>Your stock, 1 card</source>
+        <translation>Ihr Talon, 1 Karte</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your stock, %n cards</source>
+        <translation>
+            <numerusform>Ihr Talon, %n Karte</numerusform>
+            <numerusform>Ihr Talon, %n Karten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score board: your cards %1, computer&apos;s %2, wins %3, losses %4</source>
+        <translation>Punktetafel: Ihre Karten %1, Karten des Computers %2, Siege %3, Niederlagen %4</translation>
+    </message>
+    <message>
+        <source>You turn your waste over.</source>
+        <translation>Sie wenden Ihren Abwurf.</translation>
+    </message>
+    <message>
+        <source>The computer turns its waste over.</source>
+        <translation>Der Computer wendet seinen Abwurf.</translation>
+    </message>
+    <message>
+        <source>You flip a card.</source>
+        <translation>Sie decken eine Karte auf.</translation>
+    </message>
+    <message>
+        <source>The computer flips a card.</source>
+        <translation>Der Computer deckt eine Karte auf.</translation>
+    </message>
+    <message>
+        <source>You turn up the waiting card of pile %1.</source>
+        <translation>Sie decken die verdeckte Karte von Stapel %1 auf.</translation>
+    </message>
+    <message>
+        <source>The computer turns up the waiting card of pile %1.</source>
+        <translation>Der Computer deckt die verdeckte Karte von Stapel %1 auf.</translation>
+    </message>
+    <message>
+        <source>You load the %1 onto the computer&apos;s waste.</source>
+        <translation>Sie legen %1 auf den Abwurf des Computers.</translation>
+    </message>
+    <message>
+        <source>The computer loads the %1 onto your waste.</source>
+        <translation>Der Computer legt %1 auf Ihren Abwurf.</translation>
+    </message>
+    <message>
+        <source>You play the %1</source>
+        <translation>Sie spielen %1</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1</source>
+        <translation>Der Computer spielt %1</translation>
+    </message>
+    <message>
+        <source>You pick up the %1.</source>
+        <translation>Sie nehmen %1 auf.</translation>
+    </message>
+    <message>
+        <source>The %1 goes back.</source>
+        <translation>%1 geht zurück.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot go there; it goes back.</source>
+        <translation>%1 passt dort nicht und geht zurück.</translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation>Sie sind am Zug.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s turn.</source>
+        <translation>Der Computer ist am Zug.</translation>
+    </message>
+    <message>
+        <source>You won the game!</source>
+        <translation>Sie haben das Spiel gewonnen!</translation>
+    </message>
+    <message>
+        <source>The computer won the game.</source>
+        <translation>Der Computer hat das Spiel gewonnen.</translation>
+    </message>
+    <message>
+        <source>Your waste: empty</source>
+        <translation>Ihr Abwurf: leer</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s waste: empty</source>
+        <translation>Abwurf des Computers: leer</translation>
+    </message>
+    <message>
+        <source>Your waste: %1, 1 card</source>
+        <translation>Ihr Abwurf: %1, 1 Karte</translation>
+    </message>
+    <message>
+        <source>Computer&apos;s waste: %1, 1 card</source>
+        <translation>Abwurf des Computers: %1, 1 Karte</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your waste: %1, %n cards</source>
+        <translation>
+            <numerusform>Ihr Abwurf: %1, %n Karte</numerusform>
+            <numerusform>Ihr Abwurf: %1, %n Karten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Computer&apos;s waste: %1, %n cards</source>
+        <translation>
+            <numerusform>Abwurf des Computers: %1, %n Karte</numerusform>
+            <numerusform>Abwurf des Computers: %1, %n Karten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Start</name>
     <message>
         <source>Tandrel is already running on display %1, with the settings in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tandrel läuft bereits auf Display %1, mit den Einstellungen in %2.</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>You won!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben gewonnen!</translation>
     </message>
     <message>
         <source>The computer won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Computer hat gewonnen.</translation>
     </message>
     <message>
         <source>Win: %1   Loss: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen: %1   Verloren: %2</translation>
     </message>
     <message>
         <source>F2 deals a new game</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 gibt ein neues Spiel</translation>
     </message>
     <message>
         <source>Press F2 to start a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>F2 startet ein neues Spiel.</translation>
     </message>
     <message>
         <source>Game Over!</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei!</translation>
     </message>
     <message>
         <source>It is your turn. Click the</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind am Zug. Klicken Sie</translation>
     </message>
     <message>
         <source>score board when finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>am Ende auf die Punktetafel.</translation>
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Your cards left: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Restkarten: </translation>
     </message>
     <message>
         <source>Opponent&apos;s cards left: </source>
-        <translation type="unfinished"></translation>
+        <translation>Restkarten Gegner: </translation>
     </message>
     <message>
         <source>Win: </source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen: </translation>
     </message>
     <message>
         <source>Loss: </source>
-        <translation type="unfinished"></translation>
+        <translation>Verloren: </translation>
     </message>
     <message>
         <source>Score Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktetafel</translation>
     </message>
     <message>
         <source>Round %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde %1</translation>
     </message>
 </context>
 <context>
     <name>Turns</name>
     <message>
         <source>You lost the last game so the computer will start first this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben das letzte Spiel verloren, deshalb beginnt diesmal der Computer.</translation>
     </message>
     <message>
         <source>You must flip a card.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen eine Karte aufdecken.</translation>
     </message>
     <message>
         <source>You need to flip a card first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen zuerst eine Karte aufdecken.</translation>
     </message>
 </context>
 <context>
     <name>tandrel::AboutBox</name>
     <message>
         <source>Made by the Tandrel developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt von den Tandrel-Entwicklern</translation>
     </message>
     <message>
         <source>Copyright © 2026 the Tandrel developers.
 Free software under the GNU General Public License,
 version 3 or (at your option) any later version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 die Tandrel-Entwickler.
+Freie Software unter der GNU General Public License,
+Version 3 oder (nach Ihrer Wahl) jeder späteren Version.</translation>
     </message>
     <message>
         <source>Project page and support: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektseite und Support: %1</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
 </context>
 <context>
     <name>tandrel::AlarmDialog</name>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Alert me when I&apos;ve played for 1 Minute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mich nach 1 Minute Spielzeit erinnern.</translation>
     </message>
     <message numerus="yes">
         <source>Alert me when I&apos;ve played for %n Minutes.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mich nach %n Minute Spielzeit erinnern.</numerusform>
+            <numerusform>Mich nach %n Minuten Spielzeit erinnern.</numerusform>
         </translation>
     </message>
 </context>
@@ -477,217 +630,217 @@ version 3 or (at your option) any later version.</source>
     <name>tandrel::GameSettingsDialog</name>
     <message>
         <source>Game Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieleinstellungen</translation>
     </message>
     <message>
         <source>Show S&amp;tats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik anzeigen</translation>
     </message>
     <message>
         <source>Auto Sa&amp;ve</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;utomatisch speichern</translation>
     </message>
     <message>
         <source>&amp;Player</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pieler</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ziehen</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei</translation>
     </message>
     <message>
         <source>Oppo&amp;nent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gegner</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfänger</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgeschrittener</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Meister</translation>
     </message>
     <message>
         <source>Pla&amp;y Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel&amp;tempo</translation>
     </message>
     <message>
         <source>Faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneller</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Ani&amp;mation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ani&amp;mation</translation>
     </message>
     <message>
         <source>Animation Sp&amp;eed</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;imationstempo</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge</translation>
     </message>
     <message>
         <source>So&amp;unds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klänge</translation>
     </message>
     <message>
         <source>&amp;Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge&amp;wonnen</translation>
     </message>
     <message>
         <source>&amp;Loss</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verloren</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussehen</translation>
     </message>
     <message>
         <source>&amp;Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund&amp;bild</translation>
     </message>
     <message>
         <source>Colored back&amp;ground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farbiger Hintergrund</translation>
     </message>
     <message>
         <source>&amp;Solid background colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei&amp;nfarbige Hintergründe</translation>
     </message>
     <message>
         <source>C&amp;hange Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe än&amp;dern</translation>
     </message>
     <message>
         <source>Change &amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi&amp;ld ändern</translation>
     </message>
     <message>
         <source>Card Bac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten&amp;rücken</translation>
     </message>
     <message>
         <source>Type in the name of a new player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Namen eines neuen Spielers ein.</translation>
     </message>
     <message>
         <source>New Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Spieler</translation>
     </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
     <message>
         <source>%1 Handbook</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Handbuch</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startseite</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The handbook is missing&lt;/h2&gt;&lt;p&gt;Tandrel reads its handbook from &lt;b&gt;%1&lt;/b&gt;, and that file is not there.&lt;/p&gt;&lt;p&gt;The handbook comes with the program&apos;s default files, in their folder &lt;tt&gt;handbook&lt;/tt&gt;: beside a program in its build folder (building again puts it back), in &lt;tt&gt;share/tandrel&lt;/tt&gt; for an installed one (installing again puts it back). Meanwhile &lt;b&gt;Help, Quick look at the rules&lt;/b&gt; gives the rules in short.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Das Handbuch fehlt&lt;/h2&gt;&lt;p&gt;Tandrel liest sein Handbuch aus &lt;b&gt;%1&lt;/b&gt;, und diese Datei ist nicht vorhanden.&lt;/p&gt;&lt;p&gt;Das Handbuch gehört zu den Standarddateien des Programms, in deren Ordner &lt;tt&gt;handbook&lt;/tt&gt;: neben einem Programm in seinem Build-Ordner (erneutes Bauen stellt es wieder her), in &lt;tt&gt;share/tandrel&lt;/tt&gt; bei einem installierten Programm (erneutes Installieren stellt es wieder her). Bis dahin gibt &lt;b&gt;Hilfe, Regeln im Überblick&lt;/b&gt; die Regeln in Kurzform.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>tandrel::PictureChooser</name>
     <message>
         <source>it is too large (%1 x %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild ist zu groß (%1 x %2).</translation>
     </message>
     <message>
         <source>it is not a picture this program can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Bild, das dieses Programm lesen kann.</translation>
     </message>
     <message>
         <source>Background Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrundbild</translation>
     </message>
     <message>
         <source>&amp;Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bilder</translation>
     </message>
     <message>
         <source>Sample</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>%1 cannot be shown: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angezeigt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>tandrel::RulesWindow</name>
     <message>
         <source>The play of the game is much the same as in regular solitaire with three exceptions. First, you can play on your opponent&apos;s hand as you would a foundation or tableau. Second, when playing on your opponent&apos;s hand you can play in either direction. That is to say, a red eight can be played on a black seven or a black nine. Finally, the first person to play all of the cards in their hand wins. For a more detailed explanation of the rules see the help file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel verläuft weitgehend wie eine gewöhnliche Patience, mit drei Ausnahmen. Erstens können Sie auf den Abwurfstapel Ihres Gegners spielen, genau wie auf einen Zielstapel oder einen Spielstapel. Zweitens dürfen Sie auf dem Abwurfstapel Ihres Gegners in beide Richtungen anlegen: Eine rote Acht kann also auf eine schwarze Sieben oder eine schwarze Neun gelegt werden. Und schließlich gewinnt, wer als Erster alle eigenen Karten ausgespielt hat. Eine ausführlichere Erklärung der Regeln finden Sie in der Hilfe.</translation>
     </message>
     <message>
         <source>Also, it may be helpful to know that you can play cards in one of two ways. Of course, you can click, drag and drop with the left mouse button. An easier way is to use the right mouse button. Right-click on any card or stack of cards to automatically play the cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Außerdem ist es nützlich zu wissen, dass Sie Karten auf zwei Arten spielen können. Natürlich können Sie Karten mit der linken Maustaste anklicken, ziehen und ablegen. Einfacher geht es mit der rechten Maustaste: Ein Rechtsklick auf eine Karte oder einen Kartenstapel spielt die Karten automatisch aus.</translation>
     </message>
     <message>
         <source>The Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regeln</translation>
     </message>
     <message>
         <source>A Quick Look At The Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regeln im Überblick</translation>
     </message>
 </context>
 <context>
     <name>tandrel::SoundChooser</name>
     <message>
         <source>Select WAV File</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Datei auswählen</translation>
     </message>
     <message numerus="yes">
         <source>%n files found</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei gefunden</numerusform>
+            <numerusform>%n Dateien gefunden</numerusform>
         </translation>
     </message>
 </context>
@@ -695,71 +848,71 @@ version 3 or (at your option) any later version.</source>
     <name>tandrel::StatisticsWindow</name>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfänger</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortgeschrittener</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experte</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Meister</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Siege</translation>
     </message>
     <message>
         <source>Losses</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederlagen</translation>
     </message>
     <message>
         <source>Won</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen</translation>
     </message>
     <message>
         <source>Current winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Siegesserie:</translation>
     </message>
     <message>
         <source>Longest winning streak:</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Siegesserie:</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Longest streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Serie</translation>
     </message>
     <message>
         <source>All players</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Spieler</translation>
     </message>
     <message>
         <source>All levels</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Stufen</translation>
     </message>
     <message>
         <source>Reset the statistics of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik von %1 zurücksetzen?</translation>
     </message>
 </context>
 </TS>

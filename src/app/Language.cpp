@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <algorithm>
 #include <optional>
@@ -35,9 +36,9 @@ std::optional<std::string> Match(const std::string& name, const std::vector<std:
     return std::nullopt;
 }
 
-std::string FromCatalogue(const char* context, const char* source)
+std::string FromCatalogue(const char* context, const char* source, int n)
 {
-    return QCoreApplication::translate(context, source).toStdString();
+    return QCoreApplication::translate(context, source, nullptr, n).toStdString();
 }
 
 } // namespace
@@ -65,28 +66,41 @@ std::vector<std::string> CatalogueLanguages()
     return languages;
 }
 
-std::string InstallTranslations(QCoreApplication& app)
+bool UseLanguage(const std::string& language)
+{
+    static QTranslator* own = nullptr;
+    static QTranslator* toolkit = nullptr;
+    for (QTranslator** t : {&own, &toolkit}) {
+        if (*t) QCoreApplication::removeTranslator(*t);
+        delete *t;
+        *t = nullptr;
+    }
+    SetTextLookup(nullptr);
+    QLocale::setDefault(language.empty() ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                       : QLocale(QString::fromStdString(language)));
+    if (language.empty()) return true;
+    own = new QTranslator;
+    if (!own->load(QString(":/i18n/tandrel_%1.qm").arg(QString::fromStdString(language)))) {
+        UseLanguage({});
+        return false;
+    }
+    QCoreApplication::installTranslator(own);
+    // The toolkit's own words (Yes, No, the colour dialog), where they are installed.
+    toolkit = new QTranslator;
+    if (toolkit->load("qtbase_" + QString::fromStdString(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(toolkit);
+    SetTextLookup(FromCatalogue);
+    return true;
+}
+
+std::string InstallTranslations()
 {
     const auto env = [](const char* name) {
         const char* value = std::getenv(name);
         return std::string(value ? value : "");
     };
     const std::string language = PickLanguage(env, CatalogueLanguages());
-    if (language.empty()) return language;
-    auto* own = new QTranslator(&app);
-    if (!own->load(QString(":/i18n/tandrel_%1.qm").arg(QString::fromStdString(language)))) {
-        delete own;
-        return {};
-    }
-    QCoreApplication::installTranslator(own);
-    // The toolkit's own words (Yes, No, the colour dialog), where they are installed.
-    auto* toolkit = new QTranslator(&app);
-    if (toolkit->load("qtbase_" + QString::fromStdString(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(toolkit);
-    else
-        delete toolkit;
-    SetTextLookup(FromCatalogue);
-    return language;
+    return UseLanguage(language) ? language : std::string();
 }
 
 } // namespace tandrel

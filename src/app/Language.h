@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-class QCoreApplication;
-
 namespace tandrel {
 
 // The catalogue to use of those available ("de", "pt_BR", ...), or empty for
@@ -18,8 +16,12 @@ std::string PickLanguage(const std::function<std::string(const char*)>& env, con
 // The languages the program carries a catalogue for.
 std::vector<std::string> CatalogueLanguages();
 
-// Installs the catalogue for the player's language on app, and the rules' texts
-// with it; English needs none. Returns the language taken.
-std::string InstallTranslations(QCoreApplication& app);
+// Speaks language from here on ("" for English): the program's catalogue, the
+// toolkit's own where installed, the rules' texts and the locale the handbook
+// follows. False, and English, when the program carries no such catalogue.
+bool UseLanguage(const std::string& language);
+
+// Speaks the player's language, from the locale. Returns the language taken.
+std::string InstallTranslations();
 
 } // namespace tandrel

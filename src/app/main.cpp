@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     startErrors.reset();
     QApplication::setApplicationName("Tandrel");
-    tandrel::InstallTranslations(app);
+    tandrel::InstallTranslations();
     QGuiApplication::setDesktopFileName("io.github.tandrel.Tandrel"); // the menu entry's icon on Wayland
     tandrel::ExitSignals exitSignals;
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -32,13 +33,24 @@ public:
     }
 };
 
+// The contents page in the language spoken, where the handbook has it: a folder
+// of its own ("de", "pt_BR"), else the English pages themselves.
+QString ContentsPage(const QString& folder)
+{
+    const QString name = QLocale().name();
+    for (const QString& language : {name, name.section('_', 0, 0)})
+        if (const QFileInfo page(folder + "/" + language + "/index.html"); !language.isEmpty() && page.isFile())
+            return page.absoluteFilePath();
+    return QFileInfo(folder + "/index.html").absoluteFilePath();
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(const QString& folder, QWidget* owner) : QDialog(owner)
 {
     setObjectName("frmHelp");
     setWindowTitle(tr("%1 Handbook").arg(QString::fromUtf8(ProgramTitle)));
-    contents_ = QFileInfo(folder + "/index.html").absoluteFilePath();
+    contents_ = ContentsPage(folder);
 
     txtHelp = new HandbookBrowser(this);
     txtHelp->setObjectName("txtHelp");

@@ -8,7 +8,16 @@ TextLookup lookup = nullptr;
 
 void SetTextLookup(TextLookup l) { lookup = l; }
 
-std::string Translate(const char* context, const char* source) { return lookup ? lookup(context, source) : source; }
+std::string Translate(const char* context, const char* source) { return lookup ? lookup(context, source, -1) : source; }
+
+std::string Translate(const char* context, const char* source, const char*, int n)
+{
+    std::string text = lookup ? lookup(context, source, n) : source;
+    const std::string number = std::to_string(n);
+    for (std::size_t at = text.find("%n"); at != std::string::npos; at = text.find("%n", at + number.size()))
+        text.replace(at, 2, number);
+    return text;
+}
 
 std::string Arg(std::string text, const std::string& value)
 {

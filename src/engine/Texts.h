@@ -8,7 +8,8 @@
 
 namespace tandrel {
 
-using TextLookup = std::string (*)(const char* context, const char* source);
+// n: the number a plural text is for, or -1.
+using TextLookup = std::string (*)(const char* context, const char* source, int n);
 
 void SetTextLookup(TextLookup lookup);
 
@@ -17,6 +18,9 @@ constexpr const char* TextToTranslate(const char* /*context*/, const char* sourc
 
 // The player's words for source, English where the catalogue has none.
 std::string Translate(const char* context, const char* source);
+// The same for a text whose form follows the number n, written into it at %n
+// (the catalogue's way of asking: the third argument is not used).
+std::string Translate(const char* context, const char* source, const char* unused, int n);
 
 // text with each %N of its lowest number replaced by value, as the toolkit's
 // arg() does, so one catalogue serves both layers.

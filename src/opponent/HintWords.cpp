@@ -5,15 +5,15 @@
 
 namespace tandrel {
 
-namespace {
-
-// Foundation f's top card; an ace on its own is kept as its code less 13.
+// An ace on its own is kept as its code less 13.
 int FoundationCard(const Game& g, int f)
 {
     const int top = g.Foundation(f, FoundTop);
     if (g.Foundation(f, FoundSuit) == 0) return 0;
     return CardRank(top + 13) == 1 ? AceOfSuit(g.Foundation(f, FoundSuit)) : top;
 }
+
+namespace {
 
 std::string Onto(int card) { return Arg(Translate("Hint", "onto the %1."), CardName(card)); }
 
