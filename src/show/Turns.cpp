@@ -4,6 +4,7 @@
 #include "opponent/ComputerPlan.h"
 #include "show/ShowMoves.h"
 #include "engine/Texts.h"
+#include "show/Speech.h"
 
 namespace tandrel {
 
@@ -30,6 +31,7 @@ void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
         return;
     }
     BeginTurn(g, side);
+    g.view->Say(TurnWords(side));
     g.ComputerBusy = true;
     g.view->StatusPanel(false);
     ComputerPlan plan(g, side);
@@ -41,6 +43,7 @@ void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
     g.ComputerBusy = false;
     FinishTurn(g, side);
     g.view->StatusPanel(false);
+    if (!g.GameOver) g.view->Say(TurnWords(3 - side));
 }
 
 } // namespace tandrel
