@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth x11-utils
+  at-spi2-core dbus-daemon python3-pyatspi
   dpkg-dev desktop-file-utils appstream lintian
 )
 # Only the benchmarks grab screenshots of the real window.

@@ -625,6 +625,10 @@ Version 3 oder (nach Ihrer Wahl) jeder späteren Version.</translation>
             <numerusform>Mich nach %n Minuten Spielzeit erinnern.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Spielminuten</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -843,6 +847,10 @@ Version 3 oder (nach Ihrer Wahl) jeder späteren Version.</translation>
             <numerusform>%n Dateien gefunden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Klänge</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -913,6 +921,10 @@ Version 3 oder (nach Ihrer Wahl) jeder späteren Version.</translation>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>Statistik von %1 zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Ihre Spiele nach Stärke</translation>
     </message>
 </context>
 </TS>

@@ -625,6 +625,10 @@ versión 3 o (a tu elección) cualquier versión posterior.</translation>
             <numerusform>Avisarme cuando lleve %n minutos jugando.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Minutos de juego</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -843,6 +847,10 @@ versión 3 o (a tu elección) cualquier versión posterior.</translation>
             <numerusform>%n archivos encontrados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -913,6 +921,10 @@ versión 3 o (a tu elección) cualquier versión posterior.</translation>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>¿Restablecer las estadísticas de %1?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Tus partidas por nivel</translation>
     </message>
 </context>
 </TS>

@@ -625,6 +625,10 @@ version 3 ou (à votre choix) toute version ultérieure.</translation>
             <numerusform>M&apos;avertir après %n minutes de jeu.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Minutes de jeu</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -843,6 +847,10 @@ version 3 ou (à votre choix) toute version ultérieure.</translation>
             <numerusform>%n fichiers trouvés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -913,6 +921,10 @@ version 3 ou (à votre choix) toute version ultérieure.</translation>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>Réinitialiser les statistiques de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Vos parties par niveau</translation>
     </message>
 </context>
 </TS>

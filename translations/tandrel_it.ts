@@ -625,6 +625,10 @@ versione 3 o (a tua scelta) qualsiasi versione successiva.</translation>
             <numerusform>Avvisami dopo %n minuti di gioco.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Minuti di gioco</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -843,6 +847,10 @@ versione 3 o (a tua scelta) qualsiasi versione successiva.</translation>
             <numerusform>%n file trovati</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Suoni</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -913,6 +921,10 @@ versione 3 o (a tua scelta) qualsiasi versione successiva.</translation>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>Azzerare le statistiche di %1?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Le tue partite per livello</translation>
     </message>
 </context>
 </TS>

@@ -625,6 +625,10 @@ versie 3 of (naar keuze) elke latere versie.</translation>
             <numerusform>Waarschuw me als ik %n minuten heb gespeeld.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Speelminuten</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -843,6 +847,10 @@ versie 3 of (naar keuze) elke latere versie.</translation>
             <numerusform>%n bestanden gevonden</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Geluiden</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -913,6 +921,10 @@ versie 3 of (naar keuze) elke latere versie.</translation>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>Statistieken van %1 wissen?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Je spellen per niveau</translation>
     </message>
 </context>
 </TS>

@@ -630,6 +630,10 @@ w wersji 3 lub (według twojego wyboru) dowolnej późniejszej.</translation>
             <numerusform>Powiadom mnie po %n minutach gry.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Minuty gry</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -849,6 +853,10 @@ w wersji 3 lub (według twojego wyboru) dowolnej późniejszej.</translation>
             <numerusform>Znaleziono %n plików</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Dźwięki</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -919,6 +927,10 @@ w wersji 3 lub (według twojego wyboru) dowolnej późniejszej.</translation>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>Wyzerować statystyki gracza %1?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Twoje gry według poziomu</translation>
     </message>
 </context>
 </TS>

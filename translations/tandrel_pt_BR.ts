@@ -625,6 +625,10 @@ versão 3 ou (a seu critério) qualquer versão posterior.</translation>
             <numerusform>Avisar quando eu tiver jogado por %n minutos.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Minutos de jogo</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -843,6 +847,10 @@ versão 3 ou (a seu critério) qualquer versão posterior.</translation>
             <numerusform>%n arquivos encontrados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -913,6 +921,10 @@ versão 3 ou (a seu critério) qualquer versão posterior.</translation>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>Zerar as estatísticas de %1?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Seus jogos por nível</translation>
     </message>
 </context>
 </TS>

@@ -630,6 +630,10 @@ version 3 or (at your option) any later version.</source>
             <numerusform>Предупредить меня через %n минут игры.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Minutes of play</source>
+        <translation>Минуты игры</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::GameSettingsDialog</name>
@@ -849,6 +853,10 @@ version 3 or (at your option) any later version.</source>
             <numerusform>Найдено %n файлов</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Звуки</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::StatisticsWindow</name>
@@ -919,6 +927,10 @@ version 3 or (at your option) any later version.</source>
     <message>
         <source>Reset the statistics of %1?</source>
         <translation>Сбросить статистику игрока %1?</translation>
+    </message>
+    <message>
+        <source>Your games by level</source>
+        <translation>Ваши игры по уровням</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,7 @@ AlarmDialog::AlarmDialog(QWidget* parent, int alarmMinutes) : QDialog(parent)
     setWindowTitle(tr("Alarm"));
 
     hscAlarm = new QSlider(Qt::Horizontal, this);
+    NameForReaders(*hscAlarm, tr("Minutes of play"));
     hscAlarm->setObjectName("hscAlarm");
     hscAlarm->setRange(1, 60);
     hscAlarm->setPageStep(5);

@@ -67,4 +67,14 @@ void SunkenFrame(QFrame& frame)
     frame.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 }
 
+void NameForReaders(QWidget& control, const QString& caption)
+{
+    QString name;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i; // "&&" is an ampersand
+        name += caption[i];
+    }
+    control.setAccessibleName(name);
+}
+
 } // namespace tandrel

@@ -219,6 +219,7 @@ QWidget* GameSettingsDialog::PlayerFrame()
 {
     auto* frame = new KeyedFrame(tr("&Player"), [this] { return lstPlayers; });
     lstPlayers = Named(new QListWidget, "lstPlayers");
+    NameForReaders(*lstPlayers, frame->title());
     lstPlayers->setMinimumHeight(90);
     cmdAdd = Named(new QPushButton(tr("&Add")), "cmdAdd");
     cmdRemove = Named(new QPushButton(tr("&Remove")), "cmdRemove");

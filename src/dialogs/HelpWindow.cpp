@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "engine/Game.h"
 #include "engine/RegularFile.h"
 
@@ -53,6 +54,7 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* owner) : QDialog(owner)
     contents_ = ContentsPage(folder);
 
     txtHelp = new HandbookBrowser(this);
+    NameForReaders(*txtHelp, windowTitle());
     txtHelp->setObjectName("txtHelp");
     txtHelp->setOpenExternalLinks(false); // offline: nothing leaves the program
     cmdBack = new QPushButton(tr("&Back"), this);

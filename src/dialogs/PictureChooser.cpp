@@ -47,6 +47,7 @@ PictureChooser::PictureChooser(QWidget* parent, const std::vector<SearchFolder>&
     lstFiles = new QListWidget(this);
     lstFiles->setObjectName("lstFiles");
     lblPictures->setBuddy(lstFiles);
+    NameForReaders(*lstFiles, lblPictures->text());
     auto* lblSample = new QLabel(tr("Sample"), this);
     picSample = new QLabel(this);
     picSample->setObjectName("picSample");

@@ -21,6 +21,7 @@ SoundChooser::SoundChooser(QWidget* parent, Mixer& mixer, const std::vector<Sear
     setWindowTitle(tr("Select WAV File"));
 
     lstFiles = new QListWidget(this);
+    NameForReaders(*lstFiles, tr("Sounds"));
     lstFiles->setObjectName("lstFiles");
     lstFiles->setMinimumSize(260, 200);
     lblFileCount = new QLabel(this);

@@ -89,6 +89,7 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_
 
     tblLevels = NewFiguresTable(this, "tblLevels", {tr("Level"), tr("Games"), tr("Wins"), tr("Losses"), tr("Won")});
     tblLevels->setSelectionMode(QAbstractItemView::NoSelection);
+    NameForReaders(*tblLevels, tr("Your games by level"));
     tblLevels->setRowCount(static_cast<int>(LevelCount) + 1);
 
     lblStreak = new QLabel(this);
@@ -114,7 +115,9 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_
     all->addWidget(tblLevels);
     all->addLayout(streaks);
     all->addSpacing(8);
-    all->addWidget(new QLabel(tr("All players"), this));
+    auto* allPlayers = new QLabel(tr("All players"), this);
+    NameForReaders(*tblPlayers, allPlayers->text());
+    all->addWidget(allPlayers);
     all->addWidget(tblPlayers);
     all->addSpacing(8);
     all->addWidget(buttons);

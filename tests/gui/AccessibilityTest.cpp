@@ -5,6 +5,13 @@
 #include <QAccessibleInterface>
 
 #include "app/TableAccessible.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/Alarm.h"
+#include "dialogs/HelpWindow.h"
+#include "dialogs/PictureChooser.h"
+#include "dialogs/RulesWindow.h"
+#include "dialogs/SoundChooser.h"
+#include "dialogs/StatisticsWindow.h"
 #include "gui/GuiFixture.h"
 #include "support/Positions.h"
 
@@ -125,6 +132,46 @@ TEST_F(TableAccessibility, MovesRefusalsAndTurnsAreSaidAsTheyAreShown)
     EXPECT_EQ(turn.first(), "The computer's turn.");
     EXPECT_TRUE(turn[1].startsWith("The computer ")) << turn[1].toStdString();
     EXPECT_TRUE(turn.last() == "Your turn." || turn.last() == "The computer won the game.") << turn.last().toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// Every control a player can reach in a window, with the name a screen reader says for it.
+std::vector<std::pair<std::string, QString>> ControlNames(QWidget& window)
+{
+    window.show();
+    std::vector<std::pair<std::string, QString>> names;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&window)) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        names.emplace_back(w->objectName().toStdString() + " " + w->metaObject()->className(),
+                           a ? a->text(QAccessible::Name) : QString());
+    }
+    return names;
+}
+
+TEST_F(GuiTest, EveryControlOfEveryWindowHasANameToSay)
+{
+    MainWindow& w = Start();
+    std::vector<std::unique_ptr<QDialog>> windows;
+    windows.push_back(std::make_unique<HelpWindow>(folder.path()));
+    windows.push_back(std::make_unique<StatisticsWindow>(&w, w.game()));
+    windows.push_back(std::make_unique<SoundChooser>(&w, w.mixer(), std::vector<SearchFolder>{}, ""));
+    windows.push_back(std::make_unique<PictureChooser>(&w, std::vector<SearchFolder>{}));
+    windows.push_back(std::make_unique<AlarmDialog>(&w, 10));
+    windows.push_back(std::make_unique<AboutBox>(&w));
+    windows.push_back(std::make_unique<RulesWindow>(&w));
+    for (const auto& d : windows)
+        for (const auto& [control, name] : ControlNames(*d)) EXPECT_FALSE(name.isEmpty()) << d->objectName().toStdString() << ": " << control;
+    hands.push_back([&](QDialog& d) {
+        for (const auto& [control, name] : ControlNames(d)) EXPECT_FALSE(name.isEmpty()) << "Game Settings: " << control;
+        d.reject();
+    });
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_TRUE(hands.empty());
+    windows.clear();
 }
 
 } // namespace
