@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libqt6svg6-dev libgl-dev
   libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth x11-utils
+  at-spi2-core dbus-daemon python3-pyatspi
   dpkg-dev desktop-file-utils appstream lintian
 )
 # Only the benchmarks grab screenshots of the real window.

@@ -3,6 +3,7 @@
 #include "app/InputGate.h"
 #include "engine/Game.h"
 #include "show/Sound.h"
+#include "engine/Texts.h"
 
 namespace tandrel {
 
@@ -37,9 +38,9 @@ void AlarmClock::GoOff()
     Game& g = game_;
     PlayCardSound(g);
     if (g.GameOver) {
-        g.view->ShowMessage("The alarm time is up?", MsgIcon::Exclamation, MsgButtons::Ok, ProgramTitle);
+        g.view->ShowMessage(Translate("Alarm", "The alarm time is up?"), MsgIcon::Exclamation, MsgButtons::Ok, ProgramTitle);
         emit exitWanted();
-    } else if (g.view->ShowMessage("The alarm time is up. Do you want to finish this game?", MsgIcon::Question,
+    } else if (g.view->ShowMessage(Translate("Alarm", "The alarm time is up. Do you want to finish this game?"), MsgIcon::Question,
                                    MsgButtons::YesNo, ProgramTitle) == MsgAnswer::No) {
         emit exitWanted();
     }

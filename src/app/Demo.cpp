@@ -1,5 +1,7 @@
 #include "app/Demo.h"
 
+#include <QCoreApplication>
+
 #include "app/InputGate.h"
 #include "app/PlayAids.h"
 #include "app/ProgramExit.h"
@@ -33,7 +35,8 @@ void PlayDemo(Game& g, InputGate& gate, ProgramExit& exit, PlayAids& aids, const
     g.cfg.ComputerLevel = Level::Master;
     g.LastWinner = 1;
     gate.WatchForStop(true);
-    aids.ShowNotice("Demo: any key or click", "brings your game back.");
+    aids.ShowNotice(QCoreApplication::translate("Demo", "Demo: any key or click"),
+                    QCoreApplication::translate("Demo", "brings your game back."));
     aids.Refresh(g, mouse);
     const auto stopped = [&gate] { return gate.StopAsked(); };
     NewGame(g, true);

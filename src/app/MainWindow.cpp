@@ -53,6 +53,7 @@ MainWindow::MainWindow(const std::string& programFolder)
     setWindowTitle(ProgramTitle);
     bootView_.record = false;
     game_ = std::make_unique<Game>(bootView_);
+    InstallTableAccessibility(); // before the table widget is first asked for
     tableWidget_ = new TableWidget(this);
     setCentralWidget(tableWidget_);
     table_ = std::make_unique<WindowTable>(*game_, *tableWidget_);
@@ -69,6 +70,9 @@ MainWindow::MainWindow(const std::string& programFolder)
     table_->mixer = &mixer_;
     tableWidget_->SetTable(table_.get());
     tableWidget_->SetAids(&aids_);
+    speaker_ = std::make_unique<TableSpeaker>(*game_, aids_);
+    tableWidget_->SetSpeaker(speaker_.get());
+    table_->said = [this](const std::string& words) { speaker_->Say(*tableWidget_, QString::fromStdString(words)); };
 
     gate_ = std::make_unique<InputGate>(*this);
     exit_ = std::make_unique<ProgramExit>(*this, *gate_, *game_, mouse_);
@@ -94,6 +98,9 @@ MainWindow::~MainWindow()
 {
     // The table's last events (a focus lost as it goes) find nobody to act on.
     tableWidget_->disconnect(this);
+    // The speaker goes before the table widget that a screen reader may still ask.
+    tableWidget_->SetSpeaker(nullptr);
+    table_->said = nullptr;
     // The table view goes before the game that points at it.
     game_->view = &bootView_;
 }
@@ -157,6 +164,7 @@ void MainWindow::RunAction(const std::function<void()>& action)
     if (g.GameOver && !over) table_->DrawEndNotice();
     gate_->SetBusy(false);
     aids_.Refresh(*game_, mouse_);
+    speaker_->Update(*tableWidget_);
     FollowGame();
     if (gate_->ClosePending()) close();
 }

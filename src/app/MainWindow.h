@@ -14,6 +14,7 @@
 #include "app/Menus.h"
 #include "app/Music.h"
 #include "app/PlayAids.h"
+#include "app/TableAccessible.h"
 #include "app/ProgramExit.h"
 #include "app/WindowTable.h"
 #include "engine/Game.h"
@@ -58,6 +59,7 @@ public:
     void TableLostMouse();
     void TableKeyPress(tandrel::TableKey key);
     PlayAids& aids() { return aids_; }
+    TableSpeaker& speaker() { return *speaker_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -101,6 +103,7 @@ private:
     std::unique_ptr<WindowTable> table_;
     MouseState mouse_;
     PlayAids aids_;
+    std::unique_ptr<TableSpeaker> speaker_;
     std::string programFolder_;
     bool suppressClick_ = false;
     std::vector<void (*)(Game&)> dealWrites_;

@@ -1,6 +1,7 @@
 #include "app/Menus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -12,14 +13,14 @@ namespace {
 
 QMenu* AddMenu(QMenuBar& bar, const char* name, const char* caption)
 {
-    QMenu* m = bar.addMenu(QString::fromUtf8(caption));
+    QMenu* m = bar.addMenu(QCoreApplication::translate("Menus", caption));
     m->setObjectName(name);
     return m;
 }
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& key = {})
 {
-    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    QAction* a = menu->addAction(QCoreApplication::translate("Menus", caption));
     a->setObjectName(name);
     if (!key.isEmpty()) a->setShortcut(key);
     return a;
@@ -29,37 +30,37 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeyS
 
 Menus::Menus(QMenuBar& bar, const Game& g) : game_(g)
 {
-    mnuFile = AddMenu(bar, "mnuFile", "&Game");
-    mnuNew = AddItem(mnuFile, "mnuNew", "&New Game", Qt::Key_F2);
-    mnuRestart = AddItem(mnuFile, "mnuRestart", "&Restart Game", Qt::Key_F3);
-    mnuSave = AddItem(mnuFile, "mnuSave", "&Game Settings", Qt::Key_F4);
-    mnuStatistics = AddItem(mnuFile, "mnuStatistics", "&Statistics…");
-    mnuDemo = AddItem(mnuFile, "mnuDemo", "&Demo");
+    mnuFile = AddMenu(bar, "mnuFile", QT_TRANSLATE_NOOP("Menus", "&Game"));
+    mnuNew = AddItem(mnuFile, "mnuNew", QT_TRANSLATE_NOOP("Menus", "&New Game"), Qt::Key_F2);
+    mnuRestart = AddItem(mnuFile, "mnuRestart", QT_TRANSLATE_NOOP("Menus", "&Restart Game"), Qt::Key_F3);
+    mnuSave = AddItem(mnuFile, "mnuSave", QT_TRANSLATE_NOOP("Menus", "&Game Settings"), Qt::Key_F4);
+    mnuStatistics = AddItem(mnuFile, "mnuStatistics", QT_TRANSLATE_NOOP("Menus", "&Statistics…"));
+    mnuDemo = AddItem(mnuFile, "mnuDemo", QT_TRANSLATE_NOOP("Menus", "&Demo"));
     mnuFile->addSeparator()->setObjectName("mnuSep1");
-    mnuExit = AddItem(mnuFile, "mnuExit", "E&xit");
+    mnuExit = AddItem(mnuFile, "mnuExit", QT_TRANSLATE_NOOP("Menus", "E&xit"));
     // Ctrl+Q as well, the desktop's own; the menu shows the first.
     mnuExit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    mnuOpt = AddMenu(bar, "mnuOpt", "&Options");
-    mnuUndo = AddItem(mnuOpt, "mnuUndo", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuOpt = AddMenu(bar, "mnuOpt", QT_TRANSLATE_NOOP("Menus", "&Options"));
+    mnuUndo = AddItem(mnuOpt, "mnuUndo", QT_TRANSLATE_NOOP("Menus", "&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     // R is Restore Snapshot's in this menu.
-    mnuRedo = AddItem(mnuOpt, "mnuRedo", "Re&do");
+    mnuRedo = AddItem(mnuOpt, "mnuRedo", QT_TRANSLATE_NOOP("Menus", "Re&do"));
     mnuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    mnuSnap = AddItem(mnuOpt, "mnuSnap", "&Take Snapshot");
-    mnuRestore = AddItem(mnuOpt, "mnuRestore", "&Restore Snapshot");
-    mnuHint = AddItem(mnuOpt, "mnuHint", "&Hint", Qt::Key_H);
+    mnuSnap = AddItem(mnuOpt, "mnuSnap", QT_TRANSLATE_NOOP("Menus", "&Take Snapshot"));
+    mnuRestore = AddItem(mnuOpt, "mnuRestore", QT_TRANSLATE_NOOP("Menus", "&Restore Snapshot"));
+    mnuHint = AddItem(mnuOpt, "mnuHint", QT_TRANSLATE_NOOP("Menus", "&Hint"), Qt::Key_H);
     mnuOpt->addSeparator()->setObjectName("mnuSpe2");
-    mnuAlarm = AddItem(mnuOpt, "mnuAlarm", "&Alarm");
-    mnuFitTable = AddItem(mnuOpt, "mnuFitTable", "&Fit Table to Window");
+    mnuAlarm = AddItem(mnuOpt, "mnuAlarm", QT_TRANSLATE_NOOP("Menus", "&Alarm"));
+    mnuFitTable = AddItem(mnuOpt, "mnuFitTable", QT_TRANSLATE_NOOP("Menus", "&Fit Table to Window"));
     mnuFitTable->setCheckable(true);
-    mnuMusic = AddItem(mnuOpt, "mnuMusic", "&Music");
+    mnuMusic = AddItem(mnuOpt, "mnuMusic", QT_TRANSLATE_NOOP("Menus", "&Music"));
     mnuMusic->setCheckable(true);
 
-    mnuHelp = AddMenu(bar, "mnuHelp", "&Help");
-    mnuHelpTopics = AddItem(mnuHelp, "mnuHelpTopics", "&Help Topics", Qt::Key_F1);
-    mnuQuick = AddItem(mnuHelp, "mnuQuick", "&Quick look at the rules");
+    mnuHelp = AddMenu(bar, "mnuHelp", QT_TRANSLATE_NOOP("Menus", "&Help"));
+    mnuHelpTopics = AddItem(mnuHelp, "mnuHelpTopics", QT_TRANSLATE_NOOP("Menus", "&Help Topics"), Qt::Key_F1);
+    mnuQuick = AddItem(mnuHelp, "mnuQuick", QT_TRANSLATE_NOOP("Menus", "&Quick look at the rules"));
     mnuHelp->addSeparator()->setObjectName("mnuSep");
-    mnuAbout = AddItem(mnuHelp, "mnuAbout", "&About");
+    mnuAbout = AddItem(mnuHelp, "mnuAbout", QT_TRANSLATE_NOOP("Menus", "&About"));
 
     QObject::connect(mnuFile, &QMenu::aboutToShow, [this] { Update(); });
     QObject::connect(mnuOpt, &QMenu::aboutToShow, [this] { Update(); });

@@ -68,11 +68,11 @@ void PlayAids::Refresh(const Game& g, const MouseState& m)
         next.line1 = QString::fromStdString(said.first);
         next.line2 = QString::fromStdString(said.second);
     } else if (hintOn_ && advice_ == HintAdvice::EndTurn) {
-        next.line1 = "Nothing more to play: end";
-        next.line2 = "your turn on the score board.";
+        next.line1 = tr("Nothing more to play: end");
+        next.line2 = tr("your turn on the score board.");
     } else if (standstill) {
-        next.line1 = "Neither side is making progress.";
-        next.line2 = "F2 deals a new game.";
+        next.line1 = tr("Neither side is making progress.");
+        next.line2 = tr("F2 deals a new game.");
     }
     if (next == overlay_) return;
     overlay_ = std::move(next);

@@ -3,6 +3,7 @@
 // the keyboard's focus, the places that would take the card in hand, a hint,
 // and a notice in the status panel. Worked out after every action and painted
 // last, so the table itself stays exactly as the moves leave it.
+#include <QCoreApplication>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -34,6 +35,8 @@ struct OverlayPicture {
 };
 
 class PlayAids {
+    Q_DECLARE_TR_FUNCTIONS(PlayAids)
+
 public:
     // changed: the overlay differs from what was painted; the window repaints.
     explicit PlayAids(std::function<void()> changed);

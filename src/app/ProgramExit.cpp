@@ -13,6 +13,7 @@
 #include "show/PlayerHand.h"
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"
+#include "engine/Texts.h"
 
 namespace tandrel {
 
@@ -109,8 +110,8 @@ void ProgramExit::ReportStoreFailure(bool stored)
 
 std::string ProgramExit::StoreFailureText() const
 {
-    return "The settings file " + game_.cfg.SettingsFile +
-           " cannot be written. Settings, statistics and the saved game cannot be stored.";
+    return Arg(Translate("ProgramExit", "The settings file %1 cannot be written. Settings, statistics and the saved game cannot be stored."),
+               game_.cfg.SettingsFile);
 }
 
 void ProgramExit::ReportStoreFailureOnExit(bool stored) const

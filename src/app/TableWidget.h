@@ -9,6 +9,7 @@
 namespace tandrel {
 
 class PlayAids;
+class TableSpeaker;
 class WindowTable;
 
 class TableWidget : public QWidget {
@@ -18,6 +19,9 @@ public:
     void SetTable(WindowTable* table) { table_ = table; }
     // Painted over the table, in table pixels.
     void SetAids(const PlayAids* aids) { aids_ = aids; }
+    // What the table's places say to a screen reader.
+    void SetSpeaker(const TableSpeaker* speaker) { speaker_ = speaker; }
+    const TableSpeaker* Speaker() const { return speaker_; }
 
     // Fit Table to Window: the table keeps the size of the first window
     // (fitSize) and is scaled to the widget, shape kept, centred; the mouse is
@@ -26,6 +30,7 @@ public:
     void SetFit(bool fit, QSize fitSize);
     bool Fit() const { return fit_; }
     QPointF ToTable(QPointF widgetPoint) const { return toWidget_.inverted().map(widgetPoint); }
+    QRect ToWidget(const QRect& tableRect) const { return toWidget_.mapRect(tableRect); }
 
 signals:
     // The mouse in table pixels, in the order the rules expect for a
@@ -59,6 +64,7 @@ private:
 
     WindowTable* table_ = nullptr;
     const PlayAids* aids_ = nullptr;
+    const TableSpeaker* speaker_ = nullptr;
     // The last press, to tell the second press of a double-click from a press of its own.
     Qt::MouseButton lastButton_ = Qt::NoButton;
     quint64 lastPressTime_ = 0;

@@ -26,6 +26,10 @@ public:
     MsgAnswer ShowMessage(const std::string& text, MsgIcon icon, MsgButtons buttons,
                           const std::string& title) override;
     void SetBusyCursor(bool busy) override;
+    void Say(const std::string& words) override
+    {
+        if (said) said(words);
+    }
 
     // Tests answer messages without a modal loop and let time pass at once.
     MessageAnswerer answerer;
@@ -33,6 +37,7 @@ public:
     int frameIntervalMs = 16; // about sixty frames a second
     Mixer* mixer = nullptr;   // none: silence
     std::function<void()> framePainted; // after each slide's frame has reached the screen
+    std::function<void(const std::string&)> said; // words for a screen reader
     QTransform toSurface;     // table pixels to the widget's (Fit Table to Window)
 
 protected:

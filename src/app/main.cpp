@@ -6,6 +6,7 @@
 
 #include "app/DisplayCheck.h"
 #include "app/ExitSignals.h"
+#include "app/Language.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "app/WindowGone.h"
@@ -26,10 +27,10 @@ void StoreBeforeTheEnd()
 // display too, and nothing is written. A signal closes the box.
 int TellRunningElsewhere(const std::string& display, const std::string& settingsFolder, tandrel::ExitSignals& exitSignals)
 {
-    const std::string text =
-        "Tandrel is already running on display " + display + ", with the settings in " + settingsFolder + ".";
-    std::fprintf(stderr, "%s\n", text.c_str());
-    QMessageBox box(QMessageBox::Information, "Tandrel", QString::fromStdString(text), QMessageBox::Ok);
+    const QString text = QCoreApplication::translate("Start", "Tandrel is already running on display %1, with the settings in %2.")
+                             .arg(QString::fromStdString(display), QString::fromStdString(settingsFolder));
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    QMessageBox box(QMessageBox::Information, "Tandrel", text, QMessageBox::Ok);
     QObject::connect(&exitSignals, &tandrel::ExitSignals::exitRequested, &box, &QMessageBox::reject);
     box.exec();
     return 0;
@@ -50,6 +51,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     startErrors.reset();
     QApplication::setApplicationName("Tandrel");
+    tandrel::InstallTranslations();
     QGuiApplication::setDesktopFileName("io.github.tandrel.Tandrel"); // the menu entry's icon on Wayland
     tandrel::ExitSignals exitSignals;
 

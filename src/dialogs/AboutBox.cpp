@@ -17,11 +17,12 @@ namespace tandrel {
 
 namespace {
 
-constexpr const char* MakerLine = "Made by the Tandrel developers";
-constexpr const char* CopyrightLine = "Copyright \u00A9 2026 the Tandrel developers.\n"
-                                      "Free software under the GNU General Public License,\n"
-                                      "version 3 or (at your option) any later version.";
-constexpr const char* SupportLine = "Project page and support: " TANDREL_HOMEPAGE;
+constexpr const char* MakerLine = QT_TRANSLATE_NOOP("tandrel::AboutBox", "Made by the Tandrel developers");
+constexpr const char* CopyrightLine =
+    QT_TRANSLATE_NOOP("tandrel::AboutBox", "Copyright \u00A9 2026 the Tandrel developers.\n"
+                                           "Free software under the GNU General Public License,\n"
+                                           "version 3 or (at your option) any later version.");
+constexpr const char* SupportLine = QT_TRANSLATE_NOOP("tandrel::AboutBox", "Project page and support: %1");
 
 // The ace of spades from the program's own card pictures; nothing when the
 // pictures are missing.
@@ -39,7 +40,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
 {
     setObjectName("frmAbout");
     const QString product = QString::fromUtf8(ProgramTitle);
-    setWindowTitle("About " + product);
+    setWindowTitle(tr("About %1").arg(product));
 
     imgIcon = new QLabel(this);
     imgIcon->setObjectName("imgIcon");
@@ -52,18 +53,18 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner)
     big.setPointSize(20);
     big.setBold(true);
     lblProdName->setFont(big);
-    lblVer = new QLabel(QStringLiteral("Version %1.%2").arg(TANDREL_VERSION_MAJOR).arg(TANDREL_VERSION_MINOR), this);
+    lblVer = new QLabel(tr("Version %1.%2").arg(TANDREL_VERSION_MAJOR).arg(TANDREL_VERSION_MINOR), this);
     lblVer->setObjectName("lblVer");
-    lblCompName = new QLabel(MakerLine, this);
+    lblCompName = new QLabel(tr(MakerLine), this);
     lblCompName->setObjectName("lblCompName");
-    lblCopyRight = new QLabel(QString::fromUtf8(CopyrightLine), this);
+    lblCopyRight = new QLabel(tr(CopyrightLine), this);
     lblCopyRight->setObjectName("lblCopyRight");
-    lblEMail = new QLabel(SupportLine, this);
+    lblEMail = new QLabel(tr(SupportLine).arg(TANDREL_HOMEPAGE), this);
     lblEMail->setObjectName("lblEMail");
     lblEMail->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = ButtonBox(this);
-    cmdOK = AddButton(*buttons, "&OK", "cmdOK", QDialogButtonBox::AcceptRole);
+    cmdOK = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "&OK"), "cmdOK", QDialogButtonBox::AcceptRole);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

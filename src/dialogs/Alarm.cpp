@@ -20,9 +20,10 @@ constexpr int DefaultAlarmMinutes = 5;
 AlarmDialog::AlarmDialog(QWidget* parent, int alarmMinutes) : QDialog(parent)
 {
     setObjectName("frmAlarm");
-    setWindowTitle("Alarm");
+    setWindowTitle(tr("Alarm"));
 
     hscAlarm = new QSlider(Qt::Horizontal, this);
+    NameForReaders(*hscAlarm, tr("Minutes of play"));
     hscAlarm->setObjectName("hscAlarm");
     hscAlarm->setRange(1, 60);
     hscAlarm->setPageStep(5);
@@ -57,7 +58,9 @@ int AlarmDialog::Minutes() const
 
 void AlarmDialog::hscAlarm_Change(int value)
 {
-    lblAlarm->setText(QString("Alert me when I've played for %1 %2").arg(value).arg(value == 1 ? "Minute." : "Minutes."));
+    // The plural apart, for languages with more than two forms.
+    lblAlarm->setText(value == 1 ? tr("Alert me when I've played for 1 Minute.")
+                                 : tr("Alert me when I've played for %n Minutes.", nullptr, value));
 }
 
 int AskAlarmMinutes(QWidget* parent, int alarmMinutes)

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QCoreApplication>
 
 namespace tandrel {
 
@@ -46,7 +47,7 @@ QDialogButtonBox* ButtonBox(QWidget* parent, Qt::Orientation orientation)
 
 QPushButton* AddButton(QDialogButtonBox& box, const char* caption, const char* name, QDialogButtonBox::ButtonRole role)
 {
-    QPushButton* button = box.addButton(caption, role);
+    QPushButton* button = box.addButton(QCoreApplication::translate("Buttons", caption), role);
     button->setObjectName(name);
     button->setStyle(box.style()); // a button asks its own style how much room it takes
     return button;
@@ -55,15 +56,25 @@ QPushButton* AddButton(QDialogButtonBox& box, const char* caption, const char* n
 QDialogButtonBox* OkCancelBox(QWidget* parent, QPushButton*& ok, QPushButton*& cancel)
 {
     QDialogButtonBox* box = ButtonBox(parent);
-    ok = AddButton(*box, "&OK", "cmdOK", QDialogButtonBox::AcceptRole);
+    ok = AddButton(*box, QT_TRANSLATE_NOOP("Buttons", "&OK"), "cmdOK", QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    cancel = AddButton(*box, "&Cancel", "cmdCancel", QDialogButtonBox::RejectRole);
+    cancel = AddButton(*box, QT_TRANSLATE_NOOP("Buttons", "&Cancel"), "cmdCancel", QDialogButtonBox::RejectRole);
     return box;
 }
 
 void SunkenFrame(QFrame& frame)
 {
     frame.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+}
+
+void NameForReaders(QWidget& control, const QString& caption)
+{
+    QString name;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i; // "&&" is an ampersand
+        name += caption[i];
+    }
+    control.setAccessibleName(name);
 }
 
 } // namespace tandrel

@@ -21,4 +21,7 @@ QDialogButtonBox* OkCancelBox(QWidget* parent, QPushButton*& ok, QPushButton*& c
 // The frame around a picture or a view, sunk into the window.
 void SunkenFrame(QFrame& frame);
 
+// What a screen reader calls a control: a caption without its access-key mark.
+void NameForReaders(QWidget& control, const QString& caption);
+
 } // namespace tandrel

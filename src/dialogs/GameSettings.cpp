@@ -46,14 +46,14 @@ T* Named(T* w, const char* name)
 
 // A bar in its frame's grid under its caption, whose access key it takes, and
 // with "Faster" at its right end; the table gives its range.
-QSlider* AddBar(QGridLayout* grid, int row, const char* caption, const char* name)
+QSlider* AddBar(QGridLayout* grid, int row, const QString& caption, const QString& faster, const char* name)
 {
     auto* bar = Named(new QSlider(Qt::Horizontal, grid->parentWidget()), name);
     auto* label = new QLabel(caption);
     label->setBuddy(bar);
     grid->addWidget(label, row, 0, 1, 2);
     grid->addWidget(bar, row + 1, 0);
-    grid->addWidget(new QLabel("Faster"), row + 1, 1);
+    grid->addWidget(new QLabel(faster), row + 1, 1);
     return bar;
 }
 
@@ -172,7 +172,7 @@ GameSettingsDialog::GameSettingsDialog(QWidget* parent, Game& g, QtTable& table,
       picTemp_(PreviewWidth, PreviewHeight, QImage::Format_RGB32)
 {
     setObjectName("frmNewGame");
-    setWindowTitle("Game Settings");
+    setWindowTitle(tr("Game Settings"));
     if (!choosers_.colour) choosers_.colour = [this](long c) { return ChooseTableColor(this, c); };
 
     auto* left = new QVBoxLayout;
@@ -184,8 +184,8 @@ GameSettingsDialog::GameSettingsDialog(QWidget* parent, Game& g, QtTable& table,
     right->addWidget(SoundsFrame());
     right->addWidget(AppearanceFrame());
 
-    chkShowStats = Named(new QCheckBox("Show S&tats"), "chkShowStats");
-    chkAutoSave = Named(new QCheckBox("Auto Sa&ve"), "chkAutoSave");
+    chkShowStats = Named(new QCheckBox(tr("Show S&tats")), "chkShowStats");
+    chkAutoSave = Named(new QCheckBox(tr("Auto Sa&ve")), "chkAutoSave");
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkShowStats);
     bottom->addWidget(chkAutoSave);
@@ -217,11 +217,12 @@ GameSettingsDialog::GameSettingsDialog(QWidget* parent, Game& g, QtTable& table,
 
 QWidget* GameSettingsDialog::PlayerFrame()
 {
-    auto* frame = new KeyedFrame("&Player", [this] { return lstPlayers; });
+    auto* frame = new KeyedFrame(tr("&Player"), [this] { return lstPlayers; });
     lstPlayers = Named(new QListWidget, "lstPlayers");
+    NameForReaders(*lstPlayers, frame->title());
     lstPlayers->setMinimumHeight(90);
-    cmdAdd = Named(new QPushButton("&Add"), "cmdAdd");
-    cmdRemove = Named(new QPushButton("&Remove"), "cmdRemove");
+    cmdAdd = Named(new QPushButton(tr("&Add")), "cmdAdd");
+    cmdRemove = Named(new QPushButton(tr("&Remove")), "cmdRemove");
     cmdRemove->setEnabled(false);
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd);
@@ -241,11 +242,11 @@ QWidget* GameSettingsDialog::PlayerFrame()
 QWidget* GameSettingsDialog::DrawFrame()
 {
     // The options are one stop for Tab and the frame's key, the arrows choose.
-    auto* frame = new KeyedFrame("&Draw", [this] { return CheckedOf(optDraw); });
+    auto* frame = new KeyedFrame(tr("&Draw"), [this] { return CheckedOf(optDraw); });
     auto* row = new QHBoxLayout(frame);
-    const char* captions[] = {"One", "Two", "Three"};
+    const char* captions[] = {QT_TR_NOOP("One"), QT_TR_NOOP("Two"), QT_TR_NOOP("Three")};
     for (int i = 0; i < 3; ++i) {
-        optDraw[i] = Named(new QRadioButton(captions[i]), "optDraw");
+        optDraw[i] = Named(new QRadioButton(tr(captions[i])), "optDraw");
         row->addWidget(optDraw[i]);
     }
     TabToChecked(optDraw);
@@ -254,39 +255,40 @@ QWidget* GameSettingsDialog::DrawFrame()
 
 QWidget* GameSettingsDialog::OpponentFrame()
 {
-    auto* frame = new KeyedFrame("Oppo&nent", [this] { return CheckedOf(optStyle); });
+    auto* frame = new KeyedFrame(tr("Oppo&nent"), [this] { return CheckedOf(optStyle); });
     auto* grid = new QGridLayout(frame);
     auto* styles = new QHBoxLayout;
     // No access keys: the frame's key reaches the checked level and the arrows choose
     // (every letter of "Master" is another control's key in this window).
-    const char* captions[] = {"Beginner", "Intermediate", "Expert", "Master"};
+    const char* captions[] = {QT_TR_NOOP("Beginner"), QT_TR_NOOP("Intermediate"), QT_TR_NOOP("Expert"),
+                              QT_TR_NOOP("Master")};
     for (int i = 0; i < 4; ++i) {
-        optStyle[i] = Named(new QRadioButton(captions[i]), "optStyle");
+        optStyle[i] = Named(new QRadioButton(tr(captions[i])), "optStyle");
         styles->addWidget(optStyle[i]);
     }
     TabToChecked(optStyle);
     grid->addLayout(styles, 0, 0, 1, 2);
-    hscPlaySpeed = AddBar(grid, 1, "Pla&y Speed", "hscPlaySpeed");
+    hscPlaySpeed = AddBar(grid, 1, tr("Pla&y Speed"), tr("Faster"), "hscPlaySpeed");
     return frame;
 }
 
 QWidget* GameSettingsDialog::AnimationFrame()
 {
-    auto* frame = new QGroupBox("Animation");
+    auto* frame = new QGroupBox(tr("Animation"));
     auto* grid = new QGridLayout(frame);
-    chkAnimate = Named(new QCheckBox("Ani&mation"), "chkAnimate");
+    chkAnimate = Named(new QCheckBox(tr("Ani&mation")), "chkAnimate");
     grid->addWidget(chkAnimate, 0, 0, 1, 2);
-    hscSpeed = AddBar(grid, 1, "Animation Sp&eed", "hscSpeed");
+    hscSpeed = AddBar(grid, 1, tr("Animation Sp&eed"), tr("Faster"), "hscSpeed");
     return frame;
 }
 
 QWidget* GameSettingsDialog::SoundsFrame()
 {
-    auto* frame = new QGroupBox("Sounds");
+    auto* frame = new QGroupBox(tr("Sounds"));
     auto* row = new QHBoxLayout(frame);
-    chkSound = Named(new QCheckBox("So&unds"), "chkSound");
-    cmdWin = Named(new QPushButton("&Win"), "cmdWin");
-    cmdLose = Named(new QPushButton("&Loss"), "cmdLose");
+    chkSound = Named(new QCheckBox(tr("So&unds")), "chkSound");
+    cmdWin = Named(new QPushButton(tr("&Win")), "cmdWin");
+    cmdLose = Named(new QPushButton(tr("&Loss")), "cmdLose");
     row->addWidget(chkSound);
     row->addStretch();
     row->addWidget(cmdWin);
@@ -301,15 +303,15 @@ QWidget* GameSettingsDialog::SoundsFrame()
 
 QWidget* GameSettingsDialog::AppearanceFrame()
 {
-    auto* frame = new QGroupBox("Appearance");
+    auto* frame = new QGroupBox(tr("Appearance"));
     auto* grid = new QGridLayout(frame);
-    optBack[0] = Named(new QRadioButton("&Background image"), "optBack");
-    optBack[1] = Named(new QRadioButton("Colored back&ground"), "optBack");
+    optBack[0] = Named(new QRadioButton(tr("&Background image")), "optBack");
+    optBack[1] = Named(new QRadioButton(tr("Colored back&ground")), "optBack");
     optBack[0]->setChecked(true);
     TabToChecked(optBack);
-    chkSolid = Named(new QCheckBox("&Solid background colors"), "chkSolid");
-    cmdColor = Named(new QPushButton("C&hange Color"), "cmdColor");
-    cmdBack = Named(new QPushButton("Change &Image"), "cmdBack");
+    chkSolid = Named(new QCheckBox(tr("&Solid background colors")), "chkSolid");
+    cmdColor = Named(new QPushButton(tr("C&hange Color")), "cmdColor");
+    cmdBack = Named(new QPushButton(tr("Change &Image")), "cmdBack");
     cmdColor->setEnabled(false);
     cmdBack->setEnabled(false);
     hscCardBack = Named(new QSlider(Qt::Horizontal, frame), "hscCardBack");
@@ -322,7 +324,7 @@ QWidget* GameSettingsDialog::AppearanceFrame()
     choices->addWidget(optBack[1]);
     choices->addWidget(chkSolid);
     choices->addWidget(cmdColor);
-    auto* cardBack = new QLabel("Card Bac&k");
+    auto* cardBack = new QLabel(tr("Card Bac&k"));
     cardBack->setBuddy(hscCardBack);
     choices->addWidget(cardBack);
     choices->addWidget(hscCardBack);
@@ -441,7 +443,7 @@ void GameSettingsDialog::cmdAdd_Click()
 {
     std::vector<std::string> players;
     for (int i = 0; i < lstPlayers->count(); ++i) players.push_back(lstPlayers->item(i)->text().toStdString());
-    const std::string name(Trim(AskText(this, "Type in the name of a new player.", "New Player", "",
+    const std::string name(Trim(AskText(this, tr("Type in the name of a new player.").toStdString(), tr("New Player").toStdString(), "",
                                         NewPlayerNameLength, [&players](const std::string& answer) {
                                             const std::string t(Trim(answer));
                                             return t.empty() ? std::string() : NewPlayerNameProblem(players, t);

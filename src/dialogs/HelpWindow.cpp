@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/CenterForm.h"
+#include "dialogs/DialogParts.h"
 #include "engine/Game.h"
 #include "engine/RegularFile.h"
 
@@ -32,22 +34,34 @@ public:
     }
 };
 
+// The contents page in the language spoken, where the handbook has it: a folder
+// of its own ("de", "pt_BR"), else the English pages themselves.
+QString ContentsPage(const QString& folder)
+{
+    const QString name = QLocale().name();
+    for (const QString& language : {name, name.section('_', 0, 0)})
+        if (const QFileInfo page(folder + "/" + language + "/index.html"); !language.isEmpty() && page.isFile())
+            return page.absoluteFilePath();
+    return QFileInfo(folder + "/index.html").absoluteFilePath();
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(const QString& folder, QWidget* owner) : QDialog(owner)
 {
     setObjectName("frmHelp");
-    setWindowTitle(QString::fromUtf8(ProgramTitle) + " Handbook");
-    contents_ = QFileInfo(folder + "/index.html").absoluteFilePath();
+    setWindowTitle(tr("%1 Handbook").arg(QString::fromUtf8(ProgramTitle)));
+    contents_ = ContentsPage(folder);
 
     txtHelp = new HandbookBrowser(this);
+    NameForReaders(*txtHelp, windowTitle());
     txtHelp->setObjectName("txtHelp");
     txtHelp->setOpenExternalLinks(false); // offline: nothing leaves the program
-    cmdBack = new QPushButton("&Back", this);
+    cmdBack = new QPushButton(tr("&Back"), this);
     cmdBack->setObjectName("cmdBack");
-    cmdForward = new QPushButton("&Forward", this);
+    cmdForward = new QPushButton(tr("&Forward"), this);
     cmdForward->setObjectName("cmdForward");
-    cmdHome = new QPushButton("&Home", this);
+    cmdHome = new QPushButton(tr("&Home"), this);
     cmdHome->setObjectName("cmdHome");
     for (QPushButton* b : {cmdBack, cmdForward, cmdHome}) b->setAutoDefault(false);
     cmdBack->setEnabled(false);
@@ -80,12 +94,13 @@ void HelpWindow::ShowContents()
 {
     if (!HandbookFound()) {
         txtHelp->clearHistory();
-        txtHelp->setHtml("<h2>The handbook is missing</h2><p>Tandrel reads its handbook from <b>" +
-                         contents_.toHtmlEscaped() +
-                         "</b>, and that file is not there.</p><p>The handbook comes with the program's default files, "
-                         "in their folder <tt>handbook</tt>: beside a program in its build folder (building "
-                         "again puts it back), in <tt>share/tandrel</tt> for an installed one (installing "
-                         "again puts it back). Meanwhile <b>Help, Quick look at the rules</b> gives the rules in short.</p>");
+        txtHelp->setHtml(tr("<h2>The handbook is missing</h2><p>Tandrel reads its handbook from <b>%1</b>, and "
+                            "that file is not there.</p><p>The handbook comes with the program's default files, "
+                            "in their folder <tt>handbook</tt>: beside a program in its build folder (building "
+                            "again puts it back), in <tt>share/tandrel</tt> for an installed one (installing "
+                            "again puts it back). Meanwhile <b>Help, Quick look at the rules</b> gives the rules "
+                            "in short.</p>")
+                             .arg(contents_.toHtmlEscaped()));
         cmdHome->setEnabled(false);
         return;
     }

@@ -27,12 +27,12 @@ QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > PictureChooser::LargestPicture) {
         // The table would take seconds and hundreds of megabytes to read it.
-        problem = QString("it is too large (%1 x %2).").arg(size.width()).arg(size.height());
+        problem = PictureChooser::tr("it is too large (%1 x %2).").arg(size.width()).arg(size.height());
         return {};
     }
     if (size.isValid()) reader.setClipRect(QRect(QPoint(0, 0), size.boundedTo(sample)));
     const QImage picture = reader.read();
-    if (picture.isNull()) problem = "it is not a picture this program can read.";
+    if (picture.isNull()) problem = PictureChooser::tr("it is not a picture this program can read.");
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -41,13 +41,14 @@ QImage ReadPicture(const std::string& path, QSize sample, QString& problem)
 PictureChooser::PictureChooser(QWidget* parent, const std::vector<SearchFolder>& folders) : QDialog(parent)
 {
     setObjectName("frmBMP");
-    setWindowTitle("Background Picture");
+    setWindowTitle(tr("Background Picture"));
 
-    auto* lblPictures = new QLabel("&Pictures", this);
+    auto* lblPictures = new QLabel(tr("&Pictures"), this);
     lstFiles = new QListWidget(this);
     lstFiles->setObjectName("lstFiles");
     lblPictures->setBuddy(lstFiles);
-    auto* lblSample = new QLabel("Sample", this);
+    NameForReaders(*lstFiles, lblPictures->text());
+    auto* lblSample = new QLabel(tr("Sample"), this);
     picSample = new QLabel(this);
     picSample->setObjectName("picSample");
     picSample->setFixedSize(SampleWidth, SampleHeight);
@@ -98,7 +99,7 @@ void PictureChooser::lstFiles_Click()
     // stays as it was and OK waits for one that can.
     cmdOK->setEnabled(loaded_);
     if (!loaded_) {
-        lblMessage->setText(QString("%1 cannot be shown: %2").arg(lstFiles->item(row)->text(), problem));
+        lblMessage->setText(tr("%1 cannot be shown: %2").arg(lstFiles->item(row)->text(), problem));
         return;
     }
     lblMessage->clear();

@@ -20,23 +20,25 @@ namespace {
 constexpr int ViewWidth = 380;
 constexpr int ViewHeight = 170;
 
-constexpr const char* RulesPlay =
+constexpr const char* RulesPlay = QT_TRANSLATE_NOOP(
+    "tandrel::RulesWindow",
     "The play of the game is much the same as in regular solitaire with three exceptions. First, you can play on "
     "your opponent's hand as you would a foundation or tableau. Second, when playing on your opponent's hand you "
     "can play in either direction. That is to say, a red eight can be played on a black seven or a black nine. "
     "Finally, the first person to play all of the cards in their hand wins. For a more detailed explanation of the "
-    "rules see the help file.";
-constexpr const char* RulesMouse =
+    "rules see the help file.");
+constexpr const char* RulesMouse = QT_TRANSLATE_NOOP(
+    "tandrel::RulesWindow",
     "Also, it may be helpful to know that you can play cards in one of two ways. Of course, you can click, drag and "
     "drop with the left mouse button. An easier way is to use the right mouse button. Right-click on any card or "
-    "stack of cards to automatically play the cards.";
+    "stack of cards to automatically play the cards.");
 
 } // namespace
 
 RulesWindow::RulesWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("frmFirst");
-    setWindowTitle("The Rules");
+    setWindowTitle(tr("The Rules"));
 
     viewport = new QFrame(this);
     viewport->setObjectName("Picture1");
@@ -45,14 +47,14 @@ RulesWindow::RulesWindow(QWidget* owner) : QDialog(owner)
     page = new QWidget(viewport);
     page->setObjectName("Picture2");
 
-    heading = new QLabel("A Quick Look At The Rules", page);
+    heading = new QLabel(tr("A Quick Look At The Rules"), page);
     heading->setObjectName("Label1_0");
     QFont bold = heading->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     heading->setFont(bold);
     // A blank line between the paragraphs.
-    rules = new QLabel(QString(RulesPlay) + "\n\n" + RulesMouse, page);
+    rules = new QLabel(tr(RulesPlay) + "\n\n" + tr(RulesMouse), page);
     rules->setObjectName("Label1_1");
     rules->setWordWrap(true);
     auto* text = new QVBoxLayout(page);
@@ -70,7 +72,7 @@ RulesWindow::RulesWindow(QWidget* owner) : QDialog(owner)
 
     auto* buttons = ButtonBox(this);
     buttons->setCenterButtons(true);
-    okButton = AddButton(*buttons, "OK", "Command1", QDialogButtonBox::AcceptRole);
+    okButton = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "OK"), "Command1", QDialogButtonBox::AcceptRole);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 

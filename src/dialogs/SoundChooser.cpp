@@ -18,18 +18,19 @@ SoundChooser::SoundChooser(QWidget* parent, Mixer& mixer, const std::vector<Sear
     : QDialog(parent), mixer_(mixer), answer_(current)
 {
     setObjectName("frmFile");
-    setWindowTitle("Select WAV File");
+    setWindowTitle(tr("Select WAV File"));
 
     lstFiles = new QListWidget(this);
+    NameForReaders(*lstFiles, tr("Sounds"));
     lstFiles->setObjectName("lstFiles");
     lstFiles->setMinimumSize(260, 200);
     lblFileCount = new QLabel(this);
     lblFileCount->setObjectName("lblFileCount");
     auto* buttons = ButtonBox(this, Qt::Vertical);
-    cmdTest = AddButton(*buttons, "&Test", "cmdTest", QDialogButtonBox::ActionRole);
+    cmdTest = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "&Test"), "cmdTest", QDialogButtonBox::ActionRole);
     cmdTest->setDefault(true); // Enter in the list plays, as a double click does
-    cmdAssign = AddButton(*buttons, "&Assign", "cmdAssign", QDialogButtonBox::AcceptRole);
-    cmdClose = AddButton(*buttons, "&Close", "cmdClose", QDialogButtonBox::RejectRole);
+    cmdAssign = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "&Assign"), "cmdAssign", QDialogButtonBox::AcceptRole);
+    cmdClose = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "&Close"), "cmdClose", QDialogButtonBox::RejectRole);
 
     auto* row = new QHBoxLayout;
     row->addWidget(lstFiles);
@@ -47,7 +48,7 @@ SoundChooser::SoundChooser(QWidget* parent, Mixer& mixer, const std::vector<Sear
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
     lstFiles2 = FillFileList(*lstFiles, folders, SoundExtensions());
-    lblFileCount->setText(QString::number(lstFiles->count()) + " files found");
+    lblFileCount->setText(tr("%n files found", nullptr, lstFiles->count()));
     const bool any = lstFiles->count() > 0;
     cmdTest->setEnabled(any);
     cmdAssign->setEnabled(any);

@@ -20,7 +20,9 @@ namespace tandrel {
 
 namespace {
 
-constexpr const char* LevelNames[LevelCount] = {"Beginner", "Intermediate", "Expert", "Master"};
+constexpr const char* LevelNames[LevelCount] = {
+    QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Beginner"), QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Intermediate"),
+    QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Expert"), QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Master")};
 constexpr int ShownPlayerRows = 8; // more scroll
 
 QTableWidget* NewFiguresTable(QWidget* parent, const char* name, const QStringList& columns)
@@ -76,7 +78,7 @@ QString ShareWon(int wins, int losses)
 StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_(g)
 {
     setObjectName("frmStatistics");
-    setWindowTitle("Statistics");
+    setWindowTitle(tr("Statistics"));
 
     lblPlayer = new QLabel(this);
     lblPlayer->setTextFormat(Qt::PlainText); // the name as typed
@@ -85,8 +87,9 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_
     heading.setBold(true);
     lblPlayer->setFont(heading);
 
-    tblLevels = NewFiguresTable(this, "tblLevels", {"Level", "Games", "Wins", "Losses", "Won"});
+    tblLevels = NewFiguresTable(this, "tblLevels", {tr("Level"), tr("Games"), tr("Wins"), tr("Losses"), tr("Won")});
     tblLevels->setSelectionMode(QAbstractItemView::NoSelection);
+    NameForReaders(*tblLevels, tr("Your games by level"));
     tblLevels->setRowCount(static_cast<int>(LevelCount) + 1);
 
     lblStreak = new QLabel(this);
@@ -94,15 +97,15 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_
     lblLongest = new QLabel(this);
     lblLongest->setObjectName("lblLongest");
     auto* streaks = new QFormLayout;
-    streaks->addRow("Current winning streak:", lblStreak);
-    streaks->addRow("Longest winning streak:", lblLongest);
+    streaks->addRow(tr("Current winning streak:"), lblStreak);
+    streaks->addRow(tr("Longest winning streak:"), lblLongest);
 
-    tblPlayers = NewFiguresTable(this, "tblPlayers", {"Player", "Games", "Wins", "Losses", "Won", "Longest streak"});
+    tblPlayers = NewFiguresTable(this, "tblPlayers", {tr("Player"), tr("Games"), tr("Wins"), tr("Losses"), tr("Won"), tr("Longest streak")});
 
     auto* buttons = ButtonBox(this);
-    cmdReset = AddButton(*buttons, "&Reset", "cmdReset", QDialogButtonBox::ResetRole);
+    cmdReset = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "&Reset"), "cmdReset", QDialogButtonBox::ResetRole);
     cmdReset->setAutoDefault(false);
-    cmdClose = AddButton(*buttons, "&Close", "cmdClose", QDialogButtonBox::RejectRole);
+    cmdClose = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "&Close"), "cmdClose", QDialogButtonBox::RejectRole);
     cmdClose->setDefault(true);
     connect(cmdReset, &QPushButton::clicked, this, &StatisticsWindow::cmdReset_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -112,7 +115,9 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_
     all->addWidget(tblLevels);
     all->addLayout(streaks);
     all->addSpacing(8);
-    all->addWidget(new QLabel("All players", this));
+    auto* allPlayers = new QLabel(tr("All players"), this);
+    NameForReaders(*tblPlayers, allPlayers->text());
+    all->addWidget(allPlayers);
     all->addWidget(tblPlayers);
     all->addSpacing(8);
     all->addWidget(buttons);
@@ -128,9 +133,9 @@ void StatisticsWindow::Fill()
 {
     const Statistics& st = g_.Stats;
     lblPlayer->setText(QString::fromStdString(g_.cfg.CurrentPlayer));
-    SetRow(*tblLevels, 0, QStringList{"All levels"} + Counts(g_.Wins, g_.Losses));
+    SetRow(*tblLevels, 0, QStringList{tr("All levels")} + Counts(g_.Wins, g_.Losses));
     for (std::size_t i = 0; i < LevelCount; ++i)
-        SetRow(*tblLevels, static_cast<int>(i) + 1, QStringList{LevelNames[i]} + Counts(st.WinsAt[i], st.LossesAt[i]));
+        SetRow(*tblLevels, static_cast<int>(i) + 1, QStringList{tr(LevelNames[i])} + Counts(st.WinsAt[i], st.LossesAt[i]));
     lblStreak->setText(QString::number(st.Streak));
     lblLongest->setText(QString::number(st.LongestStreak));
 
@@ -152,7 +157,7 @@ void StatisticsWindow::Fill()
 
 void StatisticsWindow::cmdReset_Click()
 {
-    const std::string question = "Reset the statistics of " + g_.cfg.CurrentPlayer + "?";
+    const std::string question = tr("Reset the statistics of %1?").arg(QString::fromStdString(g_.cfg.CurrentPlayer)).toStdString();
     if (g_.view->ShowMessage(question, MsgIcon::Question, MsgButtons::YesNo, ProgramTitle) != MsgAnswer::Yes) return;
     stored_ = ResetStatistics(g_) && stored_;
     g_.view->ScoreBoard(true);

@@ -47,6 +47,8 @@ public:
     virtual MsgAnswer ShowMessage(const std::string& text, MsgIcon icon, MsgButtons buttons,
                                   const std::string& title) = 0;
     virtual void SetBusyCursor(bool busy) = 0;
+    // Words for a screen reader: a move as it is shown, a card lifted or refused, a turn or a game ending.
+    virtual void Say(const std::string& words) { (void)words; }
 };
 
 } // namespace tandrel

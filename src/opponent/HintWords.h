@@ -12,6 +12,8 @@ struct HintLines {
     std::string Sentence() const { return first + " " + second; }
 };
 
+// Foundation f's top card, 0 while it is empty.
+int FoundationCard(const Game& g, int f);
 // "seven of hearts"; empty for anything that is not a card.
 std::string CardName(int card);
 // The move as the player would make it, from the game before it is made.

@@ -5,6 +5,7 @@
 
 #include "engine/Move.h"
 #include "render/QtTable.h"
+#include <QCoreApplication>
 
 namespace tandrel {
 
@@ -28,8 +29,9 @@ EndNoticeText EndNoticeLines(const Game& g)
 {
     const int winner = g.GameOver ? Winner(g) : 0;
     if (winner == 0) return {};
-    return {winner == 1 ? "You won!" : "The computer won.",
-            QString("Win: %1   Loss: %2").arg(g.Wins).arg(g.Losses), "F2 deals a new game", winner};
+    return {winner == 1 ? QCoreApplication::translate("Table", "You won!") : QCoreApplication::translate("Table", "The computer won."),
+            QCoreApplication::translate("Table", "Win: %1   Loss: %2").arg(g.Wins).arg(g.Losses),
+            QCoreApplication::translate("Table", "F2 deals a new game"), winner};
 }
 
 void QtTable::DrawEndNotice()

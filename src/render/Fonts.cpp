@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "engine/Layout.h"
+#include "render/QtTable.h"
 
 namespace tandrel {
 
@@ -25,10 +26,9 @@ constexpr double ScoreRowsRoom = ScoreBoardArea.bottom - PanelInnerEdge - ScoreL
 bool Fits(const QFont& font, const QPaintDevice& surface)
 {
     const QFontMetricsF m(font, &surface);
-    for (const char* line : {"It is your turn. Click the", "score board when finished.",
-                             "Press F2 to start a new game.", "Game Over!", "Please wait..."})
+    for (const QString& line : StatusPanelLines())
         if (m.horizontalAdvance(line) > StatusLineRoom) return false;
-    const double column = m.horizontalAdvance("Opponent's cards left:        ");
+    const double column = ScoreColumnWidth(m);
     if (column + std::max(double(ScoreNumberWidth), m.horizontalAdvance("00")) > ScoreColumnRoom) return false;
     return 2 * m.height() <= ScoreRowsRoom;
 }

@@ -1,4 +1,5 @@
 // The status panel, the score board and the empty stock place.
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
@@ -33,13 +34,42 @@ void PrintAt(QPainter& p, double x, double y, const QString& text, const QColor&
 
 } // namespace
 
+namespace {
+
+QString NewGameLine() { return QCoreApplication::translate("Table", "Press F2 to start a new game."); }
+QString GameOverLine() { return QCoreApplication::translate("Table", "Game Over!"); }
+QString YourTurnLine1() { return QCoreApplication::translate("Table", "It is your turn. Click the"); }
+QString YourTurnLine2() { return QCoreApplication::translate("Table", "score board when finished."); }
+QString WaitLine() { return QCoreApplication::translate("Table", "Please wait..."); }
+
+// Where the score board's numbers stand: past its longest label and a few blanks.
+template <typename Metrics>
+auto ScoreColumn(const Metrics& m)
+{
+    decltype(m.horizontalAdvance(QString())) column = 0;
+    for (const QString& label : ScoreLabels()) column = std::max(column, m.horizontalAdvance(label + "       "));
+    return column;
+}
+
+} // namespace
+
 StatusText StatusLines(const Game& g, bool forceNewGameHint)
 {
-    if (forceNewGameHint) return {"Press F2 to start a new game.", "", g.ComputerBusy};
-    if (g.GameOver) return {"Game Over!", "Press F2 to start a new game.", false};
-    if (!g.ComputerBusy) return {"It is your turn. Click the", "score board when finished.", false};
-    return {"Please wait...", "", true};
+    if (forceNewGameHint) return {NewGameLine(), "", g.ComputerBusy};
+    if (g.GameOver) return {GameOverLine(), NewGameLine(), false};
+    if (!g.ComputerBusy) return {YourTurnLine1(), YourTurnLine2(), false};
+    return {WaitLine(), "", true};
 }
+
+QStringList StatusPanelLines() { return {YourTurnLine1(), YourTurnLine2(), NewGameLine(), GameOverLine(), WaitLine()}; }
+
+QStringList ScoreLabels()
+{
+    return {QCoreApplication::translate("Table", "Your cards left: "), QCoreApplication::translate("Table", "Opponent's cards left: "), QCoreApplication::translate("Table", "Win: "),
+            QCoreApplication::translate("Table", "Loss: ")};
+}
+
+double ScoreColumnWidth(const QFontMetricsF& m) { return ScoreColumn(m); }
 
 void QtTable::DrawPanel(int x, int y, int w, int h, const QString& line1, const QString& line2, bool busy)
 {
@@ -109,18 +139,19 @@ void QtTable::ScoreBoard(bool full)
     p.setFont(font_);
     const QFontMetrics m = p.fontMetrics();
     const int H = m.height();
-    const int column = ScoreLabelX + m.horizontalAdvance("Opponent's cards left:        ");
+    const QStringList labels = ScoreLabels();
+    const int column = ScoreLabelX + ScoreColumn(m);
     const auto number = [](int n) { return QString::number(n); };
 
     if (full) {
         QFont bold = font_;
         bold.setBold(true);
         p.setFont(bold);
-        const QString title = "Score Board";
+        const QString title = QCoreApplication::translate("Table", "Score Board");
         PrintAt(p, ScoreArea.x() + (ScoreArea.width() - p.fontMetrics().horizontalAdvance(title)) / 2.0, ScoreTitleY,
                 title);
         p.setFont(font_);
-        PrintAt(p, ScoreLabelX, ScoreRowY, "Your cards left: ");
+        PrintAt(p, ScoreLabelX, ScoreRowY, labels[0]);
     } else {
         p.fillRect(QRect(column, ScoreRowY, ScoreNumberWidth, ScoreNumberWidth), ButtonFace());
     }
@@ -128,7 +159,7 @@ void QtTable::ScoreBoard(bool full)
 
     const int secondRowY = ScoreRowY + ScoreSecondRowGap + H;
     if (full)
-        PrintAt(p, ScoreLabelX, secondRowY, "Opponent's cards left: ");
+        PrintAt(p, ScoreLabelX, secondRowY, labels[1]);
     else
         p.fillRect(QRect(column, ScoreRowY + H, ScoreNumberWidth, ScoreNumberWidth), ButtonFace());
     PrintAt(p, column, secondRowY, number(CardsLeft(g_, 2)));
@@ -136,9 +167,9 @@ void QtTable::ScoreBoard(bool full)
     if (full) {
         const int below = secondRowY + H + ScoreSecondRowGap; // under the opponent's row
         Segment(p, WindowText(), ScoreRuleLeft, below, ScoreRuleRight, below);
-        PrintAt(p, ScoreLabelX, ScoreWinRowY + H, "Win: ");
+        PrintAt(p, ScoreLabelX, ScoreWinRowY + H, labels[2]);
         PrintAt(p, column, ScoreWinRowY + H, number(g_.Wins));
-        PrintAt(p, ScoreLabelX, ScoreLossRowY + H, "Loss: ");
+        PrintAt(p, ScoreLabelX, ScoreLossRowY + H, labels[3]);
         PrintAt(p, column, ScoreLossRowY + H, number(g_.Losses));
     }
     p.end();
@@ -160,7 +191,7 @@ void QtTable::DrawEmptyStock(int side)
     Segment(p, ButtonHighlight(), right, y, right, bottom);
 
     p.setFont(font_);
-    const QString label = "Round " + QString::number(g_.StockPasses(side));
+    const QString label = QCoreApplication::translate("Table", "Round %1").arg(g_.StockPasses(side));
     const QFontMetrics m = p.fontMetrics();
     PrintAt(p, x + (EmptyStockWidth - m.horizontalAdvance(label)) / 2.0, y + (CardHeight - m.height()) / 2.0, label);
     p.end();

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <string>
 
@@ -18,6 +19,7 @@
 #include "engine/TableView.h"
 #include "render/CardArt.h"
 
+class QFontMetricsF;
 class QPaintDevice;
 class QPainter;
 
@@ -26,11 +28,16 @@ namespace tandrel {
 // The two lines of the status panel for the state of the game, and whether
 // it shows the computer at work (white face, bold text).
 struct StatusText {
-    const char* line1;
-    const char* line2;
+    QString line1, line2;
     bool busy;
 };
 StatusText StatusLines(const Game& g, bool forceNewGameHint);
+// Every line the status panel can show, for its font to fit them all.
+QStringList StatusPanelLines();
+// The score board's row labels: the player's cards, the opponent's, wins, losses.
+QStringList ScoreLabels();
+// How far the score board's numbers stand right of its labels.
+double ScoreColumnWidth(const QFontMetricsF& m);
 
 // The notice once a game is over; winner 0 (and no lines) while none shows.
 struct EndNoticeText {

@@ -3,6 +3,7 @@
 #include "engine/Deal.h"
 #include "show/Slide.h"
 #include "show/Turns.h"
+#include "engine/Texts.h"
 
 namespace tandrel {
 
@@ -43,7 +44,7 @@ void NewGame(Game& g, bool redeal)
     g.cfg.Speed = speed;
 
     if (g.LastWinner == 2) {
-        ShowInfo(g, "You lost the last game so the computer will start first this time.");
+        ShowInfo(g, Translate("Turns", "You lost the last game so the computer will start first this time."));
         ComputerTurn(g, 2);
     }
 }

@@ -8,6 +8,8 @@
 #include "show/Slide.h"
 #include "show/Sound.h"
 #include "show/Turns.h"
+#include "engine/Texts.h"
+#include "show/Speech.h"
 
 namespace tandrel {
 
@@ -106,6 +108,7 @@ void ShowDrop(Game& g, const MouseState& m, const Move& move)
     const int oldY = IsLegal(g, move) && move.kind == MoveKind::PileToFoundation ? PileTopY(g, move.from) : 0;
     const Rect target = move.kind == MoveKind::RunToPile ? PileTopRect(g, move.to) : Rect{};
     if (move.kind == MoveKind::Load) v.DrawCard(Surface::Window, WasteTopX(g, 2), HandRowY(2), move.card);
+    v.Say(MoveWords(g, move));
     const Applied a = Apply(g, move);
     switch (move.kind) {
     case MoveKind::WasteToFoundation:
@@ -167,12 +170,8 @@ void EndDrag(Game& g, MouseState& m)
     ScoreBoard(g);
 }
 
-} // namespace
-
-void Form_MouseDown(Game& g, MouseState& m, int button, float x, float y)
+void Press(Game& g, MouseState& m, int button, float x, float y)
 {
-    // A second button pressed in the middle of a drag must not start another pick-up.
-    if (!Idle(g) || m.Dragging()) return;
     m.DragSource = button == RightButton ? RightPress : 0;
     m.DragWidth = OneCardDragWidth;
 
@@ -208,6 +207,16 @@ void Form_MouseDown(Game& g, MouseState& m, int button, float x, float y)
     else PickUpWasteTop(g, m, x, y);
 }
 
+} // namespace
+
+void Form_MouseDown(Game& g, MouseState& m, int button, float x, float y)
+{
+    // A second button pressed in the middle of a drag must not start another pick-up.
+    if (!Idle(g) || m.Dragging()) return;
+    Press(g, m, button, x, y);
+    if (m.Dragging() && m.DragCard) g.view->Say(PickedUpWords(m.DragCard));
+}
+
 void Form_MouseMove(Game& g, MouseState& m, float x, float y)
 {
     if (g.ComputerBusy) return;
@@ -225,14 +234,19 @@ void Form_MouseUp(Game& g, MouseState& m)
         m.DragSource = 0;
         return;
     }
-    if (const auto move = DropMove(g, m)) ShowDrop(g, m, *move);
-    else PutBack(g, m, true);
+    if (const auto move = DropMove(g, m)) {
+        ShowDrop(g, m, *move);
+    } else {
+        g.view->Say(RefusedWords(m.DragCard));
+        PutBack(g, m, true);
+    }
     EndDrag(g, m);
 }
 
 void CancelDrag(Game& g, MouseState& m)
 {
     if (!m.Dragging()) return;
+    g.view->Say(PutBackWords(m.DragCard));
     PutBack(g, m, m.DragFromWaste);
     EndDrag(g, m);
 }
@@ -299,7 +313,7 @@ void EndPlayerTurn(Game& g)
 {
     if (g.ComputerBusy || g.FlipInProgress || g.GameOver) return;
     if (MustFlipBeforeEnding(g)) {
-        ShowInfo(g, "You must flip a card.");
+        ShowInfo(g, Translate("Turns", "You must flip a card."));
         return;
     }
     ComputerTurn(g, 2);

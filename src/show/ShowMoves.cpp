@@ -5,6 +5,7 @@
 #include "show/Slide.h"
 #include "show/Sound.h"
 #include "show/Turns.h"
+#include "show/Speech.h"
 
 namespace tandrel {
 
@@ -236,11 +237,13 @@ void ShowGameEnd(Game& g, int winner)
     g.ComputerBusy = false;
     v.ScoreBoard(true);
     v.StatusPanel(true);
+    v.Say(GameEndWords(winner));
 }
 
 Applied PlayShown(Game& g, const Move& m)
 {
     if (!IsLegal(g, m)) return {};
+    g.view->Say(MoveWords(g, m));
     const Applied a = ShowApplied(g, m);
     if (a.gameEnded) ShowGameEnd(g, m.side);
     return a;

@@ -3,6 +3,8 @@
 #include "engine/TurnRules.h"
 #include "opponent/ComputerPlan.h"
 #include "show/ShowMoves.h"
+#include "engine/Texts.h"
+#include "show/Speech.h"
 
 namespace tandrel {
 
@@ -25,10 +27,11 @@ void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
 {
     if (g.GameOver) return;
     if (!MayStartTurn(g, side)) {
-        if (side == 2) ShowInfo(g, "You need to flip a card first.");
+        if (side == 2) ShowInfo(g, Translate("Turns", "You need to flip a card first."));
         return;
     }
     BeginTurn(g, side);
+    g.view->Say(TurnWords(side));
     g.ComputerBusy = true;
     g.view->StatusPanel(false);
     ComputerPlan plan(g, side);
@@ -40,6 +43,7 @@ void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
     g.ComputerBusy = false;
     FinishTurn(g, side);
     g.view->StatusPanel(false);
+    if (!g.GameOver) g.view->Say(TurnWords(3 - side));
 }
 
 } // namespace tandrel

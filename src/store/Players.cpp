@@ -10,6 +10,7 @@
 #include "store/MergedWrite.h"
 #include "store/Profile.h"
 #include "store/SettingsFile.h"
+#include "engine/Texts.h"
 
 namespace tandrel {
 
@@ -19,7 +20,7 @@ constexpr const char* OptionsSection = "Options";
 
 PlayerResult NotStored(const Game& g)
 {
-    return {false, false, "The player list could not be saved to " + g.cfg.SettingsFile + "."};
+    return {false, false, Arg(Translate("Players", "The player list could not be saved to %1."), g.cfg.SettingsFile)};
 }
 
 PlayerResult Refused(const std::string& why)
@@ -53,14 +54,14 @@ std::string GetLoginName()
 
 std::string PlayerNameProblem(const std::string& name)
 {
-    if (name.empty()) return "Please type a name for the player.";
+    if (name.empty()) return Translate("Players", "Please type a name for the player.");
     for (unsigned char c : name)
-        if (c < 0x20 || c == 0x7F) return "A player's name cannot hold a line break or other control character.";
-    if (name.find_first_of("[]") != std::string::npos) return "A player's name cannot hold [ or ].";
-    if (name.front() == ' ' || name.back() == ' ') return "A player's name cannot begin or end with a blank.";
-    if (name.size() > ProfileReadLimit) return "That name is too long.";
+        if (c < 0x20 || c == 0x7F) return Translate("Players", "A player's name cannot hold a line break or other control character.");
+    if (name.find_first_of("[]") != std::string::npos) return Translate("Players", "A player's name cannot hold [ or ].");
+    if (name.front() == ' ' || name.back() == ' ') return Translate("Players", "A player's name cannot begin or end with a blank.");
+    if (name.size() > ProfileReadLimit) return Translate("Players", "That name is too long.");
     if (!ProfileFile::IsStorableSection(name) || SameProfileName(name, OptionsSection))
-        return "That name is kept for the program's own use.";
+        return Translate("Players", "That name is kept for the program's own use.");
     return {};
 }
 
@@ -68,7 +69,7 @@ std::string NewPlayerNameProblem(const std::vector<std::string>& players, const 
 {
     if (std::string why = PlayerNameProblem(name); !why.empty()) return why;
     for (const std::string& p : players)
-        if (SameProfileName(p, name)) return "There is already a player called " + p + ".";
+        if (SameProfileName(p, name)) return Arg(Translate("Players", "There is already a player called %1."), p);
     return {};
 }
 
@@ -109,8 +110,9 @@ RemoveResult RemovePlayer(Game& g, const std::string& name)
 {
     // A hand-edited "[options]" shows in the list, but it is the file's own section.
     if (SameProfileName(name, OptionsSection)) return RemoveResult::Refused;
-    const MsgAnswer answer = g.view->ShowMessage("Are you sure you want to remove " + name + "?",
-                                                 MsgIcon::Question, MsgButtons::YesNo, "Remove Player");
+    const MsgAnswer answer = g.view->ShowMessage(Arg(Translate("Players", "Are you sure you want to remove %1?"), name),
+                                                 MsgIcon::Question, MsgButtons::YesNo,
+                                                 Translate("Players", "Remove Player"));
     if (answer != MsgAnswer::Yes) return RemoveResult::Declined;
     MergedWrite w(g);
     if (!w.Readable()) return RemoveResult::NotStored;

@@ -52,33 +52,41 @@ TEST(RulesWindow, ScrollsItsTextAndClosesByOkEnterOrEscape)
 }
 
 // Every link and picture of the handbook is one of its own pages, anchors or
-// pictures, and every page is linked from another.
-TEST(Handbook, EveryLinkResolvesInsideTheHandbook)
+// pictures, and every page is linked from another; in German and French too,
+// page for page as in English.
+TEST(Handbook, EveryLinkResolvesInsideTheHandbookInEveryLanguage)
 {
-    const QDir dir(TANDREL_HANDBOOK);
-    const QStringList pages = dir.entryList({"*.html"});
-    ASSERT_TRUE(pages.contains("index.html"));
-    QSet<QString> linked;
-    const QRegularExpression ref(R"re((href|src)="([^"]*)")re");
-    for (const QString& page : pages) {
-        QFile f(dir.filePath(page));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        for (const auto& m : ref.globalMatch(QString::fromUtf8(f.readAll()))) {
-            const QString target = m.captured(2).section('#', 0, 0), anchor = m.captured(2).section('#', 1);
-            const QString file = dir.filePath(target.isEmpty() ? page : target);
-            SCOPED_TRACE((page + ": " + m.captured(2)).toStdString());
-            ASSERT_FALSE(target.contains(':'));
-            ASSERT_TRUE(QFileInfo(file).isFile());
-            QFile t(file);
-            if (m.captured(1) == "src") {
-                EXPECT_FALSE(QImage(file).isNull());
-            } else if (!anchor.isEmpty() && t.open(QIODevice::ReadOnly)) {
-                EXPECT_TRUE(t.readAll().contains(("name=\"" + anchor + "\"").toUtf8()));
+    const QStringList english = QDir(TANDREL_HANDBOOK).entryList({"*.html"});
+    for (const QString language : {"", "de", "fr"}) {
+        SCOPED_TRACE(language.toStdString());
+        const QDir dir(QString(TANDREL_HANDBOOK) + "/" + language);
+        const QStringList pages = dir.entryList({"*.html"});
+        ASSERT_TRUE(pages.contains("index.html"));
+        EXPECT_EQ(pages, english);
+        QSet<QString> linked;
+        const QRegularExpression ref(R"re((href|src)="([^"]*)")re");
+        for (const QString& page : pages) {
+            QFile f(dir.filePath(page));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            for (const auto& m : ref.globalMatch(QString::fromUtf8(f.readAll()))) {
+                const QString target = m.captured(2).section('#', 0, 0), anchor = m.captured(2).section('#', 1);
+                const QString file = dir.filePath(target.isEmpty() ? page : target);
+                SCOPED_TRACE((page + ": " + m.captured(2)).toStdString());
+                ASSERT_FALSE(target.contains(':'));
+                ASSERT_TRUE(QFileInfo(file).isFile());
+                QFile t(file);
+                if (m.captured(1) == "src") {
+                    EXPECT_FALSE(QImage(file).isNull());
+                } else if (!anchor.isEmpty() && t.open(QIODevice::ReadOnly)) {
+                    const QByteArray text = t.readAll();
+                    EXPECT_TRUE(text.contains(("name=\"" + anchor + "\"").toUtf8()) ||
+                                text.contains(("id=\"" + anchor + "\"").toUtf8()));
+                }
+                if (target != page) linked.insert(target);
             }
-            if (target != page) linked.insert(target);
         }
+        for (const QString& page : pages) EXPECT_TRUE(page == "index.html" || linked.contains(page)) << page.toStdString();
     }
-    for (const QString& page : pages) EXPECT_TRUE(page == "index.html" || linked.contains(page)) << page.toStdString();
 }
 
 TEST(HelpWindowTest, BackForwardAndHomeWalkThePagesRead)

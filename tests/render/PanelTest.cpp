@@ -50,7 +50,7 @@ TEST(StatusLines, FollowTheStateOfTheGame)
     g.GameOver = false;
     const auto lines = [&g](bool force) {
         const StatusText s = StatusLines(g, force);
-        return std::string(s.line1) + "|" + s.line2 + (s.busy ? "|busy" : "");
+        return (s.line1 + "|" + s.line2 + (s.busy ? "|busy" : "")).toStdString();
     };
     EXPECT_EQ(lines(false), "It is your turn. Click the|score board when finished.");
     EXPECT_EQ(lines(true), "Press F2 to start a new game.|");

@@ -1,0 +1,23 @@
+# Fails when a catalogue, just brought up to date with the sources, is not
+# whole: a text without its translation, or one the program no longer shows.
+# cmake -DCATALOGUES="a.ts;b.ts" -P CheckCatalogues.cmake
+set(problems "")
+foreach(ts ${CATALOGUES})
+  file(READ ${ts} text)
+  get_filename_component(name ${ts} NAME)
+  foreach(kind unfinished vanished obsolete)
+    string(REGEX MATCHALL "type=\"${kind}\"" found "${text}")
+    list(LENGTH found n)
+    if(n GREATER 0)
+      string(APPEND problems "\n  ${name}: ${n} ${kind}")
+    endif()
+  endforeach()
+  string(REGEX MATCHALL "<translation></translation>|<numerusform></numerusform>" empty "${text}")
+  list(LENGTH empty n)
+  if(n GREATER 0)
+    string(APPEND problems "\n  ${name}: ${n} empty")
+  endif()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "Catalogues not whole (run the target update_translations, then translate):${problems}")
+endif()
