@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Reads the table of the real program through the AT-SPI bus, as a screen
 reader would: the program in its own X server and session bus, its window
-found on the bus, the table's places read by name.
+found on the bus, the table's places read by name; then plays by keys sent
+through the bus (flip, end the turn) and hears the focus move, the flip and
+the computer's moves said.
 
-read_table.py PROGRAM   (run inside dbus-run-session; exit 77: skipped)
+read_table.py PROGRAM   (run by read-table.sh, inside dbus-run-session with
+DISPLAY set; exit 77: skipped)
 """
 import os
-import select
 import shutil
 import signal
 import subprocess
@@ -19,27 +21,6 @@ try:
 except ImportError:
     print("skipped: python3-pyatspi is not installed")
     sys.exit(77)
-
-
-def start_x():
-    """An X server of our own on a display it picks; returns (process, ':N')."""
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", "-noreset"],
-                              pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write)
-    number = b""
-    deadline = time.monotonic() + 60
-    while not number.endswith(b"\n") and time.monotonic() < deadline:
-        if select.select([read], [], [], 1)[0]:
-            chunk = os.read(read, 16)
-            if not chunk:
-                break
-            number += chunk
-    os.close(read)
-    if not number.strip():
-        server.kill()
-        sys.exit("no X server came up")
-    return server, ":" + number.decode().strip()
 
 
 def find(node, test, depth=0):
@@ -58,6 +39,49 @@ def find(node, test, depth=0):
     return None
 
 
+SPACE, TAB, SHIFT = 65, 23, 50  # X key codes
+
+
+def play_and_listen(table):
+    """Keys to the table: show the focus, flip, back to the score board, end
+    the turn; returns what the bus carried meanwhile."""
+    heard = []
+
+    def on_event(event):
+        source = event.source
+        if event.type.startswith("object:state-changed:focused") and event.detail1:
+            heard.append("focused: " + (source.name or ""))
+        elif event.type.startswith("object:property-change:accessible-name") and source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            heard.append(source.name)
+
+    pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused",
+                                           "object:property-change:accessible-name")
+    box = table.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(box.x + box.width // 2, box.y + box.height - 5, "abs")
+
+    def key(code, kind=pyatspi.KEY_PRESSRELEASE):
+        pyatspi.Registry.generateKeyboardEvent(code, None, kind)
+
+    steps = [lambda: key(SPACE), lambda: key(SPACE),
+             lambda: (key(SHIFT, pyatspi.KEY_PRESS), key(TAB), key(SHIFT, pyatspi.KEY_RELEASE)),
+             lambda: key(SPACE)]
+    from gi.repository import GLib
+    started = time.monotonic()
+
+    def next_step():
+        if steps:
+            steps.pop(0)()
+            return True
+        if "Your turn." in heard or time.monotonic() - started > 120:
+            pyatspi.Registry.stop()
+            return False
+        return True
+
+    GLib.timeout_add(700, next_step)
+    pyatspi.Registry.start()
+    return heard
+
+
 def main():
     program = sys.argv[1]
     home = tempfile.mkdtemp(prefix="tandrel-a11y-")
@@ -66,8 +90,7 @@ def main():
     with open(os.path.join(home, "duelpat.ini"), "w") as f:
         f.write("[Options]\nPlayer=Ann\n[Ann]\nAutoSave=1\nSound=0\nAnimate=0\n")
     shutil.copy(program, os.path.join(home, "tandrel"))  # its settings beside it
-    server, display = start_x()
-    env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=runtime, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+    env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", SDL_AUDIODRIVER="dummy", LANGUAGE="", LC_ALL="C.UTF-8")
     game = subprocess.Popen([os.path.join(home, "tandrel")], env=env, stderr=subprocess.DEVNULL)
     try:
@@ -86,13 +109,21 @@ def main():
         missing = [w for w in wanted if not any(n.startswith(w) for n in names)]
         if missing:
             sys.exit("not read through the bus: " + ", ".join(missing))
+        heard = play_and_listen(table)
+        print("\n".join(heard))
+        for words in ["You flip a card.", "The computer's turn.", "Your turn."]:
+            if words not in heard:
+                sys.exit("not heard through the bus: " + words)
+        if not any(h.startswith("The computer ") and h != "The computer's turn." for h in heard):
+            sys.exit("no move of the computer heard")
+        if "focused: Score board" not in " | ".join(heard):
+            sys.exit("the focus was not followed to the score board")
     finally:
         game.send_signal(signal.SIGTERM)
         try:
             game.wait(30)
         except subprocess.TimeoutExpired:
             game.kill()
-        server.kill()
         shutil.rmtree(home, ignore_errors=True)
 
 
