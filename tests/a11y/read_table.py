@@ -8,6 +8,8 @@ the computer's moves said.
 read_table.py PROGRAM   (run by read-table.sh, inside dbus-run-session with
 DISPLAY set; exit 77: skipped)
 """
+import ctypes
+import ctypes.util
 import os
 import shutil
 import signal
@@ -42,6 +44,31 @@ def find(node, test, depth=0):
 SPACE, TAB, SHIFT = 65, 23, 50  # X key codes
 
 
+def give_focus(title):
+    """The keyboard's focus to the window so titled, as a window manager would
+    give it to a new window; this X server has none."""
+    x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11"))
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XDefaultRootWindow.restype = ctypes.c_ulong
+    x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                             ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                             ctypes.POINTER(ctypes.c_uint)]
+    x.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+    x.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+    x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    dpy = x.XOpenDisplay(None)
+    root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+    children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+    x.XQueryTree(dpy, x.XDefaultRootWindow(dpy), ctypes.byref(root), ctypes.byref(parent),
+                 ctypes.byref(children), ctypes.byref(count))
+    for i in range(count.value):
+        name = ctypes.c_char_p()
+        if x.XFetchName(dpy, children[i], ctypes.byref(name)) and name.value and name.value.startswith(title):
+            x.XSetInputFocus(dpy, children[i], 2, 0)  # RevertToParent, CurrentTime
+    x.XSync(dpy, 0)
+
+
 def play_and_listen(table):
     """Keys to the table: show the focus, flip, back to the score board, end
     the turn; returns what the bus carried meanwhile."""
@@ -54,6 +81,7 @@ def play_and_listen(table):
         elif event.type.startswith("object:property-change:accessible-name") and source.getRole() == pyatspi.ROLE_NOTIFICATION:
             heard.append(source.name)
 
+    give_focus(b"Tandrel - ")
     pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused",
                                            "object:property-change:accessible-name")
     box = table.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
