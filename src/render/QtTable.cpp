@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
 
 #include "render/Fonts.h"
 
@@ -220,6 +221,80 @@ void QtTable::ShowTableBuffer()
     WindowChanged(TableRect());
 }
 
+// The drag image holds card pixels (opaque) and clear ones only: over the
+// table that is a choice between two copies, which is what a frame makes of it.
+bool QtTable::DragRunsReady()
+{
+    if (dragImage_.cacheKey() == dragRunsKey_) return !dragRowRuns_.empty();
+    dragRunsKey_ = dragImage_.cacheKey();
+    dragRuns_.clear();
+    dragRowRuns_.clear();
+    if (dragImage_.format() != QImage::Format_ARGB32_Premultiplied) return false;
+    const int w = dragImage_.width();
+    for (int y = 0; y < dragImage_.height(); ++y) {
+        dragRowRuns_.push_back(static_cast<int>(dragRuns_.size()));
+        const auto* line = reinterpret_cast<const QRgb*>(dragImage_.constScanLine(y));
+        for (int x = 0; x < w;) {
+            const bool opaque = qAlpha(line[x]) == 255;
+            if (!opaque && line[x] != 0) {
+                dragRuns_.clear();
+                dragRowRuns_.clear();
+                return false;
+            }
+            int end = x + 1;
+            while (end < w && (opaque ? qAlpha(line[end]) == 255 : line[end] == 0)) ++end;
+            dragRuns_.push_back({x, end, opaque});
+            x = end;
+        }
+    }
+    dragRowRuns_.push_back(static_cast<int>(dragRuns_.size()));
+    return true;
+}
+
+// The frame as a plain repaint of its area from the buffer with the drag image
+// drawn over would leave it, writing only the pixels where that differs from
+// the window: the part of the area not yet like the buffer, and the cards.
+void QtTable::ComposeMoveFrame(const QRect& frame, const QRect& last, const QRect& drag)
+{
+    if (window_.cacheKey() != frameWindowKey_ || tableBuffer_.cacheKey() != frameBufferKey_)
+        unlikeBuffer_ = TableRect();
+    const int k = scale_;
+    const int stride = static_cast<int>(window_.bytesPerLine());
+    uchar* const window = window_.bits();
+    const uchar* const buffer = tableBuffer_.constBits();
+    const auto copyRows = [&](int x, int y, int w, int h) { // device pixels, buffer to window
+        for (int row = y; row < y + h; ++row)
+            std::memcpy(window + row * stride + 4 * x, buffer + row * stride + 4 * x, 4 * size_t(w));
+    };
+
+    QRegion wipe = (QRegion(frame) + last) & unlikeBuffer_;
+    wipe -= drag;
+    for (const QRect& r : wipe) copyRows(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
+
+    // The drag image's top left in device pixels; drag is the part on the table.
+    const int ox = lastFrame_.x() * k, oy = lastFrame_.y() * k;
+    const int left = drag.left() * k, right = (drag.right() + 1) * k;
+    for (int row = drag.top() * k; row < (drag.bottom() + 1) * k; ++row) {
+        const int y = row - oy;
+        const uchar* from = dragImage_.constScanLine(y);
+        for (int i = dragRowRuns_[y]; i < dragRowRuns_[y + 1]; ++i) {
+            const int a = std::max(dragRuns_[i].from + ox, left), b = std::min(dragRuns_[i].to + ox, right);
+            if (a >= b) continue;
+            if (dragRuns_[i].opaque)
+                std::memcpy(window + row * stride + 4 * a, from + 4 * (a - ox), 4 * size_t(b - a));
+            else
+                copyRows(a, row, b - a, 1);
+        }
+    }
+    unlikeBuffer_ -= QRegion(frame) + last;
+    unlikeBuffer_ += drag;
+    // A long drag carves the region into many pieces: the rectangle around
+    // them still holds every pixel that may differ.
+    if (unlikeBuffer_.rectCount() > 48) unlikeBuffer_ = unlikeBuffer_.boundingRect();
+    frameWindowKey_ = window_.cacheKey();
+    frameBufferKey_ = tableBuffer_.cacheKey();
+}
+
 // One frame of a slide: the table without the moving cards around the spot,
 // with the drag image over it. Repainting the margin from the buffer wipes the
 // previous frame; the window is touched once and reported as one rectangle.
@@ -231,13 +306,26 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
     const QRect frame = QRect(ix - MoveMargin, iy - MoveMargin, w + 2 * MoveMargin, h + 3 * MoveMargin) &
                         TableRect();
     if (frame.isEmpty()) return;
+    // A fast slide can jump further than the margin: the last picture is
+    // wiped as well, so no trail of it is left on the table.
+    const QRect last = lastFrame_ & TableRect();
+    const bool lastOutside = !last.isEmpty() && !frame.contains(last);
+    const bool copies = !tableBuffer_.isNull() && !dragImage_.isNull() && tableBuffer_.size() == window_.size() &&
+                        tableBuffer_.format() == QImage::Format_RGB32 && window_.format() == QImage::Format_RGB32 &&
+                        static_cast<int>(dragImage_.devicePixelRatio()) == scale_ &&
+                        dragImage_.width() >= w * scale_ && dragImage_.height() >= h * scale_ && DragRunsReady();
+    lastFrame_ = QRect(ix, iy, w, h);
+    if (copies) {
+        if (lastOutside) WindowChanged(last);
+        ComposeMoveFrame(frame, lastOutside ? last : QRect(), lastFrame_ & TableRect());
+        WindowChanged(frame);
+        return;
+    }
+    frameWindowKey_ = 0; // the next frame learns nothing from this one
     QPainter p(&window_);
     if (!tableBuffer_.isNull()) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        // A fast slide can jump further than the margin: the last picture is
-        // wiped as well, so no trail of it is left on the table.
-        const QRect last = lastFrame_ & TableRect();
-        if (!last.isEmpty() && !frame.contains(last)) {
+        if (lastOutside) {
             p.drawImage(last.topLeft(), tableBuffer_, DevicePixels(last, scale_));
             WindowChanged(last);
         }
@@ -247,7 +335,6 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
     if (!dragImage_.isNull())
         p.drawImage(QPoint(ix, iy), dragImage_, DevicePixels({0, 0, w, h}, static_cast<int>(dragImage_.devicePixelRatio())));
     p.end();
-    lastFrame_ = QRect(ix, iy, w, h);
     WindowChanged(frame);
 }
 

@@ -10,9 +10,11 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "engine/Game.h"
 #include "engine/TableView.h"
@@ -143,6 +145,8 @@ private:
     void PaintBareTable(QImage& target, const QRect& r);
     void PaintCard(QPainter& p, int x, int y, int card) const;
     QImage StretchedShadow(int w, int h) const;
+    bool DragRunsReady();
+    void ComposeMoveFrame(const QRect& frame, const QRect& last, const QRect& drag);
 
     Game& g_;
     bool builtinArt_ = false;
@@ -158,6 +162,20 @@ private:
     QImage tableBuffer_;
     QImage dragImage_;
     QRect lastFrame_;               // the drag picture of the last move frame
+    // Where the window may differ from the table buffer, as the last frame left
+    // both (their cache keys); a frame rewrites only that part of its area.
+    QRegion unlikeBuffer_;
+    qint64 frameWindowKey_ = 0;
+    qint64 frameBufferKey_ = 0;
+    // The drag image's rows as runs of opaque and clear pixels, for the image
+    // with key dragRunsKey_; empty when some pixel is neither.
+    struct Run {
+        int from, to;
+        bool opaque;
+    };
+    std::vector<Run> dragRuns_;
+    std::vector<int> dragRowRuns_;  // row y's runs: dragRuns_[dragRowRuns_[y]] .. [dragRowRuns_[y + 1]]
+    qint64 dragRunsKey_ = 0;
     // The card sheets and the shadow, key made transparent. The built-in ones
     // are decoded the first time they are drawn: the first sight of the table
     // shows no card and waits for none of them.
