@@ -55,9 +55,9 @@ void QtTable::LoadArt()
 {
     if (!builtinArt_ || artScale_ == scale_) return;
     artScale_ = scale_;
-    sheets_ = {};
     shadow_ = {};
     artTried_ = 0;
+    for (int i = 0; i < 4; ++i) SetSheet(i, {});
     // The player's picture stays; at another scale its finer (or plain) version is read.
     if (!backImagePath_.empty() && (backImageScale_ == scale_ || LoadBackImage(backImagePath_))) return;
     picBackGrd_ = LoadBuiltinPicture("tile", scale_).convertToFormat(QImage::Format_RGB32);
@@ -68,8 +68,9 @@ void QtTable::TakeArt(CardArt art)
 {
     // The key colour goes once, here: drawing a card is then one plain draw.
     for (int i = 0; i < 4; ++i) {
-        sheets_[i] = KeyedCopy(std::move(art.sheets[i]));
-        sheets_[i].setDevicePixelRatio(art.scale);
+        QImage sheet = KeyedCopy(std::move(art.sheets[i]));
+        sheet.setDevicePixelRatio(art.scale);
+        SetSheet(i, std::move(sheet));
     }
     shadow_ = KeyedCopy(std::move(art.shadow));
     shadow_.setDevicePixelRatio(art.scale);
@@ -83,10 +84,47 @@ const QImage& QtTable::Sheet(int i) const
     if (!(artTried_ & (1u << i))) {
         artTried_ |= 1u << i;
         const int k = std::max(artScale_, 1); // drawn before the table was sized: the plain sheets
-        sheets_[i] = KeyedCopy(LoadBuiltinPicture(QString("cards%1").arg(i), k));
-        sheets_[i].setDevicePixelRatio(k);
+        QImage sheet = KeyedCopy(LoadBuiltinPicture(QString("cards%1").arg(i), k));
+        sheet.setDevicePixelRatio(k);
+        SetSheet(i, std::move(sheet));
     }
     return sheets_[i];
+}
+
+void QtTable::SetSheet(int i, QImage keyed) const
+{
+    sheets_[i] = std::move(keyed);
+    const QImage& sheet = sheets_[i];
+    opaqueSheets_[i] = sheet.isNull() ? QImage()
+                                      : QImage(sheet.constBits(), sheet.width(), sheet.height(),
+                                               sheet.bytesPerLine(), QImage::Format_RGB32);
+    opaqueSheets_[i].setDevicePixelRatio(sheet.devicePixelRatio());
+    for (int c = 0; c < 16; ++c) opaqueRows_[16 * i + c] = {-1, -1};
+}
+
+// The first run of whole table rows of the card without a clear pixel, as
+// [top, bottom); empty when there is none.
+std::pair<int, int> QtTable::OpaqueRows(const CardCell& cell) const
+{
+    auto& rows = opaqueRows_[16 * cell.sheet + 4 * (cell.y / CardHeight) + cell.x / CardWidth];
+    if (rows.first >= 0) return rows;
+    const QImage& sheet = sheets_[cell.sheet];
+    const int k = static_cast<int>(sheet.devicePixelRatio());
+    const auto opaque = [&](int row) {
+        if ((cell.y + row + 1) * k > sheet.height() || (cell.x + CardWidth) * k > sheet.width()) return false;
+        for (int y = (cell.y + row) * k; y < (cell.y + row + 1) * k; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
+            for (int x = cell.x * k; x < (cell.x + CardWidth) * k; ++x)
+                if (qAlpha(line[x]) != 255) return false;
+        }
+        return true;
+    };
+    int top = 0;
+    while (top < CardHeight && !opaque(top)) ++top;
+    int bottom = top;
+    while (bottom < CardHeight && opaque(bottom)) ++bottom;
+    rows = {top, bottom};
+    return rows;
 }
 
 const QImage& QtTable::Shadow() const
@@ -137,7 +175,18 @@ void QtTable::PaintCard(QPainter& p, int x, int y, int card) const
     const QImage& sheet = Sheet(cell->sheet);
     if (sheet.isNull()) return;
     const int k = static_cast<int>(sheet.devicePixelRatio());
-    p.drawImage(QPoint(x, y), sheet, DevicePixels({cell->x, cell->y, CardWidth, CardHeight}, k));
+    const auto [top, bottom] = OpaqueRows(*cell);
+    if (top >= bottom) {
+        p.drawImage(QPoint(x, y), sheet, DevicePixels({cell->x, cell->y, CardWidth, CardHeight}, k));
+        return;
+    }
+    // A plain copy between the rounded corners: the same pixels, without the blending.
+    if (top > 0) p.drawImage(QPoint(x, y), sheet, DevicePixels({cell->x, cell->y, CardWidth, top}, k));
+    p.drawImage(QPoint(x, y + top), opaqueSheets_[cell->sheet],
+                DevicePixels({cell->x, cell->y + top, CardWidth, bottom - top}, k));
+    if (bottom < CardHeight)
+        p.drawImage(QPoint(x, y + bottom), sheet,
+                    DevicePixels({cell->x, cell->y + bottom, CardWidth, CardHeight - bottom}, k));
 }
 
 void QtTable::DrawCardOn(QImage& target, int x, int y, int card) const

@@ -14,6 +14,7 @@
 #include <QString>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Game.h"
@@ -138,6 +139,8 @@ private:
     void TakeArt(CardArt art);
     void LoadArt();
     const QImage& Sheet(int i) const;
+    void SetSheet(int i, QImage keyed) const;
+    std::pair<int, int> OpaqueRows(const CardCell& cell) const;
     const QImage& Shadow() const;
     QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
     QImage* SurfaceImage(Surface s);
@@ -180,6 +183,11 @@ private:
     // are decoded the first time they are drawn: the first sight of the table
     // shows no card and waits for none of them.
     mutable std::array<QImage, 4> sheets_;
+    // The same pixels read as RGB32: the rows of a card without a clear pixel
+    // are copied from it instead of blended. Each card's first and last such
+    // row (table pixels) once looked at; -1 not yet.
+    mutable std::array<QImage, 4> opaqueSheets_;
+    mutable std::array<std::pair<int, int>, 64> opaqueRows_;
     mutable QImage shadow_;
     mutable unsigned artTried_ = 0; // bit i: sheet i looked for; bit 4: the shadow
     QFont font_;
