@@ -94,6 +94,19 @@ void QtTable::DrawPanel(int x, int y, int w, int h, const QString& line1, const 
     WindowChanged({x, y, w, h});
 }
 
+// Inside the panels, clear of their rounded corners and outlines: always
+// filled with the face (opaque when ButtonFace is).
+QRegion QtTable::PanelFaces() const
+{
+    QRegion faces;
+    for (const QRect& r : {StatusArea, ScoreArea}) {
+        if (r == ScoreArea && !g_.cfg.ShowStats) continue;
+        faces += r.adjusted(11, 2, -11, -2);
+        faces += r.adjusted(2, 11, -2, -11);
+    }
+    return faces;
+}
+
 void QtTable::StatusPanel(bool forceNewGameHint)
 {
     const StatusText s = StatusLines(g_, forceNewGameHint);

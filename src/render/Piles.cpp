@@ -73,10 +73,29 @@ void QtTable::ShowHandAtEnd(int side)
     }
 }
 
+// What the rest of a redraw paints over whatever lies under it: the wells, the
+// panels' faces, the hand rows it paints bare itself. The table is not painted there first.
+QRegion QtTable::CoveredByRedraw() const
+{
+    QRegion covered = QRegion(HandRowRepaint(1)) + HandRowRepaint(2);
+    if (ButtonFace().alpha() < 255) return covered;
+    for (int f = 1; f <= FoundationCount; ++f) covered += QRect(FoundationX(f), FoundationY, CardWidth, CardHeight);
+    return covered + PanelFaces();
+}
+
+// The part of the hand row RedrawHand paints bare before it draws there.
+QRect QtTable::HandRowRepaint(int side) const
+{
+    if (g_.StockLevel(side) >= 1 && !g_.StockEmpty(side))
+        return CardsLeft(g_, side) == 0 ? QRect() : QRect(StockX, HandRowY(side), HandRowWidth, CardHeight);
+    return {StockX, HandRowY(side), StockAreaWidth, StockAreaHeight};
+}
+
 void QtTable::RedrawTable()
 {
     ++redraws_;
-    DrawTableBackground();
+    PaintBareTable(window_, TableRect(), CoveredByRedraw());
+    WindowChanged(TableRect());
     RedrawHand(1);
     RedrawHand(2);
     RedrawFoundations();

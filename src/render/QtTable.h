@@ -145,7 +145,10 @@ private:
     QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
     QImage* SurfaceImage(Surface s);
     void WindowChanged(const QRect& r);
-    void PaintBareTable(QImage& target, const QRect& r);
+    void PaintBareTable(QImage& target, const QRect& r, const QRegion& skip = {});
+    QRegion CoveredByRedraw() const;
+    QRect HandRowRepaint(int side) const;
+    QRegion PanelFaces() const;
     void PaintCard(QPainter& p, int x, int y, int card) const;
     QImage StretchedShadow(int w, int h) const;
     bool DragRunsReady();

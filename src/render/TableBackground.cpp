@@ -148,17 +148,24 @@ bool QtTable::LoadBackImage(const std::string& path)
     return true;
 }
 
-// r in table pixels, on a picture of the table's size (the window or the table buffer).
-void QtTable::PaintBareTable(QImage& target, const QRect& r)
+// r in table pixels, on a picture of the table's size (the window or the table
+// buffer); none of skip, which the caller covers.
+void QtTable::PaintBareTable(QImage& target, const QRect& r, const QRegion& skip)
 {
     const QRect area = r & TableRect();
     if (target.isNull() || area.isEmpty()) return;
-    if (g_.cfg.TableBackground == Background::Picture && !picBackGrd_.isNull() && CopyTiles(target, picBackGrd_, area))
-        return;
+    const QRegion parts = QRegion(area) - skip;
+    if (g_.cfg.TableBackground == Background::Picture && !picBackGrd_.isNull()) {
+        bool copied = true;
+        for (const QRect& part : parts) copied = copied && CopyTiles(target, picBackGrd_, part);
+        if (copied) return;
+    }
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.setClipRect(area);
-    PaintBareTableOn(p, area);
+    for (const QRect& part : parts) {
+        p.setClipRect(part);
+        PaintBareTableOn(p, part);
+    }
 }
 
 void QtTable::PaintBareTableOn(QPainter& p, const QRect& area)
