@@ -47,9 +47,10 @@ void QtTable::DrawStock(int side)
     const int y = HandRowY(side);
     RestoreBackground(Surface::Window, StockX, y, HandRowWidth, CardHeight);
     const int back = g_.cfg.CardBack;
-    DrawCard(Surface::Window, StockX, y, back);
-    if (CardsLeft(g_, side) > 6) DrawCard(Surface::Window, StockX + StockDepthStep, y, back);
-    if (CardsLeft(g_, side) > 15) DrawCard(Surface::Window, StockX + 2 * StockDepthStep, y, back);
+    std::vector<std::array<int, 3>> backs{{StockX, y, back}};
+    if (CardsLeft(g_, side) > 6) backs.push_back({StockX + StockDepthStep, y, back});
+    if (CardsLeft(g_, side) > 15) backs.push_back({StockX + 2 * StockDepthStep, y, back});
+    DrawOverlapping(backs);
 }
 
 // The other side's remaining cards face up, in rows over its hand row.
@@ -120,11 +121,12 @@ void QtTable::RedrawHand(int side)
     const int fan = g_.WasteFan(side);
     if (fan < 1 || fan > 3) return;
     const int top = g_.WasteCount(side);
+    std::vector<std::array<int, 3>> cards;
     for (int k = 0; k < fan; ++k) {
         const int slot = top - (fan - 1) + k;
-        if (slot >= 1 && slot <= HandSlots)
-            DrawCard(Surface::Window, WasteX + FanStep * k, HandRowY(side), g_.Waste(side, slot));
+        if (slot >= 1 && slot <= HandSlots) cards.push_back({WasteX + FanStep * k, HandRowY(side), g_.Waste(side, slot)});
     }
+    DrawOverlapping(cards);
 }
 
 void QtTable::RedrawFoundations()
@@ -144,13 +146,15 @@ void QtTable::RedrawTableau()
 {
     for (int p = 1; p <= PileCount; ++p) {
         const int x = PileX(p), fd = g_.TableauFaceDown(p);
-        for (int k = 1; k <= fd; ++k) DrawCard(Surface::Window, x, FaceDownY(k), g_.cfg.CardBack);
+        std::vector<std::array<int, 3>> cards;
+        for (int k = 1; k <= fd; ++k) cards.push_back({x, FaceDownY(k), g_.cfg.CardBack});
         int y = FaceUpY(fd, 1);
         for (int k = 1; k <= PileSlots; ++k) {
             if (g_.Tableau(p, k) == NoCard) continue;
-            DrawCard(Surface::Window, x, y, g_.Tableau(p, k));
+            cards.push_back({x, y, g_.Tableau(p, k)});
             y += FaceUpStep;
         }
+        DrawOverlapping(cards);
     }
 }
 

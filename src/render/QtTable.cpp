@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 #include "render/Fonts.h"
 
@@ -168,7 +169,7 @@ void QtTable::WindowChanged(const QRect& r)
     if (!changed.isEmpty()) Changed(changed);
 }
 
-void QtTable::PaintCard(QPainter& p, int x, int y, int card) const
+void QtTable::PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden) const
 {
     const auto cell = GetCardImage(card);
     if (!cell) return;
@@ -176,17 +177,40 @@ void QtTable::PaintCard(QPainter& p, int x, int y, int card) const
     if (sheet.isNull()) return;
     const int k = static_cast<int>(sheet.devicePixelRatio());
     const auto [top, bottom] = OpaqueRows(*cell);
-    if (top >= bottom) {
-        p.drawImage(QPoint(x, y), sheet, DevicePixels({cell->x, cell->y, CardWidth, CardHeight}, k));
-        return;
+    const QRegion parts = QRegion(x, y, CardWidth, CardHeight) - hidden;
+    for (const QRect& part : parts) {
+        // Rows between the rounded corners are a plain copy: the same pixels, without the blending.
+        for (const auto& [from, to, opaque] : {std::tuple(0, top, false), std::tuple(top, bottom, true),
+                                              std::tuple(std::max(top, bottom), CardHeight, false)}) {
+            const int first = std::max(part.top() - y, from), last = std::min(part.bottom() + 1 - y, to);
+            if (first >= last) continue;
+            p.drawImage(QPoint(part.x(), y + first), opaque ? opaqueSheets_[cell->sheet] : sheet,
+                        DevicePixels({cell->x + part.x() - x, cell->y + first, part.width(), last - first}, k));
+        }
     }
-    // A plain copy between the rounded corners: the same pixels, without the blending.
-    if (top > 0) p.drawImage(QPoint(x, y), sheet, DevicePixels({cell->x, cell->y, CardWidth, top}, k));
-    p.drawImage(QPoint(x, y + top), opaqueSheets_[cell->sheet],
-                DevicePixels({cell->x, cell->y + top, CardWidth, bottom - top}, k));
-    if (bottom < CardHeight)
-        p.drawImage(QPoint(x, y + bottom), sheet,
-                    DevicePixels({cell->x, cell->y + bottom, CardWidth, CardHeight - bottom}, k));
+}
+
+// The part of a card at (x, y) that covers whatever lies under it.
+QRect QtTable::OpaquePart(int x, int y, int card) const
+{
+    const auto cell = GetCardImage(card);
+    if (!cell || Sheet(cell->sheet).isNull()) return {};
+    const auto [top, bottom] = OpaqueRows(*cell);
+    return top < bottom ? QRect(x, y + top, CardWidth, bottom - top) : QRect();
+}
+
+// Cards laid in order, each but the last drawn only where the next leaves it showing.
+void QtTable::DrawOverlapping(const std::vector<std::array<int, 3>>& cards)
+{
+    if (window_.isNull()) return;
+    QPainter p(&window_);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const auto [x, y, card] = cards[i];
+        const QRect hidden = i + 1 < cards.size() ? OpaquePart(cards[i + 1][0], cards[i + 1][1], cards[i + 1][2]) : QRect();
+        PaintCard(p, x, y, card, hidden);
+    }
+    p.end();
+    for (const auto& [x, y, card] : cards) WindowChanged({x, y, CardWidth, CardHeight});
 }
 
 void QtTable::DrawCardOn(QImage& target, int x, int y, int card) const

@@ -149,7 +149,10 @@ private:
     QRegion CoveredByRedraw() const;
     QRect HandRowRepaint(int side) const;
     QRegion PanelFaces() const;
-    void PaintCard(QPainter& p, int x, int y, int card) const;
+    // hidden: a part the caller covers next (table pixels), left undrawn.
+    void PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden = {}) const;
+    QRect OpaquePart(int x, int y, int card) const;
+    void DrawOverlapping(const std::vector<std::array<int, 3>>& cards);
     QImage StretchedShadow(int w, int h) const;
     bool DragRunsReady();
     void ComposeMoveFrame(const QRect& frame, const QRect& last, const QRect& drag);
