@@ -75,10 +75,13 @@ void QtTable::ShowHandAtEnd(int side)
 }
 
 // What the rest of a redraw paints over whatever lies under it: the wells, the
-// panels' faces, the hand rows it paints bare itself. The table is not painted there first.
+// panels' faces, the hand rows it paints bare itself, the tableau's cards
+// between their corners. The table is not painted there first.
 QRegion QtTable::CoveredByRedraw() const
 {
     QRegion covered = QRegion(HandRowRepaint(1)) + HandRowRepaint(2);
+    for (int p = 1; p <= PileCount; ++p)
+        for (const auto& [x, y, card] : PileCards(p)) covered += OpaquePart(x, y, card);
     if (ButtonFace().alpha() < 255) return covered;
     for (int f = 1; f <= FoundationCount; ++f) covered += QRect(FoundationX(f), FoundationY, CardWidth, CardHeight);
     return covered + PanelFaces();
@@ -142,20 +145,23 @@ void QtTable::RedrawFoundations()
 }
 
 // Face-down backs 5 pixels apart from y = 120, then the face-up cards 20 apart.
+std::vector<std::array<int, 3>> QtTable::PileCards(int p) const
+{
+    const int x = PileX(p), fd = g_.TableauFaceDown(p);
+    std::vector<std::array<int, 3>> cards;
+    for (int k = 1; k <= fd; ++k) cards.push_back({x, FaceDownY(k), g_.cfg.CardBack});
+    int y = FaceUpY(fd, 1);
+    for (int k = 1; k <= PileSlots; ++k) {
+        if (g_.Tableau(p, k) == NoCard) continue;
+        cards.push_back({x, y, g_.Tableau(p, k)});
+        y += FaceUpStep;
+    }
+    return cards;
+}
+
 void QtTable::RedrawTableau()
 {
-    for (int p = 1; p <= PileCount; ++p) {
-        const int x = PileX(p), fd = g_.TableauFaceDown(p);
-        std::vector<std::array<int, 3>> cards;
-        for (int k = 1; k <= fd; ++k) cards.push_back({x, FaceDownY(k), g_.cfg.CardBack});
-        int y = FaceUpY(fd, 1);
-        for (int k = 1; k <= PileSlots; ++k) {
-            if (g_.Tableau(p, k) == NoCard) continue;
-            cards.push_back({x, y, g_.Tableau(p, k)});
-            y += FaceUpStep;
-        }
-        DrawOverlapping(cards);
-    }
+    for (int p = 1; p <= PileCount; ++p) DrawOverlapping(PileCards(p));
 }
 
 } // namespace tandrel

@@ -153,6 +153,7 @@ private:
     void PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden = {}) const;
     QRect OpaquePart(int x, int y, int card) const;
     void DrawOverlapping(const std::vector<std::array<int, 3>>& cards);
+    std::vector<std::array<int, 3>> PileCards(int p) const; // x, y and card, bottom first
     QImage StretchedShadow(int w, int h) const;
     bool DragRunsReady();
     void ComposeMoveFrame(const QRect& frame, const QRect& last, const QRect& drag);
