@@ -87,7 +87,7 @@ QRegion QtTable::CoveredByRedraw() const
     return covered + PanelFaces();
 }
 
-// The part of the hand row RedrawHand paints bare before it draws there.
+// The stretch of the hand row RedrawHand paints bare before it draws there.
 QRect QtTable::HandRowRepaint(int side) const
 {
     if (g_.StockLevel(side) >= 1 && !g_.StockEmpty(side))

@@ -177,20 +177,20 @@ void QtTable::PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden
     if (sheet.isNull()) return;
     const int k = static_cast<int>(sheet.devicePixelRatio());
     const auto [top, bottom] = OpaqueRows(*cell);
-    const QRegion parts = QRegion(x, y, CardWidth, CardHeight) - hidden;
-    for (const QRect& part : parts) {
+    const QRegion pieces = QRegion(x, y, CardWidth, CardHeight) - hidden;
+    for (const QRect& piece : pieces) {
         // Rows between the rounded corners are a plain copy: the same pixels, without the blending.
         for (const auto& [from, to, opaque] : {std::tuple(0, top, false), std::tuple(top, bottom, true),
                                               std::tuple(std::max(top, bottom), CardHeight, false)}) {
-            const int first = std::max(part.top() - y, from), last = std::min(part.bottom() + 1 - y, to);
+            const int first = std::max(piece.top() - y, from), last = std::min(piece.bottom() + 1 - y, to);
             if (first >= last) continue;
-            p.drawImage(QPoint(part.x(), y + first), opaque ? opaqueSheets_[cell->sheet] : sheet,
-                        DevicePixels({cell->x + part.x() - x, cell->y + first, part.width(), last - first}, k));
+            p.drawImage(QPoint(piece.x(), y + first), opaque ? opaqueSheets_[cell->sheet] : sheet,
+                        DevicePixels({cell->x + piece.x() - x, cell->y + first, piece.width(), last - first}, k));
         }
     }
 }
 
-// The part of a card at (x, y) that covers whatever lies under it.
+// Where a card at (x, y) covers whatever lies under it.
 QRect QtTable::OpaquePart(int x, int y, int card) const
 {
     const auto cell = GetCardImage(card);
@@ -326,7 +326,7 @@ bool QtTable::DragRunsReady()
 
 // The frame as a plain repaint of its area from the buffer with the drag image
 // drawn over would leave it, writing only the pixels where that differs from
-// the window: the part of the area not yet like the buffer, and the cards.
+// the window: where its area is not yet like the buffer, and the cards.
 void QtTable::ComposeMoveFrame(const QRect& frame, const QRect& last, const QRect& drag)
 {
     if (window_.cacheKey() != frameWindowKey_ || tableBuffer_.cacheKey() != frameBufferKey_)
@@ -344,7 +344,7 @@ void QtTable::ComposeMoveFrame(const QRect& frame, const QRect& last, const QRec
     wipe -= drag;
     for (const QRect& r : wipe) copyRows(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
 
-    // The drag image's top left in device pixels; drag is the part on the table.
+    // The drag image's top left in device pixels; drag is what of it lies on the table.
     const int ox = lastFrame_.x() * k, oy = lastFrame_.y() * k;
     const int left = drag.left() * k, right = (drag.right() + 1) * k;
     for (int row = drag.top() * k; row < (drag.bottom() + 1) * k; ++row) {

@@ -149,7 +149,7 @@ private:
     QRegion CoveredByRedraw() const;
     QRect HandRowRepaint(int side) const;
     QRegion PanelFaces() const;
-    // hidden: a part the caller covers next (table pixels), left undrawn.
+    // hidden: what the caller covers next (table pixels), left undrawn.
     void PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden = {}) const;
     QRect OpaquePart(int x, int y, int card) const;
     void DrawOverlapping(const std::vector<std::array<int, 3>>& cards);
@@ -173,7 +173,7 @@ private:
     QImage dragImage_;
     QRect lastFrame_;               // the drag picture of the last move frame
     // Where the window may differ from the table buffer, as the last frame left
-    // both (their cache keys); a frame rewrites only that part of its area.
+    // both (their cache keys); a frame rewrites only that much of its area.
     QRegion unlikeBuffer_;
     qint64 frameWindowKey_ = 0;
     qint64 frameBufferKey_ = 0;

@@ -154,17 +154,17 @@ void QtTable::PaintBareTable(QImage& target, const QRect& r, const QRegion& skip
 {
     const QRect area = r & TableRect();
     if (target.isNull() || area.isEmpty()) return;
-    const QRegion parts = QRegion(area) - skip;
+    const QRegion pieces = QRegion(area) - skip;
     if (g_.cfg.TableBackground == Background::Picture && !picBackGrd_.isNull()) {
         bool copied = true;
-        for (const QRect& part : parts) copied = copied && CopyTiles(target, picBackGrd_, part);
+        for (const QRect& piece : pieces) copied = copied && CopyTiles(target, picBackGrd_, piece);
         if (copied) return;
     }
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& part : parts) {
-        p.setClipRect(part);
-        PaintBareTableOn(p, part);
+    for (const QRect& piece : pieces) {
+        p.setClipRect(piece);
+        PaintBareTableOn(p, piece);
     }
 }
 

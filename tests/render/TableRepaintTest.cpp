@@ -98,8 +98,8 @@ TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
 
 TEST_F(TableRepaint, RedrawOverAnotherTableIsEachPartDrawnOverTheBareTable)
 {
-    // The slow way: the bare table everywhere, then every part over it.
-    const auto partByPart = [&] {
+    // The slow way: the bare table everywhere, then each pile and panel over it.
+    const auto pieceByPiece = [&] {
         table->DrawTableBackground();
         table->RedrawHand(1);
         table->RedrawHand(2);
@@ -119,11 +119,11 @@ TEST_F(TableRepaint, RedrawOverAnotherTableIsEachPartDrawnOverTheBareTable)
         table->RedrawTable();
         return window().copy();
     };
-    EXPECT_EQ(AreaDiff(overMagenta(), partByPart(), window().rect()), "");
+    EXPECT_EQ(AreaDiff(overMagenta(), pieceByPiece(), window().rect()), "");
     for (int k = 1; k <= HandSlots; ++k) game.Waste(1, k) = 0; // a hand played out, its stock not passed
     SetCardsLeft(game, 1, 0);
     game.cfg.ShowStats = false;
-    EXPECT_EQ(AreaDiff(overMagenta(), partByPart(), window().rect()), "");
+    EXPECT_EQ(AreaDiff(overMagenta(), pieceByPiece(), window().rect()), "");
 }
 
 TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNineAndSmallOrEmptyWindowsClip)
