@@ -7,7 +7,7 @@ WITH_BENCH_TOOLS=1 bash scripts/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTANDREL_GUI=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" --target tandrel tandrel-bare-window bench_render bench_sound tandrel-selfplay tandrel-fuzz-store
 
-echo "== Table drawing (640 x 480, offscreen)"
+echo "== Table drawing (640 x 480, offscreen, at art scales 1 and 2)"
 build-bench/bench/bench_render
 
 echo "== Sound: the device, an effect, the first start of the tune"

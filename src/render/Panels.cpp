@@ -80,6 +80,9 @@ void QtTable::DrawPanel(int x, int y, int w, int h, const QString& line1, const 
     // Rounded boxes of 20 x 20 corners: black, then shadow and highlight inside.
     p.setPen(QPen(Qt::black, 0));
     p.drawRoundedRect(QRect(x, y, w - 1, h - 1), 10, 10);
+    // The face once: the inner boxes lie inside the outline, so filling them
+    // again would only repaint the same face (unless it lets the table through).
+    if (face.alpha() == 255) p.setBrush(Qt::NoBrush);
     p.setPen(QPen(ButtonShadow(), 0));
     p.drawRoundedRect(QRect(x + 1, y + 1, w - 3, h - 3), 10, 10);
     p.setPen(QPen(ButtonHighlight(), 0));
@@ -119,6 +122,19 @@ void QtTable::DrawPanel(int x, int y, int w, int h, const QString& line1, const 
     }
     p.end();
     WindowChanged({x, y, w, h});
+}
+
+// Inside the panels, clear of their rounded corners and outlines: always
+// filled with the face (opaque when ButtonFace is).
+QRegion QtTable::PanelFaces() const
+{
+    QRegion faces;
+    for (const QRect& r : {StatusArea, ScoreArea}) {
+        if (r == ScoreArea && !g_.cfg.ShowStats) continue;
+        faces += r.adjusted(11, 2, -11, -2);
+        faces += r.adjusted(2, 11, -2, -11);
+    }
+    return faces;
 }
 
 void QtTable::StatusPanel(bool forceNewGameHint)

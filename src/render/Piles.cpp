@@ -47,9 +47,10 @@ void QtTable::DrawStock(int side)
     const int y = HandRowY(side);
     RestoreBackground(Surface::Window, StockX, y, HandRowWidth, CardHeight);
     const int back = g_.cfg.CardBack;
-    DrawCard(Surface::Window, StockX, y, back);
-    if (CardsLeft(g_, side) > 6) DrawCard(Surface::Window, StockX + StockDepthStep, y, back);
-    if (CardsLeft(g_, side) > 15) DrawCard(Surface::Window, StockX + 2 * StockDepthStep, y, back);
+    std::vector<std::array<int, 3>> backs{{StockX, y, back}};
+    if (CardsLeft(g_, side) > 6) backs.push_back({StockX + StockDepthStep, y, back});
+    if (CardsLeft(g_, side) > 15) backs.push_back({StockX + 2 * StockDepthStep, y, back});
+    DrawOverlapping(backs);
 }
 
 // The other side's remaining cards face up, in rows over its hand row.
@@ -73,10 +74,32 @@ void QtTable::ShowHandAtEnd(int side)
     }
 }
 
+// What the rest of a redraw paints over whatever lies under it: the wells, the
+// panels' faces, the hand rows it paints bare itself, the tableau's cards
+// between their corners. The table is not painted there first.
+QRegion QtTable::CoveredByRedraw() const
+{
+    QRegion covered = QRegion(HandRowRepaint(1)) + HandRowRepaint(2);
+    for (int p = 1; p <= PileCount; ++p)
+        for (const auto& [x, y, card] : PileCards(p)) covered += OpaquePart(x, y, card);
+    if (ButtonFace().alpha() < 255) return covered;
+    for (int f = 1; f <= FoundationCount; ++f) covered += QRect(FoundationX(f), FoundationY, CardWidth, CardHeight);
+    return covered + PanelFaces();
+}
+
+// The stretch of the hand row RedrawHand paints bare before it draws there.
+QRect QtTable::HandRowRepaint(int side) const
+{
+    if (g_.StockLevel(side) >= 1 && !g_.StockEmpty(side))
+        return CardsLeft(g_, side) == 0 ? QRect() : QRect(StockX, HandRowY(side), HandRowWidth, CardHeight);
+    return {StockX, HandRowY(side), StockAreaWidth, StockAreaHeight};
+}
+
 void QtTable::RedrawTable()
 {
     ++redraws_;
-    DrawTableBackground();
+    PaintBareTable(window_, TableRect(), CoveredByRedraw());
+    WindowChanged(TableRect());
     RedrawHand(1);
     RedrawHand(2);
     RedrawFoundations();
@@ -101,11 +124,12 @@ void QtTable::RedrawHand(int side)
     const int fan = g_.WasteFan(side);
     if (fan < 1 || fan > 3) return;
     const int top = g_.WasteCount(side);
+    std::vector<std::array<int, 3>> cards;
     for (int k = 0; k < fan; ++k) {
         const int slot = top - (fan - 1) + k;
-        if (slot >= 1 && slot <= HandSlots)
-            DrawCard(Surface::Window, WasteX + FanStep * k, HandRowY(side), g_.Waste(side, slot));
+        if (slot >= 1 && slot <= HandSlots) cards.push_back({WasteX + FanStep * k, HandRowY(side), g_.Waste(side, slot)});
     }
+    DrawOverlapping(cards);
 }
 
 void QtTable::RedrawFoundations()
@@ -121,18 +145,23 @@ void QtTable::RedrawFoundations()
 }
 
 // Face-down backs 5 pixels apart from y = 120, then the face-up cards 20 apart.
+std::vector<std::array<int, 3>> QtTable::PileCards(int p) const
+{
+    const int x = PileX(p), fd = g_.TableauFaceDown(p);
+    std::vector<std::array<int, 3>> cards;
+    for (int k = 1; k <= fd; ++k) cards.push_back({x, FaceDownY(k), g_.cfg.CardBack});
+    int y = FaceUpY(fd, 1);
+    for (int k = 1; k <= PileSlots; ++k) {
+        if (g_.Tableau(p, k) == NoCard) continue;
+        cards.push_back({x, y, g_.Tableau(p, k)});
+        y += FaceUpStep;
+    }
+    return cards;
+}
+
 void QtTable::RedrawTableau()
 {
-    for (int p = 1; p <= PileCount; ++p) {
-        const int x = PileX(p), fd = g_.TableauFaceDown(p);
-        for (int k = 1; k <= fd; ++k) DrawCard(Surface::Window, x, FaceDownY(k), g_.cfg.CardBack);
-        int y = FaceUpY(fd, 1);
-        for (int k = 1; k <= PileSlots; ++k) {
-            if (g_.Tableau(p, k) == NoCard) continue;
-            DrawCard(Surface::Window, x, y, g_.Tableau(p, k));
-            y += FaceUpStep;
-        }
-    }
+    for (int p = 1; p <= PileCount; ++p) DrawOverlapping(PileCards(p));
 }
 
 } // namespace tandrel

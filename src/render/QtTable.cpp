@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cstring>
+#include <tuple>
 
 #include "render/Fonts.h"
 
@@ -54,9 +56,9 @@ void QtTable::LoadArt()
 {
     if (!builtinArt_ || artScale_ == scale_) return;
     artScale_ = scale_;
-    sheets_ = {};
     shadow_ = {};
     artTried_ = 0;
+    for (int i = 0; i < 4; ++i) SetSheet(i, {});
     // The player's picture stays; at another scale its finer (or plain) version is read.
     if (!backImagePath_.empty() && (backImageScale_ == scale_ || LoadBackImage(backImagePath_))) return;
     picBackGrd_ = LoadBuiltinPicture("tile", scale_).convertToFormat(QImage::Format_RGB32);
@@ -67,8 +69,9 @@ void QtTable::TakeArt(CardArt art)
 {
     // The key colour goes once, here: drawing a card is then one plain draw.
     for (int i = 0; i < 4; ++i) {
-        sheets_[i] = KeyedCopy(std::move(art.sheets[i]));
-        sheets_[i].setDevicePixelRatio(art.scale);
+        QImage sheet = KeyedCopy(std::move(art.sheets[i]));
+        sheet.setDevicePixelRatio(art.scale);
+        SetSheet(i, std::move(sheet));
     }
     shadow_ = KeyedCopy(std::move(art.shadow));
     shadow_.setDevicePixelRatio(art.scale);
@@ -82,10 +85,47 @@ const QImage& QtTable::Sheet(int i) const
     if (!(artTried_ & (1u << i))) {
         artTried_ |= 1u << i;
         const int k = std::max(artScale_, 1); // drawn before the table was sized: the plain sheets
-        sheets_[i] = KeyedCopy(LoadBuiltinPicture(QString("cards%1").arg(i), k));
-        sheets_[i].setDevicePixelRatio(k);
+        QImage sheet = KeyedCopy(LoadBuiltinPicture(QString("cards%1").arg(i), k));
+        sheet.setDevicePixelRatio(k);
+        SetSheet(i, std::move(sheet));
     }
     return sheets_[i];
+}
+
+void QtTable::SetSheet(int i, QImage keyed) const
+{
+    sheets_[i] = std::move(keyed);
+    const QImage& sheet = sheets_[i];
+    opaqueSheets_[i] = sheet.isNull() ? QImage()
+                                      : QImage(sheet.constBits(), sheet.width(), sheet.height(),
+                                               sheet.bytesPerLine(), QImage::Format_RGB32);
+    opaqueSheets_[i].setDevicePixelRatio(sheet.devicePixelRatio());
+    for (int c = 0; c < 16; ++c) opaqueRows_[16 * i + c] = {-1, -1};
+}
+
+// The first run of whole table rows of the card without a clear pixel, as
+// [top, bottom); empty when there is none.
+std::pair<int, int> QtTable::OpaqueRows(const CardCell& cell) const
+{
+    auto& rows = opaqueRows_[16 * cell.sheet + 4 * (cell.y / CardHeight) + cell.x / CardWidth];
+    if (rows.first >= 0) return rows;
+    const QImage& sheet = sheets_[cell.sheet];
+    const int k = static_cast<int>(sheet.devicePixelRatio());
+    const auto opaque = [&](int row) {
+        if ((cell.y + row + 1) * k > sheet.height() || (cell.x + CardWidth) * k > sheet.width()) return false;
+        for (int y = (cell.y + row) * k; y < (cell.y + row + 1) * k; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
+            for (int x = cell.x * k; x < (cell.x + CardWidth) * k; ++x)
+                if (qAlpha(line[x]) != 255) return false;
+        }
+        return true;
+    };
+    int top = 0;
+    while (top < CardHeight && !opaque(top)) ++top;
+    int bottom = top;
+    while (bottom < CardHeight && opaque(bottom)) ++bottom;
+    rows = {top, bottom};
+    return rows;
 }
 
 const QImage& QtTable::Shadow() const
@@ -129,14 +169,48 @@ void QtTable::WindowChanged(const QRect& r)
     if (!changed.isEmpty()) Changed(changed);
 }
 
-void QtTable::PaintCard(QPainter& p, int x, int y, int card) const
+void QtTable::PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden) const
 {
     const auto cell = GetCardImage(card);
     if (!cell) return;
     const QImage& sheet = Sheet(cell->sheet);
     if (sheet.isNull()) return;
     const int k = static_cast<int>(sheet.devicePixelRatio());
-    p.drawImage(QPoint(x, y), sheet, DevicePixels({cell->x, cell->y, CardWidth, CardHeight}, k));
+    const auto [top, bottom] = OpaqueRows(*cell);
+    const QRegion pieces = QRegion(x, y, CardWidth, CardHeight) - hidden;
+    for (const QRect& piece : pieces) {
+        // Rows between the rounded corners are a plain copy: the same pixels, without the blending.
+        for (const auto& [from, to, opaque] : {std::tuple(0, top, false), std::tuple(top, bottom, true),
+                                              std::tuple(std::max(top, bottom), CardHeight, false)}) {
+            const int first = std::max(piece.top() - y, from), last = std::min(piece.bottom() + 1 - y, to);
+            if (first >= last) continue;
+            p.drawImage(QPoint(piece.x(), y + first), opaque ? opaqueSheets_[cell->sheet] : sheet,
+                        DevicePixels({cell->x + piece.x() - x, cell->y + first, piece.width(), last - first}, k));
+        }
+    }
+}
+
+// Where a card at (x, y) covers whatever lies under it.
+QRect QtTable::OpaquePart(int x, int y, int card) const
+{
+    const auto cell = GetCardImage(card);
+    if (!cell || Sheet(cell->sheet).isNull()) return {};
+    const auto [top, bottom] = OpaqueRows(*cell);
+    return top < bottom ? QRect(x, y + top, CardWidth, bottom - top) : QRect();
+}
+
+// Cards laid in order, each but the last drawn only where the next leaves it showing.
+void QtTable::DrawOverlapping(const std::vector<std::array<int, 3>>& cards)
+{
+    if (window_.isNull()) return;
+    QPainter p(&window_);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const auto [x, y, card] = cards[i];
+        const QRect hidden = i + 1 < cards.size() ? OpaquePart(cards[i + 1][0], cards[i + 1][1], cards[i + 1][2]) : QRect();
+        PaintCard(p, x, y, card, hidden);
+    }
+    p.end();
+    for (const auto& [x, y, card] : cards) WindowChanged({x, y, CardWidth, CardHeight});
 }
 
 void QtTable::DrawCardOn(QImage& target, int x, int y, int card) const
@@ -220,6 +294,80 @@ void QtTable::ShowTableBuffer()
     WindowChanged(TableRect());
 }
 
+// The drag image holds card pixels (opaque) and clear ones only: over the
+// table that is a choice between two copies, which is what a frame makes of it.
+bool QtTable::DragRunsReady()
+{
+    if (dragImage_.cacheKey() == dragRunsKey_) return !dragRowRuns_.empty();
+    dragRunsKey_ = dragImage_.cacheKey();
+    dragRuns_.clear();
+    dragRowRuns_.clear();
+    if (dragImage_.format() != QImage::Format_ARGB32_Premultiplied) return false;
+    const int w = dragImage_.width();
+    for (int y = 0; y < dragImage_.height(); ++y) {
+        dragRowRuns_.push_back(static_cast<int>(dragRuns_.size()));
+        const auto* line = reinterpret_cast<const QRgb*>(dragImage_.constScanLine(y));
+        for (int x = 0; x < w;) {
+            const bool opaque = qAlpha(line[x]) == 255;
+            if (!opaque && line[x] != 0) {
+                dragRuns_.clear();
+                dragRowRuns_.clear();
+                return false;
+            }
+            int end = x + 1;
+            while (end < w && (opaque ? qAlpha(line[end]) == 255 : line[end] == 0)) ++end;
+            dragRuns_.push_back({x, end, opaque});
+            x = end;
+        }
+    }
+    dragRowRuns_.push_back(static_cast<int>(dragRuns_.size()));
+    return true;
+}
+
+// The frame as a plain repaint of its area from the buffer with the drag image
+// drawn over would leave it, writing only the pixels where that differs from
+// the window: where its area is not yet like the buffer, and the cards.
+void QtTable::ComposeMoveFrame(const QRect& frame, const QRect& last, const QRect& drag)
+{
+    if (window_.cacheKey() != frameWindowKey_ || tableBuffer_.cacheKey() != frameBufferKey_)
+        unlikeBuffer_ = TableRect();
+    const int k = scale_;
+    const int stride = static_cast<int>(window_.bytesPerLine());
+    uchar* const window = window_.bits();
+    const uchar* const buffer = tableBuffer_.constBits();
+    const auto copyRows = [&](int x, int y, int w, int h) { // device pixels, buffer to window
+        for (int row = y; row < y + h; ++row)
+            std::memcpy(window + row * stride + 4 * x, buffer + row * stride + 4 * x, 4 * size_t(w));
+    };
+
+    QRegion wipe = (QRegion(frame) + last) & unlikeBuffer_;
+    wipe -= drag;
+    for (const QRect& r : wipe) copyRows(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
+
+    // The drag image's top left in device pixels; drag is what of it lies on the table.
+    const int ox = lastFrame_.x() * k, oy = lastFrame_.y() * k;
+    const int left = drag.left() * k, right = (drag.right() + 1) * k;
+    for (int row = drag.top() * k; row < (drag.bottom() + 1) * k; ++row) {
+        const int y = row - oy;
+        const uchar* from = dragImage_.constScanLine(y);
+        for (int i = dragRowRuns_[y]; i < dragRowRuns_[y + 1]; ++i) {
+            const int a = std::max(dragRuns_[i].from + ox, left), b = std::min(dragRuns_[i].to + ox, right);
+            if (a >= b) continue;
+            if (dragRuns_[i].opaque)
+                std::memcpy(window + row * stride + 4 * a, from + 4 * (a - ox), 4 * size_t(b - a));
+            else
+                copyRows(a, row, b - a, 1);
+        }
+    }
+    unlikeBuffer_ -= QRegion(frame) + last;
+    unlikeBuffer_ += drag;
+    // A long drag carves the region into many pieces: the rectangle around
+    // them still holds every pixel that may differ.
+    if (unlikeBuffer_.rectCount() > 48) unlikeBuffer_ = unlikeBuffer_.boundingRect();
+    frameWindowKey_ = window_.cacheKey();
+    frameBufferKey_ = tableBuffer_.cacheKey();
+}
+
 // One frame of a slide: the table without the moving cards around the spot,
 // with the drag image over it. Repainting the margin from the buffer wipes the
 // previous frame; the window is touched once and reported as one rectangle.
@@ -231,13 +379,26 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
     const QRect frame = QRect(ix - MoveMargin, iy - MoveMargin, w + 2 * MoveMargin, h + 3 * MoveMargin) &
                         TableRect();
     if (frame.isEmpty()) return;
+    // A fast slide can jump further than the margin: the last picture is
+    // wiped as well, so no trail of it is left on the table.
+    const QRect last = lastFrame_ & TableRect();
+    const bool lastOutside = !last.isEmpty() && !frame.contains(last);
+    const bool copies = !tableBuffer_.isNull() && !dragImage_.isNull() && tableBuffer_.size() == window_.size() &&
+                        tableBuffer_.format() == QImage::Format_RGB32 && window_.format() == QImage::Format_RGB32 &&
+                        static_cast<int>(dragImage_.devicePixelRatio()) == scale_ &&
+                        dragImage_.width() >= w * scale_ && dragImage_.height() >= h * scale_ && DragRunsReady();
+    lastFrame_ = QRect(ix, iy, w, h);
+    if (copies) {
+        if (lastOutside) WindowChanged(last);
+        ComposeMoveFrame(frame, lastOutside ? last : QRect(), lastFrame_ & TableRect());
+        WindowChanged(frame);
+        return;
+    }
+    frameWindowKey_ = 0; // the next frame learns nothing from this one
     QPainter p(&window_);
     if (!tableBuffer_.isNull()) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        // A fast slide can jump further than the margin: the last picture is
-        // wiped as well, so no trail of it is left on the table.
-        const QRect last = lastFrame_ & TableRect();
-        if (!last.isEmpty() && !frame.contains(last)) {
+        if (lastOutside) {
             p.drawImage(last.topLeft(), tableBuffer_, DevicePixels(last, scale_));
             WindowChanged(last);
         }
@@ -247,7 +408,6 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
     if (!dragImage_.isNull())
         p.drawImage(QPoint(ix, iy), dragImage_, DevicePixels({0, 0, w, h}, static_cast<int>(dragImage_.devicePixelRatio())));
     p.end();
-    lastFrame_ = QRect(ix, iy, w, h);
     WindowChanged(frame);
 }
 

@@ -10,10 +10,13 @@
 #include <QFont>
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/Game.h"
 #include "engine/TableView.h"
@@ -143,13 +146,24 @@ private:
     void TakeArt(CardArt art);
     void LoadArt();
     const QImage& Sheet(int i) const;
+    void SetSheet(int i, QImage keyed) const;
+    std::pair<int, int> OpaqueRows(const CardCell& cell) const;
     const QImage& Shadow() const;
     QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
     QImage* SurfaceImage(Surface s);
     void WindowChanged(const QRect& r);
-    void PaintBareTable(QImage& target, const QRect& r);
-    void PaintCard(QPainter& p, int x, int y, int card) const;
+    void PaintBareTable(QImage& target, const QRect& r, const QRegion& skip = {});
+    QRegion CoveredByRedraw() const;
+    QRect HandRowRepaint(int side) const;
+    QRegion PanelFaces() const;
+    // hidden: what the caller covers next (table pixels), left undrawn.
+    void PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden = {}) const;
+    QRect OpaquePart(int x, int y, int card) const;
+    void DrawOverlapping(const std::vector<std::array<int, 3>>& cards);
+    std::vector<std::array<int, 3>> PileCards(int p) const; // x, y and card, bottom first
     QImage StretchedShadow(int w, int h) const;
+    bool DragRunsReady();
+    void ComposeMoveFrame(const QRect& frame, const QRect& last, const QRect& drag);
 
     Game& g_;
     bool builtinArt_ = false;
@@ -165,10 +179,29 @@ private:
     QImage tableBuffer_;
     QImage dragImage_;
     QRect lastFrame_;               // the drag picture of the last move frame
+    // Where the window may differ from the table buffer, as the last frame left
+    // both (their cache keys); a frame rewrites only that much of its area.
+    QRegion unlikeBuffer_;
+    qint64 frameWindowKey_ = 0;
+    qint64 frameBufferKey_ = 0;
+    // The drag image's rows as runs of opaque and clear pixels, for the image
+    // with key dragRunsKey_; empty when some pixel is neither.
+    struct Run {
+        int from, to;
+        bool opaque;
+    };
+    std::vector<Run> dragRuns_;
+    std::vector<int> dragRowRuns_;  // row y's runs: dragRuns_[dragRowRuns_[y]] .. [dragRowRuns_[y + 1]]
+    qint64 dragRunsKey_ = 0;
     // The card sheets and the shadow, key made transparent. The built-in ones
     // are decoded the first time they are drawn: the first sight of the table
     // shows no card and waits for none of them.
     mutable std::array<QImage, 4> sheets_;
+    // The same pixels read as RGB32: the rows of a card without a clear pixel
+    // are copied from it instead of blended. Each card's first and last such
+    // row (table pixels) once looked at; -1 not yet.
+    mutable std::array<QImage, 4> opaqueSheets_;
+    mutable std::array<std::pair<int, int>, 64> opaqueRows_;
     mutable QImage shadow_;
     mutable unsigned artTried_ = 0; // bit i: sheet i looked for; bit 4: the shadow
     QFont font_;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "engine/RegularFile.h"
 #include "render/QtTable.h"
@@ -45,6 +46,34 @@ void Tiles(QPainter& p, const QImage& source, const QRect& area)
     const int tw = std::max(1, static_cast<int>(tile.width())), th = std::max(1, static_cast<int>(tile.height()));
     for (int j = FloorDiv(area.left(), tw); j <= FloorDiv(area.right(), tw); ++j)
         for (int k = FloorDiv(area.top(), th); k <= FloorDiv(area.bottom(), th); ++k) p.drawImage(j * tw, k * th, source);
+}
+
+// The tiles as Tiles draws them, copied row by row: for a picture at the
+// target's own scale, whose tiles start every tile-size device pixels, a
+// device pixel shows the tile's pixel at its position modulo that size.
+// False when the pictures are not such.
+bool CopyTiles(QImage& target, const QImage& source, const QRect& area)
+{
+    const int k = static_cast<int>(target.devicePixelRatio());
+    if (source.format() != QImage::Format_RGB32 || target.format() != QImage::Format_RGB32 ||
+        source.devicePixelRatio() != target.devicePixelRatio() || k < 1)
+        return false;
+    const QSizeF tile = source.deviceIndependentSize();
+    const int tw = std::max(1, static_cast<int>(tile.width())) * k, th = std::max(1, static_cast<int>(tile.height())) * k;
+    if (tw > source.width() || th > source.height()) return false;
+    const QRect device = QRect(area.x() * k, area.y() * k, area.width() * k, area.height() * k) & target.rect();
+    if (device.isEmpty()) return true;
+    uchar* const bits = target.bits();
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y % th));
+        auto* to = reinterpret_cast<QRgb*>(bits + y * target.bytesPerLine());
+        for (int x = device.left(); x <= device.right();) {
+            const int column = x % tw, n = std::min(tw - column, device.right() + 1 - x);
+            std::memcpy(to + x, from + column, sizeof(QRgb) * size_t(n));
+            x += n;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -119,15 +148,24 @@ bool QtTable::LoadBackImage(const std::string& path)
     return true;
 }
 
-// r in table pixels, on a picture of the table's size (the window or the table buffer).
-void QtTable::PaintBareTable(QImage& target, const QRect& r)
+// r in table pixels, on a picture of the table's size (the window or the table
+// buffer); none of skip, which the caller covers.
+void QtTable::PaintBareTable(QImage& target, const QRect& r, const QRegion& skip)
 {
     const QRect area = r & TableRect();
     if (target.isNull() || area.isEmpty()) return;
+    const QRegion pieces = QRegion(area) - skip;
+    if (g_.cfg.TableBackground == Background::Picture && !picBackGrd_.isNull()) {
+        bool copied = true;
+        for (const QRect& piece : pieces) copied = copied && CopyTiles(target, picBackGrd_, piece);
+        if (copied) return;
+    }
     QPainter p(&target);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.setClipRect(area);
-    PaintBareTableOn(p, area);
+    for (const QRect& piece : pieces) {
+        p.setClipRect(piece);
+        PaintBareTableOn(p, piece);
+    }
 }
 
 void QtTable::PaintBareTableOn(QPainter& p, const QRect& area)

@@ -90,5 +90,49 @@ TEST_F(MoveFrame, FrameIsTheBufferWithTheCardsOverItAndLeavesNoTrail)
     EXPECT_FALSE(table->HasTableBuffer() || table->HasDragImage());
 }
 
+// A frame rewrites only what it changes; at scale 2 every frame must still be
+// the plain repaint: the buffer over the margin area and over the last
+// picture, the drag image over that, also where the buffer or the window was
+// drawn on between frames.
+TEST_F(MoveFrame, FramesAtScaleTwoAreTheBufferRepaintedWithTheCardsOverIt)
+{
+    CardArt art = SampleArt();
+    art.scale = 2;
+    for (QImage* picture : {&art.sheets[0], &art.sheets[1], &art.sheets[2], &art.sheets[3], &art.shadow, &art.tile})
+        *picture = picture->scaled(picture->size() * 2);
+    MakeTable(art);
+    table->RedrawTable();
+    table->CaptureDragImage(10, 120, 73, 117);
+    table->SnapshotTable();
+    table->RestoreBackground(Surface::TableBuffer, 10, 120, 71, 135);
+    table->DrawCard(Surface::TableBuffer, 500, 350, 40); // shown once a frame comes near
+
+    QImage expected = window().copy();
+    QRect last;
+    const auto frame = [&](int x, int y) {
+        table->DrawMoveFrame(float(x), float(y), 73, 117);
+        QPainter p(&expected);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& r : {last, QRect(x - 50, y - 50, 173, 267)})
+            if (!r.isNull()) p.drawImage(r.topLeft(), *table->TableBufferImage(), QRect(r.topLeft() * 2, r.size() * 2));
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.drawImage(x, y, *table->DragImagePicture());
+        last = QRect(x, y, 73, 117);
+    };
+    // Down to the right, then back: the clear corner of the shadow comes over the cards.
+    for (int step = 0; step < 40; ++step) {
+        const int k = step < 24 ? step : 46 - step;
+        frame(20 + 20 * k, 120 + 10 * k);
+        if (step == 5) {
+            table->DrawCard(Surface::Window, 450, 200, 41);
+            table->DrawCardOn(expected, 450, 200, 41);
+        }
+        if (step == 8) table->DrawCard(Surface::TableBuffer, 400, 240, 42);
+        ASSERT_EQ(AreaDiff(window(), expected, expected.rect()), "") << "frame " << step;
+    }
+    frame(100, 20); // past the margin
+    EXPECT_EQ(AreaDiff(window(), expected, expected.rect()), "");
+}
+
 } // namespace
 } // namespace tandrel::testing

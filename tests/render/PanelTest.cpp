@@ -128,5 +128,35 @@ TEST_F(Panels, TextFitsItsPanelsAndAPartialScoreUpdateMatchesAFullOne)
     EXPECT_NE(window(), before);
 }
 
+// Level and upright lines and the boxes' outlines are filled as thin boxes of
+// device pixels: at every scale the very pixels the one-pixel pen lights.
+TEST(Outlines, ThinBoxesAreThePensPixelsAtEveryScale)
+{
+    for (int k = 1; k <= 3; ++k) {
+        QImage filled(30 * k, 20 * k, QImage::Format_RGB32), drawn(filled.size(), QImage::Format_RGB32);
+        for (QImage* image : {&filled, &drawn}) {
+            image->setDevicePixelRatio(k);
+            image->fill(Qt::white);
+        }
+        {
+            QPainter p(&filled);
+            Segment(p, Qt::red, 3, 2, 20, 2);
+            Segment(p, Qt::blue, 25, 18, 25, 4);
+            OutlinedBox(p, 5, 6, 14, 15, Qt::green);
+        }
+        {
+            QPainter p(&drawn);
+            p.setPen(QPen(Qt::red, 0));
+            p.drawLine(3, 2, 19, 2);
+            p.setPen(QPen(Qt::blue, 0));
+            p.drawLine(25, 18, 25, 5);
+            p.fillRect(QRect(QPoint(5, 6), QPoint(14, 15)), Qt::green);
+            p.setPen(QPen(Qt::black, 0));
+            p.drawRect(QRect(QPoint(5, 6), QPoint(13, 14)));
+        }
+        EXPECT_EQ(AreaDiff(filled, drawn, filled.rect()), "") << "scale " << k;
+    }
+}
+
 } // namespace
 } // namespace tandrel::testing

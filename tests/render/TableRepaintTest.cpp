@@ -96,6 +96,36 @@ TEST_F(TableRepaint, StockIsOneTwoOrThreeBacksThick)
     EXPECT_EQ(window(), before);
 }
 
+TEST_F(TableRepaint, RedrawOverAnotherTableIsEachPartDrawnOverTheBareTable)
+{
+    // The slow way: the bare table everywhere, then each pile and panel over it.
+    const auto pieceByPiece = [&] {
+        table->DrawTableBackground();
+        table->RedrawHand(1);
+        table->RedrawHand(2);
+        table->RedrawFoundations();
+        table->RedrawTableau();
+        table->ScoreBoard(true);
+        table->StatusPanel(false);
+        table->DrawEndNotice();
+        return window().copy();
+    };
+    // A redraw over a magenta table, a colour the sample tile never has.
+    const auto overMagenta = [&] {
+        game.cfg.TableBackground = Background::Colour, game.cfg.ColourFill = Fill::Solid;
+        game.cfg.TableColor = 0xFF00FF;
+        table->DrawTableBackground();
+        game.cfg.TableBackground = Background::Picture;
+        table->RedrawTable();
+        return window().copy();
+    };
+    EXPECT_EQ(AreaDiff(overMagenta(), pieceByPiece(), window().rect()), "");
+    for (int k = 1; k <= HandSlots; ++k) game.Waste(1, k) = 0; // a hand played out, its stock not passed
+    SetCardsLeft(game, 1, 0);
+    game.cfg.ShowStats = false;
+    EXPECT_EQ(AreaDiff(overMagenta(), pieceByPiece(), window().rect()), "");
+}
+
 TEST_F(TableRepaint, HandAtEndIsLaidOutInRowsOfNineAndSmallOrEmptyWindowsClip)
 {
     for (int i = 1; i <= 6; ++i) {
