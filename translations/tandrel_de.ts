@@ -495,6 +495,10 @@
             <numerusform>Abwurf des Computers: %1, %n Karten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>Ab %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

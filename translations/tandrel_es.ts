@@ -495,6 +495,10 @@
             <numerusform>Descarte del ordenador: %1, %n cartas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>Desde %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

@@ -495,6 +495,10 @@
             <numerusform>Défausse de l&apos;ordinateur&#xa0;: %1, %n cartes</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>À partir de la carte %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

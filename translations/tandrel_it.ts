@@ -495,6 +495,10 @@
             <numerusform>Scarti del computer: %1, %n carte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>Dalla carta %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

@@ -495,6 +495,10 @@
             <numerusform>Aflegstapel van de computer: %1, %n kaarten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>Vanaf de %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

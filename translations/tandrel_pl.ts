@@ -499,6 +499,10 @@
             <numerusform>Stos odrzuconych komputera: %1, %n kart</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>Od karty: %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

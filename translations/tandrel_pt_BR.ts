@@ -495,6 +495,10 @@
             <numerusform>Descarte do computador: %1, %n cartas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>A partir de %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

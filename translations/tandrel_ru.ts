@@ -499,6 +499,10 @@
             <numerusform>Сброс компьютера: %1, %n карт</numerusform>
         </translation>
     </message>
+    <message>
+        <source>From the %1</source>
+        <translation>Начиная с карты: %1</translation>
+    </message>
 </context>
 <context>
     <name>Start</name>

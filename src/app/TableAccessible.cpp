@@ -5,6 +5,7 @@
 #include "app/PlayAids.h"
 #include "app/TableWidget.h"
 #include "engine/Layout.h"
+#include "opponent/HintWords.h"
 #include "render/QtTable.h"
 #include "show/Speech.h"
 
@@ -30,7 +31,9 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && Speaker() ? Speaker()->Name(index_) : QString();
+        if (!Speaker()) return {};
+        if (t == QAccessible::Name) return Speaker()->Name(index_);
+        return t == QAccessible::Description ? Speaker()->Description(index_) : QString();
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
@@ -142,6 +145,15 @@ QString TableSpeaker::Name(int index) const
     return Words(PlaceWords(game_, Place(index)));
 }
 
+QString TableSpeaker::Description(int index) const
+{
+    const TablePlace focus = aids_.keys.focus;
+    if (index != FocusIndex() || focus.kind != PlaceKind::Pile) return {};
+    const int slot = SlotOf(game_, focus);
+    if (slot <= 0 || slot == FaceUpCount(game_, focus.index)) return {};
+    return QCoreApplication::translate("Speech", "From the %1").arg(Words(CardName(game_.Tableau(focus.index, slot))));
+}
+
 QAccessible::Role TableSpeaker::Role(int index) const
 {
     return index == SaidIndex ? QAccessible::Notification : index == StatusIndex ? QAccessible::StatusBar : QAccessible::Button;
@@ -168,18 +180,23 @@ void TableSpeaker::Update(TableWidget& widget)
     for (int i = 0; i < SaidIndex; ++i) {
         QString name = Name(i);
         if (name == lastNames_[static_cast<std::size_t>(i)]) continue;
-        lastNames_[static_cast<std::size_t>(i)] = std::move(name);
+        lastNames_[static_cast<std::size_t>(i)] = name;
         QAccessibleEvent changed(&widget, QAccessible::NameChanged);
         changed.setChild(i);
         notify(changed);
+        // A hint or a notice over the status panel is said as it appears.
+        if (i == StatusIndex && !aids_.Overlay().line1.isEmpty()) Say(widget, name);
     }
+    // Walking a pile's cards keeps the place but moves the focus, so it is told again.
     const int focus = widget.hasFocus() ? FocusIndex() : -1;
-    if (focus != lastFocus_ && focus >= 0) {
+    const int slot = focus >= 0 ? SlotOf(game_, aids_.keys.focus) : 0;
+    if (focus >= 0 && (focus != lastFocus_ || slot != lastFocusSlot_)) {
         QAccessibleEvent moved(&widget, QAccessible::Focus);
         moved.setChild(focus);
         notify(moved);
     }
     lastFocus_ = focus;
+    lastFocusSlot_ = slot;
 }
 
 void TableSpeaker::Say(TableWidget& widget, const QString& words)

@@ -28,6 +28,9 @@ public:
     static constexpr int SaidIndex = 13;
 
     QString Name(int index) const;
+    // Where on its place the focus is, when that is not the whole place: the
+    // card a run would be lifted from, below a pile's top.
+    QString Description(int index) const;
     QAccessible::Role Role(int index) const;
     Rect Area(int index) const; // table pixels
     int FocusIndex() const;     // the keyboard's place, -1 while the focus is not shown
@@ -49,6 +52,7 @@ private:
     const PlayAids& aids_;
     QString said_;
     int lastFocus_ = -1;
+    int lastFocusSlot_ = 0;
     std::vector<QString> lastNames_ = std::vector<QString>(Count);
 };
 

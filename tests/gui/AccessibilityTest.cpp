@@ -114,6 +114,27 @@ TEST_F(TableAccessibility, TheKeyboardFocusIsTheAccessibleFocus)
     EXPECT_EQ(now->text(QAccessible::Name), events.back().name);
 }
 
+// Up on a pile walks its run: the same place, told again with the card the run would start from.
+TEST_F(TableAccessibility, WalkingARunAndAHintAreSaid)
+{
+    Craft("Ts 9h | [2d] Td | [3d 4d] Th | - ; Ac 2h ; Qh 7s 8s (3) ; Qc 7d");
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}) QTest::keyClick(table(), key); // stock, waste, pile 1
+    events.clear();
+    QTest::keyClick(table(), Qt::Key_Up);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back().type, QAccessible::Focus);
+    EXPECT_EQ(events.back().child, 2);
+    EXPECT_EQ(Table()->child(2)->text(QAccessible::Description), "From the ten of spades");
+    QTest::keyClick(table(), Qt::Key_Down);
+    EXPECT_EQ(Table()->child(2)->text(QAccessible::Description), "");
+    events.clear();
+    QTest::keyClick(table(), Qt::Key_H);
+    const QStringList said = Said();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said[0], Table()->child(TableSpeaker::StatusIndex)->text(QAccessible::Name));
+    EXPECT_EQ(said[0], window->aids().Overlay().line1 + " " + window->aids().Overlay().line2); // the hint's words
+}
+
 TEST_F(TableAccessibility, MovesRefusalsAndTurnsAreSaidAsTheyAreShown)
 {
     Craft("Ts 9h | [2d] Td | [3d 4d] Th | - ; Ac 2h ; Qh 7s 8s (3) ; Qc 7d");
