@@ -1,7 +1,17 @@
 # Fails when a catalogue, just brought up to date with the sources, is not
-# whole: a text without its translation, or one the program no longer shows.
+# whole: a text without its translation, one the program no longer shows, a
+# translation that lost or doubled a placeholder, or a plural without every
+# form its language has.
 # cmake -DCATALOGUES="a.ts;b.ts" -P CheckCatalogues.cmake
 set(problems "")
+
+# The placeholders of a text, in order of number (%1 %1 %2 ..., %n).
+function(markers text out)
+  string(REGEX MATCHALL "%[1-9n]" found "${text}")
+  list(SORT found)
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
 foreach(ts ${CATALOGUES})
   file(READ ${ts} text)
   get_filename_component(name ${ts} NAME)
@@ -17,6 +27,40 @@ foreach(ts ${CATALOGUES})
   if(n GREATER 0)
     string(APPEND problems "\n  ${name}: ${n} empty")
   endif()
+
+  # Polish and Russian have three plural forms, the others here two.
+  string(REGEX MATCH "language=\"(pl|ru)" threeForms "${text}")
+  set(forms 2)
+  if(threeForms)
+    set(forms 3)
+  endif()
+  # One list item a message: semicolons are the list's own.
+  string(REPLACE ";" "@semicolon@" text "${text}")
+  string(REPLACE "</message>" ";" messages "${text}")
+  foreach(message ${messages})
+    if(NOT message MATCHES "<source>([^<]*)</source>")
+      continue()
+    endif()
+    set(source "${CMAKE_MATCH_1}")
+    markers("${source}" wanted)
+    if(message MATCHES "numerus=\"yes\"")
+      string(REGEX MATCHALL "<numerusform>[^<]*</numerusform>" translations "${message}")
+      list(LENGTH translations n)
+      if(NOT n EQUAL forms)
+        string(APPEND problems "\n  ${name}: ${n} plural forms, not ${forms}, for \"${source}\"")
+      endif()
+    elseif(message MATCHES "<translation>([^<]*)</translation>")
+      set(translations "${CMAKE_MATCH_1}")
+    else()
+      continue()
+    endif()
+    foreach(translation ${translations})
+      markers("${translation}" got)
+      if(NOT got STREQUAL wanted)
+        string(APPEND problems "\n  ${name}: placeholders ${got} for ${wanted} in \"${source}\"")
+      endif()
+    endforeach()
+  endforeach()
 endforeach()
 if(problems)
   message(FATAL_ERROR "Catalogues not whole (run the target update_translations, then translate):${problems}")

@@ -76,8 +76,9 @@ bool UseLanguage(const std::string& language)
         *t = nullptr;
     }
     SetTextLookup(nullptr);
-    QLocale::setDefault(language.empty() ? QLocale(QLocale::English, QLocale::UnitedStates)
-                                       : QLocale(QString::fromStdString(language)));
+    // English keeps the player's country for what Qt formats, and the English handbook.
+    QLocale::setDefault(language.empty() ? QLocale(QLocale::English, QLocale::system().territory())
+                                         : QLocale(QString::fromStdString(language)));
     if (language.empty()) return true;
     own = new QTranslator;
     if (!own->load(QString(":/i18n/tandrel_%1.qm").arg(QString::fromStdString(language)))) {
@@ -87,8 +88,12 @@ bool UseLanguage(const std::string& language)
     QCoreApplication::installTranslator(own);
     // The toolkit's own words (Yes, No, the colour dialog), where they are installed.
     toolkit = new QTranslator;
-    if (toolkit->load("qtbase_" + QString::fromStdString(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (toolkit->load("qtbase_" + QString::fromStdString(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(toolkit);
+    } else {
+        delete toolkit;
+        toolkit = nullptr;
+    }
     SetTextLookup(FromCatalogue);
     return true;
 }

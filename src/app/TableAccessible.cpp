@@ -108,7 +108,11 @@ public:
     }
 
 private:
-    const TableSpeaker* Speaker() const { return static_cast<const TableWidget*>(widget())->Speaker(); }
+    const TableSpeaker* Speaker() const
+    {
+        const auto* w = qobject_cast<const TableWidget*>(object()); // gone while the widget is destroyed
+        return w ? w->Speaker() : nullptr;
+    }
 
     mutable std::vector<QAccessible::Id> children_;
 };
@@ -128,8 +132,8 @@ TablePlace TableSpeaker::Place(int index) const
     if (index == 1) return {PlaceKind::PlayerWaste};
     if (index <= 1 + PileCount) return PileAt(index - 1);
     if (index <= 1 + PileCount + FoundationCount) return FoundationAt(index - 1 - PileCount);
-    if (index == 10) return {PlaceKind::ComputerWaste};
-    if (index == 11) return {PlaceKind::ScoreBoard};
+    if (index == 2 + PileCount + FoundationCount) return {PlaceKind::ComputerWaste};
+    if (index == 3 + PileCount + FoundationCount) return {PlaceKind::ScoreBoard};
     return {};
 }
 

@@ -23,9 +23,9 @@ public:
 
     // The stock, the waste, the piles, the foundations, the computer's waste,
     // the score board, the status panel and the words said: in reading order.
-    static constexpr int Count = 14;
-    static constexpr int StatusIndex = 12;
-    static constexpr int SaidIndex = 13;
+    static constexpr int StatusIndex = 4 + PileCount + FoundationCount;
+    static constexpr int SaidIndex = StatusIndex + 1;
+    static constexpr int Count = SaidIndex + 1;
 
     QString Name(int index) const;
     // Where on its place the focus is, when that is not the whole place: the

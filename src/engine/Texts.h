@@ -22,8 +22,8 @@ std::string Translate(const char* context, const char* source);
 // (the catalogue's way of asking: the third argument is not used).
 std::string Translate(const char* context, const char* source, const char* unused, int n);
 
-// text with each %N of its lowest number replaced by value, as the toolkit's
-// arg() does, so one catalogue serves both layers.
+// text with each of its lowest-numbered markers (%1 to %9) replaced by value,
+// as the toolkit's arg() does, so one catalogue serves both layers.
 std::string Arg(std::string text, const std::string& value);
 std::string Arg(std::string text, int value);
 

@@ -12,7 +12,7 @@ struct HintLines {
     std::string Sentence() const { return first + " " + second; }
 };
 
-// Foundation f's top card, 0 while it is empty.
+// Foundation f's top card, 0 while it is empty (the hint's words and the screen reader's).
 int FoundationCard(const Game& g, int f);
 // "seven of hearts"; empty for anything that is not a card.
 std::string CardName(int card);

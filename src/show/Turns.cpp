@@ -31,7 +31,9 @@ void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
         return;
     }
     BeginTurn(g, side);
-    g.view->Say(TurnWords(side));
+    // A demo's turns (those that can be stopped) are not the player's to be told.
+    const bool told = !stopped;
+    if (told) g.view->Say(TurnWords(side));
     g.ComputerBusy = true;
     g.view->StatusPanel(false);
     ComputerPlan plan(g, side);
@@ -43,7 +45,7 @@ void ComputerTurn(Game& g, int side, const std::function<bool()>& stopped)
     g.ComputerBusy = false;
     FinishTurn(g, side);
     g.view->StatusPanel(false);
-    if (!g.GameOver) g.view->Say(TurnWords(3 - side));
+    if (told && !g.GameOver) g.view->Say(TurnWords(3 - side));
 }
 
 } // namespace tandrel

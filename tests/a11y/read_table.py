@@ -44,9 +44,9 @@ def find(node, test, depth=0):
 SPACE, TAB, SHIFT = 65, 23, 50  # X key codes
 
 
-def give_focus(title):
+def give_focus(title, seconds=60):
     """The keyboard's focus to the window so titled, as a window manager would
-    give it to a new window; this X server has none."""
+    give it to a new window; this X server has none. Tried until X says it has it."""
     x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11"))
     x.XOpenDisplay.restype = ctypes.c_void_p
     x.XDefaultRootWindow.restype = ctypes.c_ulong
@@ -56,17 +56,30 @@ def give_focus(title):
                              ctypes.POINTER(ctypes.c_uint)]
     x.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
     x.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+    x.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int)]
     x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    # A window not yet mapped refuses the focus with an error, which must not end this process.
+    global ignore_errors  # kept as long as X may call it
+    ignore_errors = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda d, e: 0)
+    x.XSetErrorHandler(ignore_errors)
     dpy = x.XOpenDisplay(None)
-    root, parent = ctypes.c_ulong(), ctypes.c_ulong()
-    children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
-    x.XQueryTree(dpy, x.XDefaultRootWindow(dpy), ctypes.byref(root), ctypes.byref(parent),
-                 ctypes.byref(children), ctypes.byref(count))
-    for i in range(count.value):
-        name = ctypes.c_char_p()
-        if x.XFetchName(dpy, children[i], ctypes.byref(name)) and name.value and name.value.startswith(title):
-            x.XSetInputFocus(dpy, children[i], 2, 0)  # RevertToParent, CurrentTime
-    x.XSync(dpy, 0)
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+        x.XQueryTree(dpy, x.XDefaultRootWindow(dpy), ctypes.byref(root), ctypes.byref(parent),
+                     ctypes.byref(children), ctypes.byref(count))
+        for i in range(count.value):
+            name = ctypes.c_char_p()
+            if x.XFetchName(dpy, children[i], ctypes.byref(name)) and name.value and name.value.startswith(title):
+                x.XSetInputFocus(dpy, children[i], 2, 0)  # RevertToParent, CurrentTime
+                x.XSync(dpy, 0)
+                focus, revert = ctypes.c_ulong(), ctypes.c_int()
+                x.XGetInputFocus(dpy, ctypes.byref(focus), ctypes.byref(revert))
+                if focus.value == children[i]:
+                    return
+        time.sleep(0.2)
+    sys.exit("the window never took the keyboard's focus")
 
 
 def play_and_listen(table):

@@ -38,7 +38,9 @@ protected:
             events.push_back({e.type(), e.child(), about ? about->text(QAccessible::Name) : QString()});
         };
         window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return table()->hasFocus(); }, 30000)); // keys and focus events need it
     }
     QAccessibleInterface* Table() { return QAccessible::queryAccessibleInterface(&window->tableWidget()); }
     QStringList Names()

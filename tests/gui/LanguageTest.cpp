@@ -229,14 +229,21 @@ TEST_F(LanguageTest, EveryLanguagesTextsFitTheirControlsAndPanels)
                 << line.toStdString();
         EXPECT_LE(ScoreLabelX + ScoreColumnWidth(m) + m.horizontalAdvance("00"), ScoreBoardArea.right - PanelInnerEdge);
         // A question of the game's own, in a real box.
+        // The box is looked for until it shows, then read and closed.
         bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            seen = true;
-            within(*box);
-            box->reject();
+        QTimer look;
+        look.setInterval(10);
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(top);
+                if (!box || !box->isVisible()) continue;
+                look.stop();
+                seen = true;
+                within(*box);
+                box->reject();
+            }
         });
+        look.start();
         w.table().answerer = nullptr;
         w.table().ShowMessage(Said("Alarm", "The alarm time is up. Do you want to finish this game?").toStdString(),
                               MsgIcon::Question, MsgButtons::YesNo, "Tandrel");
