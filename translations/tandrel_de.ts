@@ -430,14 +430,6 @@
         <translation>Der Computer legt %1 auf Ihren Abwurf.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Sie spielen %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>Der Computer spielt %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Sie nehmen %1 auf.</translation>
     </message>
@@ -498,6 +490,34 @@
     <message>
         <source>From the %1</source>
         <translation>Ab %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Sie spielen %1 auf %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>Der Computer spielt %1 auf %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Sie spielen %1 auf einen leeren Zielstapel.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>Der Computer spielt %1 auf einen leeren Zielstapel.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Sie spielen %1 auf den leeren Stapel %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>Der Computer spielt %1 auf den leeren Stapel %2.</translation>
     </message>
 </context>
 <context>

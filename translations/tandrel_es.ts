@@ -430,14 +430,6 @@
         <translation>El ordenador carga %1 en tu descarte.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Juegas %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>El ordenador juega %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Coges %1.</translation>
     </message>
@@ -498,6 +490,34 @@
     <message>
         <source>From the %1</source>
         <translation>Desde %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Juegas %1 sobre %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>El ordenador juega %1 sobre %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Juegas %1 a una base vacía.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>El ordenador juega %1 a una base vacía.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Juegas %1 en la columna vacía %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>El ordenador juega %1 en la columna vacía %2.</translation>
     </message>
 </context>
 <context>

@@ -430,14 +430,6 @@
         <translation>L&apos;ordinateur dépose la carte %1 sur votre défausse.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Vous jouez la carte %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>L&apos;ordinateur joue la carte %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Vous prenez la carte %1.</translation>
     </message>
@@ -498,6 +490,34 @@
     <message>
         <source>From the %1</source>
         <translation>À partir de la carte %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Vous jouez la carte %1 sur la carte %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>L&apos;ordinateur joue la carte %1 sur la carte %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Vous jouez la carte %1 sur une fondation vide.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>L&apos;ordinateur joue la carte %1 sur une fondation vide.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Vous jouez la carte %1 sur la colonne vide %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>L&apos;ordinateur joue la carte %1 sur la colonne vide %2.</translation>
     </message>
 </context>
 <context>

@@ -430,14 +430,6 @@
         <translation>Il computer mette la carta %1 sui tuoi scarti.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Giochi la carta %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>Il computer gioca la carta %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Prendi la carta %1.</translation>
     </message>
@@ -498,6 +490,34 @@
     <message>
         <source>From the %1</source>
         <translation>Dalla carta %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Giochi la carta %1 sulla carta %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>Il computer gioca la carta %1 sulla carta %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Giochi la carta %1 su una base vuota.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>Il computer gioca la carta %1 su una base vuota.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Giochi la carta %1 sulla colonna vuota %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>Il computer gioca la carta %1 sulla colonna vuota %2.</translation>
     </message>
 </context>
 <context>

@@ -430,14 +430,6 @@
         <translation>De computer legt de %1 op je aflegstapel.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Je speelt de %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>De computer speelt de %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Je pakt de %1 op.</translation>
     </message>
@@ -498,6 +490,34 @@
     <message>
         <source>From the %1</source>
         <translation>Vanaf de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Je speelt de %1 op de %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>De computer speelt de %1 op de %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Je speelt de %1 naar een lege basisstapel.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>De computer speelt de %1 naar een lege basisstapel.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Je speelt de %1 op de lege stapel %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>De computer speelt de %1 op de lege stapel %2.</translation>
     </message>
 </context>
 <context>

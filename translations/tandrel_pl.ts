@@ -432,14 +432,6 @@
         <translation>Komputer podrzuca na twój stos odrzuconych kartę: %1.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Kładziesz kartę: %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>Komputer kładzie kartę: %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Podnosisz kartę: %1.</translation>
     </message>
@@ -502,6 +494,34 @@
     <message>
         <source>From the %1</source>
         <translation>Od karty: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Kładziesz kartę: %1, na kartę: %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>Komputer kładzie kartę: %1, na kartę: %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Kładziesz kartę: %1, na pusty stos bazowy.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>Komputer kładzie kartę: %1, na pusty stos bazowy.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Kładziesz kartę: %1, na pustą kolumnę %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>Komputer kładzie kartę: %1, na pustą kolumnę %2.</translation>
     </message>
 </context>
 <context>

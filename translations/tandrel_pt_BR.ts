@@ -430,14 +430,6 @@
         <translation>O computador passa %1 para o seu descarte.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Você joga %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>O computador joga %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Você pega %1.</translation>
     </message>
@@ -498,6 +490,34 @@
     <message>
         <source>From the %1</source>
         <translation>A partir de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Você joga %1 sobre %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>O computador joga %1 sobre %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Você joga %1 numa fundação vazia.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>O computador joga %1 numa fundação vazia.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Você joga %1 na coluna vazia %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>O computador joga %1 na coluna vazia %2.</translation>
     </message>
 </context>
 <context>

@@ -432,14 +432,6 @@
         <translation>Компьютер подкидывает на ваш сброс карту: %1.</translation>
     </message>
     <message>
-        <source>You play the %1</source>
-        <translation>Вы кладёте карту: %1</translation>
-    </message>
-    <message>
-        <source>The computer plays the %1</source>
-        <translation>Компьютер кладёт карту: %1</translation>
-    </message>
-    <message>
         <source>You pick up the %1.</source>
         <translation>Вы берёте карту: %1.</translation>
     </message>
@@ -502,6 +494,34 @@
     <message>
         <source>From the %1</source>
         <translation>Начиная с карты: %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the %2.</source>
+        <translation>Вы кладёте карту: %1, на карту: %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the %2.</source>
+        <translation>Компьютер кладёт карту: %1, на карту: %2.</translation>
+    </message>
+    <message>
+        <source>You play the %1 to an empty foundation.</source>
+        <translation>Вы кладёте карту: %1, на пустую базу.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 to an empty foundation.</source>
+        <translation>Компьютер кладёт карту: %1, на пустую базу.</translation>
+    </message>
+    <message>
+        <source>You play the %1 onto the empty pile %2.</source>
+        <translation>Вы кладёте карту: %1, на пустую стопку %2.</translation>
+    </message>
+    <message>
+        <source>The computer plays the %1 onto the empty pile %2.</source>
+        <translation>Компьютер кладёт карту: %1, на пустую стопку %2.</translation>
     </message>
 </context>
 <context>

@@ -24,15 +24,19 @@ std::string Waste(const Game& g, int side)
                top);
 }
 
+// A list said item by item, in the language's own way of joining two.
+std::string Listed(const std::string& list, const std::string& item)
+{
+    return list.empty() ? item : Arg(Arg(Translate("Speech", "%1, %2"), list), item);
+}
+
 std::string Pile(const Game& g, int p)
 {
     std::string cards;
-    for (int k = 1; k <= FaceUpCount(g, p); ++k) cards += (cards.empty() ? "" : ", ") + CardName(g.Tableau(p, k));
-    if (const int down = g.TableauFaceDown(p); down > 0) {
-        cards += cards.empty() ? "" : ", ";
-        cards += down == 1 ? Translate("Speech", "1 card face down")
-                           : Translate("Speech", "%n cards face down", nullptr, down);
-    }
+    for (int k = 1; k <= FaceUpCount(g, p); ++k) cards = Listed(cards, CardName(g.Tableau(p, k)));
+    if (const int down = g.TableauFaceDown(p); down > 0)
+        cards = Listed(cards, down == 1 ? Translate("Speech", "1 card face down")
+                                        : Translate("Speech", "%n cards face down", nullptr, down));
     if (cards.empty()) return Arg(Translate("Speech", "Pile %1: empty"), p);
     return Arg(Arg(Translate("Speech", "Pile %1: %2"), p), cards);
 }
@@ -90,9 +94,23 @@ std::string MoveWords(const Game& g, const Move& m)
                    card);
     default: break;
     }
-    // Where the card goes, as the hint says it.
-    const std::string plays = you ? Translate("Speech", "You play the %1") : Translate("Speech", "The computer plays the %1");
-    return Arg(plays, card) + " " + HintWords(g, m).second;
+    // Where the card goes: onto a card, an empty pile or an empty foundation; whole
+    // sentences, so that each language can order and inflect them.
+    const bool home = m.kind == MoveKind::WasteToFoundation || m.kind == MoveKind::PileToFoundation;
+    const int onto = home ? FoundationCard(g, m.to) : PileTop(g, m.to);
+    if (IsCard(onto))
+        return Arg(Arg(you ? Translate("Speech", "You play the %1 onto the %2.")
+                           : Translate("Speech", "The computer plays the %1 onto the %2."),
+                       card),
+                   CardName(onto));
+    if (home)
+        return Arg(you ? Translate("Speech", "You play the %1 to an empty foundation.")
+                       : Translate("Speech", "The computer plays the %1 to an empty foundation."),
+                   card);
+    return Arg(Arg(you ? Translate("Speech", "You play the %1 onto the empty pile %2.")
+                       : Translate("Speech", "The computer plays the %1 onto the empty pile %2."),
+                   card),
+               m.to);
 }
 
 std::string PickedUpWords(int card) { return Arg(Translate("Speech", "You pick up the %1."), CardName(card)); }
