@@ -5,13 +5,6 @@
 #include <QAccessibleInterface>
 
 #include "app/TableAccessible.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/Alarm.h"
-#include "dialogs/HelpWindow.h"
-#include "dialogs/PictureChooser.h"
-#include "dialogs/RulesWindow.h"
-#include "dialogs/SoundChooser.h"
-#include "dialogs/StatisticsWindow.h"
 #include "gui/GuiFixture.h"
 #include "support/Positions.h"
 
@@ -178,14 +171,7 @@ std::vector<std::pair<std::string, QString>> ControlNames(QWidget& window)
 TEST_F(GuiTest, EveryControlOfEveryWindowHasANameToSay)
 {
     MainWindow& w = Start();
-    std::vector<std::unique_ptr<QDialog>> windows;
-    windows.push_back(std::make_unique<HelpWindow>(folder.path()));
-    windows.push_back(std::make_unique<StatisticsWindow>(&w, w.game()));
-    windows.push_back(std::make_unique<SoundChooser>(&w, w.mixer(), std::vector<SearchFolder>{}, ""));
-    windows.push_back(std::make_unique<PictureChooser>(&w, std::vector<SearchFolder>{}));
-    windows.push_back(std::make_unique<AlarmDialog>(&w, 10));
-    windows.push_back(std::make_unique<AboutBox>(&w));
-    windows.push_back(std::make_unique<RulesWindow>(&w));
+    std::vector<std::unique_ptr<QDialog>> windows = OtherWindows();
     for (const auto& d : windows)
         for (const auto& [control, name] : ControlNames(*d)) EXPECT_FALSE(name.isEmpty()) << d->objectName().toStdString() << ": " << control;
     hands.push_back([&](QDialog& d) {

@@ -18,7 +18,14 @@
 
 #include "app/MainWindow.h"
 #include "app/TableWidget.h"
+#include "dialogs/AboutBox.h"
+#include "dialogs/Alarm.h"
+#include "dialogs/HelpWindow.h"
+#include "dialogs/PictureChooser.h"
+#include "dialogs/RulesWindow.h"
 #include "dialogs/ShowModal.h"
+#include "dialogs/SoundChooser.h"
+#include "dialogs/StatisticsWindow.h"
 #include "store/Profile.h"
 #include "support/Positions.h"
 
@@ -87,6 +94,20 @@ protected:
         window->table().RedrawTable();
     }
     QWidget* table() { return &window->tableWidget(); }
+    // Every window of the game but the main one and Game Settings, made as its command makes it.
+    std::vector<std::unique_ptr<QDialog>> OtherWindows()
+    {
+        MainWindow& w = *window;
+        std::vector<std::unique_ptr<QDialog>> windows;
+        windows.push_back(std::make_unique<HelpWindow>(folder.path()));
+        windows.push_back(std::make_unique<StatisticsWindow>(&w, w.game()));
+        windows.push_back(std::make_unique<SoundChooser>(&w, w.mixer(), std::vector<SearchFolder>{}, ""));
+        windows.push_back(std::make_unique<PictureChooser>(&w, std::vector<SearchFolder>{}));
+        windows.push_back(std::make_unique<AlarmDialog>(&w, 1));
+        windows.push_back(std::make_unique<AboutBox>(&w));
+        windows.push_back(std::make_unique<RulesWindow>(&w));
+        return windows;
+    }
     QAction* Command(const char* name) { return window->findChild<QAction*>(name); }
     // Whether a command is on offer once its menu opens.
     bool Offered(const char* menu, const char* name)

@@ -12,14 +12,7 @@
 #include <set>
 
 #include "app/Language.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/Alarm.h"
 #include "dialogs/GameSettings.h"
-#include "dialogs/HelpWindow.h"
-#include "dialogs/PictureChooser.h"
-#include "dialogs/RulesWindow.h"
-#include "dialogs/SoundChooser.h"
-#include "dialogs/StatisticsWindow.h"
 #include "engine/Layout.h"
 #include "gui/GuiFixture.h"
 #include "opponent/HintWords.h"
@@ -141,11 +134,7 @@ TEST_F(LanguageTest, AccessKeysStaySingleInEveryWindowInEveryLanguage)
         MainWindow& w = Start();
         for (const QStringList& group : MenuGroups(w))
             EXPECT_EQ(Joined(SharedKeys(group)), "") << group.join(", ").toStdString();
-        std::vector<std::unique_ptr<QDialog>> windows;
-        windows.push_back(std::make_unique<HelpWindow>(folder.path()));
-        windows.push_back(std::make_unique<StatisticsWindow>(&w, w.game()));
-        windows.push_back(std::make_unique<SoundChooser>(&w, w.mixer(), std::vector<SearchFolder>{}, ""));
-        windows.push_back(std::make_unique<PictureChooser>(&w, std::vector<SearchFolder>{}));
+        std::vector<std::unique_ptr<QDialog>> windows = OtherWindows();
         for (const auto& d : windows) EXPECT_EQ(Joined(SharedKeys(Captions(*d))), "") << d->objectName().toStdString();
         hands.push_back([&](QDialog& d) {
             const QStringList captions = Captions(d);
@@ -208,14 +197,7 @@ TEST_F(LanguageTest, EveryLanguagesTextsFitTheirControlsAndPanels)
             d.reject();
         });
         QTest::keyClick(&w, Qt::Key_F4);
-        std::vector<std::unique_ptr<QDialog>> windows;
-        windows.push_back(std::make_unique<HelpWindow>(folder.path()));
-        windows.push_back(std::make_unique<StatisticsWindow>(&w, w.game()));
-        windows.push_back(std::make_unique<SoundChooser>(&w, w.mixer(), std::vector<SearchFolder>{}, ""));
-        windows.push_back(std::make_unique<PictureChooser>(&w, std::vector<SearchFolder>{}));
-        windows.push_back(std::make_unique<AlarmDialog>(&w, 1));
-        windows.push_back(std::make_unique<AboutBox>(&w));
-        windows.push_back(std::make_unique<RulesWindow>(&w));
+        std::vector<std::unique_ptr<QDialog>> windows = OtherWindows();
         for (const auto& d : windows) {
             d->show();
             within(*d);
