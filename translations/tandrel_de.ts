@@ -788,6 +788,10 @@ Version 3 oder (nach Ihrer Wahl) jeder späteren Version.</translation>
         <source>New Player</source>
         <translation>Neuer Spieler</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>Der Tisch und die Kartenrückseite, wie sie aussehen werden</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -837,6 +841,10 @@ Version 3 oder (nach Ihrer Wahl) jeder späteren Version.</translation>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>%1 kann nicht angezeigt werden: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>Das gewählte Bild, wie der Tisch es zeigen wird</translation>
     </message>
 </context>
 <context>

@@ -788,6 +788,10 @@ versión 3 o (a tu elección) cualquier versión posterior.</translation>
         <source>New Player</source>
         <translation>Nuevo jugador</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>La mesa y el dorso de las cartas tal como se verán</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -837,6 +841,10 @@ versión 3 o (a tu elección) cualquier versión posterior.</translation>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>No se puede mostrar %1: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>La imagen elegida tal como la mostrará la mesa</translation>
     </message>
 </context>
 <context>

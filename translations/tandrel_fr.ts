@@ -788,6 +788,10 @@ version 3 ou (à votre choix) toute version ultérieure.</translation>
         <source>New Player</source>
         <translation>Nouveau joueur</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>La table et le dos des cartes tels qu&apos;ils apparaîtront</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -837,6 +841,10 @@ version 3 ou (à votre choix) toute version ultérieure.</translation>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>Impossible d&apos;afficher %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>L&apos;image choisie telle que la table l&apos;affichera</translation>
     </message>
 </context>
 <context>

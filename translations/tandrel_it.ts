@@ -788,6 +788,10 @@ versione 3 o (a tua scelta) qualsiasi versione successiva.</translation>
         <source>New Player</source>
         <translation>Nuovo giocatore</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>Il tavolo e il dorso delle carte come appariranno</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -837,6 +841,10 @@ versione 3 o (a tua scelta) qualsiasi versione successiva.</translation>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>Impossibile mostrare %1: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>L&apos;immagine scelta come la mostrerà il tavolo</translation>
     </message>
 </context>
 <context>

@@ -788,6 +788,10 @@ versie 3 of (naar keuze) elke latere versie.</translation>
         <source>New Player</source>
         <translation>Nieuwe speler</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>De tafel en de achterkant van de kaarten zoals ze eruit zullen zien</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -837,6 +841,10 @@ versie 3 of (naar keuze) elke latere versie.</translation>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>%1 kan niet worden getoond: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>De gekozen afbeelding zoals de tafel die zal tonen</translation>
     </message>
 </context>
 <context>

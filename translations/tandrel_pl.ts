@@ -793,6 +793,10 @@ w wersji 3 lub (według twojego wyboru) dowolnej późniejszej.</translation>
         <source>New Player</source>
         <translation>Nowy gracz</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>Stół i rewers kart tak, jak będą wyglądać</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -842,6 +846,10 @@ w wersji 3 lub (według twojego wyboru) dowolnej późniejszej.</translation>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>Nie można wyświetlić pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>Wybrany obraz tak, jak pokaże go stół</translation>
     </message>
 </context>
 <context>

@@ -788,6 +788,10 @@ versão 3 ou (a seu critério) qualquer versão posterior.</translation>
         <source>New Player</source>
         <translation>Novo jogador</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>A mesa e o verso das cartas como vão ficar</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -837,6 +841,10 @@ versão 3 ou (a seu critério) qualquer versão posterior.</translation>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>Não é possível exibir %1: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>A imagem escolhida como a mesa vai mostrá-la</translation>
     </message>
 </context>
 <context>

@@ -793,6 +793,10 @@ version 3 or (at your option) any later version.</source>
         <source>New Player</source>
         <translation>Новый игрок</translation>
     </message>
+    <message>
+        <source>The table and the card back as they will look</source>
+        <translation>Стол и рубашка карт так, как они будут выглядеть</translation>
+    </message>
 </context>
 <context>
     <name>tandrel::HelpWindow</name>
@@ -842,6 +846,10 @@ version 3 or (at your option) any later version.</source>
     <message>
         <source>%1 cannot be shown: %2</source>
         <translation>Не удаётся показать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The chosen picture as the table will show it</source>
+        <translation>Выбранный рисунок так, как его покажет стол</translation>
     </message>
 </context>
 <context>

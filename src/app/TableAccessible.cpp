@@ -141,6 +141,9 @@ QString TableSpeaker::Name(int index) const
 {
     if (index == SaidIndex) return said_;
     if (index == StatusIndex) {
+        // A finished game's notice lies over the table: it is what the panel says then.
+        if (const EndNoticeText end = EndNoticeLines(game_); end.winner != 0)
+            return end.title + " " + end.score + " " + end.next;
         const OverlayPicture& o = aids_.Overlay();
         if (!o.line1.isEmpty()) return (o.line1 + " " + o.line2).trimmed();
         const StatusText s = StatusLines(game_, false);

@@ -316,6 +316,7 @@ QWidget* GameSettingsDialog::AppearanceFrame()
     cmdBack->setEnabled(false);
     hscCardBack = Named(new QSlider(Qt::Horizontal, frame), "hscCardBack");
     picTemp = Named(new QLabel, "picTemp");
+    NameForReaders(*picTemp, tr("The table and the card back as they will look"));
     picTemp->setFixedSize(PreviewWidth, PreviewHeight);
 
     auto* choices = new QVBoxLayout;

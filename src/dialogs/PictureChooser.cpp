@@ -50,6 +50,7 @@ PictureChooser::PictureChooser(QWidget* parent, const std::vector<SearchFolder>&
     NameForReaders(*lstFiles, lblPictures->text());
     auto* lblSample = new QLabel(tr("Sample"), this);
     picSample = new QLabel(this);
+    NameForReaders(*picSample, tr("The chosen picture as the table will show it"));
     picSample->setObjectName("picSample");
     picSample->setFixedSize(SampleWidth, SampleHeight);
     SunkenFrame(*picSample);

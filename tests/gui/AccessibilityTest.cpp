@@ -130,6 +130,17 @@ TEST_F(TableAccessibility, WalkingARunAndAHintAreSaid)
     EXPECT_EQ(said[0], window->aids().Overlay().line1 + " " + window->aids().Overlay().line2); // the hint's words
 }
 
+// The last card home: the end is said, and the notice on the table is the panel's words.
+TEST_F(TableAccessibility, TheEndOfAGameIsSaidAndRead)
+{
+    Craft("- | - | - | - ; Qc Qd Kh Ks ; Kc ; Kd");
+    Drag(Centre({PlaceKind::PlayerWaste}), Centre(FoundationAt(1)));
+    ASSERT_TRUE(game().GameOver);
+    EXPECT_EQ(Said().last(), "You won the game!");
+    EXPECT_EQ(Table()->child(TableSpeaker::StatusIndex)->text(QAccessible::Name),
+              QString("You won! Win: %1   Loss: 0 F2 deals a new game").arg(game().Wins));
+}
+
 TEST_F(TableAccessibility, MovesRefusalsAndTurnsAreSaidAsTheyAreShown)
 {
     Craft("Ts 9h | [2d] Td | [3d 4d] Th | - ; Ac 2h ; Qh 7s 8s (3) ; Qc 7d");
