@@ -2,8 +2,8 @@
 
 #include "app/InputGate.h"
 #include "engine/Game.h"
-#include "show/Sound.h"
 #include "engine/Texts.h"
+#include "show/Sound.h"
 
 namespace tandrel {
 
@@ -38,10 +38,11 @@ void AlarmClock::GoOff()
     Game& g = game_;
     PlayCardSound(g);
     if (g.GameOver) {
-        g.view->ShowMessage(Translate("Alarm", "The alarm time is up?"), MsgIcon::Exclamation, MsgButtons::Ok, ProgramTitle);
+        g.view->ShowMessage(Translate("Alarm", "The alarm time is up?"), MsgIcon::Exclamation, MsgButtons::Ok,
+                            ProgramTitle);
         emit exitWanted();
-    } else if (g.view->ShowMessage(Translate("Alarm", "The alarm time is up. Do you want to finish this game?"), MsgIcon::Question,
-                                   MsgButtons::YesNo, ProgramTitle) == MsgAnswer::No) {
+    } else if (g.view->ShowMessage(Translate("Alarm", "The alarm time is up. Do you want to finish this game?"),
+                                   MsgIcon::Question, MsgButtons::YesNo, ProgramTitle) == MsgAnswer::No) {
         emit exitWanted();
     }
 }

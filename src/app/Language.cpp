@@ -6,8 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 #include <algorithm>
-#include <optional>
 #include <cstdlib>
+#include <optional>
 
 #include "engine/Texts.h"
 
@@ -16,11 +16,7 @@ namespace tandrel {
 namespace {
 
 // "de_AT.UTF-8@euro" as "de_AT".
-std::string LocaleName(std::string value)
-{
-    value = value.substr(0, value.find_first_of(".@"));
-    return value;
-}
+std::string LocaleName(const std::string& value) { return value.substr(0, value.find_first_of(".@")); }
 
 bool IsCLocale(const std::string& name) { return name.empty() || name == "C" || name == "POSIX"; }
 
@@ -88,7 +84,8 @@ bool UseLanguage(const std::string& language)
     QCoreApplication::installTranslator(own);
     // The toolkit's own words (Yes, No, the colour dialog), where they are installed.
     toolkit = new QTranslator;
-    if (toolkit->load("qtbase_" + QString::fromStdString(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QString qtCatalogues = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (toolkit->load("qtbase_" + QString::fromStdString(language), qtCatalogues)) {
         QCoreApplication::installTranslator(toolkit);
     } else {
         delete toolkit;

@@ -9,11 +9,11 @@
 #include "app/InputGate.h"
 #include "engine/Game.h"
 #include "engine/Position.h"
-#include "show/Turns.h"
+#include "engine/Texts.h"
 #include "show/PlayerHand.h"
+#include "show/Turns.h"
 #include "store/SavedGame.h"
 #include "store/SettingsFile.h"
-#include "engine/Texts.h"
 
 namespace tandrel {
 
@@ -110,7 +110,8 @@ void ProgramExit::ReportStoreFailure(bool stored)
 
 std::string ProgramExit::StoreFailureText() const
 {
-    return Arg(Translate("ProgramExit", "The settings file %1 cannot be written. Settings, statistics and the saved game cannot be stored."),
+    return Arg(Translate("ProgramExit", "The settings file %1 cannot be written. Settings, statistics and the saved "
+                                        "game cannot be stored."),
                game_.cfg.SettingsFile);
 }
 

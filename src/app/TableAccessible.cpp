@@ -1,6 +1,7 @@
 #include "app/TableAccessible.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "app/PlayAids.h"
 #include "app/TableWidget.h"
@@ -40,9 +41,7 @@ public:
     {
         const auto* w = Widget();
         if (!w || !Speaker()) return {};
-        const Rect r = Speaker()->Area(index_);
-        const QRect inWidget = w->ToWidget(QRect(int(r.left), int(r.top), int(r.right - r.left), int(r.bottom - r.top)));
-        return inWidget.translated(w->mapToGlobal(QPoint(0, 0)));
+        return w->ToWidget(AsQRect(Speaker()->Area(index_))).translated(w->mapToGlobal(QPoint(0, 0)));
     }
     QAccessible::Role role() const override { return Speaker() ? Speaker()->Role(index_) : QAccessible::NoRole; }
     QAccessible::State state() const override
@@ -128,13 +127,7 @@ QAccessibleInterface* TableFactory(const QString& className, QObject* object)
 
 TablePlace TableSpeaker::Place(int index) const
 {
-    if (index == 0) return {PlaceKind::PlayerStock};
-    if (index == 1) return {PlaceKind::PlayerWaste};
-    if (index <= 1 + PileCount) return PileAt(index - 1);
-    if (index <= 1 + PileCount + FoundationCount) return FoundationAt(index - 1 - PileCount);
-    if (index == 2 + PileCount + FoundationCount) return {PlaceKind::ComputerWaste};
-    if (index == 3 + PileCount + FoundationCount) return {PlaceKind::ScoreBoard};
-    return {};
+    return index >= 0 && index < StatusIndex ? TabOrder[static_cast<std::size_t>(index)] : TablePlace{};
 }
 
 QString TableSpeaker::Name(int index) const
@@ -163,7 +156,8 @@ QString TableSpeaker::Description(int index) const
 
 QAccessible::Role TableSpeaker::Role(int index) const
 {
-    return index == SaidIndex ? QAccessible::Notification : index == StatusIndex ? QAccessible::StatusBar : QAccessible::Button;
+    if (index == SaidIndex) return QAccessible::Notification;
+    return index == StatusIndex ? QAccessible::StatusBar : QAccessible::Button;
 }
 
 Rect TableSpeaker::Area(int index) const
@@ -175,11 +169,9 @@ Rect TableSpeaker::Area(int index) const
 int TableSpeaker::FocusIndex() const
 {
     if (!aids_.keys.shown) return -1;
-    for (int i = 0; i < StatusIndex; ++i) {
-        const TablePlace p = Place(i);
-        if (p.kind == aids_.keys.focus.kind && p.index == aids_.keys.focus.index) return i;
-    }
-    return -1;
+    const TablePlace at{aids_.keys.focus.kind, aids_.keys.focus.index}; // a pile by itself, whatever card
+    const auto it = std::find(TabOrder.begin(), TabOrder.end(), at);
+    return it == TabOrder.end() ? -1 : static_cast<int>(it - TabOrder.begin());
 }
 
 void TableSpeaker::Update(TableWidget& widget)

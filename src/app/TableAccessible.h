@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "engine/Places.h"
+#include "input/Keyboard.h"
 
 namespace tandrel {
 
@@ -23,7 +23,7 @@ public:
 
     // The stock, the waste, the piles, the foundations, the computer's waste,
     // the score board, the status panel and the words said: in reading order.
-    static constexpr int StatusIndex = 4 + PileCount + FoundationCount;
+    static constexpr int StatusIndex = static_cast<int>(TabOrder.size());
     static constexpr int SaidIndex = StatusIndex + 1;
     static constexpr int Count = SaidIndex + 1;
 
@@ -34,7 +34,6 @@ public:
     QAccessible::Role Role(int index) const;
     Rect Area(int index) const; // table pixels
     int FocusIndex() const;     // the keyboard's place, -1 while the focus is not shown
-    const QString& Said() const { return said_; }
 
     // Tells the bus: the focus when it moved, the names that changed, the words said.
     void Update(TableWidget& widget);

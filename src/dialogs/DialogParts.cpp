@@ -1,11 +1,11 @@
 #include "dialogs/DialogParts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QCoreApplication>
 
 namespace tandrel {
 

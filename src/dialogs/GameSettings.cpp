@@ -444,8 +444,9 @@ void GameSettingsDialog::cmdAdd_Click()
 {
     std::vector<std::string> players;
     for (int i = 0; i < lstPlayers->count(); ++i) players.push_back(lstPlayers->item(i)->text().toStdString());
-    const std::string name(Trim(AskText(this, tr("Type in the name of a new player.").toStdString(), tr("New Player").toStdString(), "",
-                                        NewPlayerNameLength, [&players](const std::string& answer) {
+    const std::string name(Trim(AskText(this, tr("Type in the name of a new player.").toStdString(),
+                                        tr("New Player").toStdString(), "", NewPlayerNameLength,
+                                        [&players](const std::string& answer) {
                                             const std::string t(Trim(answer));
                                             return t.empty() ? std::string() : NewPlayerNameProblem(players, t);
                                         })));

@@ -20,9 +20,10 @@ namespace tandrel {
 
 namespace {
 
-constexpr const char* LevelNames[LevelCount] = {
-    QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Beginner"), QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Intermediate"),
-    QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Expert"), QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Master")};
+constexpr const char* LevelNames[LevelCount] = {QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Beginner"),
+                                                QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Intermediate"),
+                                                QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Expert"),
+                                                QT_TRANSLATE_NOOP("tandrel::StatisticsWindow", "Master")};
 constexpr int ShownPlayerRows = 8; // more scroll
 
 QTableWidget* NewFiguresTable(QWidget* parent, const char* name, const QStringList& columns)
@@ -100,7 +101,8 @@ StatisticsWindow::StatisticsWindow(QWidget* owner, Game& g) : QDialog(owner), g_
     streaks->addRow(tr("Current winning streak:"), lblStreak);
     streaks->addRow(tr("Longest winning streak:"), lblLongest);
 
-    tblPlayers = NewFiguresTable(this, "tblPlayers", {tr("Player"), tr("Games"), tr("Wins"), tr("Losses"), tr("Won"), tr("Longest streak")});
+    tblPlayers = NewFiguresTable(this, "tblPlayers",
+                                 {tr("Player"), tr("Games"), tr("Wins"), tr("Losses"), tr("Won"), tr("Longest streak")});
 
     auto* buttons = ButtonBox(this);
     cmdReset = AddButton(*buttons, QT_TRANSLATE_NOOP("Buttons", "&Reset"), "cmdReset", QDialogButtonBox::ResetRole);
@@ -135,7 +137,8 @@ void StatisticsWindow::Fill()
     lblPlayer->setText(QString::fromStdString(g_.cfg.CurrentPlayer));
     SetRow(*tblLevels, 0, QStringList{tr("All levels")} + Counts(g_.Wins, g_.Losses));
     for (std::size_t i = 0; i < LevelCount; ++i)
-        SetRow(*tblLevels, static_cast<int>(i) + 1, QStringList{tr(LevelNames[i])} + Counts(st.WinsAt[i], st.LossesAt[i]));
+        SetRow(*tblLevels, static_cast<int>(i) + 1,
+               QStringList{tr(LevelNames[i])} + Counts(st.WinsAt[i], st.LossesAt[i]));
     lblStreak->setText(QString::number(st.Streak));
     lblLongest->setText(QString::number(st.LongestStreak));
 
@@ -157,7 +160,8 @@ void StatisticsWindow::Fill()
 
 void StatisticsWindow::cmdReset_Click()
 {
-    const std::string question = tr("Reset the statistics of %1?").arg(QString::fromStdString(g_.cfg.CurrentPlayer)).toStdString();
+    const std::string question =
+        tr("Reset the statistics of %1?").arg(QString::fromStdString(g_.cfg.CurrentPlayer)).toStdString();
     if (g_.view->ShowMessage(question, MsgIcon::Question, MsgButtons::YesNo, ProgramTitle) != MsgAnswer::Yes) return;
     stored_ = ResetStatistics(g_) && stored_;
     g_.view->ScoreBoard(true);

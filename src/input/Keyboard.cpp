@@ -1,7 +1,6 @@
 #include "input/Keyboard.h"
 
 #include <algorithm>
-#include <array>
 
 namespace tandrel {
 
@@ -9,12 +8,6 @@ namespace {
 
 constexpr TablePlace Stock{PlaceKind::PlayerStock}, Waste{PlaceKind::PlayerWaste};
 constexpr TablePlace TheirWaste{PlaceKind::ComputerWaste}, Board{PlaceKind::ScoreBoard};
-
-// Tab goes round in the order of a turn: flip, play, end.
-constexpr std::array<TablePlace, 12> TabOrder{
-    Stock, Waste, TablePlace{PlaceKind::Pile, 1}, TablePlace{PlaceKind::Pile, 2}, TablePlace{PlaceKind::Pile, 3},
-    TablePlace{PlaceKind::Pile, 4}, TablePlace{PlaceKind::Foundation, 1}, TablePlace{PlaceKind::Foundation, 2},
-    TablePlace{PlaceKind::Foundation, 3}, TablePlace{PlaceKind::Foundation, 4}, TheirWaste, Board};
 
 TablePlace Tabbed(const TablePlace& at, int step)
 {

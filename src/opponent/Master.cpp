@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/HeadlessView.h"
 #include "engine/TurnRules.h"
 #include "opponent/ComputerPlan.h"
 #include "opponent/Playout.h"
@@ -20,10 +21,21 @@ struct Choice {
     long total = 0;
 };
 
-// A copy to play on: none of the game's names, files or hooks, only the table and its rules.
+// The look-ahead's copies show nothing: no screen stands behind them.
+TableView& NoScreen()
+{
+    thread_local HeadlessView none = [] {
+        HeadlessView v;
+        v.record = false;
+        return v;
+    }();
+    return none;
+}
+
+// A copy to play on: none of the game's names, files, hooks or screen, only the table and its rules.
 Game TableOnly(const Game& g)
 {
-    Game t(*g.view);
+    Game t(NoScreen());
     Game& c = t;
     c.Stock = g.Stock, c.Waste = g.Waste, c.StockPos = g.StockPos, c.StockLevel = g.StockLevel;
     c.StockEmpty = g.StockEmpty, c.StockPasses = g.StockPasses, c.WasteCount = g.WasteCount;

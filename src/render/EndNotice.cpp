@@ -1,11 +1,11 @@
 // The notice over the table once a game is over: who won, the wins and
 // losses, and how to deal again. Part of the table picture, so it is drawn,
 // scaled and repainted with the cards under it.
+#include <QCoreApplication>
 #include <QPainter>
 
 #include "engine/Move.h"
 #include "render/QtTable.h"
-#include <QCoreApplication>
 
 namespace tandrel {
 
@@ -29,7 +29,9 @@ EndNoticeText EndNoticeLines(const Game& g)
 {
     const int winner = g.GameOver ? Winner(g) : 0;
     if (winner == 0) return {};
-    return {winner == 1 ? QCoreApplication::translate("Table", "You won!") : QCoreApplication::translate("Table", "The computer won."),
+    const QString title = winner == 1 ? QCoreApplication::translate("Table", "You won!")
+                                      : QCoreApplication::translate("Table", "The computer won.");
+    return {title,
             QCoreApplication::translate("Table", "Win: %1   Loss: %2").arg(g.Wins).arg(g.Losses),
             QCoreApplication::translate("Table", "F2 deals a new game"), winner};
 }

@@ -32,10 +32,6 @@ void PrintAt(QPainter& p, double x, double y, const QString& text, const QColor&
     p.drawText(QPoint(Whole(x), Whole(y) + p.fontMetrics().ascent()), text);
 }
 
-} // namespace
-
-namespace {
-
 QString NewGameLine() { return QCoreApplication::translate("Table", "Press F2 to start a new game."); }
 QString GameOverLine() { return QCoreApplication::translate("Table", "Game Over!"); }
 QString YourTurnLine1() { return QCoreApplication::translate("Table", "It is your turn. Click the"); }
@@ -61,11 +57,15 @@ StatusText StatusLines(const Game& g, bool forceNewGameHint)
     return {WaitLine(), "", true};
 }
 
-QStringList StatusPanelLines() { return {YourTurnLine1(), YourTurnLine2(), NewGameLine(), GameOverLine(), WaitLine()}; }
+QStringList StatusPanelLines()
+{
+    return {YourTurnLine1(), YourTurnLine2(), NewGameLine(), GameOverLine(), WaitLine()};
+}
 
 QStringList ScoreLabels()
 {
-    return {QCoreApplication::translate("Table", "Your cards left: "), QCoreApplication::translate("Table", "Opponent's cards left: "), QCoreApplication::translate("Table", "Win: "),
+    return {QCoreApplication::translate("Table", "Your cards left: "),
+            QCoreApplication::translate("Table", "Opponent's cards left: "), QCoreApplication::translate("Table", "Win: "),
             QCoreApplication::translate("Table", "Loss: ")};
 }
 

@@ -1,9 +1,9 @@
 #include "show/NewGame.h"
 
 #include "engine/Deal.h"
+#include "engine/Texts.h"
 #include "show/Slide.h"
 #include "show/Turns.h"
-#include "engine/Texts.h"
 
 namespace tandrel {
 

@@ -2,14 +2,14 @@
 
 #include "engine/Cards.h"
 #include "engine/Moves.h"
+#include "engine/Texts.h"
 #include "engine/TurnRules.h"
 #include "input/Geometry.h"
 #include "show/ShowMoves.h"
 #include "show/Slide.h"
 #include "show/Sound.h"
-#include "show/Turns.h"
-#include "engine/Texts.h"
 #include "show/Speech.h"
+#include "show/Turns.h"
 
 namespace tandrel {
 

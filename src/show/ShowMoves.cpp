@@ -4,8 +4,8 @@
 #include "engine/Moves.h"
 #include "show/Slide.h"
 #include "show/Sound.h"
-#include "show/Turns.h"
 #include "show/Speech.h"
+#include "show/Turns.h"
 
 namespace tandrel {
 

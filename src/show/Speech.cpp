@@ -17,7 +17,8 @@ std::string Waste(const Game& g, int side)
     if (n == 0) return yours ? Translate("Speech", "Your waste: empty") : Translate("Speech", "Computer's waste: empty");
     const std::string top = CardName(g.Waste(side, g.WasteCount(side)));
     if (n == 1)
-        return Arg(yours ? Translate("Speech", "Your waste: %1, 1 card") : Translate("Speech", "Computer's waste: %1, 1 card"),
+        return Arg(yours ? Translate("Speech", "Your waste: %1, 1 card")
+                         : Translate("Speech", "Computer's waste: %1, 1 card"),
                    top);
     return Arg(yours ? Translate("Speech", "Your waste: %1, %n cards", nullptr, n)
                      : Translate("Speech", "Computer's waste: %1, %n cards", nullptr, n),

@@ -1,9 +1,9 @@
 #include "show/Turns.h"
 
+#include "engine/Texts.h"
 #include "engine/TurnRules.h"
 #include "opponent/ComputerPlan.h"
 #include "show/ShowMoves.h"
-#include "engine/Texts.h"
 #include "show/Speech.h"
 
 namespace tandrel {

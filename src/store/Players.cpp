@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "engine/Texts.h"
 #include "store/AtomicFile.h"
 #include "store/MergedWrite.h"
 #include "store/Profile.h"
 #include "store/SettingsFile.h"
-#include "engine/Texts.h"
 
 namespace tandrel {
 
