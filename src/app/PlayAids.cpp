@@ -79,18 +79,36 @@ void PlayAids::Refresh(const Game& g, const MouseState& m)
     if (changed_) changed_();
 }
 
+namespace {
+
+// How far each kind of outline stands round its place, so all of them show at once.
+int OutlineDistance(OutlineKind kind) { return kind == OutlineKind::Focus ? 6 : 3; }
+constexpr int OutlinePen = 3;
+
+} // namespace
+
+std::vector<QRect> PlayAids::Reach() const
+{
+    std::vector<QRect> reach;
+    for (const Outline& o : overlay_.outlines) {
+        const int out = OutlineDistance(o.kind) + OutlinePen;
+        reach.push_back(AsQRect(o.rect).adjusted(-out, -out, out, out));
+    }
+    if (!overlay_.line1.isEmpty()) reach.push_back(AsQRect(StatusPanelArea));
+    return reach;
+}
+
 void PlayAids::Paint(QPainter& p, const QFont& font) const
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
     for (const Outline& o : overlay_.outlines) {
-        // Each kind sits at its own distance round the place, so all of them show at once.
-        const int out = o.kind == OutlineKind::Focus ? 6 : 3;
+        const int out = OutlineDistance(o.kind);
         const QColor colour = o.kind == OutlineKind::Drop   ? QColor(40, 220, 40)
                               : o.kind == OutlineKind::Hint ? QColor(255, 150, 0)
                                                             : QColor(255, 255, 80);
-        QPen pen(colour, 3);
+        QPen pen(colour, OutlinePen);
         if (o.kind == OutlineKind::Focus) pen.setStyle(Qt::DashLine);
         p.setPen(pen);
         p.drawRoundedRect(AsQRect(o.rect).adjusted(-out, -out, out, out), 6, 6);

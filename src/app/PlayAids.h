@@ -4,6 +4,7 @@
 // and a notice in the status panel. Worked out after every action and painted
 // last, so the table itself stays exactly as the moves leave it.
 #include <QCoreApplication>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -45,6 +46,8 @@ public:
     void Refresh(const Game& g, const MouseState& m);
     const OverlayPicture& Overlay() const { return overlay_; }
     void Paint(QPainter& p, const QFont& font) const;
+    // Where Paint may paint, in table pixels.
+    std::vector<QRect> Reach() const;
 
     // Shows a hint for about two seconds; nothing in the game changes.
     void ShowHint(const Game& g);

@@ -1,8 +1,10 @@
 #include "app/TableWidget.h"
 
+#include <QBackingStore>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleHints>
 #include <algorithm>
@@ -42,6 +44,15 @@ std::optional<TableKey> TableKeyOf(int key)
     }
 }
 
+// Platforms whose backing store keeps its pixels from one paint to the next in
+// the same memory, which the table can then draw into between paints. Others
+// (a Wayland compositor's buffers change hands every frame) get a copy.
+bool StoreKeepsItsMemory()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == "xcb" || platform == "offscreen";
+}
+
 } // namespace
 
 void TableWidget::keyPressEvent(QKeyEvent* e)
@@ -66,6 +77,7 @@ void TableWidget::paintEvent(QPaintEvent* e)
 {
     if (!table_) return;
     QPainter p(this);
+    if (PaintInPlace(p, e->region())) return;
     if (!fit_) {
         const QImage& table = table_->WindowImage();
         // A screen between two art scales (1.5) gets the finer picture smoothly reduced.
@@ -78,6 +90,42 @@ void TableWidget::paintEvent(QPaintEvent* e)
         p.setTransform(toWidget_); // the aids are drawn in table pixels too
     }
     if (aids_) aids_->Paint(p, table_->TextFont());
+}
+
+// The backing store's memory where this paint goes, when the table can be drawn
+// there: this widget's part of it, at the table's own scale.
+uchar* TableWidget::StoreMemory(QPainter& p, qsizetype& bytesPerLine) const
+{
+    QBackingStore* store = backingStore();
+    QPaintDevice* device = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+    if (!store || !device || device != store->paintDevice() || device->devType() != QInternal::Image) return nullptr;
+    auto* image = static_cast<QImage*>(device);
+    const QPointF origin = p.deviceTransform().map(QPointF(0, 0));
+    const QPoint at = origin.toPoint();
+    const int k = table_->Scale();
+    if (image->format() != QImage::Format_RGB32 || QPointF(at) != origin || p.deviceTransform().m11() != k ||
+        !image->rect().contains(QRect(at, QSize(table_->TableWidth() * k, table_->TableHeight() * k))))
+        return nullptr;
+    bytesPerLine = image->bytesPerLine();
+    return const_cast<uchar*>(image->constBits()) + at.y() * bytesPerLine + 4 * at.x();
+}
+
+// A table drawn into the backing store is there already: what this paint adds
+// is the aids, painted over it.
+bool TableWidget::PaintInPlace(QPainter& p, const QRegion& exposed)
+{
+    if (!table_->Lendable()) return false;
+    qsizetype bytesPerLine = 0;
+    uchar* memory = StoreMemory(p, bytesPerLine);
+    if (!memory) return false;
+    if (!table_->DrawsInto(memory)) {
+        table_->LendWindow(memory, bytesPerLine);
+        // Carried over or drawn afresh beyond this paint's region too.
+        const QRegion rest = QRegion(rect()) - exposed;
+        if (!rest.isEmpty()) update(rest);
+    }
+    if (aids_) table_->PaintOver(aids_->Reach(), [this](QPainter& over) { aids_->Paint(over, table_->TextFont()); });
+    return true;
 }
 
 // The table at its art's scale, smoothly reduced only when the fitted scale
@@ -130,6 +178,9 @@ int TableWidget::WantedScale() const { return ArtScaleFor(devicePixelRatioF() * 
 void TableWidget::SizeTable()
 {
     const bool rescaled = table_->SetScale(WantedScale());
+    // Fitted or between two art scales the table is copied to the screen scaled.
+    table_->SetLendable(StoreKeepsItsMemory() && !fit_ && devicePixelRatioF() == table_->Scale() &&
+                        !testAttribute(Qt::WA_NativeWindow));
     if (!fit_ || fitSize_.isEmpty()) {
         toWidget_ = {};
         table_->toSurface = {};
@@ -207,8 +258,11 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
 bool TableWidget::event(QEvent* e)
 {
     // Moved to a screen of another ratio: the table at that screen's own resolution.
-    if (e->type() == QEvent::ScreenChangeInternal && table_ && WantedScale() != table_->Scale())
-        SizeTable();
+    if (e->type() == QEvent::ScreenChangeInternal && table_) {
+        // The backing store is made anew for the new screen.
+        table_->ReturnWindow();
+        if (WantedScale() != table_->Scale() || table_->Lendable()) SizeTable();
+    }
     // A drag whose release will never come puts its cards back.
     if (e->type() == QEvent::WindowDeactivate || e->type() == QEvent::FocusOut) emit lostMouse();
     return QWidget::event(e);

@@ -61,6 +61,8 @@ private:
     double FitFactor() const;
     int WantedScale() const;
     void PaintFitted(QPainter& p, const QRegion& exposed);
+    uchar* StoreMemory(QPainter& p, qsizetype& bytesPerLine) const;
+    bool PaintInPlace(QPainter& p, const QRegion& exposed);
 
     WindowTable* table_ = nullptr;
     const PlayAids* aids_ = nullptr;

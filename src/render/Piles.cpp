@@ -33,8 +33,8 @@ QRect FoundationRow()
 
 void QtTable::DrawFoundationWells()
 {
-    if (window_.isNull()) return;
-    QPainter p(&window_);
+    if (Window().isNull()) return;
+    QPainter p(&Window());
     for (int f = 1; f <= FoundationCount; ++f) DrawWell(p, FoundationX(f), FoundationY);
     p.end();
     WindowChanged(FoundationRow());
@@ -43,7 +43,7 @@ void QtTable::DrawFoundationWells()
 // One, two or three backs deep: over 6 cards left two, over 15 three.
 void QtTable::DrawStock(int side)
 {
-    if (CardsLeft(g_, side) == 0 || window_.isNull()) return;
+    if (CardsLeft(g_, side) == 0 || Window().isNull()) return;
     const int y = HandRowY(side);
     RestoreBackground(Surface::Window, StockX, y, HandRowWidth, CardHeight);
     const int back = g_.cfg.CardBack;
@@ -98,7 +98,17 @@ QRect QtTable::HandRowRepaint(int side) const
 void QtTable::RedrawTable()
 {
     ++redraws_;
-    PaintBareTable(window_, TableRect(), CoveredByRedraw());
+    // A window waiting for the widget's memory is drawn there, at its first paint.
+    if (window_.isNull() && lendable_) {
+        redrawOwed_ = tableWidth_ > 0 && tableHeight_ > 0;
+        return;
+    }
+    DrawWholeTable();
+}
+
+void QtTable::DrawWholeTable()
+{
+    PaintBareTable(Window(), TableRect(), CoveredByRedraw());
     WindowChanged(TableRect());
     RedrawHand(1);
     RedrawHand(2);
@@ -134,8 +144,8 @@ void QtTable::RedrawHand(int side)
 
 void QtTable::RedrawFoundations()
 {
-    if (window_.isNull()) return;
-    QPainter p(&window_);
+    if (Window().isNull()) return;
+    QPainter p(&Window());
     for (int f = 1; f <= FoundationCount; ++f) {
         DrawWell(p, FoundationX(f), FoundationY);
         if (g_.Foundation(f, FoundSuit) != 0) PaintCard(p, FoundationX(f), FoundationY, FoundationTopCard(g_, f));

@@ -151,16 +151,133 @@ bool QtTable::SetScale(int scale)
 void QtTable::Resize(int w, int h)
 {
     LoadArt();
+    // What the buffer still owes is read while the old window is there.
+    LiftOver(false);
+    TakeIntoBuffer(bufferOwed_);
     tableWidth_ = std::max(0, w);
     tableHeight_ = std::max(0, h);
-    window_ = Surface32(tableWidth_, tableHeight_, scale_);
+    windowLent_ = false;
+    lentBits_ = nullptr;
+    if (lendable_) {
+        window_ = {};
+        redrawOwed_ = tableWidth_ > 0 && tableHeight_ > 0;
+    } else {
+        window_ = Surface32(tableWidth_, tableHeight_, scale_);
+    }
     WindowChanged(TableRect());
 }
 
-QImage* QtTable::SurfaceImage(Surface s)
+QImage& QtTable::WindowFor(const QRegion& area)
 {
-    QImage* image = s == Surface::Window ? &window_ : s == Surface::TableBuffer ? &tableBuffer_ : &dragImage_;
+    LiftOver(true);
+    if (window_.isNull() && redrawOwed_) {
+        // Drawn on before any memory was lent: a picture of its own after all.
+        window_ = Surface32(tableWidth_, tableHeight_, scale_);
+        redrawOwed_ = false;
+        DrawWholeTable();
+    }
+    TakeIntoBuffer(area);
+    return window_;
+}
+
+QImage& QtTable::Window() { return WindowFor(TableRect()); }
+
+void QtTable::LendWindow(uchar* bits, qsizetype bytesPerLine)
+{
+    if (tableWidth_ < 1 || tableHeight_ < 1 || !bits) return;
+    QImage lent(bits, tableWidth_ * scale_, tableHeight_ * scale_, bytesPerLine, QImage::Format_RGB32);
+    lent.setDevicePixelRatio(scale_);
+    // A picture of its own is carried over; memory lent before may be gone.
+    const bool own = !window_.isNull() && (!windowLent_ || window_.constBits() != lentBits_);
+    const bool carry = own && window_.size() == lent.size() && window_.format() == QImage::Format_RGB32;
+    if (carry) {
+        for (int y = 0; y < lent.height(); ++y)
+            std::memcpy(lent.scanLine(y), window_.constScanLine(y), 4 * size_t(lent.width()));
+    }
+    over_.clear();
+    window_ = std::move(lent);
+    windowLent_ = true;
+    lentBits_ = bits;
+    redrawOwed_ = false;
+    if (!carry) DrawWholeTable();
+}
+
+void QtTable::ReturnWindow()
+{
+    if (!windowLent_) return;
+    LiftOver(false);
+    window_ = window_.copy();
+    windowLent_ = false;
+    lentBits_ = nullptr;
+}
+
+void QtTable::PaintOver(const std::vector<QRect>& areas, const std::function<void(QPainter&)>& paint)
+{
+    if (!windowLent_) return;
+    LiftOver(false);
+    // Drawn past window_, whose cache key the move frames go by: the table's
+    // own pixels are as they were once this comes off.
+    QImage view(lentBits_, window_.width(), window_.height(), window_.bytesPerLine(), QImage::Format_RGB32);
+    view.setDevicePixelRatio(scale_);
+    QRegion reach;
+    for (const QRect& area : areas) {
+        const QRect r = DevicePixels(area & TableRect(), scale_);
+        if (r.isEmpty()) continue;
+        over_.push_back({area & TableRect(), r, view.copy(r)});
+        reach += area;
+    }
+    if (reach.isEmpty()) return;
+    QPainter p(&view);
+    p.setClipRegion(reach);
+    paint(p);
+}
+
+void QtTable::LiftOver(bool repaint)
+{
+    if (over_.empty()) return;
+    const qsizetype stride = window_.bytesPerLine();
+    for (const Under& u : over_) {
+        for (int row = 0; row < u.rect.height(); ++row)
+            std::memcpy(lentBits_ + (u.rect.y() + row) * stride + 4 * u.rect.x(), u.pixels.constScanLine(row),
+                        4 * size_t(u.rect.width()));
+        // The widget paints it again where it is still wanted.
+        if (repaint) WindowChanged(u.area);
+    }
+    over_.clear();
+}
+
+QImage* QtTable::SurfaceFor(Surface s, const QRect& area)
+{
+    QImage* image = s == Surface::Window        ? &WindowFor(area)
+                    : s == Surface::TableBuffer ? &tableBuffer_
+                                                : &dragImage_;
+    if (s == Surface::TableBuffer) TakeIntoBuffer(area);
     return image->isNull() ? nullptr : image;
+}
+
+// The buffer starts as the window's pixels without a copy; each part is copied
+// the first time the buffer is read or drawn there, or the window drawn there.
+void QtTable::TakeIntoBuffer(const QRegion& area)
+{
+    const QRegion take = bufferOwed_ & area;
+    if (take.isEmpty()) return;
+    bufferOwed_ -= take;
+    if (window_.isNull() || tableBuffer_.size() != window_.size() || window_.format() != QImage::Format_RGB32) {
+        PaintBareTable(tableBuffer_, take.boundingRect()); // the window went first: never stray memory
+        return;
+    }
+    LiftOver(true);
+    // Only the buffer's memory changes, not what it holds: a move frame need not start afresh.
+    const bool frameKnewBuffer = tableBuffer_.cacheKey() == frameBufferKey_;
+    const qsizetype stride = window_.bytesPerLine();
+    uchar* const buffer = tableBuffer_.bits();
+    for (const QRect& r : take) {
+        const QRect d = DevicePixels(r, scale_);
+        for (int y = d.top(); y <= d.bottom(); ++y)
+            std::memcpy(buffer + y * tableBuffer_.bytesPerLine() + 4 * d.x(),
+                        window_.constBits() + y * stride + 4 * d.x(), 4 * size_t(d.width()));
+    }
+    if (frameKnewBuffer) frameBufferKey_ = tableBuffer_.cacheKey();
 }
 
 void QtTable::WindowChanged(const QRect& r)
@@ -202,8 +319,11 @@ QRect QtTable::OpaquePart(int x, int y, int card) const
 // Cards laid in order, each but the last drawn only where the next leaves it showing.
 void QtTable::DrawOverlapping(const std::vector<std::array<int, 3>>& cards)
 {
-    if (window_.isNull()) return;
-    QPainter p(&window_);
+    QRegion area;
+    for (const auto& [x, y, card] : cards) area += QRect(x, y, CardWidth, CardHeight);
+    QImage& window = WindowFor(area);
+    if (window.isNull()) return;
+    QPainter p(&window);
     for (size_t i = 0; i < cards.size(); ++i) {
         const auto [x, y, card] = cards[i];
         const QRect hidden = i + 1 < cards.size() ? OpaquePart(cards[i + 1][0], cards[i + 1][1], cards[i + 1][2]) : QRect();
@@ -222,7 +342,7 @@ void QtTable::DrawCardOn(QImage& target, int x, int y, int card) const
 
 void QtTable::DrawCard(Surface s, int x, int y, int card)
 {
-    QImage* target = SurfaceImage(s);
+    QImage* target = SurfaceFor(s, {x, y, CardWidth, CardHeight});
     if (!target) return;
     DrawCardOn(*target, x, y, card);
     if (s == Surface::Window) WindowChanged({x, y, CardWidth, CardHeight});
@@ -230,13 +350,25 @@ void QtTable::DrawCard(Surface s, int x, int y, int card)
 
 void QtTable::RestoreBackground(Surface s, int x, int y, int w, int h)
 {
-    QImage* target = SurfaceImage(s);
+    QImage* target = SurfaceFor(s, {x, y, w, h});
     if (!target) return;
     PaintBareTable(*target, {x, y, w, h});
     if (s == Surface::Window) WindowChanged({x, y, w, h});
 }
 
-void QtTable::SnapshotTable() { tableBuffer_ = window_.copy(); }
+void QtTable::SnapshotTable()
+{
+    const QImage& window = WindowFor({});
+    bufferOwed_ = {};
+    if (window.isNull()) {
+        tableBuffer_ = {};
+        return;
+    }
+    // Memory only: the pixels stay in the window until they are needed.
+    tableBuffer_ = QImage(window.size(), QImage::Format_RGB32);
+    tableBuffer_.setDevicePixelRatio(window.devicePixelRatio());
+    bufferOwed_ = TableRect();
+}
 
 // The shadow picture sized to the moving cards: a run taller than one card
 // repeats the shadow's middle row, so its right edge runs the whole height and
@@ -276,13 +408,14 @@ void QtTable::CaptureDragImage(int x, int y, int w, int h)
     dragImage_ = StretchedShadow(w, h);
     // The cards cover all but the last two columns and rows: the shadow edges.
     const QRect cards(0, 0, w - 2, h - 2);
-    CopyRect(dragImage_, {0, 0}, window_, cards.translated(x, y));
+    CopyRect(dragImage_, {0, 0}, WindowFor({}), cards.translated(x, y));
     KeyOut(dragImage_, DevicePixels(cards, static_cast<int>(dragImage_.devicePixelRatio())));
 }
 
 void QtTable::ReleaseBuffers()
 {
     tableBuffer_ = {};
+    bufferOwed_ = {};
     dragImage_ = {};
     lastFrame_ = {};
 }
@@ -290,8 +423,16 @@ void QtTable::ReleaseBuffers()
 void QtTable::ShowTableBuffer()
 {
     if (tableBuffer_.isNull()) return;
-    CopyRect(window_, {0, 0}, tableBuffer_, TableRect());
-    WindowChanged(TableRect());
+    // Where the buffer is still owed the window holds its pixels already.
+    const QRegion shown = QRegion(TableRect()) - bufferOwed_;
+    QImage& window = WindowFor({});
+    if (shown.isEmpty() || window.isNull()) return;
+    QPainter p(&window);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.setClipRegion(shown);
+    p.drawImage(QPoint(0, 0), tableBuffer_);
+    p.end();
+    WindowChanged(shown.boundingRect());
 }
 
 // The drag image holds card pixels (opaque) and clear ones only: over the
@@ -373,7 +514,6 @@ void QtTable::ComposeMoveFrame(const QRect& frame, const QRect& last, const QRec
 // previous frame; the window is touched once and reported as one rectangle.
 void QtTable::DrawMoveFrame(float x, float y, int w, int h)
 {
-    if (window_.isNull()) return;
     const int ix = static_cast<int>(ToPixel(x));
     const int iy = static_cast<int>(ToPixel(y));
     const QRect frame = QRect(ix - MoveMargin, iy - MoveMargin, w + 2 * MoveMargin, h + 3 * MoveMargin) &
@@ -383,6 +523,7 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
     // wiped as well, so no trail of it is left on the table.
     const QRect last = lastFrame_ & TableRect();
     const bool lastOutside = !last.isEmpty() && !frame.contains(last);
+    if (WindowFor(QRegion(frame) + last).isNull()) return;
     const bool copies = !tableBuffer_.isNull() && !dragImage_.isNull() && tableBuffer_.size() == window_.size() &&
                         tableBuffer_.format() == QImage::Format_RGB32 && window_.format() == QImage::Format_RGB32 &&
                         static_cast<int>(dragImage_.devicePixelRatio()) == scale_ &&
@@ -395,7 +536,7 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
         return;
     }
     frameWindowKey_ = 0; // the next frame learns nothing from this one
-    QPainter p(&window_);
+    QPainter p(&Window());
     if (!tableBuffer_.isNull()) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
         if (lastOutside) {

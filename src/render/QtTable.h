@@ -1,6 +1,8 @@
 #pragma once
 // The table drawn with Qt: the window is a QImage the size of the client area
-// that every drawing routine paints into; the widget copies it to the screen.
+// that every drawing routine paints into. A widget may lend the memory it is
+// shown from (its backing store) so the window needs no surface of its own and
+// no copy to the screen; otherwise the widget copies the window to the screen.
 // The table buffer and the drag image of a card move are QImages too. The bare
 // table is painted where it shows, from the picture or the colour, rather than
 // kept as a second window-sized picture. The view reads the game it was made
@@ -14,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -72,14 +75,38 @@ public:
     int TableWidth() const { return tableWidth_; }
     int TableHeight() const { return tableHeight_; }
 
-    const QImage& WindowImage() const { return window_; }
+    // The window as the table drew it, without what was painted over it; a
+    // copy when it lies in lent memory, which changes under it.
+    QImage WindowImage() { return windowLent_ ? WindowFor({}).copy() : WindowFor({}); }
+
+    // Lent windows: Resize then leaves the window without pixels until the
+    // widget lends the memory it shows (LendWindow), and a whole redraw waits
+    // for that. Drawing before then gives the window a picture of its own.
+    void SetLendable(bool lendable) { lendable_ = lendable; }
+    bool Lendable() const { return lendable_; }
+    // The window's pixels from now on are at bits (the table's size times the
+    // scale, 32 bits a pixel). A picture of its own is carried over; otherwise
+    // the table is drawn afresh, since memory lent before may be gone.
+    void LendWindow(uchar* bits, qsizetype bytesPerLine);
+    bool DrawsInto(const uchar* bits) const { return windowLent_ && window_.constBits() == bits; }
+    // The lent memory is about to go: the window waits for new memory.
+    void ReturnWindow();
+    // Paints over the lent window (the play aids) where areas lie (table
+    // pixels), keeping what was under them; it comes off again before the
+    // table next reads or draws the window, so the table never sees it.
+    void PaintOver(const std::vector<QRect>& areas, const std::function<void(QPainter&)>& paint);
+
     // The bare table at the window's size, as every erase shows it.
     QImage BareTable();
     // The bare table over area (table pixels) through any painter; outside the
     // table the picture's tiles and the gradient's end bands reach on.
     void PaintBareTableOn(QPainter& p, const QRect& area);
     const QImage& BackgroundPicture() const { return picBackGrd_; }
-    const QImage* TableBufferImage() const { return tableBuffer_.isNull() ? nullptr : &tableBuffer_; }
+    const QImage* TableBufferImage()
+    {
+        TakeIntoBuffer(bufferOwed_);
+        return tableBuffer_.isNull() ? nullptr : &tableBuffer_;
+    }
     const QImage* DragImagePicture() const { return dragImage_.isNull() ? nullptr : &dragImage_; }
     const QFont& TextFont() const { return font_; }
 
@@ -150,7 +177,18 @@ private:
     std::pair<int, int> OpaqueRows(const CardCell& cell) const;
     const QImage& Shadow() const;
     QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
-    QImage* SurfaceImage(Surface s);
+    // A surface ready to be drawn on in area (table pixels).
+    QImage* SurfaceFor(Surface s, const QRect& area);
+    // The window, ready to be read, or drawn on in area: what was painted over
+    // it taken off, the buffer's part there taken from it, and pixels of its
+    // own when it waits for lent memory and must be drawn now.
+    QImage& WindowFor(const QRegion& area);
+    QImage& Window();
+    void DrawWholeTable();
+    void LiftOver(bool repaint);
+    // The table buffer is taken from the window lazily: a rectangle of it is
+    // copied when first needed, until then the window still holds it.
+    void TakeIntoBuffer(const QRegion& area);
     void WindowChanged(const QRect& r);
     void PaintBareTable(QImage& target, const QRect& r, const QRegion& skip = {});
     QRegion CoveredByRedraw() const;
@@ -175,6 +213,17 @@ private:
     int tableWidth_ = 0;
     int tableHeight_ = 0;
     QImage window_;
+    bool lendable_ = false;
+    bool windowLent_ = false;       // window_ lies in memory the widget lent
+    uchar* lentBits_ = nullptr;
+    bool redrawOwed_ = false;       // a whole redraw waits for the window's pixels
+    struct Under {
+        QRect area;                 // table pixels
+        QRect rect;                 // device pixels
+        QImage pixels;
+    };
+    std::vector<Under> over_;       // what lies under the paint over the lent window
+    QRegion bufferOwed_;            // the table buffer's part still only in the window
     QImage picBackGrd_;
     QImage tableBuffer_;
     QImage dragImage_;

@@ -185,16 +185,16 @@ void QtTable::PaintBareTableOn(QPainter& p, const QRect& area)
 
 QImage QtTable::BareTable()
 {
-    QImage table = window_.isNull() ? QImage() : QImage(window_.size(), QImage::Format_RGB32);
-    if (table.isNull()) return table;
-    table.setDevicePixelRatio(window_.devicePixelRatio());
+    if (tableWidth_ < 1 || tableHeight_ < 1) return {};
+    QImage table(tableWidth_ * scale_, tableHeight_ * scale_, QImage::Format_RGB32);
+    table.setDevicePixelRatio(scale_);
     PaintBareTable(table, TableRect());
     return table;
 }
 
 void QtTable::DrawTableBackground()
 {
-    PaintBareTable(window_, TableRect());
+    PaintBareTable(Window(), TableRect());
     WindowChanged(TableRect());
 }
 

@@ -115,7 +115,7 @@ protected:
         emit window->findChild<QMenu*>(menu)->aboutToShow();
         return Command(name)->isEnabled();
     }
-    const QImage& screen() { return window->table().WindowImage(); }
+    QImage screen() { return window->table().WindowImage(); }
 
     void Move(int x, int y) { QTest::mouseMove(table(), QPoint(x, y)); }
     void Press(int x, int y, Qt::MouseButton b = Qt::LeftButton)

@@ -1,6 +1,7 @@
 // The menu bar, its shortcuts and the window's life: start-up, resizing,
 // closing, the second copy, and input that arrives while a move runs.
 #include <QApplication>
+#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -45,6 +46,22 @@ TEST_F(GuiTest, FirstStartDealsPresetZeroUnderThePlayersNameAndRedrawsWhenResize
     EXPECT_TRUE(Shows(12, 10, 120));
     w.tableWidget().resize(800, 600);
     EXPECT_TRUE(Shows(game().cfg.CardBack, 388, 300));
+}
+
+// The table is drawn straight into the memory the window is shown from: no
+// picture of its own beside it, and a card drawn is there before any paint.
+TEST_F(GuiTest, TheTableIsDrawnWhereTheWindowIsShownFrom)
+{
+    MainWindow& w = Start();
+    ASSERT_TRUE(w.table().Lendable()); // the start waits for the table's first paint
+    auto* store = dynamic_cast<QImage*>(table()->backingStore()->paintDevice());
+    ASSERT_TRUE(store);
+    const QPoint at = table()->mapTo(&w, QPoint(0, 0));
+    const QRect area(at, table()->size());
+    EXPECT_TRUE(w.table().DrawsInto(store->constBits() + at.y() * store->bytesPerLine() + 4 * at.x()));
+    w.table().DrawCard(Surface::Window, 500, 300, 20);
+    EXPECT_EQ(store->copy(area).copy(500, 300, CardWidth, CardHeight), screen().copy(500, 300, CardWidth, CardHeight));
+    EXPECT_TRUE(Shows(20, 500, 300));
 }
 
 // The table reaches the screen before the deal begins; the deal's count

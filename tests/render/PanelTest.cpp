@@ -100,7 +100,8 @@ TEST_F(Panels, StatusPanelIsWhiteWithDarkTextOnlyWhileTheComputerPlays)
 
 TEST_F(Panels, TextFitsItsPanelsAndAPartialScoreUpdateMatchesAFullOne)
 {
-    const QFontMetrics m(table->TextFont(), &window());
+    const QImage shown = window();
+    const QFontMetrics m(table->TextFont(), &shown);
     EXPECT_LE(m.horizontalAdvance("It is your turn. Click the"), 184);
     EXPECT_LE(m.horizontalAdvance("score board when finished."), 184);
     EXPECT_LE(m.horizontalAdvance("Opponent's cards left:        ") + 20, 187);

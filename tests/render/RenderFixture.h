@@ -20,7 +20,7 @@ protected:
         table->Resize(640, 480);
     }
 
-    const QImage& window() const { return table->WindowImage(); }
+    QImage window() const { return table->WindowImage(); }
 
     // The bare table with the given cards drawn on it in order.
     struct Placed {
