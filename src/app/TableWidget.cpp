@@ -7,6 +7,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QStyleHints>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -103,7 +104,12 @@ uchar* TableWidget::StoreMemory(QPainter& p, qsizetype& bytesPerLine) const
     const QPointF origin = p.deviceTransform().map(QPointF(0, 0));
     const QPoint at = origin.toPoint();
     const int k = table_->Scale();
-    if (image->format() != QImage::Format_RGB32 || QPointF(at) != origin || p.deviceTransform().m11() != k ||
+    // An opaque window's store may be kept premultiplied, every pixel opaque:
+    // the same 32 bits a pixel as the table's.
+    const QWindow* shown = window()->windowHandle();
+    const bool opaque = image->format() == QImage::Format_RGB32 ||
+                        (image->format() == QImage::Format_ARGB32_Premultiplied && shown && !shown->format().hasAlpha());
+    if (!opaque || QPointF(at) != origin || p.deviceTransform().m11() != k ||
         !image->rect().contains(QRect(at, QSize(table_->TableWidth() * k, table_->TableHeight() * k))))
         return nullptr;
     bytesPerLine = image->bytesPerLine();
