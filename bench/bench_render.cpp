@@ -12,7 +12,7 @@ using namespace tandrel;
 namespace {
 
 // The sample art has no finer version: without the built-in art every scale draws at 1.
-CardArt Art(int scale) { return QFile::exists(":/builtin/cards0.png") ? LoadBuiltinArt(scale) : SampleArt(); }
+CardArt Art(int scale) { return QFile::exists(":/builtin/card2.png") ? LoadBuiltinArt(scale) : SampleArt(); }
 
 // The first preset deal laid out, with a flip of three on the player's waste.
 void Deal(Game& g)
