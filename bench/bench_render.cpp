@@ -1,5 +1,6 @@
 // Drawing costs of the table: a full repaint of a dealt 640 x 480 table and
-// one frame of a three-card slide, each at art scale 1 and 2 (the argument).
+// one frame of a three-card slide, each at art scale 1 and 2 (the argument);
+// and the decoding of a built-in card, the first time it is drawn.
 #include <QApplication>
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -12,7 +13,7 @@ using namespace tandrel;
 namespace {
 
 // The sample art has no finer version: without the built-in art every scale draws at 1.
-CardArt Art(int scale) { return QFile::exists(":/builtin/cards0.png") ? LoadBuiltinArt(scale) : SampleArt(); }
+CardArt Art(int scale) { return QFile::exists(":/builtin/card2.png") ? LoadBuiltinArt(scale) : SampleArt(); }
 
 // The first preset deal laid out, with a flip of three on the player's waste.
 void Deal(Game& g)
@@ -89,6 +90,14 @@ void BM_DrawCard(benchmark::State& state)
     for (auto _ : state) t.view.DrawCard(Surface::Window, 200, 200, 30);
 }
 BENCHMARK(BM_DrawCard)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_DecodeCard(benchmark::State& state)
+{
+    const int scale = static_cast<int>(state.range(0));
+    if (LoadBuiltinCard(30, scale).isNull()) state.SkipWithError("the built-in pictures are not in this build");
+    for (auto _ : state) benchmark::DoNotOptimize(KeyedCopy(LoadBuiltinCard(30, scale)));
+}
+BENCHMARK(BM_DecodeCard)->ArgName("scale")->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

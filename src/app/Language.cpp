@@ -57,8 +57,11 @@ std::string PickLanguage(const std::function<std::string(const char*)>& env, con
 std::vector<std::string> CatalogueLanguages()
 {
     std::vector<std::string> languages;
-    for (const QString& file : QDir(":/i18n").entryList({"tandrel_*.qm"}, QDir::Files))
-        languages.push_back(file.mid(8, file.size() - 11).toStdString()); // tandrel_<language>.qm
+    // No name filter: Qt matches one with a regular expression, and the start
+    // would page in the expression library for it.
+    for (const QString& file : QDir(":/i18n").entryList(QDir::Files))
+        if (file.startsWith("tandrel_", Qt::CaseInsensitive) && file.endsWith(".qm", Qt::CaseInsensitive))
+            languages.push_back(file.mid(8, file.size() - 11).toStdString()); // tandrel_<language>.qm
     return languages;
 }
 

@@ -1,21 +1,49 @@
 #include "render/CardArt.h"
 
 #include <QFile>
+#include <algorithm>
+#include <cstring>
+
+#include "engine/Layout.h"
 
 namespace tandrel {
 
+QString BuiltinFileName(const QString& name, int scale)
+{
+    return name + (scale > 1 ? QString("@%1x.png").arg(scale) : QString(".png"));
+}
+
 QImage LoadBuiltinPicture(const QString& name, int scale)
 {
-    const QString path = ":/builtin/" + name + (scale > 1 ? QString("@%1x.png").arg(scale) : QString(".png"));
+    const QString path = ":/builtin/" + BuiltinFileName(name, scale);
     if (!QFile::exists(path)) return {};
     return QImage(path);
+}
+
+QImage LoadBuiltinCard(int card, int scale)
+{
+    if (!GetCardImage(card)) return {};
+    return LoadBuiltinPicture(QString("card%1").arg(card), scale);
 }
 
 CardArt LoadBuiltinArt(int scale)
 {
     CardArt art;
     art.scale = scale;
-    for (int i = 0; i < 4; ++i) art.sheets[i] = LoadBuiltinPicture(QString("cards%1").arg(i), scale);
+    for (int card = FirstPictured; card <= LastPictured; ++card) {
+        const QImage picture = LoadBuiltinCard(card, scale).convertToFormat(QImage::Format_RGB32);
+        if (picture.isNull()) continue;
+        const CardCell cell = *GetCardImage(card);
+        QImage& sheet = art.sheets[cell.sheet];
+        if (sheet.isNull()) {
+            sheet = QImage(4 * CardWidth * scale, 4 * CardHeight * scale, QImage::Format_RGB32);
+            sheet.fill(TransparentKey);
+        }
+        const int x = cell.x * scale, y = cell.y * scale;
+        const int w = std::min(picture.width(), sheet.width() - x), h = std::min(picture.height(), sheet.height() - y);
+        for (int row = 0; row < h; ++row)
+            std::memcpy(sheet.scanLine(y + row) + 4 * x, picture.constScanLine(row), 4 * size_t(w));
+    }
     art.shadow = LoadBuiltinPicture("shadow", scale);
     art.tile = LoadBuiltinPicture("tile", scale);
     return art;

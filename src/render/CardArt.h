@@ -1,7 +1,9 @@
 #pragma once
-// The pictures the table is drawn from: four card sheets, the drop shadow and
-// the background tile. Cards sit in 71 x 95 cells whose rounded corners are
-// pure yellow; that colour is the key that is never drawn.
+// The pictures the table is drawn from: the cards, the drop shadow and the
+// background tile. The art is drawn as four sheets of 71 x 95 cells whose
+// rounded corners are pure yellow; that colour is the key that is never drawn.
+// The build cuts the sheets into one picture per card, so the game decodes only
+// the cards it shows.
 #include <QImage>
 #include <array>
 #include <optional>
@@ -17,12 +19,20 @@ struct CardArt {
     QImage tile;                  // the built-in table picture
 };
 
-// Reads ":/builtin/cards0.png" .. "cards3.png", "shadow.png" and "tile.png",
-// at scale 2 or 3 their "@2x"/"@3x" versions; a picture that is missing stays
-// null and simply draws nothing.
+// The card codes with a picture: the 52 cards, the jokers and the backs.
+constexpr int FirstPictured = 2, LastPictured = 65;
+
+// All the built-in art at once, its sheets laid out of the card pictures; a
+// picture that is missing stays null (a card: its cell stays the key) and
+// simply draws nothing.
 CardArt LoadBuiltinArt(int scale = 1);
-// One of them by its name without ".png" ("cards2", "tile").
+// A built-in picture by its name without ".png" ("card30", "shadow", "tile"),
+// at scale 2 or 3 its "@2x"/"@3x" version; null when there is none.
 QImage LoadBuiltinPicture(const QString& name, int scale);
+// One card's picture, 71 x 95 times the scale ("card<code>").
+QImage LoadBuiltinCard(int card, int scale);
+// The file name of a picture at a scale: "tile.png", "tile@2x.png".
+QString BuiltinFileName(const QString& name, int scale);
 
 // The art scale for a screen's device pixel ratio: the smallest that is at
 // least as fine, 3 at most.

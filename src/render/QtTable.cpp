@@ -39,8 +39,8 @@ void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRec
 } // namespace
 
 // The built-in art is read at the scale the screen wants when the table is
-// first sized (a finer screen never decodes the coarse sheets), and the card
-// sheets only when a card is first drawn.
+// first sized (a finer screen never decodes the coarse pictures), and each card
+// only when it is first drawn.
 QtTable::QtTable(Game& g) : g_(g), builtinArt_(true)
 {
     font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
@@ -57,8 +57,8 @@ void QtTable::LoadArt()
     if (!builtinArt_ || artScale_ == scale_) return;
     artScale_ = scale_;
     shadow_ = {};
-    artTried_ = 0;
-    for (int i = 0; i < 4; ++i) SetSheet(i, {});
+    shadowTried_ = false;
+    cards_ = {};
     // The player's picture stays; at another scale its finer (or plain) version is read.
     if (!backImagePath_.empty() && (backImageScale_ == scale_ || LoadBackImage(backImagePath_))) return;
     picBackGrd_ = LoadBuiltinPicture("tile", scale_).convertToFormat(QImage::Format_RGB32);
@@ -67,71 +67,74 @@ void QtTable::LoadArt()
 
 void QtTable::TakeArt(CardArt art)
 {
-    // The key colour goes once, here: drawing a card is then one plain draw.
-    for (int i = 0; i < 4; ++i) {
-        QImage sheet = KeyedCopy(std::move(art.sheets[i]));
-        sheet.setDevicePixelRatio(art.scale);
-        SetSheet(i, std::move(sheet));
+    // Cut into cards and the key made transparent once, here: drawing a card is
+    // then one plain draw, the same as from the built-in pictures.
+    for (QImage& sheet : art.sheets) sheet = KeyedCopy(std::move(sheet));
+    for (int card = FirstPictured; card <= LastPictured; ++card) {
+        const CardCell cell = *GetCardImage(card);
+        const QImage& sheet = art.sheets[cell.sheet];
+        QImage picture =
+            sheet.isNull() ? QImage() : sheet.copy(DevicePixels({cell.x, cell.y, CardWidth, CardHeight}, art.scale));
+        picture.setDevicePixelRatio(art.scale);
+        CardPicture& c = cards_[card - FirstPictured];
+        SetPicture(c, std::move(picture));
+        c.tried = true;
     }
     shadow_ = KeyedCopy(std::move(art.shadow));
     shadow_.setDevicePixelRatio(art.scale);
-    artTried_ = ~0u;
+    shadowTried_ = true;
     picBackGrd_ = art.tile.isNull() ? QImage() : art.tile.convertToFormat(QImage::Format_RGB32);
     picBackGrd_.setDevicePixelRatio(art.scale);
 }
 
-const QImage& QtTable::Sheet(int i) const
+const QtTable::CardPicture* QtTable::Picture(int card) const
 {
-    if (!(artTried_ & (1u << i))) {
-        artTried_ |= 1u << i;
-        const int k = std::max(artScale_, 1); // drawn before the table was sized: the plain sheets
-        QImage sheet = KeyedCopy(LoadBuiltinPicture(QString("cards%1").arg(i), k));
-        sheet.setDevicePixelRatio(k);
-        SetSheet(i, std::move(sheet));
+    if (!GetCardImage(card)) return nullptr;
+    CardPicture& c = cards_[card - FirstPictured];
+    if (!c.tried) {
+        c.tried = true;
+        const int k = std::max(artScale_, 1); // drawn before the table was sized: the plain pictures
+        QImage picture = KeyedCopy(LoadBuiltinCard(card, k));
+        picture.setDevicePixelRatio(k);
+        SetPicture(c, std::move(picture));
     }
-    return sheets_[i];
+    return c.keyed.isNull() ? nullptr : &c;
 }
 
-void QtTable::SetSheet(int i, QImage keyed) const
+void QtTable::SetPicture(CardPicture& c, QImage keyed)
 {
-    sheets_[i] = std::move(keyed);
-    const QImage& sheet = sheets_[i];
-    opaqueSheets_[i] = sheet.isNull() ? QImage()
-                                      : QImage(sheet.constBits(), sheet.width(), sheet.height(),
-                                               sheet.bytesPerLine(), QImage::Format_RGB32);
-    opaqueSheets_[i].setDevicePixelRatio(sheet.devicePixelRatio());
-    for (int c = 0; c < 16; ++c) opaqueRows_[16 * i + c] = {-1, -1};
-}
-
-// The first run of whole table rows of the card without a clear pixel, as
-// [top, bottom); empty when there is none.
-std::pair<int, int> QtTable::OpaqueRows(const CardCell& cell) const
-{
-    auto& rows = opaqueRows_[16 * cell.sheet + 4 * (cell.y / CardHeight) + cell.x / CardWidth];
-    if (rows.first >= 0) return rows;
-    const QImage& sheet = sheets_[cell.sheet];
-    const int k = static_cast<int>(sheet.devicePixelRatio());
+    c.keyed = std::move(keyed);
+    const QImage& picture = c.keyed;
+    c.opaque = picture.isNull() ? QImage()
+                                : QImage(picture.constBits(), picture.width(), picture.height(),
+                                         picture.bytesPerLine(), QImage::Format_RGB32);
+    c.opaque.setDevicePixelRatio(picture.devicePixelRatio());
+    const int k = static_cast<int>(picture.devicePixelRatio());
     const auto opaque = [&](int row) {
-        if ((cell.y + row + 1) * k > sheet.height() || (cell.x + CardWidth) * k > sheet.width()) return false;
-        for (int y = (cell.y + row) * k; y < (cell.y + row + 1) * k; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(sheet.constScanLine(y));
-            for (int x = cell.x * k; x < (cell.x + CardWidth) * k; ++x)
+        if ((row + 1) * k > picture.height() || CardWidth * k > picture.width()) return false;
+        for (int y = row * k; y < (row + 1) * k; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+            for (int x = 0; x < CardWidth * k; ++x)
                 if (qAlpha(line[x]) != 255) return false;
         }
         return true;
     };
-    int top = 0;
-    while (top < CardHeight && !opaque(top)) ++top;
-    int bottom = top;
-    while (bottom < CardHeight && opaque(bottom)) ++bottom;
-    rows = {top, bottom};
-    return rows;
+    c.top = 0;
+    while (c.top < CardHeight && !opaque(c.top)) ++c.top;
+    c.bottom = c.top;
+    while (c.bottom < CardHeight && opaque(c.bottom)) ++c.bottom;
+}
+
+int QtTable::CardPicturesHeld() const
+{
+    return static_cast<int>(
+        std::count_if(cards_.begin(), cards_.end(), [](const CardPicture& c) { return !c.keyed.isNull(); }));
 }
 
 const QImage& QtTable::Shadow() const
 {
-    if (!(artTried_ & (1u << 4))) {
-        artTried_ |= 1u << 4;
+    if (!shadowTried_) {
+        shadowTried_ = true;
         const int k = std::max(artScale_, 1);
         shadow_ = KeyedCopy(LoadBuiltinPicture("shadow", k));
         shadow_.setDevicePixelRatio(k);
@@ -288,12 +291,10 @@ void QtTable::WindowChanged(const QRect& r)
 
 void QtTable::PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden) const
 {
-    const auto cell = GetCardImage(card);
-    if (!cell) return;
-    const QImage& sheet = Sheet(cell->sheet);
-    if (sheet.isNull()) return;
-    const int k = static_cast<int>(sheet.devicePixelRatio());
-    const auto [top, bottom] = OpaqueRows(*cell);
+    const CardPicture* picture = Picture(card);
+    if (!picture) return;
+    const int k = static_cast<int>(picture->keyed.devicePixelRatio());
+    const int top = picture->top, bottom = picture->bottom;
     const QRegion pieces = QRegion(x, y, CardWidth, CardHeight) - hidden;
     for (const QRect& piece : pieces) {
         // Rows between the rounded corners are a plain copy: the same pixels, without the blending.
@@ -301,8 +302,8 @@ void QtTable::PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden
                                               std::tuple(std::max(top, bottom), CardHeight, false)}) {
             const int first = std::max(piece.top() - y, from), last = std::min(piece.bottom() + 1 - y, to);
             if (first >= last) continue;
-            p.drawImage(QPoint(piece.x(), y + first), opaque ? opaqueSheets_[cell->sheet] : sheet,
-                        DevicePixels({cell->x + piece.x() - x, cell->y + first, piece.width(), last - first}, k));
+            p.drawImage(QPoint(piece.x(), y + first), opaque ? picture->opaque : picture->keyed,
+                        DevicePixels({piece.x() - x, first, piece.width(), last - first}, k));
         }
     }
 }
@@ -310,10 +311,9 @@ void QtTable::PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden
 // Where a card at (x, y) covers whatever lies under it.
 QRect QtTable::OpaquePart(int x, int y, int card) const
 {
-    const auto cell = GetCardImage(card);
-    if (!cell || Sheet(cell->sheet).isNull()) return {};
-    const auto [top, bottom] = OpaqueRows(*cell);
-    return top < bottom ? QRect(x, y + top, CardWidth, bottom - top) : QRect();
+    const CardPicture* picture = Picture(card);
+    if (!picture || picture->top >= picture->bottom) return {};
+    return QRect(x, y + picture->top, CardWidth, picture->bottom - picture->top);
 }
 
 // Cards laid in order, each but the last drawn only where the next leaves it showing.

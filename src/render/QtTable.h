@@ -116,6 +116,8 @@ public:
 
     // A card onto any picture (previews in dialogs use it too).
     void DrawCardOn(QImage& target, int x, int y, int card) const;
+    // How many card pictures are held decoded.
+    int CardPicturesHeld() const;
     // The picture repeated from the top left; only the part in clip (table
     // pixels) when one is given.
     static void TileBackground(const QImage& source, QImage& target, const QRect& clip = {});
@@ -170,11 +172,18 @@ protected:
     virtual void Changed(const QRect& r) { (void)r; }
 
 private:
+    // One card's picture, key made transparent, and the same pixels read as
+    // RGB32: the rows of the card without a clear pixel are copied from it
+    // instead of blended, the first run of them, [top, bottom) in table pixels.
+    struct CardPicture {
+        QImage keyed, opaque;
+        int top = 0, bottom = 0;
+        bool tried = false; // looked for
+    };
     void TakeArt(CardArt art);
     void LoadArt();
-    const QImage& Sheet(int i) const;
-    void SetSheet(int i, QImage keyed) const;
-    std::pair<int, int> OpaqueRows(const CardCell& cell) const;
+    const CardPicture* Picture(int card) const; // null when the card has none
+    static void SetPicture(CardPicture& c, QImage keyed);
     const QImage& Shadow() const;
     QRect TableRect() const { return {0, 0, tableWidth_, tableHeight_}; }
     // A surface ready to be drawn on in area (table pixels).
@@ -242,17 +251,13 @@ private:
     std::vector<Run> dragRuns_;
     std::vector<int> dragRowRuns_;  // row y's runs: dragRuns_[dragRowRuns_[y]] .. [dragRowRuns_[y + 1]]
     qint64 dragRunsKey_ = 0;
-    // The card sheets and the shadow, key made transparent. The built-in ones
-    // are decoded the first time they are drawn: the first sight of the table
-    // shows no card and waits for none of them.
-    mutable std::array<QImage, 4> sheets_;
-    // The same pixels read as RGB32: the rows of a card without a clear pixel
-    // are copied from it instead of blended. Each card's first and last such
-    // row (table pixels) once looked at; -1 not yet.
-    mutable std::array<QImage, 4> opaqueSheets_;
-    mutable std::array<std::pair<int, int>, 64> opaqueRows_;
+    // The cards by code from FirstPictured, and the shadow. The built-in ones
+    // are decoded the first time they are drawn, each card on its own: the
+    // first sight of the table shows no card and waits for none of them, and
+    // cards never shown are never decoded.
+    mutable std::array<CardPicture, LastPictured - FirstPictured + 1> cards_;
     mutable QImage shadow_;
-    mutable unsigned artTried_ = 0; // bit i: sheet i looked for; bit 4: the shadow
+    mutable bool shadowTried_ = false;
     QFont font_;
 };
 

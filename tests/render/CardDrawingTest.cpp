@@ -1,6 +1,7 @@
 // Card pictures: which cell a code comes from, the transparent corners, and
 // which surface a card lands on.
 #include <QFile>
+#include <array>
 
 #include "RenderFixture.h"
 
@@ -33,6 +34,41 @@ TEST(CardImage, BuiltinPicturesHaveTheirSizes)
     EXPECT_EQ(art.shadow.size(), QSize(73, 97));
     EXPECT_EQ(art.tile.size(), QSize(239, 177));
     EXPECT_EQ(art.sheets[0].pixel(0, 0), TransparentKey);
+}
+
+// The build cuts the sheets into cards: each card is its own cell, at every scale.
+TEST(CardImage, EachBuiltinCardIsItsCellOfTheSheets)
+{
+    if (!QFile::exists(":/builtin/cards0.png")) GTEST_SKIP() << "the built-in pictures are not in this build";
+    for (int k = 1; k <= 3; ++k) {
+        std::array<QImage, 4> sheets;
+        for (int i = 0; i < 4; ++i) sheets[i] = QImage(":/builtin/" + BuiltinFileName(QString("cards%1").arg(i), k));
+        for (int card = FirstPictured; card <= LastPictured; ++card) {
+            const auto cell = GetCardImage(card);
+            const QImage want = sheets[cell->sheet].copy(k * cell->x, k * cell->y, k * 71, k * 95);
+            ASSERT_EQ(LoadBuiltinCard(card, k).convertToFormat(QImage::Format_RGB32), want) << card << " at " << k;
+        }
+    }
+}
+
+// A built-in table decodes a card when it is first drawn, and no other; a
+// change of scale lets them go.
+TEST(CardImage, OnlyTheCardsDrawnAreDecoded)
+{
+    if (!QFile::exists(":/builtin/card2@2x.png")) GTEST_SKIP() << "the built-in pictures are not in this build";
+    HeadlessView headless;
+    Game game(headless);
+    OffscreenTable table(game);
+    table.SetScale(2);
+    table.Resize(640, 480);
+    EXPECT_EQ(table.CardPicturesHeld(), 0);
+    for (const int card : {30, 30, 65}) table.DrawCard(Surface::Window, 200, 150, card);
+    EXPECT_EQ(table.CardPicturesHeld(), 2);
+    table.SetScale(1);
+    table.Resize(640, 480);
+    EXPECT_EQ(table.CardPicturesHeld(), 0);
+    table.DrawCard(Surface::Window, 200, 150, 30);
+    EXPECT_EQ(table.CardPicturesHeld(), 1);
 }
 
 using CardDrawing = RenderTest;
