@@ -30,14 +30,17 @@ bool Wanted(const QFileInfo& fi, const std::vector<std::string>& extensions)
     return std::find(extensions.begin(), extensions.end(), ext) != extensions.end();
 }
 
-// "name@2x.png" beside a picture "name.<ext>": the finer copy that the table
-// takes by itself on a finer screen, not a picture of its own.
-bool FinerCopy(const QFileInfo& fi, const std::set<QString>& namesBeside)
+// "name@2x.<ext>" or "name@2x.png" beside a picture "name.<ext>": the finer
+// copy that the table takes by itself on a finer screen, not a picture of its
+// own. filesBeside: the folder's names in lower case, and each without its extension.
+bool FinerCopy(const QFileInfo& fi, const std::set<QString>& filesBeside)
 {
     static const QRegularExpression finer(R"(^(.+)@[1-9][0-9]*x$)");
-    if (fi.suffix() != "png") return false;
     const QRegularExpressionMatch m = finer.match(fi.completeBaseName());
-    return m.hasMatch() && namesBeside.count(m.captured(1)) > 0;
+    if (!m.hasMatch()) return false;
+    const QString picture = m.captured(1);
+    if (fi.suffix() == "png") return filesBeside.count(picture + "/") > 0;
+    return filesBeside.count((picture + "." + fi.suffix()).toLower()) > 0;
 }
 
 void ListOne(const QString& dir, int depth, const std::vector<std::string>& extensions,
@@ -62,8 +65,8 @@ void ListOne(const QString& dir, int depth, const std::vector<std::string>& exte
             files.push_back(fi);
         }
     }
-    std::set<QString> names; // without their extensions
-    for (const QFileInfo& fi : files) names.insert(fi.completeBaseName());
+    std::set<QString> names; // "base/" for every base name, and each name in lower case
+    for (const QFileInfo& fi : files) names.insert({fi.completeBaseName() + "/", fi.fileName().toLower()});
     std::erase_if(files, [&names](const QFileInfo& fi) { return FinerCopy(fi, names); });
     std::sort(files.begin(), files.end(), ByName);
     for (const QFileInfo& fi : files)

@@ -32,7 +32,8 @@ struct FolderFile {
 // each subfolder's, until limit entries are found. A missing folder adds
 // nothing, a folder met a second time is not listed again; hidden files and
 // folders and folders reached through links are left out, and so is a finer
-// copy "name@2x.png" (any @Nx) of a file "name.<ext>" of the same folder.
+// copy "name@2x.<ext>" or "name@2x.png" (any @Nx) of a file "name.<ext>" of the
+// same folder.
 std::vector<FolderFile> ListFiles(const std::vector<SearchFolder>& folders,
                                   const std::vector<std::string>& extensions,
                                   std::size_t limit = MaxListedFiles);

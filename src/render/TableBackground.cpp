@@ -1,7 +1,9 @@
 // The bare table: a tiled picture, a solid colour or a gradient, painted
 // wherever the table is erased.
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -120,28 +122,54 @@ void QtTable::TileBackground(const QImage& source, QImage& target, const QRect& 
     Tiles(p, source, area);
 }
 
+namespace {
+
+// The picture in bytes; null when they hold none.
+QImage DecodePicture(const std::string& bytes)
+{
+    return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
+}
+
+// A finer version of a picture beside it, "name@2x.<ext>" of "name.<ext>" (an
+// uncompressed one decodes in a fraction of a PNG's time), else "name@2x.png";
+// null when there is none.
+QImage FinerPicture(const std::string& path, int scale)
+{
+    const QFileInfo file(QFile::decodeName(path.c_str()));
+    const QString finer = file.path() + "/" + file.completeBaseName() + QString("@%1x.").arg(scale);
+    QStringList names{finer + file.suffix()};
+    if (file.suffix().toLower() != "png") names << finer + "png";
+    std::string bytes;
+    for (const QString& name : names) {
+        if (ReadRegularFile(QFile::encodeName(name).toStdString(), bytes) != FileRead::Read) continue;
+        QImage picture = DecodePicture(bytes);
+        if (!picture.isNull()) return picture;
+    }
+    return {};
+}
+
+} // namespace
+
 bool QtTable::LoadBackImage(const std::string& path)
 {
     // Read by us, not by the image reader: a FIFO or a device named as the
     // picture must neither block the start nor be taken as a picture.
     std::string bytes;
     if (ReadRegularFile(path, bytes) != FileRead::Read) return false;
-    QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
-    if (picture.isNull()) return false;
+    // On a finer screen the finer version is decoded instead, when there is
+    // one; the picture named need only be one.
+    QImage picture = scale_ > 1 ? FinerPicture(path, scale_) : QImage();
+    if (!picture.isNull()) {
+        QBuffer named;
+        named.setData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        if (!QImageReader(&named).canRead()) return false;
+        picture.setDevicePixelRatio(scale_);
+    } else {
+        picture = DecodePicture(bytes);
+        if (picture.isNull()) return false;
+    }
     backImagePath_ = path;
     backImageScale_ = scale_;
-    // On a finer screen a finer version beside it, "name@2x.png", when there is one.
-    if (scale_ > 1) {
-        const QFileInfo file(QFile::decodeName(path.c_str()));
-        const QString finerName = file.path() + "/" + file.completeBaseName() + QString("@%1x.png").arg(scale_);
-        QImage finer;
-        if (ReadRegularFile(QFile::encodeName(finerName).toStdString(), bytes) == FileRead::Read)
-            finer = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()));
-        if (!finer.isNull()) {
-            picture = std::move(finer);
-            picture.setDevicePixelRatio(scale_);
-        }
-    }
     // Held once: a picture shared while its ratio is set would be copied whole.
     picture.convertTo(QImage::Format_RGB32);
     picBackGrd_ = std::move(picture);

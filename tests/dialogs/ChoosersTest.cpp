@@ -89,17 +89,18 @@ TEST_F(Folders, SameNameTwiceEachWithItsPathMissingFoldersAndOddEntriesAddNothin
     EXPECT_EQ(ListFiles(folders, SoundExtensions(), 2).size(), 2u);
 }
 
-// "back7@2x.png" and "back7@3x.png" are the finer copies of "back7.bmp", which a
+// "back7@2x.bmp" and "back7@3x.png" are the finer copies of "back7.bmp", which a
 // finer screen shows by itself; one without its picture is a picture of its own.
 TEST_F(Folders, FinerCopiesOfAPictureBesideItAreNotListed)
 {
-    for (const char* name : {"back7.bmp", "back7@2x.png", "back7@3x.png", "lone@2x.png", "other.jpg", "other@2x.PNG",
-                             "sub/back7@2x.png"})
+    for (const char* name : {"back7.bmp", "back7@2x.bmp", "back7@3x.png", "lone@2x.png", "other.jpg", "other@2x.PNG",
+                             "other@2x.bmp", "sub/back7@2x.png"})
         Make(name);
     QStringList names;
     for (const FolderFile& f : ListFiles({dir.path().toStdString(), {Path("sub"), 0}}, PictureExtensions()))
         names << QString::fromStdString(f.name);
-    EXPECT_EQ(names, (QStringList{"back7.bmp", "lone@2x.png", "other.jpg", "other@2x.PNG", "back7@2x.png"}));
+    EXPECT_EQ(names, (QStringList{"back7.bmp", "lone@2x.png", "other.jpg", "other@2x.bmp", "other@2x.PNG",
+                                  "back7@2x.png"}));
 }
 
 TEST_F(Folders, SoundChooserAnswersAssignedPathOrTheOneItWasGiven)

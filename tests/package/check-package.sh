@@ -30,7 +30,7 @@ done
 
 id=io.github.tandrel.Tandrel
 r=$work/root/usr
-files=(games/tandrel share/tandrel/back7.bmp share/tandrel/back7@2x.png share/tandrel/rag.mid share/tandrel/win.wav share/tandrel/card2.wav
+files=(games/tandrel share/tandrel/back7.bmp share/tandrel/back7@2x.bmp share/tandrel/rag.mid share/tandrel/win.wav share/tandrel/card2.wav
   share/tandrel/handbook/index.html share/tandrel/handbook/handbook.css share/tandrel/handbook/table.png
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
   share/man/man6/tandrel.6.gz share/doc/tandrel/copyright share/doc/tandrel/changelog.gz)

@@ -65,9 +65,16 @@ TEST_F(FinerTable, TheTablePictureIsReadAgainWhenTheScreenChanges)
     QImage plain(30, 20, QImage::Format_RGB32), finer(60, 40, QImage::Format_RGB32);
     plain.fill(Qt::red);
     finer.fill(Qt::blue);
-    ASSERT_TRUE(plain.save(dir.path() + "/p.bmp") && finer.save(dir.path() + "/p@2x.png"));
+    // The finer copy in the picture's own format before a PNG.
+    QImage png = finer;
+    png.fill(Qt::green);
+    ASSERT_TRUE(plain.save(dir.path() + "/p.bmp") && finer.save(dir.path() + "/p@2x.bmp") &&
+                png.save(dir.path() + "/p@2x.png"));
     ASSERT_TRUE(table->LoadBackImage((dir.path() + "/p.bmp").toStdString()));
     EXPECT_EQ(table->BackgroundPicture().pixel(0, 0), qRgb(0, 0, 255));
+    ASSERT_TRUE(QFile::remove(dir.path() + "/p@2x.bmp"));
+    ASSERT_TRUE(table->LoadBackImage((dir.path() + "/p.bmp").toStdString()));
+    EXPECT_EQ(table->BackgroundPicture().pixel(0, 0), qRgb(0, 255, 0));
     ASSERT_TRUE(table->SetScale(1));
     table->Resize(640, 480);
     EXPECT_EQ(table->BackgroundPicture().pixel(0, 0), qRgb(255, 0, 0));

@@ -53,7 +53,7 @@ int Generate(const QString& folder)
       ok &= Save(assets::MakeSheet(faces, s, k), folder + QString("/builtin/cards%1%2.png").arg(s).arg(at), "PNG");
     ok &= Save(assets::MakeShadow(k), folder + "/builtin/shadow" + at + ".png", "PNG");
     ok &= Save(assets::MakeFeltTile(k), folder + "/builtin/tile" + at + ".png", "PNG");
-    ok &= Save(assets::MakeWoodTile(k).convertToFormat(QImage::Format_RGB888), folder + "/beside/back7" + at + ".png", "PNG");
+    ok &= Save(assets::MakeWoodTile(k).convertToFormat(QImage::Format_RGB888), folder + "/beside/back7" + at + ".bmp", "BMP");
   }
   ok &= SaveIcons(folder + "/icons");
   return ok ? 0 : 1;
