@@ -186,11 +186,14 @@ void MainWindow::KeepProgress(int wins, int losses, int computerTurns)
 
 void MainWindow::ShowMainWindow()
 {
-    table_->SetBusyCursor(true);
     table_->showingWindow = true;
     const int redraws = table_->Redraws();
     tableWidget_->installEventFilter(this);
     show();
+    // The busy pointer after the window is on its way: reading the theme's
+    // (animated) one takes a few milliseconds, spent while the display maps
+    // the window rather than before it is asked to.
+    table_->SetBusyCursor(true);
     // Showing has sized and drawn the table already, unless the size did not change.
     if (table_->Redraws() == redraws) {
         if (!tableWidget_->Fit() && QSize(table_->TableWidth(), table_->TableHeight()) != tableWidget_->size())
