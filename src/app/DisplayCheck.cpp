@@ -9,7 +9,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstddef>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +25,23 @@ std::string Env(const char* name)
     return v ? v : "";
 }
 
+// Whether something listens on a local socket; abstract: in Linux's abstract
+// namespace rather than the file system.
+bool SocketAnswers(const std::string& name, bool abstract = false)
+{
+    sockaddr_un addr{};
+    const std::size_t at = abstract ? 1 : 0;
+    if (name.empty() || at + name.size() >= sizeof addr.sun_path) return false;
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path + at, name.c_str(), name.size());
+    const auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + at + name.size() + (abstract ? 0 : 1));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), size) == 0;
+    ::close(fd);
+    return ok;
+}
+
 bool WaylandAnswers()
 {
     std::string name = Env("WAYLAND_DISPLAY");
@@ -32,21 +51,34 @@ bool WaylandAnswers()
         if (runtime.empty()) return false;
         name = runtime + "/" + name;
     }
-    sockaddr_un addr{};
-    if (name.size() >= sizeof addr.sun_path) return false;
-    addr.sun_family = AF_UNIX;
-    std::memcpy(addr.sun_path, name.c_str(), name.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return false;
-    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0;
-    ::close(fd);
-    return ok;
+    return SocketAnswers(name);
 }
 
-// Asks the X server itself, through the library the toolkit would use; when
-// that library cannot be loaded the toolkit is left to find out.
-bool XAnswers()
+// The display number of a display on this machine (":0", ":1.0", "unix:0");
+// -1 for any other (a remote one, or a name this does not know).
+int LocalDisplayNumber(const std::string& display)
 {
+    const std::size_t colon = display.find(':');
+    if (colon == std::string::npos || (colon != 0 && display.compare(0, colon, "unix") != 0)) return -1;
+    int number = 0;
+    std::size_t i = colon + 1;
+    if (i == display.size() || display[i] < '0' || display[i] > '9') return -1;
+    for (; i < display.size() && display[i] >= '0' && display[i] <= '9' && number < 100000; ++i)
+        number = number * 10 + (display[i] - '0');
+    return i == display.size() || display[i] == '.' ? number : -1;
+}
+
+// A local X server is asked by connecting to its socket only: a whole X
+// connection made and dropped before the toolkit's own costs the start a
+// millisecond, and the last client leaving makes a bare server start over.
+// Any other is asked through the library the toolkit would use; when that
+// library cannot be loaded the toolkit is left to find out.
+bool XAnswers(const std::string& display)
+{
+    if (const int number = LocalDisplayNumber(display); number >= 0) {
+        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+        return SocketAnswers(socket, true) || SocketAnswers(socket);
+    }
     void* xcb = ::dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!xcb) return true;
     using Connect = void* (*)(const char*, int*);
@@ -119,7 +151,7 @@ std::string DisplayProblem(int argc, char** argv)
     if (WaylandAnswers()) return {};
     const std::string display = Env("DISPLAY");
     if (display.empty()) return "DISPLAY is not set";
-    if (!XAnswers()) return "no X server answers at DISPLAY " + display;
+    if (!XAnswers(display)) return "no X server answers at DISPLAY " + display;
     return {};
 }
 

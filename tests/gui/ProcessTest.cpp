@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +30,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/DisplayCheck.h"
 #include "store/Profile.h"
 
 namespace fs = std::filesystem;
@@ -221,6 +223,38 @@ TEST_F(ProgramProcesses, TwentyStartsAtOnceRunOneCopyAndAnotherDisplayIsToldWher
     ::kill(next, SIGTERM);
     EXPECT_TRUE(EndedWell(Wait(next, 20000)));
     EXPECT_EQ(Sockets(), 0);
+}
+
+// A display on this machine is asked by its socket alone, in any of its names:
+// a listener that closes every connection at once is no X server, yet answers.
+TEST(DisplayCheck, ALocalDisplayIsAskedByItsSocketAlone)
+{
+    const int number = 4000 + ::getpid() % 1000;
+    const std::string name = "/tmp/.X11-unix/X" + std::to_string(number);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::memcpy(addr.sun_path + 1, name.data(), name.size()); // the abstract name, no file
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&addr),
+                     static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size())), 0);
+    ASSERT_EQ(::listen(listener, 8), 0);
+    std::thread closer([listener] {
+        for (int c; (c = ::accept(listener, nullptr, nullptr)) >= 0;) ::close(c);
+    });
+    const std::string platform = getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "";
+    ::unsetenv("QT_QPA_PLATFORM");
+    ::unsetenv("WAYLAND_DISPLAY");
+    for (const std::string& display : {":" + std::to_string(number), "unix:" + std::to_string(number) + ".0"}) {
+        ::setenv("DISPLAY", display.c_str(), 1);
+        EXPECT_EQ(tandrel::DisplayProblem(0, nullptr), "") << display;
+    }
+    const std::string none = ":" + std::to_string(number + 1000);
+    ::setenv("DISPLAY", none.c_str(), 1);
+    EXPECT_EQ(tandrel::DisplayProblem(0, nullptr), "no X server answers at DISPLAY " + none);
+    ::shutdown(listener, SHUT_RDWR);
+    closer.join();
+    ::close(listener);
+    ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
 }
 
 TEST_F(ProgramProcesses, WithoutADisplayOneLineAndStatusOne)
