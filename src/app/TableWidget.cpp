@@ -95,11 +95,17 @@ void TableWidget::paintEvent(QPaintEvent* e)
 
 // The backing store's memory where this paint goes, when the table can be drawn
 // there: this widget's part of it, at the table's own scale.
-uchar* TableWidget::StoreMemory(QPainter& p, qsizetype& bytesPerLine) const
+bool TableWidget::PaintsStore(QPainter& p) const
 {
     QBackingStore* store = backingStore();
     QPaintDevice* device = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
-    if (!store || !device || device != store->paintDevice() || device->devType() != QInternal::Image) return nullptr;
+    return store && device && device == store->paintDevice();
+}
+
+uchar* TableWidget::StoreMemory(QPainter& p, qsizetype& bytesPerLine) const
+{
+    QPaintDevice* device = p.paintEngine()->paintDevice();
+    if (!PaintsStore(p) || device->devType() != QInternal::Image) return nullptr;
     auto* image = static_cast<QImage*>(device);
     const QPointF origin = p.deviceTransform().map(QPointF(0, 0));
     const QPoint at = origin.toPoint();
@@ -123,7 +129,12 @@ bool TableWidget::PaintInPlace(QPainter& p, const QRegion& exposed)
     if (!table_->Lendable()) return false;
     qsizetype bytesPerLine = 0;
     uchar* memory = StoreMemory(p, bytesPerLine);
-    if (!memory) return false;
+    if (!memory) {
+        // A store that cannot take the table was made anew (a size or ratio
+        // this widget was not told of): the memory lent before is not read again.
+        if (PaintsStore(p)) table_->ForgetWindow();
+        return false;
+    }
     if (!table_->DrawsInto(memory)) {
         table_->LendWindow(memory, bytesPerLine);
         // Carried over or drawn afresh beyond this paint's region too.
@@ -264,7 +275,11 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* e)
 bool TableWidget::event(QEvent* e)
 {
     // Moved to a screen of another ratio: the table at that screen's own resolution.
-    if (e->type() == QEvent::ScreenChangeInternal && table_) {
+    bool newStore = e->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    newStore = newStore || e->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (newStore && table_) {
         // The backing store is made anew for the new screen.
         table_->ReturnWindow();
         if (WantedScale() != table_->Scale() || table_->Lendable()) SizeTable();

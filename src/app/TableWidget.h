@@ -61,6 +61,7 @@ private:
     double FitFactor() const;
     int WantedScale() const;
     void PaintFitted(QPainter& p, const QRegion& exposed);
+    bool PaintsStore(QPainter& p) const;
     uchar* StoreMemory(QPainter& p, qsizetype& bytesPerLine) const;
     bool PaintInPlace(QPainter& p, const QRegion& exposed);
 

@@ -39,11 +39,11 @@ EndNoticeText EndNoticeLines(const Game& g)
 void QtTable::DrawEndNotice()
 {
     const EndNoticeText t = EndNoticeLines(g_);
-    if (t.winner == 0 || Window().isNull()) return;
+    if (t.winner == 0 || !HasWindow()) return;
     const QRect area = AsQRect(EndNoticeArea);
     const QColor ink = WinnerInk(t.winner);
     // Opaque and without smoothing, so drawing it again changes no pixel.
-    QPainter p(&Window());
+    QPainter p(&WindowFor(area));
     p.setPen(QPen(Qt::black, 0));
     p.setBrush(NoticeFace);
     p.drawRoundedRect(area.adjusted(0, 0, -1, -1), 10, 10);

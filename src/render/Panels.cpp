@@ -73,8 +73,8 @@ double ScoreColumnWidth(const QFontMetricsF& m) { return ScoreColumn(m); }
 
 void QtTable::DrawPanel(int x, int y, int w, int h, const QString& line1, const QString& line2, bool busy)
 {
-    if (Window().isNull()) return;
-    QPainter p(&Window());
+    if (!HasWindow()) return;
+    QPainter p(&WindowFor(QRect(x, y, w, h)));
     const QColor face = busy && !line1.isEmpty() ? QColor(Qt::white) : ButtonFace();
     p.setBrush(face);
     // Rounded boxes of 20 x 20 corners: black, then shadow and highlight inside.
@@ -148,10 +148,10 @@ void QtTable::StatusPanel(bool forceNewGameHint)
 // reprints only them.
 void QtTable::ScoreBoard(bool full)
 {
-    if (!g_.cfg.ShowStats || Window().isNull()) return;
+    if (!g_.cfg.ShowStats || !HasWindow()) return;
     if (full) DrawPanel(ScoreArea.x(), ScoreArea.y(), ScoreArea.width(), ScoreArea.height(), "", "", false);
 
-    QPainter p(&Window());
+    QPainter p(&WindowFor(ScoreArea));
     p.setFont(font_);
     const QFontMetrics m = p.fontMetrics();
     const int H = m.height();
@@ -195,11 +195,11 @@ void QtTable::ScoreBoard(bool full)
 // A side that went through its stock: an outlined place with the pass number.
 void QtTable::DrawEmptyStock(int side)
 {
-    if (Window().isNull()) return;
+    if (!HasWindow()) return;
     const int x = StockX, y = HandRowY(side);
     const int right = x + EmptyStockWidth - 1, bottom = y + CardHeight - 2;
     RestoreBackground(Surface::Window, x, y, StockAreaWidth, StockAreaHeight);
-    QPainter p(&Window());
+    QPainter p(&WindowFor(QRect(x - 1, y - 1, StockAreaWidth + 1, StockAreaHeight + 1)));
     OutlinedBox(p, x - 1, y - 1, right + 1, bottom + 1, ButtonFace());
     Segment(p, ButtonShadow(), x, y, right, y);
     Segment(p, ButtonShadow(), x, y, x, bottom);

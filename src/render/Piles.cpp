@@ -33,8 +33,8 @@ QRect FoundationRow()
 
 void QtTable::DrawFoundationWells()
 {
-    if (Window().isNull()) return;
-    QPainter p(&Window());
+    if (!HasWindow()) return;
+    QPainter p(&WindowFor(FoundationRow()));
     for (int f = 1; f <= FoundationCount; ++f) DrawWell(p, FoundationX(f), FoundationY);
     p.end();
     WindowChanged(FoundationRow());
@@ -43,7 +43,7 @@ void QtTable::DrawFoundationWells()
 // One, two or three backs deep: over 6 cards left two, over 15 three.
 void QtTable::DrawStock(int side)
 {
-    if (CardsLeft(g_, side) == 0 || Window().isNull()) return;
+    if (CardsLeft(g_, side) == 0 || !HasWindow()) return;
     const int y = HandRowY(side);
     RestoreBackground(Surface::Window, StockX, y, HandRowWidth, CardHeight);
     const int back = g_.cfg.CardBack;
@@ -144,8 +144,8 @@ void QtTable::RedrawHand(int side)
 
 void QtTable::RedrawFoundations()
 {
-    if (Window().isNull()) return;
-    QPainter p(&Window());
+    if (!HasWindow()) return;
+    QPainter p(&WindowFor(FoundationRow()));
     for (int f = 1; f <= FoundationCount; ++f) {
         DrawWell(p, FoundationX(f), FoundationY);
         if (g_.Foundation(f, FoundSuit) != 0) PaintCard(p, FoundationX(f), FoundationY, FoundationTopCard(g_, f));

@@ -202,7 +202,29 @@ void QtTable::LendWindow(uchar* bits, qsizetype bytesPerLine)
     windowLent_ = true;
     lentBits_ = bits;
     redrawOwed_ = false;
-    if (!carry) DrawWholeTable();
+    if (carry) return;
+    // What the buffer still owes is taken from the table drawn afresh, not from undrawn memory.
+    const QRegion owed = std::exchange(bufferOwed_, {});
+    DrawWholeTable();
+    bufferOwed_ = owed;
+}
+
+void QtTable::SetLendable(bool lendable)
+{
+    // Fitted or scaled, the widget copies the window: it needs pixels of its own.
+    if (!lendable) ReturnWindow();
+    lendable_ = lendable;
+}
+
+void QtTable::ForgetWindow()
+{
+    if (!windowLent_) return;
+    // What the buffer still owes is taken from the table drawn afresh.
+    over_.clear();
+    window_ = {};
+    windowLent_ = false;
+    lentBits_ = nullptr;
+    redrawOwed_ = tableWidth_ > 0 && tableHeight_ > 0;
 }
 
 void QtTable::ReturnWindow()
@@ -266,7 +288,8 @@ void QtTable::TakeIntoBuffer(const QRegion& area)
     if (take.isEmpty()) return;
     bufferOwed_ -= take;
     if (window_.isNull() || tableBuffer_.size() != window_.size() || window_.format() != QImage::Format_RGB32) {
-        PaintBareTable(tableBuffer_, take.boundingRect()); // the window went first: never stray memory
+        // No window to take it from: the bare table rather than whatever the memory held.
+        PaintBareTable(tableBuffer_, take.boundingRect());
         return;
     }
     LiftOver(true);
@@ -473,12 +496,13 @@ void QtTable::ComposeMoveFrame(const QRect& frame, const QRect& last, const QRec
     if (window_.cacheKey() != frameWindowKey_ || tableBuffer_.cacheKey() != frameBufferKey_)
         unlikeBuffer_ = TableRect();
     const int k = scale_;
-    const int stride = static_cast<int>(window_.bytesPerLine());
+    // A lent window has the backing store's stride, the buffer its own.
+    const qsizetype stride = window_.bytesPerLine(), bufferStride = tableBuffer_.bytesPerLine();
     uchar* const window = window_.bits();
     const uchar* const buffer = tableBuffer_.constBits();
     const auto copyRows = [&](int x, int y, int w, int h) { // device pixels, buffer to window
         for (int row = y; row < y + h; ++row)
-            std::memcpy(window + row * stride + 4 * x, buffer + row * stride + 4 * x, 4 * size_t(w));
+            std::memcpy(window + row * stride + 4 * x, buffer + row * bufferStride + 4 * x, 4 * size_t(w));
     };
 
     QRegion wipe = (QRegion(frame) + last) & unlikeBuffer_;
@@ -536,7 +560,7 @@ void QtTable::DrawMoveFrame(float x, float y, int w, int h)
         return;
     }
     frameWindowKey_ = 0; // the next frame learns nothing from this one
-    QPainter p(&Window());
+    QPainter p(&WindowFor(QRegion(frame) + last));
     if (!tableBuffer_.isNull()) {
         p.setCompositionMode(QPainter::CompositionMode_Source);
         if (lastOutside) {

@@ -82,15 +82,18 @@ public:
     // Lent windows: Resize then leaves the window without pixels until the
     // widget lends the memory it shows (LendWindow), and a whole redraw waits
     // for that. Drawing before then gives the window a picture of its own.
-    void SetLendable(bool lendable) { lendable_ = lendable; }
+    void SetLendable(bool lendable);
     bool Lendable() const { return lendable_; }
     // The window's pixels from now on are at bits (the table's size times the
     // scale, 32 bits a pixel). A picture of its own is carried over; otherwise
     // the table is drawn afresh, since memory lent before may be gone.
     void LendWindow(uchar* bits, qsizetype bytesPerLine);
     bool DrawsInto(const uchar* bits) const { return windowLent_ && window_.constBits() == bits; }
-    // The lent memory is about to go: the window waits for new memory.
+    // Copies the window out of lent memory that is about to go.
     void ReturnWindow();
+    // The lent memory may be gone already: the window is dropped unread and
+    // drawn afresh where it is next lent, or on its own pixels when drawn before.
+    void ForgetWindow();
     // Paints over the lent window (the play aids) where areas lie (table
     // pixels), keeping what was under them; it comes off again before the
     // table next reads or draws the window, so the table never sees it.
@@ -193,6 +196,7 @@ private:
     // own when it waits for lent memory and must be drawn now.
     QImage& WindowFor(const QRegion& area);
     QImage& Window();
+    bool HasWindow() const { return !window_.isNull() || redrawOwed_; }
     void DrawWholeTable();
     void LiftOver(bool repaint);
     // The table buffer is taken from the window lazily: a rectangle of it is

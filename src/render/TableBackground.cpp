@@ -138,7 +138,7 @@ QImage FinerPicture(const std::string& path, int scale)
     const QFileInfo file(QFile::decodeName(path.c_str()));
     const QString finer = file.path() + "/" + file.completeBaseName() + QString("@%1x.").arg(scale);
     QStringList names{finer + file.suffix()};
-    if (file.suffix().toLower() != "png") names << finer + "png";
+    if (file.suffix() != "png") names << finer + "png";
     std::string bytes;
     for (const QString& name : names) {
         if (ReadRegularFile(QFile::encodeName(name).toStdString(), bytes) != FileRead::Read) continue;

@@ -62,6 +62,16 @@ TEST_F(GuiTest, TheTableIsDrawnWhereTheWindowIsShownFrom)
     w.table().DrawCard(Surface::Window, 500, 300, 20);
     EXPECT_EQ(store->copy(area).copy(500, 300, CardWidth, CardHeight), screen().copy(500, 300, CardWidth, CardHeight));
     EXPECT_TRUE(Shows(20, 500, 300));
+
+    // Fitted, the table is copied to the screen scaled: it takes its pixels
+    // back before the store is made anew for a smaller window.
+    Command("mnuFitTable")->trigger();
+    ASSERT_TRUE(game().cfg.FitTable);
+    EXPECT_FALSE(w.table().DrawsInto(store->constBits() + at.y() * store->bytesPerLine() + 4 * at.x()));
+    w.resize(420, 330);
+    QApplication::processEvents();
+    w.table().DrawCard(Surface::Window, 10, 300, 21);
+    EXPECT_TRUE(Shows(20, 500, 300) && Shows(21, 10, 300));
 }
 
 // The table reaches the screen before the deal begins; the deal's count
