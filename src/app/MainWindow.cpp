@@ -51,8 +51,7 @@ MainWindow::MainWindow(const std::string& programFolder)
 {
     setObjectName("frmMain");
     setWindowTitle(ProgramTitle);
-    bootView_.record = false;
-    game_ = std::make_unique<Game>(bootView_);
+    game_ = std::make_unique<Game>(NoScreen());
     InstallTableAccessibility(); // before the table widget is first asked for
     tableWidget_ = new TableWidget(this);
     setCentralWidget(tableWidget_);
@@ -102,7 +101,7 @@ MainWindow::~MainWindow()
     tableWidget_->SetSpeaker(nullptr);
     table_->said = nullptr;
     // The table view goes before the game that points at it.
-    game_->view = &bootView_;
+    game_->view = &NoScreen();
 }
 
 void MainWindow::ConnectTable()

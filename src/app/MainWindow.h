@@ -18,7 +18,6 @@
 #include "app/TableAccessible.h"
 #include "app/WindowTable.h"
 #include "engine/Game.h"
-#include "engine/HeadlessView.h"
 #include "input/Mouse.h"
 #include "sound/Mixer.h"
 
@@ -97,7 +96,6 @@ private:
     void mnuMusic_Click();
 
     Mixer mixer_; // outlives the table that plays through it
-    HeadlessView bootView_;
     std::unique_ptr<Game> game_;
     TableWidget* tableWidget_ = nullptr;
     std::unique_ptr<WindowTable> table_;

@@ -30,17 +30,21 @@ bool Wanted(const QFileInfo& fi, const std::vector<std::string>& extensions)
     return std::find(extensions.begin(), extensions.end(), ext) != extensions.end();
 }
 
+// The files of one folder: their names without the extension, and whole in lower case.
+struct FilesBeside {
+    std::set<QString> bases, lowerNames;
+};
+
 // "name@2x.<ext>" or "name@2x.png" beside a picture "name.<ext>": the finer
-// copy that the table takes by itself on a finer screen, not a picture of its
-// own. filesBeside: the folder's names in lower case, and each without its extension.
-bool FinerCopy(const QFileInfo& fi, const std::set<QString>& filesBeside)
+// copy that the table takes by itself on a finer screen, not a picture of its own.
+bool FinerCopy(const QFileInfo& fi, const FilesBeside& beside)
 {
     static const QRegularExpression finer(R"(^(.+)@[1-9][0-9]*x$)");
     const QRegularExpressionMatch m = finer.match(fi.completeBaseName());
     if (!m.hasMatch()) return false;
     const QString picture = m.captured(1);
-    if (fi.suffix() == "png") return filesBeside.count(picture + "/") > 0;
-    return filesBeside.count((picture + "." + fi.suffix()).toLower()) > 0;
+    if (fi.suffix() == "png") return beside.bases.count(picture) > 0;
+    return beside.lowerNames.count((picture + "." + fi.suffix()).toLower()) > 0;
 }
 
 void ListOne(const QString& dir, int depth, const std::vector<std::string>& extensions,
@@ -65,9 +69,12 @@ void ListOne(const QString& dir, int depth, const std::vector<std::string>& exte
             files.push_back(fi);
         }
     }
-    std::set<QString> names; // "base/" for every base name, and each name in lower case
-    for (const QFileInfo& fi : files) names.insert({fi.completeBaseName() + "/", fi.fileName().toLower()});
-    std::erase_if(files, [&names](const QFileInfo& fi) { return FinerCopy(fi, names); });
+    FilesBeside beside;
+    for (const QFileInfo& fi : files) {
+        beside.bases.insert(fi.completeBaseName());
+        beside.lowerNames.insert(fi.fileName().toLower());
+    }
+    std::erase_if(files, [&beside](const QFileInfo& fi) { return FinerCopy(fi, beside); });
     std::sort(files.begin(), files.end(), ByName);
     for (const QFileInfo& fi : files)
         found.push_back({fi.fileName().toStdString(), QFile::encodeName(fi.absoluteFilePath()).toStdString()});

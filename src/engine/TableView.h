@@ -51,4 +51,8 @@ public:
     virtual void Say(const std::string& words) { (void)words; }
 };
 
+// The view of a game no screen stands behind (the computer's look-ahead, a
+// window not yet built): it shows and records nothing. One per thread.
+TableView& NoScreen();
+
 } // namespace tandrel

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "engine/HeadlessView.h"
 #include "engine/TurnRules.h"
 #include "opponent/ComputerPlan.h"
 #include "opponent/Playout.h"
@@ -20,17 +19,6 @@ struct Choice {
     std::optional<Move> move; // none: end the turn
     long total = 0;
 };
-
-// The look-ahead's copies show nothing: no screen stands behind them.
-TableView& NoScreen()
-{
-    thread_local HeadlessView none = [] {
-        HeadlessView v;
-        v.record = false;
-        return v;
-    }();
-    return none;
-}
 
 // A copy to play on: none of the game's names, files, hooks or screen, only the table and its rules.
 Game TableOnly(const Game& g)

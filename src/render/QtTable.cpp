@@ -26,6 +26,14 @@ QImage Surface32(int w, int h, int scale)
     return image;
 }
 
+// Rows of 32-bit pixels from one memory to another, at the same place in
+// both (r in device pixels); each with its own stride.
+void CopyPixels(uchar* to, qsizetype toStride, const uchar* from, qsizetype fromStride, const QRect& r)
+{
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memcpy(to + y * toStride + 4 * r.x(), from + y * fromStride + 4 * r.x(), 4 * size_t(r.width()));
+}
+
 // Copies a rectangle of one picture onto another unchanged (no blending),
 // clipped to both pictures; both in table pixels.
 void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRect& from)
@@ -193,10 +201,7 @@ void QtTable::LendWindow(uchar* bits, qsizetype bytesPerLine)
     // A picture of its own is carried over; memory lent before may be gone.
     const bool own = !window_.isNull() && (!windowLent_ || window_.constBits() != lentBits_);
     const bool carry = own && window_.size() == lent.size() && window_.format() == QImage::Format_RGB32;
-    if (carry) {
-        for (int y = 0; y < lent.height(); ++y)
-            std::memcpy(lent.scanLine(y), window_.constScanLine(y), 4 * size_t(lent.width()));
-    }
+    if (carry) CopyPixels(bits, bytesPerLine, window_.constBits(), window_.bytesPerLine(), lent.rect());
     over_.clear();
     window_ = std::move(lent);
     windowLent_ = true;
@@ -295,14 +300,10 @@ void QtTable::TakeIntoBuffer(const QRegion& area)
     LiftOver(true);
     // Only the buffer's memory changes, not what it holds: a move frame need not start afresh.
     const bool frameKnewBuffer = tableBuffer_.cacheKey() == frameBufferKey_;
-    const qsizetype stride = window_.bytesPerLine();
     uchar* const buffer = tableBuffer_.bits();
-    for (const QRect& r : take) {
-        const QRect d = DevicePixels(r, scale_);
-        for (int y = d.top(); y <= d.bottom(); ++y)
-            std::memcpy(buffer + y * tableBuffer_.bytesPerLine() + 4 * d.x(),
-                        window_.constBits() + y * stride + 4 * d.x(), 4 * size_t(d.width()));
-    }
+    for (const QRect& r : take)
+        CopyPixels(buffer, tableBuffer_.bytesPerLine(), window_.constBits(), window_.bytesPerLine(),
+                   DevicePixels(r, scale_));
     if (frameKnewBuffer) frameBufferKey_ = tableBuffer_.cacheKey();
 }
 
@@ -501,8 +502,7 @@ void QtTable::ComposeMoveFrame(const QRect& frame, const QRect& last, const QRec
     uchar* const window = window_.bits();
     const uchar* const buffer = tableBuffer_.constBits();
     const auto copyRows = [&](int x, int y, int w, int h) { // device pixels, buffer to window
-        for (int row = y; row < y + h; ++row)
-            std::memcpy(window + row * stride + 4 * x, buffer + row * bufferStride + 4 * x, 4 * size_t(w));
+        CopyPixels(window, stride, buffer, bufferStride, {x, y, w, h});
     };
 
     QRegion wipe = (QRegion(frame) + last) & unlikeBuffer_;
