@@ -9,6 +9,7 @@
 #include "app/Language.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "app/StartAhead.h"
 #include "app/WindowGone.h"
 #include "store/AtomicFile.h"
 #include "store/StorePaths.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv)
         tandrel::TellNoDisplay(problem);
         return 1;
     }
+    tandrel::StartAhead ahead;
     auto startErrors = std::make_unique<tandrel::StartErrors>();
     QApplication app(argc, argv);
     startErrors.reset();
@@ -72,6 +74,7 @@ int main(int argc, char** argv)
     // Temporary files whose writer has died are what a crash in a write left.
     tandrel::RemoveStaleTemporaries(settingsFolder);
 
+    ahead.Wait();
     tandrel::MainWindow frmMain(programFolder);
     // A broken display connection ends the process from inside the toolkit
     // (exit), past the exit sequence: the files are stored on the way out.

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "app/DisplayCheck.h"
+#include "app/StartAhead.h"
 #include "store/Profile.h"
 
 namespace fs = std::filesystem;
@@ -255,6 +256,13 @@ TEST(DisplayCheck, ALocalDisplayIsAskedByItsSocketAlone)
     closer.join();
     ::close(listener);
     ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+}
+
+// The start reads the font configuration ahead through the toolkit's own
+// library; a name that found none would quietly put the cost back.
+TEST(StartAhead, TheFontConfigurationIsReadThroughTheToolkitsOwnLibrary)
+{
+    EXPECT_TRUE(tandrel::LoadFontConfiguration());
 }
 
 TEST_F(ProgramProcesses, WithoutADisplayOneLineAndStatusOne)
