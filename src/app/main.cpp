@@ -48,6 +48,7 @@ int main(int argc, char** argv)
         tandrel::TellNoDisplay(problem);
         return 1;
     }
+    // What needs no toolkit runs on another core while the toolkit connects.
     tandrel::StartAhead ahead;
     auto startErrors = std::make_unique<tandrel::StartErrors>();
     QApplication app(argc, argv);
@@ -74,7 +75,7 @@ int main(int argc, char** argv)
     // Temporary files whose writer has died are what a crash in a write left.
     tandrel::RemoveStaleTemporaries(settingsFolder);
 
-    ahead.Wait();
+    ahead.Wait(); // the window's first text then finds the font configuration read
     tandrel::MainWindow frmMain(programFolder);
     // A broken display connection ends the process from inside the toolkit
     // (exit), past the exit sequence: the files are stored on the way out.
