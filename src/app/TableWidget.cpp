@@ -104,8 +104,9 @@ bool TableWidget::PaintsStore(QPainter& p) const
 
 uchar* TableWidget::StoreMemory(QPainter& p, qsizetype& bytesPerLine) const
 {
+    if (!PaintsStore(p)) return nullptr;
     QPaintDevice* device = p.paintEngine()->paintDevice();
-    if (!PaintsStore(p) || device->devType() != QInternal::Image) return nullptr;
+    if (device->devType() != QInternal::Image) return nullptr;
     auto* image = static_cast<QImage*>(device);
     const QPointF origin = p.deviceTransform().map(QPointF(0, 0));
     const QPoint at = origin.toPoint();

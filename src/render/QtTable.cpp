@@ -167,7 +167,6 @@ void QtTable::Resize(int w, int h)
     TakeIntoBuffer(bufferOwed_);
     tableWidth_ = std::max(0, w);
     tableHeight_ = std::max(0, h);
-    windowLent_ = false;
     lentBits_ = nullptr;
     if (lendable_) {
         window_ = {};
@@ -199,12 +198,11 @@ void QtTable::LendWindow(uchar* bits, qsizetype bytesPerLine)
     QImage lent(bits, tableWidth_ * scale_, tableHeight_ * scale_, bytesPerLine, QImage::Format_RGB32);
     lent.setDevicePixelRatio(scale_);
     // A picture of its own is carried over; memory lent before may be gone.
-    const bool own = !window_.isNull() && (!windowLent_ || window_.constBits() != lentBits_);
+    const bool own = !window_.isNull() && window_.constBits() != lentBits_;
     const bool carry = own && window_.size() == lent.size() && window_.format() == QImage::Format_RGB32;
     if (carry) CopyPixels(bits, bytesPerLine, window_.constBits(), window_.bytesPerLine(), lent.rect());
     over_.clear();
     window_ = std::move(lent);
-    windowLent_ = true;
     lentBits_ = bits;
     redrawOwed_ = false;
     if (carry) return;
@@ -223,27 +221,25 @@ void QtTable::SetLendable(bool lendable)
 
 void QtTable::ForgetWindow()
 {
-    if (!windowLent_) return;
+    if (!WindowLent()) return;
     // What the buffer still owes is taken from the table drawn afresh.
     over_.clear();
     window_ = {};
-    windowLent_ = false;
     lentBits_ = nullptr;
     redrawOwed_ = tableWidth_ > 0 && tableHeight_ > 0;
 }
 
 void QtTable::ReturnWindow()
 {
-    if (!windowLent_) return;
+    if (!WindowLent()) return;
     LiftOver(false);
     window_ = window_.copy();
-    windowLent_ = false;
     lentBits_ = nullptr;
 }
 
 void QtTable::PaintOver(const std::vector<QRect>& areas, const std::function<void(QPainter&)>& paint)
 {
-    if (!windowLent_) return;
+    if (!WindowLent()) return;
     LiftOver(false);
     // Drawn past window_, whose cache key the move frames go by: the table's
     // own pixels are as they were once this comes off.

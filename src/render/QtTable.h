@@ -77,7 +77,7 @@ public:
 
     // The window as the table drew it, without what was painted over it; a
     // copy when it lies in lent memory, which changes under it.
-    QImage WindowImage() { return windowLent_ ? WindowFor({}).copy() : WindowFor({}); }
+    QImage WindowImage() { return WindowLent() ? WindowFor({}).copy() : WindowFor({}); }
 
     // Lent windows: Resize then leaves the window without pixels until the
     // widget lends the memory it shows (LendWindow), and a whole redraw waits
@@ -88,7 +88,7 @@ public:
     // scale, 32 bits a pixel). A picture of its own is carried over; otherwise
     // the table is drawn afresh, since memory lent before may be gone.
     void LendWindow(uchar* bits, qsizetype bytesPerLine);
-    bool DrawsInto(const uchar* bits) const { return windowLent_ && window_.constBits() == bits; }
+    bool DrawsInto(const uchar* bits) const { return WindowLent() && window_.constBits() == bits; }
     // Copies the window out of lent memory that is about to go.
     void ReturnWindow();
     // The lent memory may be gone already: the window is dropped unread and
@@ -197,6 +197,7 @@ private:
     QImage& WindowFor(const QRegion& area);
     QImage& Window();
     bool HasWindow() const { return !window_.isNull() || redrawOwed_; }
+    bool WindowLent() const { return lentBits_ != nullptr; }
     void DrawWholeTable();
     void LiftOver(bool repaint);
     // The table buffer is taken from the window lazily: a rectangle of it is
@@ -227,8 +228,7 @@ private:
     int tableHeight_ = 0;
     QImage window_;
     bool lendable_ = false;
-    bool windowLent_ = false;       // window_ lies in memory the widget lent
-    uchar* lentBits_ = nullptr;
+    uchar* lentBits_ = nullptr;     // the memory the widget lent window_; null while it has its own
     bool redrawOwed_ = false;       // a whole redraw waits for the window's pixels
     struct Under {
         QRect area;                 // table pixels
