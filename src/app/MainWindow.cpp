@@ -225,6 +225,8 @@ void MainWindow::Form_Load()
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
     // The screen's scale first, so the picture is read once, at the size it is shown.
     table_->SetScale(ArtScaleFor(tableWidget_->devicePixelRatioF()));
+    // The first picture's text is drawn on the second core meanwhile.
+    table_->PrepareText();
     table_->LoadBackImage(g.cfg.BackImage);
     FollowGame();
     CenterForm(*this);

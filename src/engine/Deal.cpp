@@ -128,7 +128,7 @@ void DealNewGame(Game& g, bool redeal)
     }
     for (int side = 1; side <= 2; ++side) {
         const int first = side == 1 ? 11 : 32;
-        for (int k = 1; k <= 21; ++k) {
+        for (int k = 1; k <= DealtToEachSide; ++k) {
             g.Stock(side, k) = g.Deck(first + k);
             g.Deck(first + k) = 0;
         }

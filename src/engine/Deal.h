@@ -18,6 +18,8 @@ void ShuffleDeck(Game& g, std::uint32_t seed);
 // A new game on the state: the deal (a fresh one, or the last again), the
 // tableau's first row by row, the rest into the two stocks.
 void DealNewGame(Game& g, bool redeal);
+// Each side's stock after a deal.
+constexpr int DealtToEachSide = 21;
 // The ten cards of the tableau in the order they are dealt: pile, row, face up.
 struct DealtCard {
     int pile, row;

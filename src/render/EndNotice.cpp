@@ -53,12 +53,13 @@ void QtTable::DrawEndNotice()
 
     const QRect inner = area.adjusted(PanelTextMargin, PanelTextMargin, -PanelTextMargin, -PanelTextMargin);
     const int row = inner.height() / 3;
-    QFont title = font_;
+    const QFont& font = TextFont();
+    QFont title = font;
     title.setBold(true);
-    title.setPointSizeF(font_.pointSizeF() * 1.3);
+    title.setPointSizeF(font.pointSizeF() * 1.3);
     CentredLine(p, title, QRect(inner.x(), inner.y(), inner.width(), row), t.title, ink);
-    CentredLine(p, font_, QRect(inner.x(), inner.y() + row, inner.width(), row), t.score, Qt::black);
-    CentredLine(p, font_, QRect(inner.x(), inner.y() + 2 * row, inner.width(), row), t.next, Qt::black);
+    CentredLine(p, font, QRect(inner.x(), inner.y() + row, inner.width(), row), t.score, Qt::black);
+    CentredLine(p, font, QRect(inner.x(), inner.y() + 2 * row, inner.width(), row), t.next, Qt::black);
     p.end();
     WindowChanged(area);
 }

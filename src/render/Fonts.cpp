@@ -44,10 +44,13 @@ bool LargeFonts()
 
 double TableFontPoints() { return LargeFonts() ? 6.0 : 9.75; }
 
-QFont TableFont(const QPaintDevice& surface)
+QString TableFontFamily() { return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(); }
+
+QFont TableFont(const QPaintDevice& surface) { return TableFont(surface, TableFontFamily(), TableFontPoints()); }
+
+QFont TableFont(const QPaintDevice& surface, const QString& family, double points)
 {
-    QFont font(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-    double points = TableFontPoints();
+    QFont font(family);
     font.setPointSizeF(points);
     while (!Fits(font, surface) && points > SmallestPoints) {
         points -= PointStep;

@@ -16,5 +16,10 @@ double TableFontPoints();
 // that the panel texts fit their panels on the given surface; fonts differ in
 // width from desktop to desktop.
 QFont TableFont(const QPaintDevice& surface);
+// The same from a family and a starting size given: another thread asks the
+// screen nothing.
+QFont TableFont(const QPaintDevice& surface, const QString& family, double points);
+// The desktop's sans-serif family.
+QString TableFontFamily();
 
 } // namespace tandrel

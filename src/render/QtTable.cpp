@@ -49,15 +49,11 @@ void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRec
 // The built-in art is read at the scale the screen wants when the table is
 // first sized (a finer screen never decodes the coarse pictures), and each card
 // only when it is first drawn.
-QtTable::QtTable(Game& g) : g_(g), builtinArt_(true)
-{
-    font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
-}
+QtTable::QtTable(Game& g) : g_(g), builtinArt_(true) {}
 
 QtTable::QtTable(Game& g, const CardArt& art) : g_(g), scale_(std::clamp(art.scale, 1, 3)), artScale_(scale_)
 {
     TakeArt(art);
-    font_ = TableFont(QImage(1, 1, QImage::Format_RGB32));
 }
 
 void QtTable::LoadArt()

@@ -24,6 +24,7 @@
 #include "engine/Game.h"
 #include "engine/TableView.h"
 #include "render/CardArt.h"
+#include "render/PreparedText.h"
 
 class QFontMetricsF;
 class QPaintDevice;
@@ -111,7 +112,13 @@ public:
         return tableBuffer_.isNull() ? nullptr : &tableBuffer_;
     }
     const QImage* DragImagePicture() const { return dragImage_.isNull() ? nullptr : &dragImage_; }
-    const QFont& TextFont() const { return font_; }
+    // The table font: fitted here the first time it is asked for, unless
+    // PrepareText fitted it already.
+    const QFont& TextFont();
+    // Starts measuring and drawing the text the table shows first, on another
+    // thread, before anything here has asked for the table font; the first
+    // text drawn then waits for it. The game's state and the scale are read now.
+    void PrepareText();
 
     // Loads a picture file as the table picture; a missing or unreadable file
     // keeps the picture there is. True when the file was taken.
@@ -168,6 +175,8 @@ public:
     void DrawEmptyStock(int side) override;
     // Over the tableau once a game is over: who won, the wins and losses, F2.
     void DrawEndNotice();
+    // How many lines were drawn from their prepared pictures.
+    int PreparedLinesDrawn() const { return preparedLinesDrawn_; }
 
 protected:
     // Called after every change of the window picture with the rectangle that
@@ -208,6 +217,16 @@ private:
     QRegion CoveredByRedraw() const;
     QRect HandRowRepaint(int side) const;
     QRegion PanelFaces() const;
+    // Text, from the prepared answers where there are some.
+    QFont Fit(const QFont& font, const QString& text, int room);
+    LineFacts Facts(const QFont& font);
+    int Advance(const QFont& font, const QString& text);
+    int ScoreColumn();
+    // A line in ink with its top left at (x, y) over the face it was prepared
+    // on, when the window shows only that face under its picture.
+    void Print(QPainter& p, const QFont& font, double x, double y, const QString& text, const QColor& ink,
+               const QColor& face);
+    bool OnlyFaceUnder(const TextPicture& picture, const QPoint& at) const;
     // hidden: what the caller covers next (table pixels), left undrawn.
     void PaintCard(QPainter& p, int x, int y, int card, const QRect& hidden = {}) const;
     QRect OpaquePart(int x, int y, int card) const;
@@ -263,6 +282,9 @@ private:
     mutable QImage shadow_;
     mutable bool shadowTried_ = false;
     QFont font_;
+    bool fontKnown_ = false;
+    PreparedText prepared_;
+    int preparedLinesDrawn_ = 0;
 };
 
 } // namespace tandrel

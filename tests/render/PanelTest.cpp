@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include "RenderFixture.h"
+#include "engine/Deal.h"
 #include "render/Fonts.h"
 #include "render/Outlines.h"
 #include "support/Positions.h"
@@ -127,6 +128,58 @@ TEST_F(Panels, TextFitsItsPanelsAndAPartialScoreUpdateMatchesAFullOne)
     EXPECT_EQ(window(), before);
     table->StatusPanel(false);
     EXPECT_NE(window(), before);
+}
+
+// Text measured and drawn on another thread stands in for text drawn here,
+// pixel for pixel, at both scales: the first picture of a start, a deal, a
+// partial score, the computer at work; and never over anything but its face.
+TEST(PreparedText, GivesTheSamePixelsAsTextDrawnHere)
+{
+    for (const int scale : {1, 2}) {
+        HeadlessView view;
+        Game g(view);
+        g.Wins = 17, g.Losses = 4, g.StockPasses(2) = 1;
+        CardArt art = SampleArt();
+        art.scale = scale;
+        for (QImage* picture : {&art.sheets[0], &art.sheets[1], &art.sheets[2], &art.sheets[3], &art.shadow, &art.tile})
+            *picture = picture->scaled(picture->size() * scale);
+        OffscreenTable here(g, art), ahead(g, art);
+        ahead.PrepareText();
+        here.Resize(640, 480), ahead.Resize(640, 480);
+        const auto same = [&](const char* what) {
+            const QImage a = here.WindowImage(), b = ahead.WindowImage();
+            ASSERT_EQ(a.size(), QSize(640, 480) * scale);
+            if (a != b) ADD_FAILURE() << what << " at scale " << scale << ": " << AreaDiff(a, b, a.rect());
+        };
+        const auto both = [&](auto draw) { draw(here), draw(ahead); };
+
+        // The first picture: the hint to deal, the empty stocks.
+        g.GameOver = true;
+        here.showingWindow = ahead.showingWindow = true;
+        both([](QtTable& t) { t.RedrawTable(); });
+        same("first picture");
+        EXPECT_EQ(ahead.PreparedLinesDrawn(), 12); // two stocks, one status line, the score board's nine
+        here.showingWindow = ahead.showingWindow = false;
+        // A deal's panels, and numbers never prepared.
+        g.GameOver = false;
+        SetCardsLeft(g, 1, DealtToEachSide), SetCardsLeft(g, 2, DealtToEachSide);
+        both([](QtTable& t) { t.ScoreBoard(true), t.StatusPanel(false); });
+        same("deal");
+        SetCardsLeft(g, 1, 13), SetCardsLeft(g, 2, 38);
+        both([](QtTable& t) { t.ScoreBoard(false); });
+        same("partial score");
+        g.ComputerBusy = true;
+        both([](QtTable& t) { t.StatusPanel(false); });
+        same("computer at work");
+        EXPECT_EQ(here.PreparedLinesDrawn(), 0);
+
+        // A panel too low for its lines: the second crosses its outline and
+        // the table below, where drawn text blends and a picture would not.
+        g.ComputerBusy = false;
+        const StatusText lines = StatusLines(g, false);
+        both([&](QtTable& t) { t.DrawPanel(380, 125, 200, 22, lines.line1, lines.line2, false); });
+        same("a squeezed panel");
+    }
 }
 
 // Level and upright lines and the boxes' outlines are filled as thin boxes of
