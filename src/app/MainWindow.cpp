@@ -225,9 +225,10 @@ void MainWindow::Form_Load()
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
     // The screen's scale first, so the picture is read once, at the size it is shown.
     table_->SetScale(ArtScaleFor(tableWidget_->devicePixelRatioF()));
-    // The first picture's text is drawn on the second core meanwhile.
+    // The table picture and the first picture's text are made on other
+    // threads while the window is built and shown.
+    table_->LoadBackImageAhead(g.cfg.BackImage);
     table_->PrepareText();
-    table_->LoadBackImage(g.cfg.BackImage);
     FollowGame();
     CenterForm(*this);
     ShowMainWindow();

@@ -51,6 +51,11 @@ void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRec
 // only when it is first drawn.
 QtTable::QtTable(Game& g) : g_(g), builtinArt_(true) {}
 
+QtTable::~QtTable()
+{
+    if (backImageReader_.joinable()) backImageReader_.join();
+}
+
 QtTable::QtTable(Game& g, const CardArt& art) : g_(g), scale_(std::clamp(art.scale, 1, 3)), artScale_(scale_)
 {
     TakeArt(art);
@@ -65,6 +70,11 @@ void QtTable::LoadArt()
     cards_ = {};
     // The player's picture stays; at another scale its finer (or plain) version is read.
     if (!backImagePath_.empty() && (backImageScale_ == scale_ || LoadBackImage(backImagePath_))) return;
+    LoadBuiltinTile();
+}
+
+void QtTable::LoadBuiltinTile()
+{
     picBackGrd_ = LoadBuiltinPicture("tile", scale_).convertToFormat(QImage::Format_RGB32);
     picBackGrd_.setDevicePixelRatio(scale_);
 }

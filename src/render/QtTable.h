@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -63,6 +64,9 @@ class QtTable : public TableView {
 public:
     explicit QtTable(Game& g);              // built-in pictures, decoded when first drawn
     QtTable(Game& g, const CardArt& art);   // given pictures (tests, benchmarks)
+    ~QtTable() override;
+    QtTable(const QtTable&) = delete;
+    QtTable& operator=(const QtTable&) = delete;
 
     // Sizes the window and the table size to the client area. Nothing
     // moves: a small window clips the table. Follow it with RedrawTable.
@@ -105,7 +109,11 @@ public:
     // The bare table over area (table pixels) through any painter; outside the
     // table the picture's tiles and the gradient's end bands reach on.
     void PaintBareTableOn(QPainter& p, const QRect& area);
-    const QImage& BackgroundPicture() const { return picBackGrd_; }
+    const QImage& BackgroundPicture()
+    {
+        TakeBackImage();
+        return picBackGrd_;
+    }
     const QImage* TableBufferImage()
     {
         TakeIntoBuffer(bufferOwed_);
@@ -123,6 +131,10 @@ public:
     // Loads a picture file as the table picture; a missing or unreadable file
     // keeps the picture there is. True when the file was taken.
     bool LoadBackImage(const std::string& path);
+    // The first table picture, read on another thread while the window is
+    // built and shown; the table takes it when it first paints the bare table.
+    // A missing or unreadable file leaves the built-in picture, as above.
+    void LoadBackImageAhead(const std::string& path);
 
     // A card onto any picture (previews in dialogs use it too).
     void DrawCardOn(QImage& target, int x, int y, int card) const;
@@ -194,6 +206,9 @@ private:
     };
     void TakeArt(CardArt art);
     void LoadArt();
+    void LoadBuiltinTile();
+    // Waits for a table picture read ahead and takes it.
+    void TakeBackImage();
     const CardPicture* Picture(int card) const; // null when the card has none
     static void SetPicture(CardPicture& c, QImage keyed);
     const QImage& Shadow() const;
@@ -242,6 +257,9 @@ private:
     int artScale_ = 0;              // the scale of the art; 0 none yet
     std::string backImagePath_;     // reloaded at its own scale when the scale changes
     int backImageScale_ = 0;        // the scale it was read at
+    std::thread backImageReader_;   // reading the first picture ahead, until taken
+    QImage backImageRead_;          // what it read: the reader's until joined
+    bool backImageReadOk_ = false;
     int redraws_ = 0;
     int tableWidth_ = 0;
     int tableHeight_ = 0;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <system_error>
 
 #include "engine/RegularFile.h"
 #include "render/QtTable.h"
@@ -148,9 +149,9 @@ QImage FinerPicture(const std::string& path, int scale)
     return {};
 }
 
-} // namespace
-
-bool QtTable::LoadBackImage(const std::string& path)
+// The picture at path for a scale, ready to tile; touches nothing else, so
+// another thread may read it. False when there is none to take.
+bool ReadBackImage(const std::string& path, int scale, QImage& picture)
 {
     // Read by us, not by the image reader: a FIFO or a device named as the
     // picture must neither block the start nor be taken as a picture.
@@ -158,22 +159,67 @@ bool QtTable::LoadBackImage(const std::string& path)
     if (ReadRegularFile(path, bytes) != FileRead::Read) return false;
     // On a finer screen the finer version is decoded instead, when there is
     // one; the picture named need only be one.
-    QImage picture = scale_ > 1 ? FinerPicture(path, scale_) : QImage();
+    picture = scale > 1 ? FinerPicture(path, scale) : QImage();
     if (!picture.isNull()) {
         QBuffer named;
         named.setData(bytes.data(), static_cast<qsizetype>(bytes.size()));
         if (!QImageReader(&named).canRead()) return false;
-        picture.setDevicePixelRatio(scale_);
+        picture.setDevicePixelRatio(scale);
     } else {
         picture = DecodePicture(bytes);
         if (picture.isNull()) return false;
     }
-    backImagePath_ = path;
-    backImageScale_ = scale_;
     // Held once: a picture shared while its ratio is set would be copied whole.
     picture.convertTo(QImage::Format_RGB32);
+    return true;
+}
+
+} // namespace
+
+bool QtTable::LoadBackImage(const std::string& path)
+{
+    TakeBackImage(); // one read ahead is over before another picture is read
+    QImage picture;
+    if (!ReadBackImage(path, scale_, picture)) return false;
+    backImagePath_ = path;
+    backImageScale_ = scale_;
     picBackGrd_ = std::move(picture);
     return true;
+}
+
+void QtTable::LoadBackImageAhead(const std::string& path)
+{
+    // Only the first picture: a later one replaces a picture shown, at once.
+    if (!backImagePath_.empty() || !picBackGrd_.isNull() || backImageReader_.joinable()) {
+        LoadBackImage(path);
+        return;
+    }
+    try {
+        backImageReader_ = std::thread([this, path, scale = scale_] {
+            backImageReadOk_ = ReadBackImage(path, scale, backImageRead_);
+        });
+    } catch (const std::system_error&) {
+        LoadBackImage(path);
+        return;
+    }
+    // Named already, so that sizing the table keeps it instead of the built-in one.
+    backImagePath_ = path;
+    backImageScale_ = scale_;
+}
+
+void QtTable::TakeBackImage()
+{
+    if (!backImageReader_.joinable()) return;
+    backImageReader_.join();
+    if (backImageReadOk_) {
+        picBackGrd_ = std::move(backImageRead_);
+        backImageRead_ = {};
+        return;
+    }
+    // Nothing to take: the built-in picture, as if none had been named.
+    backImagePath_.clear();
+    backImageScale_ = 0;
+    if (builtinArt_ && artScale_ == scale_ && picBackGrd_.isNull()) LoadBuiltinTile();
 }
 
 // r in table pixels, on a picture of the table's size (the window or the table
@@ -183,6 +229,7 @@ void QtTable::PaintBareTable(QImage& target, const QRect& r, const QRegion& skip
     const QRect area = r & TableRect();
     if (target.isNull() || area.isEmpty()) return;
     const QRegion pieces = QRegion(area) - skip;
+    TakeBackImage();
     if (g_.cfg.TableBackground == Background::Picture && !picBackGrd_.isNull()) {
         bool copied = true;
         for (const QRect& piece : pieces) copied = copied && CopyTiles(target, picBackGrd_, piece);
@@ -198,6 +245,7 @@ void QtTable::PaintBareTable(QImage& target, const QRect& r, const QRegion& skip
 
 void QtTable::PaintBareTableOn(QPainter& p, const QRect& area)
 {
+    TakeBackImage();
     Settings& cfg = g_.cfg;
     const bool picture = cfg.TableBackground == Background::Picture;
     const bool gradient = !picture && cfg.ColourFill == Fill::Gradient;

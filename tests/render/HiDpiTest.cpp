@@ -1,6 +1,7 @@
 // On a finer screen the table is drawn from the finer art, pixel for pixel,
 // while places stay in table pixels.
 #include <QFile>
+#include <functional>
 #include <QTemporaryDir>
 
 #include "RenderFixture.h"
@@ -78,6 +79,49 @@ TEST_F(FinerTable, TheTablePictureIsReadAgainWhenTheScreenChanges)
     ASSERT_TRUE(table->SetScale(1));
     table->Resize(640, 480);
     EXPECT_EQ(table->BackgroundPicture().pixel(0, 0), qRgb(255, 0, 0));
+}
+
+// The first table picture read on another thread is taken when the bare
+// table is first painted, as if it had been read at once: at the scale the
+// table has by then; a missing one leaves the built-in picture, and one chosen
+// meanwhile wins.
+TEST(PictureReadAhead, IsTakenAsThePictureReadAtOnce)
+{
+    if (!QFile::exists(":/builtin/cards0@2x.png")) GTEST_SKIP() << "the built-in pictures are not in this build";
+    QTemporaryDir dir;
+    QImage plain(30, 20, QImage::Format_RGB32), finer(60, 40, QImage::Format_RGB32), other(30, 20, QImage::Format_RGB32);
+    plain.fill(Qt::red), finer.fill(Qt::blue), other.fill(Qt::green);
+    const std::string path = (dir.path() + "/p.bmp").toStdString(), otherPath = (dir.path() + "/o.bmp").toStdString();
+    ASSERT_TRUE(plain.save(dir.path() + "/p.bmp") && finer.save(dir.path() + "/p@2x.bmp") && other.save(dir.path() + "/o.bmp"));
+    HeadlessView view;
+    Game g(view);
+    // As the start goes: the scale, the picture named, then sized and drawn.
+    const auto start = [&g](int scale, const std::function<void(QtTable&)>& name) {
+        auto table = std::make_unique<OffscreenTable>(g);
+        table->SetScale(scale);
+        name(*table);
+        table->Resize(640, 480);
+        table->RedrawTable();
+        return table;
+    };
+    const auto ahead = [](const std::string& file) { return [file](QtTable& t) { t.LoadBackImageAhead(file); }; };
+    for (const int scale : {1, 2}) {
+        const auto read = start(scale, ahead(path));
+        EXPECT_EQ(read->WindowImage(), start(scale, [&](QtTable& t) { t.LoadBackImage(path); })->WindowImage());
+        EXPECT_EQ(read->BackgroundPicture().pixel(0, 0), scale == 1 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    }
+    const QImage builtin = start(1, [](QtTable&) {})->WindowImage();
+    EXPECT_EQ(start(1, ahead(dir.path().toStdString() + "/missing.bmp"))->WindowImage(), builtin);
+    EXPECT_EQ(start(1, ahead(""))->WindowImage(), builtin);
+    // Chosen before the first paint.
+    const auto chosen = start(1, [&](QtTable& t) { t.LoadBackImageAhead(path), t.LoadBackImage(otherPath); });
+    EXPECT_EQ(chosen->BackgroundPicture().pixel(0, 0), qRgb(0, 255, 0));
+    // A screen change before the first paint: read again at the new scale.
+    const auto moved = start(2, [&](QtTable& t) { t.SetScale(1), t.LoadBackImageAhead(path), t.SetScale(2); });
+    EXPECT_EQ(moved->BackgroundPicture().pixel(0, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(moved->BackgroundPicture().devicePixelRatio(), 2);
+    // Dropped unread: the thread is waited for.
+    OffscreenTable(g).LoadBackImageAhead(path);
 }
 
 } // namespace tandrel::testing
