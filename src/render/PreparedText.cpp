@@ -59,7 +59,9 @@ TextPicture DrawLine(const QFont& font, const QString& text, const QColor& ink, 
         for (int x = 0; x < image.width(); ++x)
             if (row[x] != face.rgb()) changed |= QRect(x / scale, y / scale, 1, 1);
     }
-    if (changed.isEmpty()) return {{}, {}, ink, face};
+    // Nothing shown, or ink at the edge that may go on past it: drawn as text then.
+    if (changed.isEmpty() || !QRect(QPoint(0, 0), room.size()).adjusted(1, 1, -1, -1).contains(changed))
+        return {{}, {}, ink, face};
     QImage cut = image.copy(QRect(changed.topLeft() * scale, changed.size() * scale));
     cut.setDevicePixelRatio(scale);
     return {cut, room.topLeft() + changed.topLeft() + QPoint(0, m.ascent()), ink, face};
