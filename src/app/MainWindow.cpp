@@ -57,6 +57,7 @@ MainWindow::MainWindow(const std::string& programFolder)
     setCentralWidget(tableWidget_);
     table_ = std::make_unique<WindowTable>(*game_, *tableWidget_);
     game_->view = table_.get();
+    ReadSettingsAhead();
     // The writes wait for the first card on the screen (their fsyncs cost more
     // than a frame), then go in the deal's order before the deal goes on: a
     // crash later never deals the same game twice.
@@ -214,21 +215,28 @@ void MainWindow::ShowMainWindow()
     table_->showingWindow = false;
 }
 
+// The settings as soon as there is a table: the table picture and the first
+// picture's text are then made on other threads while the rest of the window
+// is built and shown, not while the window is shown only.
+void MainWindow::ReadSettingsAhead()
+{
+    Game& g = *game_;
+    SetStorePaths(g, programFolder_);
+    settingsStored_ = LoadSettings(g);
+    // The screen's scale first, so the picture is read once, at the size it is shown.
+    table_->SetScale(ArtScaleFor(tableWidget_->devicePixelRatioF()));
+    table_->LoadBackImageAhead(g.cfg.BackImage);
+    table_->PrepareText();
+}
+
 void MainWindow::Form_Load()
 {
     Game& g = *game_;
     g.GameOver = true;
     // Until the game is restored or dealt an exit waits: it would store the empty table.
     gate_->SetStarting(true);
-    SetStorePaths(g, programFolder_);
-    const bool stored = LoadSettings(g);
+    const bool stored = settingsStored_; // read as the window was made
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
-    // The screen's scale first, so the picture is read once, at the size it is shown.
-    table_->SetScale(ArtScaleFor(tableWidget_->devicePixelRatioF()));
-    // The table picture and the first picture's text are made on other
-    // threads while the window is built and shown.
-    table_->LoadBackImageAhead(g.cfg.BackImage);
-    table_->PrepareText();
     FollowGame();
     CenterForm(*this);
     ShowMainWindow();

@@ -65,6 +65,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void ReadSettingsAhead();
     void ConnectTable();
     void ConnectMenus();
     void FollowGame();
@@ -103,6 +104,7 @@ private:
     PlayAids aids_;
     std::unique_ptr<TableSpeaker> speaker_;
     std::string programFolder_;
+    bool settingsStored_ = true; // the settings read at the start were kept (a first start writes)
     bool suppressClick_ = false;
     std::vector<void (*)(Game&)> dealWrites_;
     bool soundWaits_ = false;          // the start has not asked for the device yet
