@@ -235,12 +235,11 @@ void MainWindow::Form_Load()
     g.GameOver = true;
     // Until the game is restored or dealt an exit waits: it would store the empty table.
     gate_->SetStarting(true);
-    const bool stored = settingsStored_; // read as the window was made
     setWindowTitle(QString::fromStdString(MainCaption(g.cfg)));
     FollowGame();
     CenterForm(*this);
     ShowMainWindow();
-    if (!gate_->ClosePending()) exit_->ReportStoreFailure(stored);
+    if (!gate_->ClosePending()) exit_->ReportStoreFailure(settingsStored_);
     gate_->SetStarting(false);
     // Music's device opens after the deal's first card, or once a restored
     // game shows; the tune starts when it is open.

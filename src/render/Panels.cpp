@@ -75,7 +75,7 @@ const QFont& QtTable::TextFont()
     if (fontKnown_) return font_;
     // Waiting longer would cost more than measuring here: the thread may not
     // have had a core yet on a busy machine.
-    if (prepared_.Take(std::chrono::milliseconds(4)) && prepared_.TablePoints() > 0) {
+    if (prepared_.Take(std::chrono::milliseconds(4))) {
         font_ = QFont(TableFontFamily());
         font_.setPointSizeF(prepared_.TablePoints());
     } else {

@@ -61,26 +61,24 @@ TextPicture DrawLine(const QFont& font, const QString& text, const QColor& ink, 
     }
     // Nothing shown, or ink at the edge that may go on past it: drawn as text then.
     if (changed.isEmpty() || !QRect(QPoint(0, 0), room.size()).adjusted(1, 1, -1, -1).contains(changed))
-        return {{}, {}, ink, face};
+        return {{}, {}, face};
     QImage cut = image.copy(QRect(changed.topLeft() * scale, changed.size() * scale));
     cut.setDevicePixelRatio(scale);
-    return {cut, room.topLeft() + changed.topLeft() + QPoint(0, m.ascent()), ink, face};
+    return {cut, room.topLeft() + changed.topLeft() + QPoint(0, m.ascent()), face};
 }
 
+// The work writes into this object: it is waited for before anything here goes.
 PreparedText::~PreparedText()
 {
-    if (worker_.joinable()) worker_.join();
+    if (work_.valid()) work_.wait();
 }
 
 void PreparedText::Start(const QString& family, double points, std::vector<TextOrder> orders, int scale)
 {
-    if (worker_.joinable() || taken_) return; // once
+    if (work_.valid() || taken_) return; // once
     try {
-        worker_ = std::thread([this, family, points, orders = std::move(orders), scale] {
+        work_ = std::async(std::launch::async, [this, family, points, orders = std::move(orders), scale] {
             Work(family, points, orders, scale);
-            const std::lock_guard lock(doneLock_);
-            done_ = true;
-            doneChanged_.notify_one();
         });
     } catch (const std::system_error&) {
         // No thread: the table measures and draws its text itself.
@@ -90,12 +88,8 @@ void PreparedText::Start(const QString& family, double points, std::vector<TextO
 bool PreparedText::Take(std::chrono::milliseconds wait)
 {
     if (taken_) return true;
-    if (!worker_.joinable()) return false;
-    {
-        std::unique_lock lock(doneLock_);
-        if (!doneChanged_.wait_for(lock, wait, [this] { return done_; })) return false;
-    }
-    worker_.join();
+    if (!work_.valid() || work_.wait_for(wait) != std::future_status::ready) return false;
+    work_.get();
     taken_ = true;
     return true;
 }

@@ -11,9 +11,7 @@
 #include <QPoint>
 #include <QString>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <future>
 #include <vector>
 
 class QFont;
@@ -32,7 +30,7 @@ struct TextOrder {
 struct TextPicture {
     QImage image; // what drawing the line changes on the face, at the scale asked for
     QPoint at;    // its top left from the line's top left (table pixels)
-    QColor ink, face;
+    QColor face;
 };
 
 struct LineFacts {
@@ -67,11 +65,8 @@ public:
 private:
     void Work(const QString& family, double points, const std::vector<TextOrder>& orders, int scale);
 
-    std::thread worker_;
-    std::mutex doneLock_;
-    std::condition_variable doneChanged_;
-    bool done_ = false;  // the worker's word, under doneLock_
-    bool taken_ = false; // joined: what it wrote is this thread's to read
+    std::future<void> work_;
+    bool taken_ = false; // done and waited for: what it wrote is this thread's to read
     double points_ = 0;
     QHash<QString, double> fitted_;
     QHash<QString, LineFacts> facts_;

@@ -51,11 +51,6 @@ void CopyRect(QImage& target, const QPoint& to, const QImage& source, const QRec
 // only when it is first drawn.
 QtTable::QtTable(Game& g) : g_(g), builtinArt_(true) {}
 
-QtTable::~QtTable()
-{
-    if (backImageReader_.joinable()) backImageReader_.join();
-}
-
 QtTable::QtTable(Game& g, const CardArt& art) : g_(g), scale_(std::clamp(art.scale, 1, 3)), artScale_(scale_)
 {
     TakeArt(art);

@@ -18,7 +18,7 @@
 #include <array>
 #include <functional>
 #include <string>
-#include <thread>
+#include <future>
 #include <utility>
 #include <vector>
 
@@ -64,9 +64,6 @@ class QtTable : public TableView {
 public:
     explicit QtTable(Game& g);              // built-in pictures, decoded when first drawn
     QtTable(Game& g, const CardArt& art);   // given pictures (tests, benchmarks)
-    ~QtTable() override;
-    QtTable(const QtTable&) = delete;
-    QtTable& operator=(const QtTable&) = delete;
 
     // Sizes the window and the table size to the client area. Nothing
     // moves: a small window clips the table. Follow it with RedrawTable.
@@ -257,9 +254,7 @@ private:
     int artScale_ = 0;              // the scale of the art; 0 none yet
     std::string backImagePath_;     // reloaded at its own scale when the scale changes
     int backImageScale_ = 0;        // the scale it was read at
-    std::thread backImageReader_;   // reading the first picture ahead, until taken
-    QImage backImageRead_;          // what it read: the reader's until joined
-    bool backImageReadOk_ = false;
+    std::future<QImage> backImageRead_; // the first picture, read ahead until taken; null when unreadable
     int redraws_ = 0;
     int tableWidth_ = 0;
     int tableHeight_ = 0;

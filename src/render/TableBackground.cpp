@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <system_error>
 
 #include "engine/RegularFile.h"
@@ -149,29 +150,29 @@ QImage FinerPicture(const std::string& path, int scale)
     return {};
 }
 
-// The picture at path for a scale, ready to tile; touches nothing else, so
-// another thread may read it. False when there is none to take.
-bool ReadBackImage(const std::string& path, int scale, QImage& picture)
+// The picture at path for a scale, ready to tile; null when there is none to
+// take. It touches nothing else, so another thread may read it.
+QImage ReadBackImage(const std::string& path, int scale)
 {
     // Read by us, not by the image reader: a FIFO or a device named as the
     // picture must neither block the start nor be taken as a picture.
     std::string bytes;
-    if (ReadRegularFile(path, bytes) != FileRead::Read) return false;
+    if (ReadRegularFile(path, bytes) != FileRead::Read) return {};
     // On a finer screen the finer version is decoded instead, when there is
     // one; the picture named need only be one.
-    picture = scale > 1 ? FinerPicture(path, scale) : QImage();
+    QImage picture = scale > 1 ? FinerPicture(path, scale) : QImage();
     if (!picture.isNull()) {
         QBuffer named;
         named.setData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-        if (!QImageReader(&named).canRead()) return false;
+        if (!QImageReader(&named).canRead()) return {};
         picture.setDevicePixelRatio(scale);
     } else {
         picture = DecodePicture(bytes);
-        if (picture.isNull()) return false;
+        if (picture.isNull()) return {};
     }
     // Held once: a picture shared while its ratio is set would be copied whole.
     picture.convertTo(QImage::Format_RGB32);
-    return true;
+    return picture;
 }
 
 } // namespace
@@ -179,8 +180,8 @@ bool ReadBackImage(const std::string& path, int scale, QImage& picture)
 bool QtTable::LoadBackImage(const std::string& path)
 {
     TakeBackImage(); // one read ahead is over before another picture is read
-    QImage picture;
-    if (!ReadBackImage(path, scale_, picture)) return false;
+    QImage picture = ReadBackImage(path, scale_);
+    if (picture.isNull()) return false;
     backImagePath_ = path;
     backImageScale_ = scale_;
     picBackGrd_ = std::move(picture);
@@ -190,14 +191,12 @@ bool QtTable::LoadBackImage(const std::string& path)
 void QtTable::LoadBackImageAhead(const std::string& path)
 {
     // Only the first picture: a later one replaces a picture shown, at once.
-    if (!backImagePath_.empty() || !picBackGrd_.isNull() || backImageReader_.joinable()) {
+    if (!backImagePath_.empty() || !picBackGrd_.isNull() || backImageRead_.valid()) {
         LoadBackImage(path);
         return;
     }
     try {
-        backImageReader_ = std::thread([this, path, scale = scale_] {
-            backImageReadOk_ = ReadBackImage(path, scale, backImageRead_);
-        });
+        backImageRead_ = std::async(std::launch::async, ReadBackImage, path, scale_);
     } catch (const std::system_error&) {
         LoadBackImage(path);
         return;
@@ -209,11 +208,9 @@ void QtTable::LoadBackImageAhead(const std::string& path)
 
 void QtTable::TakeBackImage()
 {
-    if (!backImageReader_.joinable()) return;
-    backImageReader_.join();
-    if (backImageReadOk_) {
-        picBackGrd_ = std::move(backImageRead_);
-        backImageRead_ = {};
+    if (!backImageRead_.valid()) return;
+    if (QImage picture = backImageRead_.get(); !picture.isNull()) {
+        picBackGrd_ = std::move(picture);
         return;
     }
     // Nothing to take: the built-in picture, as if none had been named.
