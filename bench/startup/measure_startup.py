@@ -466,6 +466,7 @@ def compare(exe, floor, runs):
     cpu_before = resource.getrusage(resource.RUSAGE_SELF)
     wall_before = time.monotonic()
     look = []
+    by_damage = []
     failed = []
 
     def rounds(display):
@@ -486,6 +487,7 @@ def compare(exe, floor, runs):
                     break
                 time.sleep(0.01)
             look.append(probe_cost(display))
+            by_damage.append(screen_of(display).damage_lib is not None)
         finally:
             proc.terminate()
             proc.wait(timeout=10)
@@ -515,8 +517,10 @@ def compare(exe, floor, runs):
           f"load average {load_before[0]:.2f} before, {load_after[0]:.2f} after ({os.cpu_count()} CPUs)")
     if look and look[0] is not None:
         looks = statistics.median(r.looks for name in got for r in got[name])
+        when = ("it looks when the window is drawn, not on a clock" if by_damage[0] else
+                "every millisecond: this X server has no DAMAGE")
         print(f"the probe: {look[0]:.0f} us of CPU per look at the window, {looks:.0f} looks per start (median; "
-              f"it looks when the window is drawn, not on a clock); the measuring process used "
+              f"{when}); the measuring process used "
               f"{probe_cpu / wall * 100:.0f}% of a CPU over the {wall:.0f} s")
     failures = []
     for ratio, time_budget, memory_budget in ((1, 1.15, 3), (2, 1.3, 8)):
