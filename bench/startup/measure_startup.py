@@ -350,27 +350,27 @@ def one_run(exe, display, ini=None, extra_env=None, ratio=1, card=False):
             if window:
                 damage = screen.watch(window)
                 screen.x.XSync(screen.dpy, 0)  # drawing before the watch began is seen by the first look
-            together = False
             while window and time.monotonic() - start < 20:
-                # The card's rows are read first: a card seen in them was drawn
-                # before the table was seen whole.
-                card_first = card and screen.white_share(window, ratio, table_top(screen, window, ratio)) > 0.15
                 # Most of it: a dialog over the table may show dark parts.
                 if screen.painted_fraction(window) > 0.7:
                     first_paint = time.monotonic() - start
-                    together = card_first
                     break
                 screen.wait_for_drawing(damage, 0.02)
             if first_paint is None:
                 seen = f"{screen.painted_fraction(window):.2f} of it painted" if window else "no window"
                 alive = "running" if proc.poll() is None else f"ended with {proc.returncode}"
                 raise SystemExit(f"the table was never painted ({seen}; the program {alive})")
+            together = False
             if card:
                 top = table_top(screen, window, ratio)
+                first_look = True
                 while time.monotonic() - start < 20:
                     if screen.white_share(window, ratio, top) > 0.15:
                         first_card = time.monotonic() - start
+                        # The table should reach the screen before the deal, not with its first card.
+                        together = first_look
                         break
+                    first_look = False
                     screen.wait_for_drawing(damage, 0.02)
                 if first_card is None:
                     raise SystemExit("the deal's first card was never seen")
