@@ -60,16 +60,21 @@ def free_display():
 BRIGHT = bytes.maketrans(bytes(range(256)), bytes(1 if b >= 0xF0 else 0 for b in range(256)))
 
 
-def colour_bytes(pixels, *channels):
-    """A byte per pixel: zero where the given colour bytes all are."""
-    count = len(pixels) // 4
+def colour_planes(pixels):
+    """The blue, green and red bytes of the pixels, a plane each."""
+    end = len(pixels) // 4 * 4
+    return [pixels[k:end:4] for k in range(3)]
+
+
+def any_set(planes):
+    """A byte per pixel: zero where every plane's byte is zero."""
     merged = 0
-    for k in channels:
-        merged |= int.from_bytes(pixels[k:4 * count:4], "little")
-    return merged.to_bytes(count, "little")
+    for plane in planes:
+        merged |= int.from_bytes(plane, "little")
+    return merged.to_bytes(len(planes[0]), "little")
 
 
-def all_bytes(planes):
+def all_set(planes):
     """A byte per pixel, 1 where every plane (bytes of 0 and 1) has 1."""
     merged = -1
     for plane in planes:
@@ -147,7 +152,7 @@ class Screen:
         self.event = ctypes.create_string_buffer(192)  # an XEvent
         substructure_notify = 1 << 19
         x.XSelectInput(self.dpy, self.root, substructure_notify)
-        self.damage_lib, self.damage_event = None, None
+        self.damage_lib = None
         try:
             d = ctypes.CDLL(ctypes.util.find_library("Xdamage") or "libXdamage.so.1")
         except OSError:
@@ -159,7 +164,7 @@ class Screen:
         d.XDamageDestroy.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
         base, error = ctypes.c_int(), ctypes.c_int()
         if d.XDamageQueryExtension(self.dpy, ctypes.byref(base), ctypes.byref(error)):
-            self.damage_lib, self.damage_event = d, base.value
+            self.damage_lib = d
 
     def wait(self, timeout):
         """Until the server sends an event or timeout seconds pass; True when
@@ -245,7 +250,7 @@ class Screen:
         count = len(pixels) // 4
         if count == 0:
             return 0.0
-        return 1.0 - colour_bytes(pixels, 0, 1, 2).count(0) / count
+        return 1.0 - any_set(colour_planes(pixels)).count(0) / count
 
     def white_share(self, window, ratio, top, rows=(128, 136, 144, 152), x0=8, x1=76):
         """Share of near-white pixels in a few rows of the table where the deal's
@@ -257,8 +262,7 @@ class Screen:
         count = len(pixels) // 4
         if count == 0:
             return 0.0
-        bright = [pixels[k::4].translate(BRIGHT) for k in range(3)]
-        return all_bytes(bright).count(1) / count
+        return all_set([plane.translate(BRIGHT) for plane in colour_planes(pixels)]).count(1) / count
 
     def size(self, window):
         return self._size(window)
@@ -312,11 +316,6 @@ class Run:
         return (self.first_paint, self.rss)[i]
 
 
-def table_top(screen, window, ratio):
-    """The table's top row in the window: the menu bar lies above it."""
-    return screen.size(window)[1] - 480 * ratio
-
-
 def one_run(exe, display, ini=None, extra_env=None, ratio=1, card=False):
     """ini: the settings file to start with (none: a first start);
     extra_env: variables added to the program's environment; ratio: the
@@ -362,7 +361,7 @@ def one_run(exe, display, ini=None, extra_env=None, ratio=1, card=False):
                 raise SystemExit(f"the table was never painted ({seen}; the program {alive})")
             together = False
             if card:
-                top = table_top(screen, window, ratio)
+                top = screen.size(window)[1] - 480 * ratio  # the menu bar above the table
                 first_look = True
                 while time.monotonic() - start < 20:
                     if screen.white_share(window, ratio, top) > 0.15:

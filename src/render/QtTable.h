@@ -17,8 +17,8 @@
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <string>
 #include <future>
+#include <string>
 #include <utility>
 #include <vector>
 
