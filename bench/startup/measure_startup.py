@@ -125,6 +125,9 @@ class Screen:
         x.XGetImage.restype = ctypes.POINTER(XImage)
         x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
                                 ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        x.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int,
+                                            ctypes.c_int, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int),
+                                            ctypes.POINTER(ctypes.c_ulong)]
         x.XFree.argtypes = [ctypes.c_void_p]
         self.x = x
         # A window that goes away between two requests is no reason to stop.
@@ -231,8 +234,21 @@ class Screen:
             return 0, 0
         return dims[0].value, dims[1].value
 
-    def _rows(self, window, y, height, width, x=0):
-        image = self.x.XGetImage(self.dpy, window, x, y, width, height, self.AllPlanes, self.ZPixmap)
+    def _area(self, window):
+        """The window's place on the screen: left, top, width, height (zeros when it is gone)."""
+        width, height = self._size(window)
+        left, top, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
+        if not width or not self.x.XTranslateCoordinates(self.dpy, window, self.root, 0, 0, ctypes.byref(left),
+                                                         ctypes.byref(top), ctypes.byref(child)):
+            return 0, 0, 0, 0
+        return left.value, top.value, width, height
+
+    def _rows(self, area, y, height, width, x=0):
+        """Rows of the window as the screen shows them. Read from the root: a
+        dialog over the window is what the player sees there, while the
+        window's own hidden parts may read black."""
+        image = self.x.XGetImage(self.dpy, self.root, area[0] + x, area[1] + y, width, height, self.AllPlanes,
+                                 self.ZPixmap)
         if not image:
             return b""
         img = image.contents
@@ -243,10 +259,11 @@ class Screen:
     def painted_fraction(self, window):
         """Share of five rows across the window that is not black (Xvfb starts a window black)."""
         self.looks += 1
-        width, height = self._size(window)
+        area = self._area(window)
+        width, height = area[2:]
         if width == 0 or height < 10:
             return 0.0
-        pixels = b"".join(self._rows(window, height * k // 10, 1, width) for k in (1, 3, 5, 7, 9))
+        pixels = b"".join(self._rows(area, height * k // 10, 1, width) for k in (1, 3, 5, 7, 9))
         count = len(pixels) // 4
         if count == 0:
             return 0.0
@@ -258,7 +275,10 @@ class Screen:
         window pixels down): the wooden table there has none, a card's face is
         mostly white."""
         self.looks += 1
-        pixels = b"".join(self._rows(window, top + y * ratio, 1, (x1 - x0) * ratio, x0 * ratio) for y in rows)
+        area = self._area(window)
+        if not area[2]:
+            return 0.0
+        pixels = b"".join(self._rows(area, top + y * ratio, 1, (x1 - x0) * ratio, x0 * ratio) for y in rows)
         count = len(pixels) // 4
         if count == 0:
             return 0.0
@@ -268,8 +288,8 @@ class Screen:
         return self._size(window)
 
     def picture(self, window):
-        width, height = self._size(window)
-        return self._rows(window, 0, height, width) if width and height else b""
+        area = self._area(window)
+        return self._rows(area, 0, area[3], area[2]) if area[2] and area[3] else b""
 
 
 _screens = {}
