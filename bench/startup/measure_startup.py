@@ -269,23 +269,21 @@ class Screen:
             return 0.0
         return 1.0 - any_set(colour_planes(pixels)).count(0) / count
 
-    def white_share(self, window, ratio, top, rows=(128, 136, 144, 152), x0=8, x1=76):
+    def white_share(self, window, ratio, rows=(128, 136, 144, 152), x0=8, x1=76):
         """Share of near-white pixels in a few rows of the table where the deal's
-        first card passes (table pixels; the table lies below the menu bar, top
-        window pixels down): the wooden table there has none, a card's face is
-        mostly white."""
+        first card passes (table pixels; the table is the window's bottom 480
+        rows, the menu bar above it): the wooden table there has none, a
+        card's face is mostly white."""
         self.looks += 1
         area = self._area(window)
         if not area[2]:
             return 0.0
+        top = area[3] - 480 * ratio
         pixels = b"".join(self._rows(area, top + y * ratio, 1, (x1 - x0) * ratio, x0 * ratio) for y in rows)
         count = len(pixels) // 4
         if count == 0:
             return 0.0
         return all_set([plane.translate(BRIGHT) for plane in colour_planes(pixels)]).count(1) / count
-
-    def size(self, window):
-        return self._size(window)
 
     def picture(self, window):
         area = self._area(window)
@@ -381,10 +379,9 @@ def one_run(exe, display, ini=None, extra_env=None, ratio=1, card=False):
                 raise SystemExit(f"the table was never painted ({seen}; the program {alive})")
             together = False
             if card:
-                top = screen.size(window)[1] - 480 * ratio  # the menu bar above the table
                 first_look = True
                 while time.monotonic() - start < 20:
-                    if screen.white_share(window, ratio, top) > 0.15:
+                    if screen.white_share(window, ratio) > 0.15:
                         first_card = time.monotonic() - start
                         # The table should reach the screen before the deal, not with its first card.
                         together = first_look
